@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/program_state.h"
+#include "game/form1.h"
+#include "platform/platform.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace quilora::ui {
+
+class Form1Window;
+
+// The running program: the state both windows share, and the main window, which the options
+// dialog may replace by a fresh one while that state lives on.
+class Program : public QObject {
+    Q_OBJECT
+
+public:
+    Program(const QString& programFolder, platform::Services services,
+            game::Form1Extensions extensions = {});
+    ~Program() override;
+
+    // Loads and shows the main window.
+    void start();
+    // Unloads the main window, discards it and shows a freshly loaded one.
+    void reloadMainWindow();
+
+    core::ProgramState& state() { return state_; }
+    game::Form1* form() const { return form_.get(); }
+    Form1Window* window() const { return window_.get(); }
+
+private:
+    core::ProgramState state_;
+    platform::Services services_;
+    game::Form1Extensions extensions_;
+    std::unique_ptr<game::Form1> form_;
+    std::unique_ptr<Form1Window> window_;
+};
+
+} // namespace quilora::ui
