@@ -1,0 +1,123 @@
+#include "core/paths.h"
+#include "core/text_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quilora;
+
+class TestCore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsLines_data();
+    void readsLines();
+    void writesCrLfUtf8();
+    void failedWriteKeepsNothingHalfWritten();
+    void programPath_data();
+    void programPath();
+    void fileExistsOnlyForFiles();
+};
+
+void TestCore::readsLines_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("CR LF") << QByteArray("999~Unknown\r\n50~Ann~^\r\n")
+                           << QStringList{"999~Unknown", "50~Ann~^"};
+    QTest::newRow("LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+    QTest::newRow("no last line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+    QTest::newRow("blank line kept") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+    QTest::newRow("only a line end") << QByteArray("\r\n") << QStringList{""};
+    QTest::newRow("UTF-8") << QByteArray("Неизвестный~ёж\r\n")
+                           << QStringList{QStringLiteral("Неизвестный~ёж")};
+    QTest::newRow("UTF-8 with byte-order mark")
+        << QByteArray("\xEF\xBB\xBFoptFon=2\r\n") << QStringList{"optFon=2"};
+    // "Неизвестный~ёж" and "№5" in Windows-1251
+    QTest::newRow("Windows-1251")
+        << QByteArray("\xCD\xE5\xE8\xE7\xE2\xE5\xF1\xF2\xED\xFB\xE9~\xB8\xE6\r\n\xB9"
+                      "5\r\n")
+        << QStringList{QStringLiteral("Неизвестный~ёж"), QStringLiteral("№5")};
+    QTest::newRow("Windows-1251 that starts like UTF-8")
+        << QByteArray("\xD0\xE0\xE7\r\n") << QStringList{QStringLiteral("Раз")};
+}
+
+void TestCore::readsLines() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("record.txt");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    const auto read = core::readLines(path);
+    QVERIFY(read.has_value());
+    QCOMPARE(*read, lines);
+}
+
+void TestCore::writesCrLfUtf8() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("record.txt");
+    QVERIFY(core::writeLines(path, {"old"}));
+    QVERIFY(core::writeLines(path, {QStringLiteral("47,3~Ёлка~Set~6~05.12.2026~^"), "x"}));
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QStringLiteral("47,3~Ёлка~Set~6~05.12.2026~^\r\nx\r\n").toUtf8());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"record.txt"});
+}
+
+void TestCore::failedWriteKeepsNothingHalfWritten() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("missing-folder/record.txt");
+    QString error;
+    QVERIFY(!core::writeLines(path, {"a"}, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(!core::readLines(path).has_value());
+}
+
+void TestCore::programPath_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<QString>("path");
+
+    QTest::newRow("file") << "/opt/game"
+                          << "\\record.txt"
+                          << "/opt/game/record.txt";
+    QTest::newRow("nested") << "/opt/game"
+                            << "\\sounds\\click1.wav"
+                            << "/opt/game/sounds/click1.wav";
+    QTest::newRow("folder") << "/opt/game"
+                            << "\\img3\\"
+                            << "/opt/game/img3/";
+    QTest::newRow("folder with separator") << "/opt/game/"
+                                           << "\\img0\\"
+                                           << "/opt/game/img0/";
+}
+
+void TestCore::programPath() {
+    QFETCH(QString, folder);
+    QFETCH(QString, relative);
+    QFETCH(QString, path);
+    QCOMPARE(core::programPath(folder, relative), path);
+}
+
+void TestCore::fileExistsOnlyForFiles() {
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("13.gif"));
+    QFile file(dir.filePath("12.gif"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QVERIFY(core::fileExists(dir.filePath("12.gif")));
+    QVERIFY(!core::fileExists(dir.filePath("13.gif")));
+    QVERIFY(!core::fileExists(dir.filePath("12.GIF")));
+}
+
+QTEST_GUILESS_MAIN(TestCore)
+#include "tst_core.moc"

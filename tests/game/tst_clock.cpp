@@ -1,0 +1,156 @@
+#include "support/game_fixture.h"
+
+#include <QTest>
+
+using quilora::game::Timer;
+using quilora::testing::GameFixture;
+
+class TestClock : public QObject {
+    Q_OBJECT
+
+private slots:
+    void wholeSecondsUntilTheTenthPair();
+    void tenthsFromTheTenthPair();
+    void tenTenthsShowTheNextSecond();
+    void tenthsCarryIntoTheNextGame();
+    void endOfGame();
+    void newGameAfterAWinRunsTheSecondsClock();
+    void secondsStopAtTheirLimit();
+    void clockText_data();
+    void clockText();
+};
+
+void TestClock::wholeSecondsUntilTheTenthPair() {
+    GameFixture game(false);
+    QCOMPARE(game.form->lblTime, "Time");
+    QCOMPARE(game.form->Timer1, (Timer{true, 1000}));
+    QVERIFY(!game.form->Timer2.ticking());
+
+    game.findPairs(9);
+    for (int i = 0; i < 125; ++i)
+        game.form->Timer1_Timer();
+    QCOMPARE(game.form->lblTime, "125");
+    QVERIFY(!game.form->Timer2.ticking());
+}
+
+void TestClock::tenthsFromTheTenthPair() {
+    GameFixture game(false);
+    for (int i = 0; i < 41; ++i)
+        game.form->Timer1_Timer();
+    game.findPairs(10);
+    QCOMPARE(game.form->Timer2, (Timer{true, 100}));
+
+    game.form->Timer1_Timer(); // the second clock no longer writes the label
+    QCOMPARE(game.form->lblTime, "41");
+    QCOMPARE(game.state.ElapsedSeconds, 42);
+    QCOMPARE(game.state.ElapsedTenths, -1);
+    game.form->Timer2_Timer();
+    QCOMPARE(game.form->lblTime, "42");
+    for (int i = 0; i < 3; ++i)
+        game.form->Timer2_Timer();
+    QCOMPARE(game.form->lblTime, "42.3");
+
+    game.findPairs(11); // the eleventh pair keeps the tenths running
+    QVERIFY(game.form->Timer2.ticking());
+    QVERIFY(game.form->Timer1.ticking());
+}
+
+void TestClock::tenTenthsShowTheNextSecond() {
+    GameFixture game(false);
+    game.findPairs(10);
+    game.state.ElapsedSeconds = 41;
+    game.state.ElapsedTenths = -1;
+    for (int i = 0; i < 11; ++i)
+        game.form->Timer2_Timer();
+    QCOMPARE(game.form->lblTime, "42");
+    game.form->Timer1_Timer();
+    game.form->Timer2_Timer();
+    QCOMPARE(game.form->lblTime, "42");
+}
+
+void TestClock::tenthsCarryIntoTheNextGame() {
+    GameFixture game(false);
+    game.findPairs(10);
+    game.state.ElapsedTenths = -1;
+    for (int i = 0; i < 5; ++i)
+        game.form->Timer2_Timer(); // tenths counter now 4
+    game.findPairs(12);
+    game.form->cmdEND_Click(0); // "Else": a new game
+
+    for (int i = 0; i < 7; ++i)
+        game.form->Timer1_Timer();
+    QCOMPARE(game.form->lblTime, "7");
+    game.findPairs(10);
+    game.form->Timer2_Timer();
+    QCOMPARE(game.form->lblTime, "7.5");
+}
+
+void TestClock::endOfGame() {
+    GameFixture game(true);
+    game.form->cardColour = {225, 205, 190};
+    game.form->Frame2.optKartinkaSelected = {false, true, false};
+    game.findPairs(10);
+    game.state.ElapsedSeconds = 47;
+    game.state.ElapsedTenths = -1;
+    for (int i = 0; i < 4; ++i)
+        game.form->Timer2_Timer();
+    QVERIFY(!game.form->Frame2.visible);
+
+    game.findPairs(12);
+    QCOMPARE(game.form->lblTime, "47.3");
+    QCOMPARE(game.form->Frame2.lblEnd[1], "47.3");
+    QVERIFY(!game.form->Timer1.ticking());
+    QVERIFY(!game.form->Timer2.ticking());
+    QVERIFY(game.form->Frame2.visible);
+    QCOMPARE(game.form->Frame2.optKartinkaSelected, (std::array<bool, 3>{}));
+    QCOMPARE(*game.form->Frame2.optKartinkaColour, (quilora::game::Rgb{225, 205, 190}));
+}
+
+// Clear after a win starts the seconds clock again, as "Else" does.
+void TestClock::newGameAfterAWinRunsTheSecondsClock() {
+    GameFixture game(false);
+    game.findPairs(12);
+    QVERIFY(!game.form->Timer1.ticking());
+
+    game.form->cmdTOP_Click(0);
+    QCOMPARE(game.form->Timer1, (Timer{true, 1000}));
+    QVERIFY(!game.form->Timer2.ticking());
+    QCOMPARE(game.state.ElapsedSeconds, 0);
+    QCOMPARE(game.form->PairsFound, 0);
+    game.form->Timer1_Timer();
+    QCOMPARE(game.form->lblTime, "1");
+}
+
+void TestClock::secondsStopAtTheirLimit() {
+    GameFixture game(false);
+    game.state.ElapsedSeconds = 32766;
+    game.form->Timer1_Timer();
+    game.form->Timer1_Timer();
+    QCOMPARE(game.form->lblTime, "32767");
+    QCOMPARE(game.state.ElapsedSeconds, 32767);
+}
+
+void TestClock::clockText_data() {
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale russian(QLocale::Russian, QLocale::Russia);
+    QTest::newRow("point") << 41 + 3 / 10.0 << english << "41.3";
+    QTest::newRow("comma") << 41 + 3 / 10.0 << russian << "41,3";
+    QTest::newRow("whole second") << 41 + 10 / 10.0 << english << "42";
+    QTest::newRow("zero tenths") << 41 + 0 / 10.0 << russian << "41";
+    QTest::newRow("no digit grouping") << 32767 + 9 / 10.0 << english << "32767.9";
+    QTest::newRow("tenths alone") << 0 + 7 / 10.0 << russian << "0,7";
+}
+
+void TestClock::clockText() {
+    QFETCH(double, seconds);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    QCOMPARE(quilora::game::clockText(seconds, locale), text);
+}
+
+QTEST_GUILESS_MAIN(TestClock)
+#include "tst_clock.moc"

@@ -1,0 +1,152 @@
+#include "core/program_state.h"
+#include "game/form1.h"
+#include "support/fakes.h"
+
+#include <algorithm>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quilora;
+
+namespace {
+
+class FixedSetDialog final : public game::OptionsDialog {
+public:
+    explicit FixedSetDialog(int set) : set_(set) {}
+    void ChooseIni() override {}
+    void SetColor() override {}
+    int selectedPictureSet() const override { return set_; }
+
+private:
+    int set_;
+};
+
+// A program folder whose picture set `set` holds the given picture numbers.
+void makePictureSet(const QString& programFolder, int set, const QList<int>& pictures) {
+    const QString folder = QStringLiteral("%1/img%2").arg(programFolder).arg(set);
+    QDir().mkpath(folder);
+    for (int n : pictures) {
+        QFile file(QStringLiteral("%1/%2.gif").arg(folder).arg(n));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+}
+
+struct Deal {
+    Deal(const QString& folder, int set, unsigned seed) {
+        platform.random.reseed(seed);
+        state.programFolder = folder;
+        form = std::make_unique<game::Form1>(
+            state, platform.services(),
+            game::Form1Extensions{
+                [set](game::Form1&) { return std::make_unique<FixedSetDialog>(set); }, {}});
+    }
+    testing::FakePlatform platform;
+    core::ProgramState state;
+    std::unique_ptr<game::Form1> form;
+};
+
+QList<int> range(int from, int to) {
+    QList<int> numbers;
+    for (int n = from; n <= to; ++n)
+        numbers.append(n);
+    return numbers;
+}
+
+} // namespace
+
+class TestDeal : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dealsEverySlot_data();
+    void dealsEverySlot();
+    void drawsPictureThenSlotAndRejectsTakenSlots();
+    void everyLoadSeedsAndDealsAfresh();
+};
+
+void TestDeal::dealsEverySlot_data() {
+    QTest::addColumn<int>("set");
+    QTest::addColumn<QList<int>>("files");
+    QTest::addColumn<int>("pictures");
+
+    QTest::newRow("12 pictures") << 0 << range(0, 11) << 12;
+    QTest::newRow("24 pictures") << 3 << range(0, 23) << 24;
+    QList<int> without13 = range(0, 23);
+    without13.removeOne(13);
+    QTest::newRow("24 files without 13.gif") << 4 << without13 << 12;
+    QTest::newRow("missing folder") << 2 << QList<int>{} << 12;
+}
+
+void TestDeal::dealsEverySlot() {
+    QFETCH(int, set);
+    QFETCH(QList<int>, files);
+    QFETCH(int, pictures);
+    QTemporaryDir dir;
+    if (!files.isEmpty())
+        makePictureSet(dir.path(), set, files);
+    const QString folder = QStringLiteral("%1/img%2/").arg(dir.path()).arg(set);
+
+    for (unsigned seed = 1; seed <= 50; ++seed) {
+        Deal deal(dir.path(), set, seed);
+        deal.form->Form_Load();
+        game::Form1& form = *deal.form;
+
+        QCOMPARE(deal.state.PictureFolder, folder);
+        QCOMPARE(form.EnglishSet, pictures == 24 ? -1 : 0);
+        QCOMPARE(form.PlacedCount, 24);
+        QList<int> perPicture(pictures, 0);
+        for (const QString& file : form.CardFile) {
+            QVERIFY2(file.startsWith(folder) && file.endsWith(".gif"), qPrintable(file));
+            bool ok = false;
+            const int n = file.mid(folder.size()).chopped(4).toInt(&ok);
+            QVERIFY2(ok && n >= 0 && n < pictures, qPrintable(file));
+            ++perPicture[n];
+        }
+        QCOMPARE(perPicture, QList<int>(pictures, 24 / pictures));
+        for (int n = 0; n < pictures; ++n)
+            QCOMPARE(form.PictureUseCount[n], 24 / pictures);
+        QCOMPARE(form.FotoPicture, (std::array<QString, 24>{}));
+    }
+}
+
+void TestDeal::drawsPictureThenSlotAndRejectsTakenSlots() {
+    QTemporaryDir dir;
+    makePictureSet(dir.path(), 0, range(0, 11));
+    Deal deal(dir.path(), 0, 7);
+    // picture 5 into slot 7; picture 3 into slot 7 again (rejected); picture 11 into slot 23
+    deal.platform.random.script = {5.5f / 12, 7.5f / 24, 3.5f / 12, 7.5f / 24,
+                                   0.99999f,  0.99999f,  5.5f / 12, 0.0f};
+    deal.form->Form_Load();
+
+    const QString folder = deal.state.PictureFolder;
+    QCOMPARE(deal.form->CardFile[7], folder + "5.gif");
+    QCOMPARE(deal.form->CardFile[23], folder + "11.gif");
+    QCOMPARE(deal.form->CardFile[0], folder + "5.gif");
+    QCOMPARE(std::count(deal.form->CardFile.begin(), deal.form->CardFile.end(), folder + "5.gif"),
+             2);
+}
+
+void TestDeal::everyLoadSeedsAndDealsAfresh() {
+    QTemporaryDir dir;
+    makePictureSet(dir.path(), 1, range(0, 23));
+    testing::FakePlatform platform;
+    core::ProgramState state;
+    state.programFolder = dir.path();
+
+    QList<std::array<QString, 24>> deals;
+    for (int load = 0; load < 2; ++load) {
+        game::Form1 form(state, platform.services(),
+                         {[](game::Form1&) { return std::make_unique<FixedSetDialog>(1); }, {}});
+        form.Form_Load();
+        deals.append(form.CardFile);
+        QCOMPARE(platform.random.seeds, load + 1);
+        QCOMPARE(form.PrevSlot, 23);
+    }
+    QVERIFY(deals[0] != deals[1]);
+}
+
+QTEST_GUILESS_MAIN(TestDeal)
+#include "tst_deal.moc"
