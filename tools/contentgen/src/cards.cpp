@@ -58,9 +58,9 @@ QImage textCard(const QString& text, const QColor& colour, qreal height, qreal m
     qreal sy = height / box.height();
     qreal sx = sy;
     if (box.width() * sx > maxWidth) {
-        // Narrow the letters down to 60 % of their width; beyond that they lose their shape,
+        // Narrow the letters down to 55 % of their width; beyond that they lose their shape,
         // so the rest comes off the height.
-        sx = std::max(maxWidth / box.width(), sy * 0.6);
+        sx = std::max(maxWidth / box.width(), sy * 0.55);
         if (box.width() * sx > maxWidth) {
             const qreal k = maxWidth / (box.width() * sx);
             sx *= k;
@@ -164,7 +164,7 @@ void writePictureSets(const QDir& dataDir) {
     for (const Word& w : animalWords)
         cards.append(emojiCard(QString::fromUtf8(w.emoji), words));
     for (const Word& w : animalWords)
-        cards.append(textCard(QString::fromUtf8(w.text), w.colour, 30, 70, words));
+        cards.append(textCard(QString::fromUtf8(w.text), w.colour, 30, 74, words));
     writeSet(dataDir, 3, "Words", cards);
 
     cards.clear();
