@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDir>
+
+namespace contentgen {
+
+// Writes the game's six sounds into sounds/ under the given data folder.
+void writeSounds(const QDir& dataDir);
+
+} // namespace contentgen

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QDir>
+#include <QStringList>
+
+namespace contentgen {
+
+// Writes UTF-8 lines each ended by CR LF, the line ending the game's text files use.
+void writeCrlfText(const QString& path, const QStringList& lines);
+
+// Converts the help sources (UTF-8, any line ending) into data/help.txt and data/help-e.txt.
+void writeHelpTexts(const QDir& sourceDir, const QDir& dataDir);
+
+} // namespace contentgen
