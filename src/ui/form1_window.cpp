@@ -4,11 +4,13 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGraphicsDropShadowEffect>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 
 #include <cmath>
@@ -57,6 +59,15 @@ void setBackground(QWidget* widget, const std::optional<game::Rgb>& rgb) {
     widget->setPalette(palette);
 }
 
+// White lettering stays readable on the light card colours and backgrounds.
+void addShadow(QLabel* label) {
+    auto* shadow = new QGraphicsDropShadowEffect(label);
+    shadow->setBlurRadius(3);
+    shadow->setOffset(1, 1);
+    shadow->setColor(QColor(0, 0, 0, 170));
+    label->setGraphicsEffect(shadow);
+}
+
 void syncTimer(QTimer& timer, const game::Timer& state) {
     if (!state.ticking())
         timer.stop();
@@ -77,6 +88,7 @@ Form1Window::Form1Window(game::Form1& form, QWidget* parent) : QWidget(parent), 
     }
 
     lblTime_ = label(this, twips(8040, 105, 1350, 375), sizedFont(this, 12, true), Qt::white);
+    addShadow(lblTime_);
 
     const std::array<int, 4> buttonLeft = {6480, 4920, 3360, 1800};
     for (int i = 0; i < 4; ++i) {
@@ -112,6 +124,7 @@ void Form1Window::buildVictoryPanel() {
     lblEnd_[0] = label(frame2_, twips(240, 120, 2655, 735), sizedFont(this, 13.5, true), red);
     lblEnd_[0]->setWordWrap(true);
     lblEnd_[1] = label(frame2_, twips(240, 840, 2655, 375), sizedFont(this, 18, true), Qt::white);
+    addShadow(lblEnd_[1]);
     lblEnd_[2] = label(frame2_, twips(240, 1320, 2655, 375), sizedFont(this, 13.5, true), red);
     lblEnd_[3] = label(frame2_, twips(45, 1725, 3015, 255), font(), QColor());
     lblEnd_[3]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -134,6 +147,29 @@ void Form1Window::buildVictoryPanel() {
         if (i < 2)
             cmdEND_[i]->setFont(sizedFont(this, 9.75, true));
         connect(cmdEND_[i], &QPushButton::clicked, &form_, [this, i] { form_.cmdEND_Click(i); });
+    }
+}
+
+// The icon question leaves a run of blanks before each of its three words for the icon buttons.
+// Blanks differ in width from font to font, so the text is fitted to its label and each button
+// is placed just before its word.
+void Form1Window::layoutIconRow() {
+    QLabel* question = lblEnd_[3];
+    const QString text = question->text();
+    QFont fitted = font();
+    while (fitted.pointSizeF() > 6 &&
+           QFontMetrics(fitted).horizontalAdvance(text) > question->width())
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+    question->setFont(fitted);
+
+    const QFontMetrics metrics(fitted);
+    static const QRegularExpression blanks(QStringLiteral(" {3,}"));
+    auto runs = blanks.globalMatch(text);
+    for (QRadioButton* button : optKartinka_) {
+        if (!runs.hasNext())
+            break;
+        const int wordLeft = metrics.horizontalAdvance(text.left(runs.next().capturedEnd()));
+        button->move(question->x() + wordLeft - button->width(), button->y());
     }
 }
 
@@ -160,8 +196,12 @@ void Form1Window::refresh() {
 
     const game::VictoryPanel& panel = form_.Frame2;
     setBackground(frame2_, form_.panelColour);
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 3; ++i)
         lblEnd_[i]->setText(panel.lblEnd[i]);
+    if (lblEnd_[3]->text() != panel.lblEnd[3]) {
+        lblEnd_[3]->setText(panel.lblEnd[3]);
+        layoutIconRow();
+    }
     for (int i = 0; i < 3; ++i) {
         optKartinka_[i]->setChecked(panel.optKartinkaSelected[i]);
         optKartinka_[i]->setEnabled(panel.optKartinkaEnabled[i]);

@@ -42,6 +42,7 @@ protected:
 
 private:
     void buildVictoryPanel();
+    void layoutIconRow();
     void refresh();
     QPixmap picture(const QString& path);
 
