@@ -34,14 +34,17 @@ void makePictureSet(const QString& programFolder, int set, const QList<int>& pic
     }
 }
 
+// A main window loaded with picture set `set` selected.
 struct Deal {
-    Deal(const QString& folder, int set, unsigned seed) {
+    Deal(const QString& folder, int set, unsigned seed, QList<float> script = {}) {
         platform.random.reseed(seed);
+        platform.random.script = script;
         state.programFolder = folder;
         form = std::make_unique<game::Form1>(
             state, platform.services(),
             game::Form1Extensions{
                 [set](game::Form1&) { return std::make_unique<FixedSetDialog>(set); }, {}});
+        form->Form_Load();
     }
     testing::FakePlatform platform;
     core::ProgramState state;
@@ -64,7 +67,6 @@ private slots:
     void dealsEverySlot_data();
     void dealsEverySlot();
     void drawsPictureThenSlotAndRejectsTakenSlots();
-    void everyLoadSeedsAndDealsAfresh();
 };
 
 void TestDeal::dealsEverySlot_data() {
@@ -91,7 +93,6 @@ void TestDeal::dealsEverySlot() {
 
     for (unsigned seed = 1; seed <= 50; ++seed) {
         Deal deal(dir.path(), set, seed);
-        deal.form->Form_Load();
         game::Form1& form = *deal.form;
 
         QCOMPARE(deal.state.PictureFolder, folder);
@@ -115,11 +116,10 @@ void TestDeal::dealsEverySlot() {
 void TestDeal::drawsPictureThenSlotAndRejectsTakenSlots() {
     QTemporaryDir dir;
     makePictureSet(dir.path(), 0, range(0, 11));
-    Deal deal(dir.path(), 0, 7);
-    // picture 5 into slot 7; picture 3 into slot 7 again (rejected); picture 11 into slot 23
-    deal.platform.random.script = {5.5f / 12, 7.5f / 24, 3.5f / 12, 7.5f / 24,
-                                   0.99999f,  0.99999f,  5.5f / 12, 0.0f};
-    deal.form->Form_Load();
+    // picture 5 into slot 7; picture 3 into slot 7 again (rejected); picture 11 into slot 23;
+    // picture 5 into slot 0
+    Deal deal(dir.path(), 0, 7,
+              {5.5f / 12, 7.5f / 24, 3.5f / 12, 7.5f / 24, 0.99999f, 0.99999f, 5.5f / 12, 0.0f});
 
     const QString folder = deal.state.PictureFolder;
     QCOMPARE(deal.form->CardFile[7], folder + "5.gif");
@@ -127,25 +127,6 @@ void TestDeal::drawsPictureThenSlotAndRejectsTakenSlots() {
     QCOMPARE(deal.form->CardFile[0], folder + "5.gif");
     QCOMPARE(std::count(deal.form->CardFile.begin(), deal.form->CardFile.end(), folder + "5.gif"),
              2);
-}
-
-void TestDeal::everyLoadSeedsAndDealsAfresh() {
-    QTemporaryDir dir;
-    makePictureSet(dir.path(), 1, range(0, 23));
-    testing::FakePlatform platform;
-    core::ProgramState state;
-    state.programFolder = dir.path();
-
-    QList<std::array<QString, 24>> deals;
-    for (int load = 0; load < 2; ++load) {
-        game::Form1 form(state, platform.services(),
-                         {[](game::Form1&) { return std::make_unique<FixedSetDialog>(1); }, {}});
-        form.Form_Load();
-        deals.append(form.CardFile);
-        QCOMPARE(platform.random.seeds, load + 1);
-        QCOMPARE(form.PrevSlot, 23);
-    }
-    QVERIFY(deals[0] != deals[1]);
 }
 
 QTEST_GUILESS_MAIN(TestDeal)

@@ -155,8 +155,10 @@ void TestMainWindow::reloadDealsAFreshBoardAndKeepsProgramState() {
     game.click(pair[0]);
     game.click(pair[1]);
     game.program->state().ElapsedSeconds = 17;
+    const auto firstDeal = game.form().CardFile;
 
     game.program->reloadMainWindow();
+    QVERIFY(game.form().CardFile != firstDeal);
     QCOMPARE(game.form().PairsFound, 0);
     QCOMPARE(game.form().PrevSlot, 23);
     QCOMPARE(game.platform.random.seeds, 2);
