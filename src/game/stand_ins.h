@@ -4,13 +4,13 @@
 
 namespace quilora::game {
 
-// Used until settings and records exist: picture set 0 on the plain grey background, and a
-// finished game only shows its time, with nothing to record.
+// Used until settings and records exist: picture set 0 on the plain grey background with sound
+// on, and a finished game only shows its time, with nothing to record.
 
 class StandInOptionsDialog final : public OptionsDialog {
 public:
     explicit StandInOptionsDialog(Form1& form) : form_(form) {}
-    void ChooseIni() override { selected_ = 0; }
+    void ChooseIni() override;
     void SetColor() override;
     int selectedPictureSet() const override { return selected_; }
 
