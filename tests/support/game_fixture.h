@@ -15,10 +15,10 @@ namespace quilora::testing {
 struct GameFixture {
     explicit GameFixture(bool twentyFourPictures) {
         state.programFolder = dir.path();
-        state.SoundFile[1] = QStringLiteral("click");
-        state.SoundFile[2] = QStringLiteral("pair");
         form = std::make_unique<game::Form1>(state, platform.services());
         form->Form_Load();
+        state.SoundFile[1] = QStringLiteral("click");
+        state.SoundFile[2] = QStringLiteral("pair");
         for (int s = 0; s < game::kSlotCount; ++s)
             form->CardFile[s] =
                 state.PictureFolder + QString::number(twentyFourPictures ? s : s % 12) + ".gif";
