@@ -2,10 +2,12 @@
 #include "ui/program.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quilora"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
 
     quilora::platform::ClockSeededRandom random;
     quilora::platform::SystemLocaleInfo localeInfo;

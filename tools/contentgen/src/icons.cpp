@@ -45,6 +45,36 @@ QImage questionFace() {
     return image;
 }
 
+// The window icon: a face-down card behind a face-up one.
+QImage applicationIcon() {
+    constexpr int size = 64;
+    QImage image(kWork, kWork, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRectF card(-34, -40, 68, 80);
+    const auto drawCard = [&](qreal x, qreal angle, const QColor& fill) {
+        p.save();
+        p.translate(x, kWork / 2.0);
+        p.rotate(angle);
+        p.setPen(QPen(QColor(70, 78, 100), 4));
+        p.setBrush(fill);
+        p.drawRoundedRect(card, 9, 9);
+        p.restore();
+    };
+    drawCard(48, -14, QColor(134, 138, 163));
+    drawCard(80, 9, QColor(240, 248, 236));
+    const QImage lion =
+        renderEmoji("🦁").scaled(52, 52, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    p.translate(80, kWork / 2.0);
+    p.rotate(9);
+    p.drawImage(-lion.width() / 2, -lion.height() / 2, lion);
+    p.end();
+    return image.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_ARGB32);
+}
+
 } // namespace
 
 void writeIcons(const QDir& iconDir) {
@@ -63,6 +93,9 @@ void writeIcons(const QDir& iconDir) {
             throw std::runtime_error("cannot write icon " + name.toStdString());
         qrc += "        <file>" + name.toUtf8() + "</file>\n";
     }
+    if (!applicationIcon().save(iconDir.filePath("app.png"), "PNG"))
+        throw std::runtime_error("cannot write the window icon");
+    qrc += "        <file>app.png</file>\n";
     qrc += "    </qresource>\n</RCC>\n";
     QFile file(iconDir.filePath("icons.qrc"));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(qrc) != qrc.size())
