@@ -16,8 +16,6 @@ private slots:
     void readsLines();
     void writesCrLfUtf8();
     void failedWriteKeepsNothingHalfWritten();
-    void programPath_data();
-    void programPath();
     void fileExistsOnlyForFiles();
 };
 
@@ -80,32 +78,6 @@ void TestCore::failedWriteKeepsNothingHalfWritten() {
     QVERIFY(!error.isEmpty());
     QVERIFY(!QFile::exists(path));
     QVERIFY(!core::readLines(path).has_value());
-}
-
-void TestCore::programPath_data() {
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("relative");
-    QTest::addColumn<QString>("path");
-
-    QTest::newRow("file") << "/opt/game"
-                          << "\\record.txt"
-                          << "/opt/game/record.txt";
-    QTest::newRow("nested") << "/opt/game"
-                            << "\\sounds\\click1.wav"
-                            << "/opt/game/sounds/click1.wav";
-    QTest::newRow("folder") << "/opt/game"
-                            << "\\img3\\"
-                            << "/opt/game/img3/";
-    QTest::newRow("folder with separator") << "/opt/game/"
-                                           << "\\img0\\"
-                                           << "/opt/game/img0/";
-}
-
-void TestCore::programPath() {
-    QFETCH(QString, folder);
-    QFETCH(QString, relative);
-    QFETCH(QString, path);
-    QCOMPARE(core::programPath(folder, relative), path);
 }
 
 void TestCore::fileExistsOnlyForFiles() {
