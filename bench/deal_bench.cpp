@@ -41,11 +41,20 @@ public:
 };
 class NoSound final : public platform::SoundPlayer {
 public:
+    void preload(const QStringList&) override {}
     void play(const QString&) override {}
 };
 class NoMessages final : public platform::MessageBox {
 public:
     void information(const QString&) override {}
+};
+class StillClock final : public platform::MonotonicClock {
+public:
+    qint64 milliseconds() const override { return 0; }
+};
+class NoLinks final : public platform::LinkOpener {
+public:
+    bool openShortcut(const QString&) override { return false; }
 };
 
 double median(std::vector<double> values) {
@@ -83,6 +92,8 @@ int main(int argc, char* argv[]) {
     NoLocale locale;
     NoSound sound;
     NoMessages messages;
+    StillClock clock;
+    NoLinks links;
     core::ProgramState state;
     state.programFolder = dir.path();
 
@@ -104,8 +115,9 @@ int main(int argc, char* argv[]) {
         };
         random.draws = 0;
         const double load = median(timeEach(repetitions, [&] {
-            game::Form1 form(state, {random, locale, sound, messages},
-                             {[set](game::Form1&) { return std::make_unique<Fixed>(set); }, {}});
+            game::Form1 form(
+                state, {random, locale, sound, messages, clock, links},
+                {[set](game::Form1&) { return std::make_unique<Fixed>(set); }, {}, {}, {}});
             form.Form_Load();
         }));
         std::printf("%-22s %12.0f %8.2f %14.1f\n",

@@ -1,8 +1,10 @@
+#include "core/paths.h"
 #include "platform/qt_platform.h"
 #include "ui/program.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -13,9 +15,14 @@ int main(int argc, char* argv[]) {
     quilora::platform::SystemLocaleInfo localeInfo;
     quilora::platform::QtSoundPlayer sound;
     quilora::platform::QtMessageBox messages;
+    quilora::platform::SteadyClock clock;
+    quilora::platform::DesktopLinkOpener links;
 
-    quilora::ui::Program program(QApplication::applicationDirPath(),
-                                 {random, localeInfo, sound, messages});
+    const QString programFolder = quilora::core::contentFolder(QApplication::applicationDirPath());
+    const QString dataFolder = quilora::core::dataFolder(
+        programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    quilora::ui::Program program(programFolder, dataFolder,
+                                 {random, localeInfo, sound, messages, clock, links});
     program.start();
     return QApplication::exec();
 }

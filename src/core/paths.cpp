@@ -1,6 +1,8 @@
 #include "core/paths.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace quilora::core {
 
@@ -16,6 +18,25 @@ QString programPath(const QString& programFolder, const QString& relativeName) {
 bool fileExists(const QString& path) {
     const QFileInfo info(path);
     return info.exists() && info.isFile();
+}
+
+QString contentFolder(const QString& executableFolder) {
+    const QDir here(executableFolder);
+    if (here.exists(QStringLiteral("img0")))
+        return executableFolder;
+    const QString shared = QDir::cleanPath(here.filePath(QStringLiteral("../share/quilora")));
+    if (QDir(shared).exists(QStringLiteral("img0")))
+        return shared;
+    return executableFolder;
+}
+
+QString dataFolder(const QString& programFolder, const QString& userFolder) {
+    // Permission bits do not tell about read-only mounts or ACLs: try to create a file.
+    QTemporaryFile probe(QDir(programFolder).filePath(QStringLiteral(".quilora-XXXXXX")));
+    if (probe.open())
+        return programFolder;
+    QDir().mkpath(userFolder);
+    return userFolder;
 }
 
 } // namespace quilora::core

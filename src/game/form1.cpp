@@ -2,35 +2,28 @@
 
 #include "core/paths.h"
 #include "core/version.h"
-#include "game/stand_ins.h"
 
 #include <algorithm>
 
 namespace quilora::game {
 
 Form1::Form1(core::ProgramState& program, platform::Services services, Form1Extensions extensions)
-    : program_(program), services_(services), extensions_(std::move(extensions)) {
-    if (!extensions_.optionsDialog)
-        extensions_.optionsDialog = [](Form1& form) {
-            return std::make_unique<StandInOptionsDialog>(form);
-        };
-    if (!extensions_.resultCheck)
-        extensions_.resultCheck = [](Form1& form) {
-            return std::make_unique<StandInResultCheck>(form);
-        };
-}
+    : program_(program), services_(services), extensions_(std::move(extensions)) {}
 
 Form1::~Form1() = default;
 
 void Form1::Form_Load() {
     caption = core::applicationCaption();
     PrevSlot = 23;
-    Timer1 = {true, 1000};
+    switchTimer1On();
     // The slots themselves are laid out by the window on the fixed grid of slotGeometry().
     services_.random.seedFromClock();
-    options_ = extensions_.optionsDialog(*this);
-    options_->ChooseIni();
-    options_->SetColor();
+    if (extensions_.optionsDialog)
+        options_ = extensions_.optionsDialog(*this);
+    if (options_) {
+        options_->ChooseIni();
+        options_->SetColor();
+    }
     ChangePicSet();
     emit changed();
 }
@@ -47,19 +40,19 @@ void Form1::Foto_Click(int Index) {
     const bool previousOpen = !FotoPicture[PrevSlot].isEmpty();
     services_.sound.play(program_.SoundFile[1]);
     FotoPicture[Index] = CardFile[Index];
-    if (CardMatched[PrevSlot] != -1 && previousOpen)
-        compareWithPrevious(Index);
+    const bool pairFound =
+        CardMatched[PrevSlot] != -1 && previousOpen && compareWithPrevious(Index);
     PrevSlot = static_cast<std::int16_t>(Index);
-    pairChecks();
+    pairChecks(pairFound);
     emit changed();
 }
 
-void Form1::compareWithPrevious(int Index) {
+bool Form1::compareWithPrevious(int Index) {
     bool pair = false;
     if (EnglishSet == 0) {
         if (CardFile[Index] == CardFile[PrevSlot]) {
             if (Index == PrevSlot)
-                return;
+                return false;
             pair = true;
         }
     } else {
@@ -71,42 +64,64 @@ void Form1::compareWithPrevious(int Index) {
             pair = false;
         } else if (n <= 11 || n - 12 == p) {
             if (Index == PrevSlot)
-                return;
+                return false;
             pair = true;
         }
     }
     if (!pair) {
         FotoPicture[PrevSlot].clear();
-        return;
+        return false;
     }
     CardMatched[PrevSlot] = -1;
     CardMatched[Index] = -1;
     services_.sound.play(program_.SoundFile[2]);
     ++PairsFound;
+    return true;
 }
 
-void Form1::pairChecks() {
+void Form1::pairChecks(bool pairFound) {
     if (PairsFound == 12) {
-        endOfGame();
+        // Once per won game: a later click on the finished board must not replay the victory
+        // or throw away the icon the player has chosen.
+        if (pairFound)
+            endOfGame();
     } else if (PairsFound == 10) {
+        if (!Timer2.ticking()) {
+            // The tenths start from the part of the current second already gone, so the clock
+            // is right to a tenth from its first tick on.
+            const qint64 intoSecond = services_.clock.milliseconds() - secondStartedAt_;
+            program_.ElapsedTenths =
+                Timer1.ticking()
+                    ? static_cast<std::int16_t>(std::clamp<qint64>(intoSecond / 100, 0, 9))
+                    : 0;
+        }
         Timer2.Enabled = true;
         Timer2.Interval = 100;
     }
 }
 
 void Form1::endOfGame() {
+    // A game won before the clock's first tick still has a time to rank and store.
+    if (lblTime == u"Time")
+        lblTime = QString::number(program_.ElapsedSeconds);
     Frame2.lblEnd[1] = lblTime;
     Timer1.Enabled = false;
     Timer2.Enabled = false;
-    if (!resultCheck_)
-        resultCheck_ = extensions_.resultCheck(*this);
-    resultCheck_->ProverkaRekorda();
+    if (RecordBook* book = recordBook())
+        book->ProverkaRekorda();
     Frame2.optKartinkaColour = cardColour;
     Frame2.optKartinkaSelected = {false, false, false};
     Frame2.visible = true;
 }
 
+void Form1::switchTimer1On() {
+    if (!Timer1.ticking())
+        secondStartedAt_ = services_.clock.milliseconds();
+    Timer1 = {true, 1000};
+}
+
 void Form1::Timer1_Timer() {
+    secondStartedAt_ = services_.clock.milliseconds();
     program_.ElapsedSeconds = core::saturatingIncrement(program_.ElapsedSeconds);
     if (PairsFound <= 9)
         lblTime = QString::number(program_.ElapsedSeconds);
@@ -123,18 +138,33 @@ void Form1::Timer2_Timer() {
 }
 
 void Form1::cmdTOP_Click(int Index) {
-    if (Index != 0)
+    switch (Index) {
+    case 0: // Clear: a new game on the same deal
+        for (QString& picture : FotoPicture)
+            picture.clear();
+        for (LoopCounter = 0; LoopCounter < kSlotCount; ++LoopCounter)
+            CardMatched[LoopCounter] = 0;
+        PairsFound = 0;
+        program_.ElapsedSeconds = 0;
+        Timer2.Enabled = false;
+        // A game started after a win would otherwise run without its seconds clock.
+        switchTimer1On();
+        break;
+    case 1:
+        program_.SavedSeconds = program_.ElapsedSeconds;
+        emit optionsRequested();
+        break;
+    case 2:
+        if (RecordBook* book = recordBook())
+            book->showOrHideHelp();
+        break;
+    case 3:
+        if (RecordBook* book = recordBook())
+            book->showOrHideRecords();
+        break;
+    default:
         return;
-    // Clear: a new game on the same deal.
-    for (QString& picture : FotoPicture)
-        picture.clear();
-    for (LoopCounter = 0; LoopCounter < kSlotCount; ++LoopCounter)
-        CardMatched[LoopCounter] = 0;
-    PairsFound = 0;
-    program_.ElapsedSeconds = 0;
-    Timer2.Enabled = false;
-    // A game started after a win would otherwise run without its seconds clock.
-    Timer1 = {true, 1000};
+    }
     emit changed();
 }
 
@@ -144,15 +174,89 @@ void Form1::cmdEND_Click(int Index) {
         Frame2.visible = false;
         cmdTOP_Click(0);
         program_.ElapsedSeconds = 0;
-        Timer1.Enabled = true;
-        emit changed();
+        switchTimer1On();
         break;
     case 1:
         emit endProgram();
-        break;
-    default:
+        return;
+    case 2: { // store the record
+        if (!Frame2.cmdENDEnabled[2])
+            return;
+        Frame2.txtRec.replace(QLatin1Char('~'), QLatin1Char('-'));
+        program_.PlayerName = Frame2.txtRec;
+        Frame2.txtRec.clear();
+        Frame2.visible = false;
+        PairsFound = 0;
+        program_.ElapsedSeconds = 0;
+        Timer2.Enabled = false;
+        switchTimer1On();
+        Frame2.recordIsDefault = false;
+        if (RecordBook* book = recordBook())
+            book->ZapisRecord();
         break;
     }
+    default:
+        return;
+    }
+    emit changed();
+}
+
+void Form1::optKartinka_Click(int Index) {
+    static constexpr std::array<std::int16_t, 3> icons = {4, 5, 7};
+    if (Index < 0 || Index > 2)
+        return;
+    IconChoice = icons[Index];
+    Frame2.optKartinkaSelected = {Index == 0, Index == 1, Index == 2};
+    emit changed();
+}
+
+void Form1::txtRec_Change(const QString& text) {
+    // One line of at most 40 characters: a line break would split the record in the file.
+    QString name = text;
+    name.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    name.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    Frame2.txtRec = name.left(VictoryPanel::kNameLength);
+    Frame2.recordIsDefault = true;
+    emit changed();
+}
+
+void Form1::lvRecord_ColumnClick(int column) {
+    if (column < 1 || column > 5)
+        return;
+    if (RecordBook* book = recordBook())
+        book->sortRecords(column - 1);
+    emit changed();
+}
+
+void Form1::lblLOC_Click(int Index) {
+    if ((Index != 0 && Index != 1) || !extensions_.setLanguage)
+        return;
+    extensions_.setLanguage(*this, static_cast<float>(Index));
+    emit changed();
+}
+
+void Form1::lblOrvane_Click(int Index) {
+    if (extensions_.openLink)
+        extensions_.openLink(*this, Index);
+}
+
+void Form1::lblSND_Click() {
+    if (!options_)
+        return;
+    options_->setChkS(options_->chkS() == 0 ? 1 : 0);
+    options_->SetSound();
+    emit changed();
+}
+
+void Form1::requestReload() {
+    reloadPending = true;
+    emit reloadRequested();
+}
+
+RecordBook* Form1::recordBook() {
+    if (!recordBook_ && extensions_.recordBook)
+        recordBook_ = extensions_.recordBook(*this);
+    return recordBook_.get();
 }
 
 void Form1::ChangePicSet() {

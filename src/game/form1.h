@@ -4,6 +4,8 @@
 #include "game/board.h"
 #include "platform/platform.h"
 
+#include <QDate>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -17,6 +19,16 @@ namespace quilora::game {
 
 class Form1;
 
+// The options dialog's captions that change with the language.
+struct DialogCaptions {
+    QString title = QStringLiteral("Options");
+    std::array<QString, 3> Frame = {QStringLiteral("Background"), QStringLiteral("Pictures"),
+                                    QStringLiteral("Sound")};
+    QString chkS = QStringLiteral("Yes");
+    std::array<QString, 4> cmdNAS = {QStringLiteral("Apply"), QStringLiteral("Apply"),
+                                     QStringLiteral("OK"), QStringLiteral("Cancel")};
+};
+
 // The options dialog as the main window uses it. The dialog owns the settings routines and
 // its controls hold the live choices; it lives as long as the main window that created it.
 class OptionsDialog {
@@ -28,26 +40,45 @@ public:
     virtual void SetColor() = 0;
     // Index of the selected picture-set option, or -1 when none is selected.
     virtual int selectedPictureSet() const = 0;
+    // The sound switch: 0 off, 1 on, 2 greyed (counts as on).
+    virtual int chkS() const { return 1; }
+    virtual void setChkS(int) {}
+    // Puts the sound switch into effect.
+    virtual void SetSound() {}
+    // The name shown for picture set `index` in the current language.
+    virtual QString pictureSetCaption(int) const { return {}; }
+    virtual DialogCaptions* captions() { return nullptr; }
 };
 
-// Ranks a finished game against the records and fills the victory panel's texts and flags.
-class ResultCheck {
+// The records and the help text as the main window uses them.
+class RecordBook {
 public:
-    virtual ~ResultCheck() = default;
+    virtual ~RecordBook() = default;
+    // Ranks the finished game and fills the victory panel's texts and flags.
     virtual void ProverkaRekorda() = 0;
+    // Stores the finished game's record.
+    virtual void ZapisRecord() = 0;
+    virtual void showOrHideRecords() = 0;
+    virtual void showOrHideHelp() = 0;
+    // Re-sorts the records list by a column, 0 "Gamer" to 4 "Date".
+    virtual void sortRecords(int column) = 0;
 };
 
 using OptionsDialogFactory = std::function<std::unique_ptr<OptionsDialog>(Form1&)>;
-using ResultCheckFactory = std::function<std::unique_ptr<ResultCheck>(Form1&)>;
+using RecordBookFactory = std::function<std::unique_ptr<RecordBook>(Form1&)>;
 
-// The parts of the main window that other subsystems provide.
+// The parts of the main window that other subsystems provide. A missing part does nothing.
 struct Form1Extensions {
     OptionsDialogFactory optionsDialog;
-    ResultCheckFactory resultCheck;
+    RecordBookFactory recordBook;
+    std::function<void(Form1&, float)> setLanguage;
+    std::function<void(Form1&, int)> openLink;
 };
 
 // The victory panel shown over the board when a game is won.
 struct VictoryPanel {
+    static constexpr int kNameLength = 40;
+
     bool visible = false;
     std::array<QString, 4> lblEnd = {
         QStringLiteral("ПОБЕДА!  VICTORY!"), QString(), QStringLiteral("секунд(у/ы)"),
@@ -60,6 +91,31 @@ struct VictoryPanel {
     std::array<QString, 3> cmdEND = {QStringLiteral("Ещё"), QStringLiteral("Конец"),
                                      QStringLiteral("To records")};
     std::array<bool, 3> cmdENDEnabled = {true, true, true};
+    bool recordIsDefault = false; // "To records" is the default button, in bold
+};
+
+// One row of the records list.
+struct RecordRow {
+    QString name;
+    int icon = 0; // 1 to 8; any other value shows no icon
+    int place = 0;
+    QString time; // padded on the left as listed
+    QString set;
+    QString date;
+    double seconds = 0;
+    QDate day; // invalid when the date cannot be read
+    friend bool operator==(const RecordRow&, const RecordRow&) = default;
+};
+
+struct RecordsList {
+    bool visible = false;
+    QList<RecordRow> rows; // in the order shown
+    int sortColumn = 2;    // 0 "Gamer", 1 "№", 2 "Time", 3 "Set", 4 "Date"
+};
+
+struct HelpBox {
+    bool visible = false;
+    QString text;
 };
 
 // The main window's logic: the board, the deal, the rule of play, the clock and the panels.
@@ -85,9 +141,19 @@ public:
     void Timer2_Timer();
     void cmdTOP_Click(int Index);
     void cmdEND_Click(int Index);
+    void optKartinka_Click(int Index);
+    void txtRec_Change(const QString& text);
+    void lvRecord_ColumnClick(int column);
+    void lblLOC_Click(int Index);
+    void lblOrvane_Click(int Index);
+    void lblSND_Click();
 
     void ChangePicSet();
     void ChangePicSetEnglish();
+
+    // Asks for this window to be replaced by a freshly loaded one once the current event,
+    // and any dialog it opened, has finished.
+    void requestReload();
 
     // Main-window game state: fresh, zero or empty, in every instance.
     std::array<QString, kSlotCount> CardFile;
@@ -115,26 +181,37 @@ public:
     std::array<QString, 4> cmdTOP = {QStringLiteral("Clear"), QStringLiteral("Options"),
                                      QStringLiteral("Help"), QStringLiteral("Records")};
     VictoryPanel Frame2;
+    RecordsList lvRecord;
+    HelpBox txtHELP;
+    QString lblSND = QStringLiteral("Sound");
+    std::array<std::optional<Rgb>, 2> lblLOCColour; // unset: the default text colour
     Timer Timer1;
     Timer Timer2;
+    bool reloadPending = false;
 
 signals:
     void changed();
     // The victory panel's "End": the program ends at once, without unloading.
     void endProgram();
+    // The Options button: show the options dialog modally.
+    void optionsRequested();
+    void reloadRequested();
 
 private:
-    void compareWithPrevious(int Index);
-    void pairChecks();
+    bool compareWithPrevious(int Index);
+    void pairChecks(bool pairFound);
     void endOfGame();
+    void switchTimer1On();
     void deal(int pictureCount, std::int16_t copiesPerPicture);
     int drawBelow(int limit);
+    RecordBook* recordBook();
 
     core::ProgramState& program_;
     platform::Services services_;
     Form1Extensions extensions_;
     std::unique_ptr<OptionsDialog> options_;
-    std::unique_ptr<ResultCheck> resultCheck_;
+    std::unique_ptr<RecordBook> recordBook_;
+    qint64 secondStartedAt_ = 0; // when Timer1 last ticked or was switched on
 };
 
 // Text of the clock in tenths: shortest form, at most 15 significant digits, the locale's

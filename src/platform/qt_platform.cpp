@@ -4,6 +4,8 @@
 #include "core/version.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
 #include <QMessageBox>
 #include <QSoundEffect>
 #include <QUrl>
@@ -37,24 +39,58 @@ QtSoundPlayer::~QtSoundPlayer() {
     qDeleteAll(effects_);
 }
 
-void QtSoundPlayer::play(const QString& path) {
-    if (playing_) {
-        playing_->stop();
-        playing_ = nullptr;
-    }
+QSoundEffect* QtSoundPlayer::effect(const QString& path) {
     if (path.isEmpty() || !core::fileExists(path))
-        return;
+        return nullptr;
     QSoundEffect*& effect = effects_[path];
     if (!effect) {
         effect = new QSoundEffect;
         effect->setSource(QUrl::fromLocalFile(path));
     }
-    effect->play();
-    playing_ = effect;
+    return effect;
+}
+
+void QtSoundPlayer::preload(const QStringList& paths) {
+    for (const QString& path : paths)
+        effect(path);
+}
+
+void QtSoundPlayer::play(const QString& path) {
+    if (playing_) {
+        playing_->stop();
+        playing_ = nullptr;
+    }
+    if (QSoundEffect* next = effect(path)) {
+        next->play();
+        playing_ = next;
+    }
 }
 
 void QtMessageBox::information(const QString& text) {
     QMessageBox::information(QApplication::activeWindow(), QLatin1String(core::kProductName), text);
+}
+
+QString shortcutAddress(const QByteArray& content) {
+    for (const QByteArray& rawLine : content.split('\n')) {
+        const QByteArray line = rawLine.trimmed();
+        if (!line.startsWith("URL="))
+            continue;
+        const QUrl url(QString::fromUtf8(line.mid(4)), QUrl::StrictMode);
+        const QString scheme = url.scheme().toLower();
+        if (url.isValid() && (scheme == u"http" || scheme == u"https"))
+            return url.toString();
+        return {};
+    }
+    return {};
+}
+
+bool DesktopLinkOpener::openShortcut(const QString& shortcutPath) {
+    QFile file(shortcutPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QString address = shortcutAddress(file.read(64 * 1024));
+    file.close();
+    return !address.isEmpty() && QDesktopServices::openUrl(QUrl(address));
 }
 
 } // namespace quilora::platform

@@ -2,9 +2,9 @@
 
 #include "platform/platform.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 
-#include <memory>
 #include <random>
 
 class QSoundEffect;
@@ -26,14 +26,26 @@ public:
     QLocale locale() const override;
 };
 
+class SteadyClock final : public MonotonicClock {
+public:
+    SteadyClock() { timer_.start(); }
+    qint64 milliseconds() const override { return timer_.elapsed(); }
+
+private:
+    QElapsedTimer timer_;
+};
+
 // One preloaded effect per file, so a click plays at once; only one sound plays at a time.
 class QtSoundPlayer final : public SoundPlayer {
 public:
     QtSoundPlayer();
     ~QtSoundPlayer() override;
+    void preload(const QStringList& paths) override;
     void play(const QString& path) override;
 
 private:
+    QSoundEffect* effect(const QString& path);
+
     QHash<QString, QSoundEffect*> effects_;
     QSoundEffect* playing_ = nullptr;
 };
@@ -42,5 +54,16 @@ class QtMessageBox final : public MessageBox {
 public:
     void information(const QString& text) override;
 };
+
+// Hands the web address of a shortcut file to the desktop, which starts the browser on its
+// own; no shell and no command line is built from the file's text.
+class DesktopLinkOpener final : public LinkOpener {
+public:
+    bool openShortcut(const QString& shortcutPath) override;
+};
+
+// The web address in an Internet shortcut file's text: its "URL=" line, when it names an http
+// or https page; empty otherwise.
+QString shortcutAddress(const QByteArray& content);
 
 } // namespace quilora::platform

@@ -1,32 +1,30 @@
 #include "ui/form1_window.h"
 
+#include "language/links.h"
+#include "settings/form2.h"
 #include "ui/card_slot.h"
+#include "ui/clickable_label.h"
+#include "ui/form2_window.h"
+#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
-
-#include <cmath>
+#include <QTreeWidget>
 
 namespace quilora::ui {
 namespace {
 
-// Window layout is designed in twips; 15 twips make one pixel.
-QRect twips(int left, int top, int width, int height) {
-    const auto px = [](int value) { return static_cast<int>(std::lround(value / 15.0)); };
-    return {px(left), px(top), px(width), px(height)};
-}
-
-QColor toColor(const game::Rgb& rgb) {
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
+const QColor kLightYellow(255, 255, 192);
 
 QFont sizedFont(const QWidget* widget, qreal pointSize, bool bold) {
     QFont f = widget->font();
@@ -35,28 +33,46 @@ QFont sizedFont(const QWidget* widget, qreal pointSize, bool bold) {
     return f;
 }
 
-QLabel* label(QWidget* parent, const QRect& geometry, const QFont& f, const QColor& text) {
-    auto* l = new QLabel(parent);
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+template <typename Label = QLabel>
+Label* label(QWidget* parent, const QRect& geometry, const QFont& f, const QColor& text) {
+    auto* l = new Label(parent);
     l->setGeometry(geometry);
     l->setFont(f);
     l->setAlignment(Qt::AlignCenter);
-    if (text.isValid()) {
-        QPalette palette = l->palette();
-        palette.setColor(QPalette::WindowText, text);
-        l->setPalette(palette);
-    }
+    if (text.isValid())
+        setTextColour(l, text);
     return l;
+}
+
+QColor standardButtonColour(const QWidget* widget) {
+    return widget->style()->standardPalette().color(QPalette::Button);
 }
 
 void setBackground(QWidget* widget, const std::optional<game::Rgb>& rgb) {
     QPalette palette = widget->palette();
-    const QColor colour =
-        rgb ? toColor(*rgb) : widget->style()->standardPalette().color(QPalette::Button);
+    const QColor colour = rgb ? toColor(*rgb) : standardButtonColour(widget);
     if (palette.color(QPalette::Window) == colour && palette.color(QPalette::Button) == colour)
         return;
     palette.setColor(QPalette::Window, colour);
     palette.setColor(QPalette::Button, colour);
     widget->setPalette(palette);
+}
+
+// The side buttons show the card colour itself, flat, rather than the style's gradient.
+QString flatButtonStyle(const QColor& colour) {
+    return QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2;"
+                          " border-radius: 3px; padding: 1px 3px; }"
+                          " QPushButton:hover { background-color: %3; }"
+                          " QPushButton:pressed { background-color: %4; }"
+                          " QPushButton:focus { border: 2px solid %5; }")
+        .arg(colour.name(), colour.darker(170).name(), colour.lighter(108).name(),
+             colour.darker(115).name(), colour.darker(250).name());
 }
 
 // White lettering stays readable on the light card colours and backgrounds.
@@ -66,6 +82,15 @@ void addShadow(QLabel* label) {
     shadow->setOffset(1, 1);
     shadow->setColor(QColor(0, 0, 0, 170));
     label->setGraphicsEffect(shadow);
+}
+
+// Red lettering gets a dark rim, so it reads on every card colour.
+void addOutline(QLabel* label) {
+    auto* outline = new QGraphicsDropShadowEffect(label);
+    outline->setBlurRadius(4);
+    outline->setOffset(0, 0);
+    outline->setColor(QColor(60, 0, 0));
+    label->setGraphicsEffect(outline);
 }
 
 void syncTimer(QTimer& timer, const game::Timer& state) {
@@ -87,21 +112,31 @@ Form1Window::Form1Window(game::Form1& form, QWidget* parent) : QWidget(parent), 
         connect(slots_[i], &CardSlot::clicked, &form_, &game::Form1::Foto_Click);
     }
 
+    // The two site labels overlap: the dark one lies under the white one as its shadow.
+    const QFont linkFont = sizedFont(this, 9.75, true);
+    lblOrvane_[0] = label<ClickableLabel>(this, twips(435, 224, 1215, 255), linkFont, QColor());
+    lblOrvane_[1] = label<ClickableLabel>(this, twips(420, 195, 1215, 255), linkFont, Qt::white);
+    for (int i : {0, 1}) {
+        lblOrvane_[i]->setText(language::siteName());
+        lblOrvane_[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        connect(lblOrvane_[i], &ClickableLabel::clicked, &form_,
+                [this, i] { form_.lblOrvane_Click(i); });
+    }
+    lblOrvane_[0]->setFocusPolicy(Qt::NoFocus);
+    lblOrvane_[1]->setToolTip(language::siteTooltip());
+
     lblTime_ = label(this, twips(8040, 105, 1350, 375), sizedFont(this, 12, true), Qt::white);
     addShadow(lblTime_);
 
-    const std::array<int, 4> buttonLeft = {6480, 4920, 3360, 1800};
-    for (int i = 0; i < 4; ++i) {
-        cmdTOP_[i] = new QPushButton(this);
-        cmdTOP_[i]->setGeometry(twips(buttonLeft[i], 105, 1350, 374));
-        cmdTOP_[i]->setAutoFillBackground(true);
-        connect(cmdTOP_[i], &QPushButton::clicked, &form_, [this, i] { form_.cmdTOP_Click(i); });
-    }
-    // Options, help and records arrive with their own windows and panels.
-    for (int i = 1; i < 4; ++i)
-        cmdTOP_[i]->setEnabled(false);
-
+    buildSidePanel();
     buildVictoryPanel();
+    buildBottomRow();
+
+    if (auto* dialog = dynamic_cast<settings::Form2*>(form_.optionsDialog())) {
+        form2_ = new Form2Window(*dialog, this);
+        connect(&form_, &game::Form1::changed, form2_, &Form2Window::refresh);
+    }
+    connect(&form_, &game::Form1::optionsRequested, this, &Form1Window::showOptions);
 
     timer2_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, &form_, &game::Form1::Timer1_Timer);
@@ -111,6 +146,46 @@ Form1Window::Form1Window(game::Form1& form, QWidget* parent) : QWidget(parent), 
 }
 
 Form1Window::~Form1Window() = default;
+
+void Form1Window::buildSidePanel() {
+    const std::array<int, 4> buttonLeft = {6480, 4920, 3360, 1800};
+    for (int i = 0; i < 4; ++i) {
+        cmdTOP_[i] = new QPushButton(this);
+        cmdTOP_[i]->setGeometry(twips(buttonLeft[i], 105, 1350, 374));
+        connect(cmdTOP_[i], &QPushButton::clicked, &form_, [this, i] { form_.cmdTOP_Click(i); });
+    }
+
+    txtHELP_ = new QPlainTextEdit(this);
+    txtHELP_->setGeometry(twips(1680, 1920, 6255, 2888));
+    txtHELP_->setReadOnly(true);
+    txtHELP_->hide();
+
+    lvRecord_ = new QTreeWidget(this);
+    lvRecord_->setGeometry(twips(1680, 1920, 6255, 2940));
+    lvRecord_->setFont(sizedFont(this, 8.25, false));
+    lvRecord_->setRootIsDecorated(false);
+    lvRecord_->setUniformRowHeights(true);
+    lvRecord_->setIconSize(QSize(16, 16));
+    lvRecord_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvRecord_->setHeaderLabels({QStringLiteral("Gamer"), QStringLiteral("№"),
+                                QStringLiteral("Time"), QStringLiteral("Set"),
+                                QStringLiteral("Date")});
+    const std::array<int, 5> widths = {126, 30, 75, 100, 80};
+    for (int i = 0; i < 5; ++i)
+        lvRecord_->setColumnWidth(i, widths[i]);
+    lvRecord_->header()->setSectionsClickable(true);
+    lvRecord_->header()->setSortIndicatorShown(true);
+    lvRecord_->header()->setStretchLastSection(false);
+    connect(lvRecord_->header(), &QHeaderView::sectionClicked, &form_,
+            [this](int section) { form_.lvRecord_ColumnClick(section + 1); });
+    lvRecord_->hide();
+
+    for (QWidget* box : {static_cast<QWidget*>(txtHELP_), static_cast<QWidget*>(lvRecord_)}) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, kLightYellow);
+        box->setPalette(palette);
+    }
+}
 
 void Form1Window::buildVictoryPanel() {
     frame2_ = new QFrame(this);
@@ -123,9 +198,11 @@ void Form1Window::buildVictoryPanel() {
     const QColor red(255, 0, 0);
     lblEnd_[0] = label(frame2_, twips(240, 120, 2655, 735), sizedFont(this, 13.5, true), red);
     lblEnd_[0]->setWordWrap(true);
+    addOutline(lblEnd_[0]);
     lblEnd_[1] = label(frame2_, twips(240, 840, 2655, 375), sizedFont(this, 18, true), Qt::white);
     addShadow(lblEnd_[1]);
     lblEnd_[2] = label(frame2_, twips(240, 1320, 2655, 375), sizedFont(this, 13.5, true), red);
+    addOutline(lblEnd_[2]);
     lblEnd_[3] = label(frame2_, twips(45, 1725, 3015, 255), font(), QColor());
     lblEnd_[3]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -135,9 +212,15 @@ void Form1Window::buildVictoryPanel() {
         optKartinka_[i]->setGeometry(twips(iconLeft[i], 1750, 220, 195));
         optKartinka_[i]->setAutoExclusive(false);
         optKartinka_[i]->setAutoFillBackground(true);
+        connect(optKartinka_[i], &QRadioButton::clicked, &form_,
+                [this, i] { form_.optKartinka_Click(i); });
     }
     txtRec_ = new QLineEdit(frame2_);
     txtRec_->setGeometry(twips(120, 2040, 1455, 285));
+    txtRec_->setMaxLength(game::VictoryPanel::kNameLength);
+    connect(txtRec_, &QLineEdit::textEdited, &form_, &game::Form1::txtRec_Change);
+    // Enter in the name box stores the record, as the default button would.
+    connect(txtRec_, &QLineEdit::returnPressed, &form_, [this] { form_.cmdEND_Click(2); });
 
     const std::array<QRect, 3> buttons = {twips(120, 2400, 1455, 375), twips(1680, 2400, 1335, 375),
                                           twips(1680, 2040, 1335, 285)};
@@ -147,6 +230,34 @@ void Form1Window::buildVictoryPanel() {
         if (i < 2)
             cmdEND_[i]->setFont(sizedFont(this, 9.75, true));
         connect(cmdEND_[i], &QPushButton::clicked, &form_, [this, i] { form_.cmdEND_Click(i); });
+    }
+    frame2_->hide();
+}
+
+void Form1Window::buildBottomRow() {
+    const QFont bold = sizedFont(this, 8.25, true);
+    const std::array<QRect, 4> frames = {twips(240, 6091, 1350, 239), twips(6495, 6091, 1350, 239),
+                                         twips(8055, 6091, 630, 239), twips(8775, 6091, 630, 239)};
+    for (int i = 0; i < 4; ++i) {
+        bottomFrames_[i] = new QFrame(this);
+        bottomFrames_[i]->setGeometry(frames[i]);
+        bottomFrames_[i]->setAutoFillBackground(true);
+    }
+    lblOrvane_[3] =
+        label<ClickableLabel>(bottomFrames_[0], twips(120, 15, 1050, 255), bold, QColor());
+    lblOrvane_[3]->setText(QStringLiteral("Homepage"));
+    connect(lblOrvane_[3], &ClickableLabel::clicked, &form_, [this] { form_.lblOrvane_Click(3); });
+
+    lblSND_ = label<ClickableLabel>(bottomFrames_[1], twips(120, 15, 1170, 255), bold, QColor());
+    connect(lblSND_, &ClickableLabel::clicked, &form_, &game::Form1::lblSND_Click);
+
+    const std::array<int, 2> languageLeft = {105, 102};
+    const std::array<QString, 2> languageCaption = {QStringLiteral("Rus"), QStringLiteral("Eng")};
+    for (int i = 0; i < 2; ++i) {
+        lblLOC_[i] = label<ClickableLabel>(bottomFrames_[2 + i],
+                                           twips(languageLeft[i], 15, 450, 255), bold, QColor());
+        lblLOC_[i]->setText(languageCaption[i]);
+        connect(lblLOC_[i], &ClickableLabel::clicked, &form_, [this, i] { form_.lblLOC_Click(i); });
     }
 }
 
@@ -173,6 +284,18 @@ void Form1Window::layoutIconRow() {
     }
 }
 
+void Form1Window::showOptions() {
+    if (!form2_)
+        return;
+    form2_->move(frameGeometry().topLeft() + QPoint(8, 27)); // 120 and 400 twips
+    ++modalDepth_;
+    form2_->exec();
+    --modalDepth_;
+    // A reload asked for inside the dialog waited for its loop to end; it can run now.
+    if (form_.reloadPending)
+        QMetaObject::invokeMethod(&form_, &game::Form1::reloadRequested, Qt::QueuedConnection);
+}
+
 QPixmap Form1Window::picture(const QString& path) {
     if (path.isEmpty())
         return {};
@@ -182,6 +305,33 @@ QPixmap Form1Window::picture(const QString& path) {
     return *it;
 }
 
+void Form1Window::refreshRecords() {
+    const game::RecordsList& list = form_.lvRecord;
+    if (list.rows != shownRows_) {
+        shownRows_ = list.rows;
+        lvRecord_->clear();
+        for (const game::RecordRow& row : list.rows) {
+            auto* item = new QTreeWidgetItem(lvRecord_);
+            item->setText(0, row.name);
+            if (row.icon >= 1 && row.icon <= 8)
+                item->setIcon(0, QIcon(QStringLiteral(":/icons/%1.png").arg(row.icon)));
+            item->setText(1, QString::number(row.place));
+            item->setText(2, row.time);
+            item->setText(3, row.set);
+            item->setText(4, row.date);
+        }
+    }
+    if (list.sortColumn != shownSortColumn_) {
+        shownSortColumn_ = list.sortColumn;
+        lvRecord_->header()->setSortIndicator(list.sortColumn, Qt::AscendingOrder);
+    }
+    if (list.visible != lvRecord_->isVisible()) {
+        lvRecord_->setVisible(list.visible);
+        if (list.visible)
+            lvRecord_->raise();
+    }
+}
+
 void Form1Window::refresh() {
     setWindowTitle(form_.caption);
     const QColor cardColour = toColor(form_.cardColour);
@@ -189,13 +339,19 @@ void Form1Window::refresh() {
         slots_[i]->show(cardColour, picture(form_.FotoPicture[i]));
 
     lblTime_->setText(form_.lblTime);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         cmdTOP_[i]->setText(form_.cmdTOP[i]);
-        setBackground(cmdTOP_[i], form_.panelColour);
+    if (form_.panelColour != panelColour_) {
+        panelColour_ = form_.panelColour;
+        const QString style = panelColour_ ? flatButtonStyle(toColor(*panelColour_)) : QString();
+        for (QPushButton* button : cmdTOP_)
+            button->setStyleSheet(style);
+        setBackground(frame2_, panelColour_);
+        for (QFrame* frame : bottomFrames_)
+            setBackground(frame, panelColour_);
     }
 
     const game::VictoryPanel& panel = form_.Frame2;
-    setBackground(frame2_, form_.panelColour);
     for (int i = 0; i < 3; ++i)
         lblEnd_[i]->setText(panel.lblEnd[i]);
     if (lblEnd_[3]->text() != panel.lblEnd[3]) {
@@ -209,10 +365,39 @@ void Form1Window::refresh() {
         cmdEND_[i]->setText(panel.cmdEND[i]);
         cmdEND_[i]->setEnabled(panel.cmdENDEnabled[i]);
     }
+    QFont recordFont = font();
+    recordFont.setBold(panel.recordIsDefault);
+    cmdEND_[2]->setFont(recordFont);
     if (txtRec_->text() != panel.txtRec)
         txtRec_->setText(panel.txtRec);
     txtRec_->setEnabled(panel.txtRecEnabled);
-    frame2_->setVisible(panel.visible);
+    if (panel.visible != frame2_->isVisible()) {
+        frame2_->setVisible(panel.visible);
+        if (panel.visible) {
+            frame2_->raise();
+            if (panel.txtRecEnabled)
+                txtRec_->setFocus();
+        }
+    }
+
+    const game::HelpBox& help = form_.txtHELP;
+    QString helpText = help.text;
+    helpText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (txtHELP_->toPlainText() != helpText)
+        txtHELP_->setPlainText(helpText);
+    if (help.visible != txtHELP_->isVisible()) {
+        txtHELP_->setVisible(help.visible);
+        if (help.visible)
+            txtHELP_->raise();
+    }
+    refreshRecords();
+    if (frame2_->isVisible())
+        frame2_->raise();
+
+    lblSND_->setText(form_.lblSND);
+    for (int i = 0; i < 2; ++i)
+        setTextColour(lblLOC_[i], form_.lblLOCColour[i] ? toColor(*form_.lblLOCColour[i])
+                                                        : palette().color(QPalette::WindowText));
 
     syncTimer(timer1_, form_.Timer1);
     syncTimer(timer2_, form_.Timer2);
@@ -233,6 +418,9 @@ void Form1Window::paintEvent(QPaintEvent*) {
 }
 
 void Form1Window::closeEvent(QCloseEvent* event) {
+    // The dialog's window goes before the dialog it shows.
+    delete form2_;
+    form2_ = nullptr;
     form_.Form_Unload();
     event->accept();
 }

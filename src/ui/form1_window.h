@@ -12,12 +12,16 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QTreeWidget;
 
 namespace quilora::ui {
 
 class CardSlot;
+class ClickableLabel;
+class Form2Window;
 
 // The main window: draws the state of its Form1 model and forwards the player's actions to it.
 class Form1Window : public QWidget {
@@ -31,19 +35,36 @@ public:
     QLabel* clockLabel() const { return lblTime_; }
     QFrame* victoryPanel() const { return frame2_; }
     QLabel* victoryLabel(int index) const { return lblEnd_[index]; }
+    QRadioButton* iconButton(int index) const { return optKartinka_[index]; }
+    QLineEdit* nameBox() const { return txtRec_; }
     QPushButton* sideButton(int index) const { return cmdTOP_[index]; }
     QPushButton* victoryButton(int index) const { return cmdEND_[index]; }
+    QPlainTextEdit* helpBox() const { return txtHELP_; }
+    QTreeWidget* recordsList() const { return lvRecord_; }
+    ClickableLabel* languageLabel(int index) const { return lblLOC_[index]; }
+    ClickableLabel* soundLabel() const { return lblSND_; }
+    ClickableLabel* linkLabel(int index) const { return lblOrvane_[index]; }
+    QFrame* bottomFrame(int index) const { return bottomFrames_[index]; }
+    Form2Window* optionsWindow() const { return form2_; }
     const QTimer& timer1() const { return timer1_; }
     const QTimer& timer2() const { return timer2_; }
+
+    // True while a dialog of this window runs its own event loop: the window must not be
+    // replaced then.
+    bool inModalLoop() const { return modalDepth_ > 0; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildSidePanel();
     void buildVictoryPanel();
+    void buildBottomRow();
     void layoutIconRow();
+    void showOptions();
     void refresh();
+    void refreshRecords();
     QPixmap picture(const QString& path);
 
     game::Form1& form_;
@@ -55,11 +76,22 @@ private:
     std::array<QRadioButton*, 3> optKartinka_{};
     QLineEdit* txtRec_ = nullptr;
     std::array<QPushButton*, 3> cmdEND_{};
+    QPlainTextEdit* txtHELP_ = nullptr;
+    QTreeWidget* lvRecord_ = nullptr;
+    std::array<ClickableLabel*, 4> lblOrvane_{}; // 0 and 1 the site, 3 the homepage
+    ClickableLabel* lblSND_ = nullptr;
+    std::array<ClickableLabel*, 2> lblLOC_{};
+    std::array<QFrame*, 4> bottomFrames_{}; // frmURL(1), frmSND, frmLOC(0), frmLOC(1)
+    Form2Window* form2_ = nullptr;
     QTimer timer1_;
     QTimer timer2_;
     QHash<QString, QPixmap> pictures_;
     std::optional<game::Rgb> paintedColour_;
     QString paintedPicture_;
+    std::optional<game::Rgb> panelColour_;
+    QList<game::RecordRow> shownRows_;
+    int shownSortColumn_ = -1;
+    int modalDepth_ = 0;
 };
 
 } // namespace quilora::ui

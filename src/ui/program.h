@@ -5,12 +5,17 @@
 #include "platform/platform.h"
 
 #include <QObject>
+#include <QPoint>
 
 #include <memory>
+#include <optional>
 
 namespace quilora::ui {
 
 class Form1Window;
+
+// The extensions of the finished game: records, settings, language and links.
+game::Form1Extensions gameExtensions();
 
 // The running program: the state both windows share, and the main window, which the options
 // dialog may replace by a fresh one while that state lives on.
@@ -18,13 +23,13 @@ class Program : public QObject {
     Q_OBJECT
 
 public:
-    Program(const QString& programFolder, platform::Services services,
-            game::Form1Extensions extensions = {});
+    Program(const QString& programFolder, const QString& dataFolder, platform::Services services,
+            game::Form1Extensions extensions = gameExtensions());
     ~Program() override;
 
     // Loads and shows the main window.
     void start();
-    // Unloads the main window, discards it and shows a freshly loaded one.
+    // Unloads the main window, discards it and shows a freshly loaded one in its place.
     void reloadMainWindow();
 
     core::ProgramState& state() { return state_; }
@@ -32,6 +37,9 @@ public:
     Form1Window* window() const { return window_.get(); }
 
 private:
+    void load(std::optional<QPoint> position);
+    void reloadWhenIdle();
+
     core::ProgramState state_;
     platform::Services services_;
     game::Form1Extensions extensions_;

@@ -11,7 +11,9 @@ class TestClock : public QObject {
 private slots:
     void wholeSecondsUntilTheTenthPair();
     void tenthsFromTheTenthPair();
-    void tenthsCarryIntoTheNextGame();
+    void firstTenthIsTheTrueTime_data();
+    void firstTenthIsTheTrueTime();
+    void tenthsFollowTheRestartedClock();
     void endOfGame();
     void newGameAfterAWinRunsTheSecondsClock();
     void clockText_data();
@@ -61,21 +63,55 @@ void TestClock::tenthsFromTheTenthPair() {
     QVERIFY(game.form->Timer1.ticking());
 }
 
-void TestClock::tenthsCarryIntoTheNextGame() {
-    GameFixture game(false);
-    game.findPairs(10);
-    game.state.ElapsedTenths = -1;
-    for (int i = 0; i < 5; ++i)
-        game.form->Timer2_Timer(); // tenths counter now 4
-    game.findPairs(12);
-    game.form->cmdEND_Click(0); // "Else": a new game
+void TestClock::firstTenthIsTheTrueTime_data() {
+    QTest::addColumn<int>("staleTenths");
+    QTest::addColumn<int>("intoSecond");
+    QTest::addColumn<QString>("firstShown");
 
-    for (int i = 0; i < 7; ++i)
+    // The tenth pair is found `intoSecond` ms after the 41st second tick; the first tenth tick
+    // follows 100 ms later.
+    QTest::newRow("at the tick") << 0 << 0 << "41.1";
+    QTest::newRow("mid-second") << 0 << 730 << "41.8";
+    QTest::newRow("just before the next second") << 0 << 990 << "42";
+    QTest::newRow("stale count from the last game") << 4 << 250 << "41.3";
+    QTest::newRow("count left at -1") << -1 << 510 << "41.6";
+    QTest::newRow("late second tick") << 7 << 1500 << "42";
+}
+
+void TestClock::firstTenthIsTheTrueTime() {
+    QFETCH(int, staleTenths);
+    QFETCH(int, intoSecond);
+    QFETCH(QString, firstShown);
+
+    GameFixture game(false);
+    game.state.ElapsedTenths = static_cast<std::int16_t>(staleTenths);
+    for (int i = 0; i < 41; ++i) {
+        game.platform.clock.now += 1000;
         game.form->Timer1_Timer();
-    QCOMPARE(game.form->lblTime, "7");
+    }
+    game.findPairs(9);
+    game.platform.clock.now += intoSecond;
     game.findPairs(10);
+    game.platform.clock.now += 100;
     game.form->Timer2_Timer();
-    QCOMPARE(game.form->lblTime, "7.5");
+    QCOMPARE(game.form->lblTime, firstShown);
+}
+
+// After "Else" the seconds start when the clock is switched on again, not at the old phase.
+void TestClock::tenthsFollowTheRestartedClock() {
+    GameFixture game(false);
+    game.findPairs(12);
+    game.platform.clock.now += 400;
+    game.form->cmdEND_Click(0);
+    for (int i = 0; i < 7; ++i) {
+        game.platform.clock.now += 1000;
+        game.form->Timer1_Timer();
+    }
+    game.platform.clock.now += 300;
+    game.findPairs(10);
+    game.platform.clock.now += 100;
+    game.form->Timer2_Timer();
+    QCOMPARE(game.form->lblTime, "7.4");
 }
 
 void TestClock::endOfGame() {

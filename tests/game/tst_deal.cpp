@@ -43,7 +43,7 @@ struct Deal {
         form = std::make_unique<game::Form1>(
             state, platform.services(),
             game::Form1Extensions{
-                [set](game::Form1&) { return std::make_unique<FixedSetDialog>(set); }, {}});
+                [set](game::Form1&) { return std::make_unique<FixedSetDialog>(set); }, {}, {}, {}});
         form->Form_Load();
     }
     testing::FakePlatform platform;

@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 
+#include <QFile>
 #include <QList>
 #include <QStringList>
 
@@ -34,9 +35,17 @@ public:
     QLocale numbers = QLocale::c();
 };
 
+class FakeClock final : public platform::MonotonicClock {
+public:
+    qint64 milliseconds() const override { return now; }
+    qint64 now = 1'000'000;
+};
+
 class RecordingSound final : public platform::SoundPlayer {
 public:
+    void preload(const QStringList& paths) override { preloaded += paths; }
     void play(const QString& path) override { played.append(path); }
+    QStringList preloaded;
     QStringList played;
 };
 
@@ -46,12 +55,26 @@ public:
     QStringList shown;
 };
 
+// Reads the shortcut at hand-over, as the desktop would.
+class RecordingLinks final : public platform::LinkOpener {
+public:
+    bool openShortcut(const QString& path) override {
+        QFile file(path);
+        handedOver.append(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        return opens;
+    }
+    QList<QByteArray> handedOver;
+    bool opens = true;
+};
+
 struct FakePlatform {
     ScriptedRandom random;
     FakeLocaleInfo localeInfo;
     RecordingSound sound;
     RecordingMessages messages;
-    platform::Services services() { return {random, localeInfo, sound, messages}; }
+    FakeClock clock;
+    RecordingLinks links;
+    platform::Services services() { return {random, localeInfo, sound, messages, clock, links}; }
 };
 
 } // namespace quilora::testing

@@ -3,19 +3,28 @@
 #include "core/program_state.h"
 #include "game/form1.h"
 #include "support/fakes.h"
+#include "support/stand_ins.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 namespace quilora::testing {
 
 // A loaded main window whose board is laid out so that slots s and s + 12 are partners:
-// slot s shows picture s % 12 of a 12-picture set, or picture s of a 24-picture set.
+// slot s shows picture s % 12 of a 12-picture set, or picture s of a 24-picture set. The
+// options dialog and the records are stand-ins unless `customise` puts others in.
 struct GameFixture {
-    explicit GameFixture(bool twentyFourPictures) {
+    explicit GameFixture(bool twentyFourPictures,
+                         const std::function<void(game::Form1Extensions&)>& customise = {}) {
         state.programFolder = dir.path();
-        form = std::make_unique<game::Form1>(state, platform.services());
+        state.dataFolder = dir.path();
+        game::Form1Extensions extensions = standInExtensions(&recordBook);
+        if (customise)
+            customise(extensions);
+        form = std::make_unique<game::Form1>(state, platform.services(), extensions);
         form->Form_Load();
         state.SoundFile[1] = QStringLiteral("click");
         state.SoundFile[2] = QStringLiteral("pair");
@@ -52,8 +61,29 @@ struct GameFixture {
             click({s, s + 12});
     }
 
+    // Wins a game whose clock shows `time`.
+    void win(const QString& time) {
+        findPairs(11);
+        form->lblTime = time;
+        click({11, 23});
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    void writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+
+    QByteArray readFile(const QString& name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     QTemporaryDir dir;
     FakePlatform platform;
+    RecordBookCalls recordBook;
     core::ProgramState state;
     std::unique_ptr<game::Form1> form;
 };

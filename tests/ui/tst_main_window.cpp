@@ -1,4 +1,4 @@
-#include "support/fakes.h"
+#include "support/running_game.h"
 #include "ui/card_slot.h"
 #include "ui/form1_window.h"
 #include "ui/program.h"
@@ -13,55 +13,9 @@
 #include <QTest>
 
 using namespace quilora;
+using quilora::testing::RunningGame;
 
-namespace {
-
-// Twelve plainly different pictures in set 0 of a fresh program folder.
-void makePictureSet(const QString& programFolder) {
-    QDir(programFolder).mkpath("img0");
-    for (int n = 0; n < 12; ++n) {
-        QImage picture(90, 80, QImage::Format_RGB32);
-        picture.fill(QColor::fromHsv(n * 30, 255, 220));
-        QVERIFY(picture.save(QStringLiteral("%1/img0/%2.gif").arg(programFolder).arg(n), "PNG"));
-    }
-}
-
-struct RunningGame {
-    explicit RunningGame(bool start = true) {
-        makePictureSet(dir.path());
-        program = std::make_unique<ui::Program>(dir.path(), platform.services());
-        if (start)
-            program->start();
-    }
-    game::Form1& form() const { return *program->form(); }
-    ui::Form1Window& window() const { return *program->window(); }
-
-    // Clicks the board where the card lies, as the player would.
-    void click(int slot) const {
-        const game::Rect r = game::slotGeometry(slot);
-        const QPoint centre(r.left + r.width / 2, r.top + r.height / 2);
-        QWidget* target = window().childAt(centre);
-        QVERIFY(target);
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&window(), centre));
-    }
-
-    QList<QList<int>> pairsOfTheDeal() const {
-        QMap<QString, QList<int>> byPicture;
-        for (int s = 0; s < game::kSlotCount; ++s)
-            byPicture[form().CardFile[s]].append(s);
-        return byPicture.values();
-    }
-
-    QTemporaryDir dir;
-    testing::FakePlatform platform;
-    std::unique_ptr<ui::Program> program;
-};
-
-bool faceUp(const ui::Form1Window& window, int slot) {
-    return !window.cardSlot(slot)->picture().isNull();
-}
-
-} // namespace
+using quilora::testing::faceUp;
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -133,7 +87,7 @@ void TestMainWindow::playsAWholeGameWithTheMouse() {
 void TestMainWindow::unreadablePictureShowsTheCardColour() {
     RunningGame game(false);
     QVERIFY(QFile::remove(game.dir.filePath("img0/0.gif")));
-    game.program->start();
+    game.start();
 
     QList<int> cards;
     for (int s = 0; s < game::kSlotCount; ++s)

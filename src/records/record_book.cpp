@@ -1,0 +1,172 @@
+#include "records/record_book.h"
+
+#include "core/paths.h"
+#include "core/text_file.h"
+#include "records/records_file.h"
+#include "records/records_list.h"
+
+#include <QDir>
+
+namespace quilora::records {
+namespace {
+
+const QString kTooManyRecords = QStringLiteral(
+    "В файле рекордов больше 10 результатов: запись производиться не будет. Исправьте файл.");
+
+} // namespace
+
+QString recordFilePath(const core::ProgramState& program) {
+    return core::programPath(program.dataFolder, QStringLiteral("\\record.txt"));
+}
+
+bool EnsureRecordFile(const core::ProgramState& program, const platform::LocaleInfo& localeInfo,
+                      QString* error) {
+    const QString path = recordFilePath(program);
+    if (core::fileExists(path))
+        return true;
+    return core::writeLines(path, {defaultRecordLine(localeInfo.today(), localeInfo.locale())},
+                            error);
+}
+
+std::optional<QStringList> Records::readTable(QString* error) {
+    const core::ProgramState& program = form_.program();
+    if (!EnsureRecordFile(program, form_.services().localeInfo, error))
+        return std::nullopt;
+    std::optional<QStringList> lines = core::readLines(recordFilePath(program));
+    if (!lines && error)
+        *error = QStringLiteral("cannot be read");
+    return lines;
+}
+
+void Records::ProverkaRekorda() {
+    form_.IconChoice = 0;
+    form_.LoopCounter = 0;
+    // A table that cannot be read ranks as an empty one; storing will then say what is wrong.
+    const QList<Record> records = readRecords(readTable().value_or(QStringList{}));
+    const double seconds = parseTime(form_.lblTime).value_or(form_.program().ElapsedSeconds);
+    const Outcome outcome = rank(records, seconds);
+
+    core::ProgramState& program = form_.program();
+    game::VictoryPanel& panel = form_.Frame2;
+    const bool enters = outcome != Outcome::NoEntry;
+    switch (outcome) {
+    case Outcome::First:
+        form_.services().sound.play(program.SoundFile[4]);
+        panel.lblEnd[0] = program.MsgVictoryFirst;
+        break;
+    case Outcome::TopTen:
+        form_.services().sound.play(program.SoundFile[5]);
+        panel.lblEnd[0] = program.MsgVictoryTop10;
+        break;
+    case Outcome::NoEntry:
+        form_.services().sound.play(program.SoundFile[3]);
+        panel.lblEnd[0] = program.MsgVictoryTime;
+        break;
+    }
+    panel.lblEnd[2] = enters ? program.MsgRecordPrompt : QStringLiteral("seconds");
+    panel.txtRecEnabled = enters;
+    panel.cmdENDEnabled[2] = enters;
+    panel.optKartinkaEnabled = {enters, enters, enters};
+}
+
+void Records::ZapisRecord() {
+    core::ProgramState& program = form_.program();
+    if (program.PlayerName.isEmpty())
+        program.PlayerName = program.DefaultPlayerName;
+    if (form_.IconChoice == 0)
+        form_.IconChoice = 6;
+
+    QString error;
+    const std::optional<QStringList> lines = readTable(&error);
+    if (!lines) {
+        reportWriteFailure(error);
+        return;
+    }
+    const double seconds = parseTime(form_.lblTime).value_or(program.ElapsedSeconds);
+    game::OptionsDialog* dialog = form_.optionsDialog();
+    const QString set =
+        dialog ? dialog->pictureSetCaption(program.SettingValue[1].toInt()) : QString();
+    const platform::LocaleInfo& localeInfo = form_.services().localeInfo;
+    const QString line =
+        recordLine({form_.lblTime, program.PlayerName, set, QString::number(form_.IconChoice),
+                    localeInfo.locale().toString(localeInfo.today(), QLocale::ShortFormat)});
+
+    const Insertion insertion = insertRecord(*lines, line, seconds);
+    switch (insertion.status) {
+    case Insertion::Refused:
+        form_.services().messages.information(kTooManyRecords);
+        return;
+    case Insertion::NotAmongBest:
+        form_.services().messages.information(
+            core::isEnglish(program)
+                ? QStringLiteral("The records file was changed while the game was being won: "
+                                 "this time is no longer among the ten best.")
+                : QStringLiteral("Файл рекордов изменился, пока шла игра: это время уже не "
+                                 "входит в десятку лучших."));
+        return;
+    case Insertion::Stored:
+        if (!core::writeLines(recordFilePath(program), insertion.lines, &error))
+            reportWriteFailure(error);
+        return;
+    }
+}
+
+void Records::reportWriteFailure(const QString& reason) {
+    const QString path = QDir::toNativeSeparators(recordFilePath(form_.program()));
+    form_.services().messages.information(
+        core::isEnglish(form_.program())
+            ? QStringLiteral("The record could not be saved: the records file %1 cannot be "
+                             "written (%2). The records kept so far are unchanged.")
+                  .arg(path, reason)
+            : QStringLiteral("Рекорд не сохранён: файл рекордов %1 нельзя записать (%2). "
+                             "Прежние рекорды не изменились.")
+                  .arg(path, reason));
+}
+
+void Records::showOrHideRecords() {
+    core::ProgramState& program = form_.program();
+    game::RecordsList& list = form_.lvRecord;
+    // Read on every press, also before hiding, so a missing file is created either way.
+    const QList<Record> records = readRecords(readTable().value_or(QStringList{}));
+    if (list.visible) {
+        list.rows.clear();
+        list.visible = false;
+        form_.cmdTOP[3] = program.CaptionRecords;
+        return;
+    }
+    list.visible = true;
+    form_.cmdTOP[3] = program.CaptionCloseRecords;
+    const QLocale locale = form_.services().localeInfo.locale();
+    list.rows = recordRows(records.mid(0, kTableSize), locale);
+    sortRows(list.rows, list.sortColumn, locale);
+}
+
+void Records::sortRecords(int column) {
+    form_.lvRecord.sortColumn = column;
+    sortRows(form_.lvRecord.rows, column, form_.services().localeInfo.locale());
+}
+
+void Records::showOrHideHelp() {
+    core::ProgramState& program = form_.program();
+    game::HelpBox& help = form_.txtHELP;
+    if (help.visible) {
+        help.visible = false;
+        help.text.clear();
+        form_.cmdTOP[2] = program.CaptionHelp;
+        return;
+    }
+    help.visible = true;
+    form_.cmdTOP[2] = program.CaptionCloseHelp;
+    const QString path = core::programPath(program.programFolder, program.HelpFileName);
+    const std::optional<QStringList> lines =
+        core::fileExists(path) ? core::readLines(path) : std::nullopt;
+    if (!lines) {
+        help.text = QStringLiteral("Do not find help file ") + QDir::toNativeSeparators(path);
+        return;
+    }
+    help.text.clear();
+    for (const QString& line : *lines)
+        help.text += QStringLiteral("\r\n") + line;
+}
+
+} // namespace quilora::records

@@ -1,0 +1,125 @@
+#include "records/records_file.h"
+
+#include <cmath>
+
+namespace quilora::records {
+namespace {
+
+const QString kMark = QStringLiteral("~^");
+
+QString withoutMark(const QString& line) {
+    return line.endsWith(kMark) ? line.chopped(kMark.size()) : line;
+}
+
+// The record regarded as the slowest: the greatest time; among equal times the one that
+// carries the mark, else the last.
+qsizetype slowest(const QList<Record>& records) {
+    qsizetype found = -1;
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        if (found < 0 || records[i].seconds > records[found].seconds)
+            found = i;
+        else if (records[i].seconds == records[found].seconds &&
+                 (records[i].marked || !records[found].marked))
+            found = i;
+    }
+    return found;
+}
+
+} // namespace
+
+std::optional<double> parseTime(const QString& text) {
+    QString number = text.trimmed();
+    number.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = QLocale::c().toDouble(number, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QList<Record> readRecords(const QStringList& lines) {
+    QList<Record> records;
+    for (int i = 0; i < lines.size(); ++i) {
+        const bool marked = lines[i].endsWith(kMark);
+        const QStringList pieces = withoutMark(lines[i]).split(QLatin1Char('~'));
+        if (pieces.size() < 5)
+            continue;
+        const std::optional<double> seconds = parseTime(pieces[0]);
+        if (!seconds)
+            continue;
+        records.append({i, pieces.mid(0, 5), *seconds, marked});
+    }
+    return records;
+}
+
+Outcome rank(const QList<Record>& records, double seconds) {
+    bool slower = false;
+    bool faster = false;
+    for (const Record& record : records) {
+        slower = slower || record.seconds > seconds;
+        faster = faster || record.seconds < seconds;
+    }
+    if (!slower && records.size() >= kTableSize)
+        return Outcome::NoEntry;
+    return faster ? Outcome::TopTen : Outcome::First;
+}
+
+QString recordLine(const QStringList& fields) {
+    QStringList clean;
+    for (QString field : fields) {
+        field.replace(QLatin1Char('~'), QLatin1Char('-'));
+        field.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        field.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        clean.append(field);
+    }
+    return clean.join(QLatin1Char('~'));
+}
+
+QString defaultRecordLine(QDate today, const QLocale& locale) {
+    const QString date = locale.toString(today.addDays(-30), QLocale::ShortFormat);
+    return recordLine({QStringLiteral("999"), QStringLiteral("Unknown"), QStringLiteral("Test"),
+                       QStringLiteral("6"), date}) +
+           kMark;
+}
+
+Insertion insertRecord(const QStringList& lines, const QString& newLine, double seconds) {
+    QList<Record> records = readRecords(lines);
+    if (records.size() > kTableSize)
+        return {Insertion::Refused, {}};
+
+    const qsizetype kept = slowest(records);
+    const int keptLine = kept >= 0 ? records[kept].line : -1;
+    const bool full = records.size() == kTableSize;
+    if (full && seconds >= records[kept].seconds)
+        return {Insertion::NotAmongBest, {}};
+
+    QStringList others;
+    for (int i = 0; i < lines.size(); ++i)
+        if (i != keptLine && !lines[i].trimmed().isEmpty())
+            others.append(withoutMark(lines[i]));
+
+    Insertion result{Insertion::Stored, {}};
+    if (kept < 0) {
+        result.lines = others << newLine + kMark;
+    } else if (!full) {
+        const QString keptRecord = withoutMark(lines[keptLine]);
+        if (seconds > records[kept].seconds)
+            result.lines = others << keptRecord << newLine + kMark;
+        else
+            result.lines = others << keptRecord + kMark << newLine;
+    } else {
+        // The slowest record leaves; the mark passes to the slowest of those that remain.
+        records.removeAt(kept);
+        const qsizetype next = slowest(records);
+        if (seconds >= records[next].seconds) {
+            result.lines = others << newLine + kMark;
+        } else {
+            const QString nextRecord = withoutMark(lines[records[next].line]);
+            others.removeAt(others.indexOf(nextRecord));
+            result.lines = others << nextRecord + kMark << newLine;
+        }
+    }
+    return result;
+}
+
+} // namespace quilora::records

@@ -1,0 +1,94 @@
+#include "records/records_list.h"
+
+#include <QCollator>
+
+#include <algorithm>
+
+namespace quilora::records {
+namespace {
+
+QDate readDate(const QString& text, const QLocale& locale) {
+    QDate date = locale.toDate(text, QLocale::ShortFormat);
+    // Two-digit years read as 19xx; the game never stores a date from before 2000.
+    if (date.isValid() && date.year() < 2000 &&
+        !locale.dateFormat(QLocale::ShortFormat).contains(QLatin1String("yyyy")))
+        date = date.addYears(100);
+    for (const char* format : {"dd.MM.yyyy", "yyyy-MM-dd", "d/M/yyyy", "M/d/yyyy"}) {
+        if (date.isValid())
+            break;
+        date = QDate::fromString(text, QLatin1String(format));
+    }
+    return date;
+}
+
+} // namespace
+
+QString paddedTime(const QString& time, double seconds) {
+    if (seconds < 10)
+        return QStringLiteral("  ") + time;
+    if (seconds < 100)
+        return QStringLiteral(" ") + time;
+    return time;
+}
+
+QList<game::RecordRow> recordRows(const QList<Record>& records, const QLocale& locale) {
+    QList<game::RecordRow> rows;
+    for (const Record& record : records) {
+        game::RecordRow row;
+        row.name = record.fields[1];
+        bool ok = false;
+        row.icon = record.fields[3].trimmed().toShort(&ok);
+        if (!ok)
+            row.icon = 0;
+        row.seconds = record.seconds;
+        row.time = paddedTime(record.fields[0], record.seconds);
+        row.set = record.fields[2];
+        row.date = record.fields[4];
+        row.day = readDate(row.date, locale);
+        rows.append(row);
+    }
+    sortRows(rows, 2, locale);
+    for (int i = 0; i < rows.size(); ++i)
+        rows[i].place = i + 1;
+    return rows;
+}
+
+void sortRows(QList<game::RecordRow>& rows, int column, const QLocale& locale) {
+    using Row = game::RecordRow;
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const auto byText = [&](const QString& a, const QString& b) {
+        return collator.compare(a, b) < 0;
+    };
+    switch (column) {
+    case 0:
+        std::stable_sort(rows.begin(), rows.end(),
+                         [&](const Row& a, const Row& b) { return byText(a.name, b.name); });
+        break;
+    case 1:
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](const Row& a, const Row& b) { return a.place < b.place; });
+        break;
+    case 2:
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](const Row& a, const Row& b) { return a.seconds < b.seconds; });
+        break;
+    case 3:
+        std::stable_sort(rows.begin(), rows.end(),
+                         [&](const Row& a, const Row& b) { return byText(a.set, b.set); });
+        break;
+    case 4:
+        std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
+            if (a.day.isValid() != b.day.isValid())
+                return a.day.isValid();
+            if (a.day.isValid() && a.day != b.day)
+                return a.day < b.day;
+            return byText(a.date, b.date);
+        });
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace quilora::records

@@ -1,0 +1,116 @@
+#include "ui/form2_window.h"
+
+#include "ui/twips.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace quilora::ui {
+namespace {
+
+QButtonGroup* exclusiveGroup(QWidget* parent) {
+    auto* group = new QButtonGroup(parent);
+    group->setExclusive(true);
+    return group;
+}
+
+// Selects one option of a group, or none (-1), which an exclusive group cannot do by itself.
+template <std::size_t N>
+void select(QButtonGroup* group, const std::array<QRadioButton*, N>& options, int index) {
+    group->setExclusive(false);
+    for (std::size_t i = 0; i < N; ++i)
+        options[i]->setChecked(static_cast<int>(i) == index);
+    group->setExclusive(true);
+}
+
+} // namespace
+
+Form2Window::Form2Window(settings::Form2& form, QWidget* parent) : QDialog(parent), form_(form) {
+    setFixedSize(304, 197);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    const std::array<QRect, 3> frameGeometry = {
+        twips(113, 120, 1575, 2775), twips(1793, 120, 1575, 2775), twips(3473, 120, 975, 1815)};
+    for (int i = 0; i < 3; ++i) {
+        frames_[i] = new QGroupBox(this);
+        frames_[i]->setGeometry(frameGeometry[i]);
+    }
+
+    auto* backgrounds = exclusiveGroup(this);
+    auto* pictureSets = exclusiveGroup(this);
+    for (int i = 0; i < settings::kChoices; ++i) {
+        optFon_[i] = new QRadioButton(frames_[0]);
+        optFon_[i]->setGeometry(twips(120, 480 + 360 * i, 375, 255));
+        backgrounds->addButton(optFon_[i], i);
+        connect(optFon_[i], &QRadioButton::clicked, &form_, [this, i] { form_.optFon_Click(i); });
+
+        picChoose_[i] = new QLabel(frames_[0]);
+        picChoose_[i]->setGeometry(twips(360, 480 + 360 * i, 1090, 255));
+        // Unscaled from the top-left corner; the box clips what does not fit.
+        picChoose_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        picChoose_[i]->setFrameShape(QFrame::NoFrame);
+        if (!form_.picChoose[i].isEmpty())
+            picChoose_[i]->setPixmap(QPixmap(form_.picChoose[i]));
+
+        optP_[i] = new QRadioButton(frames_[1]);
+        optP_[i]->setGeometry(twips(120, 480 + 360 * i, 1380, 255));
+        pictureSets->addButton(optP_[i], i);
+        connect(optP_[i], &QRadioButton::clicked, &form_, [this, i] { form_.optP_Click(i); });
+    }
+
+    chkS_ = new QCheckBox(frames_[2]);
+    chkS_->setGeometry(twips(120, 360, 735, 375));
+    connect(chkS_, &QCheckBox::clicked, &form_, [this] {
+        form_.setChkS(form_.chkSValue == 0 ? 1 : 0);
+        form_.chkS_Click();
+    });
+
+    const std::array<QRect, 4> buttonGeometry = {
+        twips(240, 2400, 1335, 375), twips(1920, 2400, 1335, 375), twips(3480, 2520, 975, 375),
+        twips(3480, 2040, 975, 375)};
+    for (int i = 0; i < 4; ++i) {
+        cmdNAS_[i] = new QPushButton(this);
+        cmdNAS_[i]->setGeometry(buttonGeometry[i]);
+        cmdNAS_[i]->setAutoDefault(false);
+        connect(cmdNAS_[i], &QPushButton::clicked, &form_, [this, i] { form_.cmdNAS_Click(i); });
+    }
+    cmdNAS_[2]->setDefault(true);
+
+    connect(&form_, &settings::Form2::changed, this, &Form2Window::refresh);
+    connect(&form_, &settings::Form2::hideRequested, this, [this] {
+        if (isVisible())
+            done(QDialog::Accepted);
+    });
+    refresh();
+}
+
+void Form2Window::reject() {
+    form_.cmdNAS_Click(3);
+    QDialog::reject();
+}
+
+void Form2Window::refresh() {
+    const game::DialogCaptions& captions = *form_.captions();
+    setWindowTitle(captions.title);
+    for (int i = 0; i < 3; ++i)
+        frames_[i]->setTitle(captions.Frame[i]);
+    chkS_->setText(captions.chkS);
+    for (int i = 0; i < 4; ++i)
+        cmdNAS_[i]->setText(captions.cmdNAS[i]);
+
+    select(optFon_[0]->group(), optFon_, form_.optFon);
+    select(optP_[0]->group(), optP_, form_.optP);
+    for (int i = 0; i < settings::kChoices; ++i)
+        optP_[i]->setText(form_.pictureSetCaption(i));
+    chkS_->setTristate(form_.chkSValue == 2);
+    chkS_->setCheckState(form_.chkSValue == 0   ? Qt::Unchecked
+                         : form_.chkSValue == 2 ? Qt::PartiallyChecked
+                                                : Qt::Checked);
+}
+
+} // namespace quilora::ui

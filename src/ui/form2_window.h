@@ -1,0 +1,48 @@
+#pragma once
+
+#include "settings/form2.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace quilora::ui {
+
+// The options dialog: draws its Form2 model and forwards the player's choices to it. Closing
+// it from the title bar or with Escape acts as Cancel.
+class Form2Window : public QDialog {
+    Q_OBJECT
+
+public:
+    Form2Window(settings::Form2& form, QWidget* parent);
+
+    QGroupBox* frame(int index) const { return frames_[index]; }
+    QRadioButton* backgroundOption(int index) const { return optFon_[index]; }
+    QRadioButton* pictureSetOption(int index) const { return optP_[index]; }
+    QLabel* thumbnail(int index) const { return picChoose_[index]; }
+    QCheckBox* soundBox() const { return chkS_; }
+    QPushButton* button(int index) const { return cmdNAS_[index]; }
+
+    // Shows the model's state; the main window's changes (a language switch) reach it here.
+    void refresh();
+
+public slots:
+    void reject() override;
+
+private:
+    settings::Form2& form_;
+    std::array<QGroupBox*, 3> frames_{};
+    std::array<QRadioButton*, settings::kChoices> optFon_{};
+    std::array<QLabel*, settings::kChoices> picChoose_{};
+    std::array<QRadioButton*, settings::kChoices> optP_{};
+    QCheckBox* chkS_ = nullptr;
+    std::array<QPushButton*, 4> cmdNAS_{};
+};
+
+} // namespace quilora::ui

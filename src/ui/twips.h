@@ -1,0 +1,22 @@
+#pragma once
+
+#include "game/board.h"
+
+#include <QColor>
+#include <QRect>
+
+#include <cmath>
+
+namespace quilora::ui {
+
+// Window layouts are designed in twips; 15 twips make one pixel.
+inline QRect twips(int left, int top, int width, int height) {
+    const auto px = [](int value) { return static_cast<int>(std::lround(value / 15.0)); };
+    return {px(left), px(top), px(width), px(height)};
+}
+
+inline QColor toColor(const game::Rgb& rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+} // namespace quilora::ui
