@@ -119,13 +119,20 @@ void TestAssets::setKind() {
                      qPrintable(QStringLiteral("pictures %1 and %2 look alike").arg(i).arg(j)));
         }
 
+    // Russian name, then English name, each line ended by CR LF.
     const QByteArray name = readAll(dir.filePath("setname.txt"));
-    QVERIFY2(name.endsWith("\r\n") && name.count('\n') == 1, "setname.txt: one line, CR LF");
+    QVERIFY2(name.endsWith("\r\n") && name.count('\n') == 2 && name.count("\r\n") == 2,
+             "setname.txt: two lines, CR LF");
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString caption = QString(utf8(name.chopped(2))).trimmed();
+    const QStringList captions = QString(utf8(name.chopped(2))).split("\r\n");
     QVERIFY(!utf8.hasError());
+    QCOMPARE(captions.size(), 2);
     // The caption beside the option button has room for about this many characters.
-    QVERIFY2(!caption.isEmpty() && caption.size() <= 14, qPrintable(caption));
+    for (const QString& caption : captions)
+        QVERIFY2(caption == caption.trimmed() && !caption.isEmpty() && caption.size() <= 14,
+                 qPrintable(caption));
+    QVERIFY2(captions[0].front().script() == QChar::Script_Cyrillic, qPrintable(captions[0]));
+    QVERIFY2(captions[1].front().script() == QChar::Script_Latin, qPrintable(captions[1]));
 }
 
 void TestAssets::helpTexts_data() {
