@@ -31,6 +31,24 @@ quint32 le(const QByteArray& bytes, qsizetype at, int size) {
     return value;
 }
 
+// The lines of a CR LF text without the empty string after the final line end.
+QStringList helpLines(const QString& text) {
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+bool isHeading(const QString& line) {
+    bool letters = false;
+    for (const QChar c : line) {
+        if (c.isLower())
+            return false;
+        letters = letters || c.isLetter();
+    }
+    return letters;
+}
+
 // Sum of absolute channel differences per pixel; 0 for identical pictures.
 double meanDifference(const QImage& a, const QImage& b) {
     const QImage x = a.convertToFormat(QImage::Format_RGB32);
@@ -57,6 +75,7 @@ private slots:
     void setKind();
     void helpTexts_data();
     void helpTexts();
+    void helpTextsAlike();
     void sounds_data();
     void sounds();
 };
@@ -156,8 +175,38 @@ void TestAssets::helpTexts() {
     for (const QChar c : text)
         cyrillic = cyrillic || c.script() == QChar::Script_Cyrillic;
     QCOMPARE(cyrillic, russian);
-    for (const QString& line : text.split("\r\n"))
-        QVERIFY2(line.size() <= 80, qPrintable("line too long: " + line));
+
+    // The help box wraps the text itself: a line is a paragraph or a heading in capitals, and a
+    // line cut by hand shows up as one that stops mid-sentence or one that carries it on.
+    const QStringList lines = helpLines(text);
+    QVERIFY2(isHeading(lines.value(0)), "the text opens with its title");
+    for (const QString& line : lines) {
+        if (line.isEmpty() || isHeading(line))
+            continue;
+        QVERIFY2(line.front().isUpper() || line.front().isDigit() || line.front() == u'«' ||
+                     line.front() == u'“',
+                 qPrintable("carries on a sentence: " + line));
+        QString end = line;
+        while (!end.isEmpty() && QStringLiteral("»”)").contains(end.back()))
+            end.chop(1);
+        QVERIFY2(!end.isEmpty() && QStringLiteral(".!?:…").contains(end.back()),
+                 qPrintable("ends mid-sentence: " + line));
+    }
+    for (const char* name : {"record.txt", "Quilora.ini", "~/.local/share/Quilora"})
+        QVERIFY2(text.contains(QLatin1String(name)), name);
+}
+
+void TestAssets::helpTextsAlike() {
+    // Both languages tell the same: as many sections, and as many paragraphs in each.
+    const auto shape = [](const QString& file) {
+        QList<int> sections{0};
+        for (const QString& line : helpLines(QString::fromUtf8(readAll(dataPath(file)))))
+            line.isEmpty() ? sections.append(0) : void(++sections.back());
+        return sections;
+    };
+    const QList<int> russian = shape("help.txt");
+    QVERIFY2(russian.size() >= 6, "too few sections");
+    QCOMPARE(shape("help-e.txt"), russian);
 }
 
 void TestAssets::sounds_data() {
