@@ -3,8 +3,10 @@
 # when everything is already there.
 set -euo pipefail
 
+# libgif-dev and fonts-noto-color-emoji, with Qt and DejaVu, are for the content generator that
+# scripts/check-content.sh runs.
 packages=(cmake g++ ninja-build qt6-base-dev qt6-multimedia-dev fonts-dejavu-core
-          clang-format)
+          clang-format libgif-dev fonts-noto-color-emoji)
 missing=()
 for p in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting, then builds and runs every test twice:
-# a debug build and an AddressSanitizer + UndefinedBehaviorSanitizer build.
+# Installs what is missing, checks the formatting and that the committed content matches its
+# generator, then builds and runs every test twice: a debug build and an AddressSanitizer +
+# UndefinedBehaviorSanitizer build.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bash "$root/scripts/setup.sh"
 
 echo "== Formatting"
 git -C "$root" ls-files -z -- '*.cpp' '*.h' | (cd "$root" && xargs -0 clang-format --dry-run --Werror)
+
+echo "== Content"
+bash "$root/scripts/check-content.sh"
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1

@@ -1,11 +1,14 @@
-// Checks the shipped content as the game loads it: picture sets, backgrounds, sounds, help
-// texts and the records list icons.
+// Checks the shipped content as the game loads it: picture sets with their names, backgrounds,
+// sounds, help texts, the records list icons and the program icon at its desktop sizes.
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QStringDecoder>
 #include <QTest>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -31,6 +34,24 @@ quint32 le(const QByteArray& bytes, qsizetype at, int size) {
     return value;
 }
 
+// The lines of a CR LF text without the empty string after the final line end.
+QStringList crlfLines(const QString& text) {
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+bool isHeading(const QString& line) {
+    bool letters = false;
+    for (const QChar c : line) {
+        if (c.isLower())
+            return false;
+        letters = letters || c.isLetter();
+    }
+    return letters;
+}
+
 // Sum of absolute channel differences per pixel; 0 for identical pictures.
 double meanDifference(const QImage& a, const QImage& b) {
     const QImage x = a.convertToFormat(QImage::Format_RGB32);
@@ -45,6 +66,110 @@ double meanDifference(const QImage& a, const QImage& b) {
     return sum / (x.width() * x.height());
 }
 
+// The samples of a PCM WAV file's data chunk; empty when there is none.
+QList<qint16> samples(const QByteArray& wav, quint32* rate) {
+    QList<qint16> pcm;
+    for (qsizetype at = 12; at + 8 <= wav.size();) {
+        const QByteArray id = wav.mid(at, 4);
+        const qsizetype size = le(wav, at + 4, 4);
+        if (id == "fmt " && size >= 16)
+            *rate = le(wav, at + 12, 4);
+        if (id == "data")
+            for (qsizetype i = 0; i + 1 < size && at + 8 + i + 1 < wav.size(); i += 2)
+                pcm.append(qint16(le(wav, at + 8 + i, 2)));
+        at += 8 + size + (size & 1);
+    }
+    return pcm;
+}
+
+int distance(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+           std::abs(qBlue(a) - qBlue(b));
+}
+
+// The inner frame line of a card covers pixels 2..4 and 85..87 across, 2..4 and 75..77 down;
+// this is what lies inside it, clear of its rounded corners.
+const QRect kInsideFrame(7, 7, 76, 66);
+
+// The face colour, from the clear strip just inside the frame.
+QRgb faceOf(const QImage& card) {
+    return card.pixel(6, 40);
+}
+
+QRgb darkestInside(const QImage& card) {
+    QRgb darkest = faceOf(card);
+    for (int y = kInsideFrame.top(); y <= kInsideFrame.bottom(); ++y)
+        for (int x = kInsideFrame.left(); x <= kInsideFrame.right(); ++x)
+            if (qGray(card.pixel(x, y)) < qGray(darkest))
+                darkest = card.pixel(x, y);
+    return darkest;
+}
+
+// Bounding box of everything drawn on the face, faint antialiased edges included.
+QRect drawnBox(const QImage& card) {
+    const QRgb face = faceOf(card);
+    QRect box;
+    for (int y = kInsideFrame.top(); y <= kInsideFrame.bottom(); ++y)
+        for (int x = kInsideFrame.left(); x <= kInsideFrame.right(); ++x)
+            if (distance(card.pixel(x, y), face) > 30)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// The typical thickness of the strokes, in pixels: for each solidly inked pixel the shorter of
+// its horizontal and vertical runs of ink, antialiased edge pixels counted by their share of
+// ink, and the median of those. It follows the size of the lettering and drops where letters
+// were narrowed.
+double strokeWidth(const QImage& card) {
+    const QRgb face = faceOf(card);
+    const double full = distance(face, darkestInside(card));
+    const QRect r = kInsideFrame;
+    const auto coverage = [&](int x, int y) {
+        return r.contains(x, y) ? std::min(1.0, distance(card.pixel(x, y), face) / full) : 0.0;
+    };
+    const auto at = [&](int x, int y) { return (y - r.top()) * r.width() + (x - r.left()); };
+    QList<double> across(r.width() * r.height(), 0), down(r.width() * r.height(), 0);
+    // One pass along the rows, one down the columns.
+    for (const bool horizontal : {true, false}) {
+        QList<double>& runs = horizontal ? across : down;
+        const int lines = horizontal ? r.height() : r.width();
+        const int length = horizontal ? r.width() : r.height();
+        for (int l = 0; l < lines; ++l) {
+            const auto point = [&](int i) {
+                return horizontal ? QPoint(r.left() + i, r.top() + l)
+                                  : QPoint(r.left() + l, r.top() + i);
+            };
+            for (int i = 0; i < length;) {
+                if (coverage(point(i).x(), point(i).y()) <= 0.05) {
+                    ++i;
+                    continue;
+                }
+                int end = i;
+                double ink = 0;
+                while (end < length && coverage(point(end).x(), point(end).y()) > 0.05)
+                    ink += coverage(point(end).x(), point(end).y()), ++end;
+                for (int j = i; j < end; ++j)
+                    runs[at(point(j).x(), point(j).y())] = ink;
+                i = end;
+            }
+        }
+    }
+    QList<double> local;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (coverage(x, y) > 0.5)
+                local.append(std::min(across[at(x, y)], down[at(x, y)]));
+    if (local.isEmpty())
+        return 0;
+    std::nth_element(local.begin(), local.begin() + local.size() / 2, local.end());
+    return local[local.size() / 2];
+}
+
+QImage card(int set, int picture) {
+    return QImage(dataPath(QStringLiteral("img%1/%2.gif").arg(set).arg(picture)))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
 } // namespace
 
 class TestAssets : public QObject {
@@ -55,10 +180,22 @@ private slots:
     void images();
     void setKind_data();
     void setKind();
+    void pairedCardInk_data();
+    void pairedCardInk();
+    void letteringMargin_data();
+    void letteringMargin();
+    void letteringEvenSize_data();
+    void letteringEvenSize();
+    void namesFile_data();
+    void namesFile();
+    void pictureNames_data();
+    void pictureNames();
     void helpTexts_data();
     void helpTexts();
+    void helpTextsAlike();
     void sounds_data();
     void sounds();
+    void clickIsGentle();
 };
 
 void TestAssets::images_data() {
@@ -74,6 +211,11 @@ void TestAssets::images_data() {
     for (int i = 1; i <= 8; ++i)
         QTest::addRow("icon %d", i) << QStringLiteral(":/icons/%1.png").arg(i) << QSize(16, 16);
     QTest::addRow("window icon") << QStringLiteral(":/icons/app.png") << QSize(64, 64);
+    for (int size : {16, 32, 48, 128, 256})
+        QTest::addRow("desktop icon %d", size)
+            << QDir(QStringLiteral(QUILORA_DESKTOP_ICON_DIR))
+                   .filePath(QStringLiteral("quilora-%1.png").arg(size))
+            << QSize(size, size);
 }
 
 void TestAssets::images() {
@@ -82,12 +224,12 @@ void TestAssets::images() {
     const QImage image(path);
     QVERIFY2(!image.isNull(), qPrintable("missing or unreadable: " + path));
     QCOMPARE(image.size(), size);
-    if (path.startsWith(':')) {
+    if (path.endsWith(".png")) {
         int visible = 0;
         for (int y = 0; y < size.height(); ++y)
             for (int x = 0; x < size.width(); ++x)
                 visible += qAlpha(image.pixel(x, y)) > 128;
-        QVERIFY2(visible >= 40, "icon is (nearly) blank");
+        QVERIFY2(visible * 6 >= size.width() * size.height(), "icon is (nearly) blank");
     } else {
         // A transparent pixel would let the face-down colour show through a face-up card.
         QVERIFY(!image.hasAlphaChannel());
@@ -119,13 +261,174 @@ void TestAssets::setKind() {
                      qPrintable(QStringLiteral("pictures %1 and %2 look alike").arg(i).arg(j)));
         }
 
+    // Russian name, then English name, each line ended by CR LF.
     const QByteArray name = readAll(dir.filePath("setname.txt"));
-    QVERIFY2(name.endsWith("\r\n") && name.count('\n') == 1, "setname.txt: one line, CR LF");
+    QVERIFY2(name.endsWith("\r\n") && name.count('\n') == 2 && name.count("\r\n") == 2,
+             "setname.txt: two lines, CR LF");
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString caption = QString(utf8(name.chopped(2))).trimmed();
+    const QStringList captions = QString(utf8(name.chopped(2))).split("\r\n");
     QVERIFY(!utf8.hasError());
+    QCOMPARE(captions.size(), 2);
     // The caption beside the option button has room for about this many characters.
-    QVERIFY2(!caption.isEmpty() && caption.size() <= 14, qPrintable(caption));
+    for (const QString& caption : captions)
+        QVERIFY2(caption == caption.trimmed() && !caption.isEmpty() && caption.size() <= 14,
+                 qPrintable(caption));
+    QVERIFY2(captions[0].front().script() == QChar::Script_Cyrillic, qPrintable(captions[0]));
+    QVERIFY2(captions[1].front().script() == QChar::Script_Latin, qPrintable(captions[1]));
+}
+
+// In the sets of 24 the two cards of a pair look different; were the word or the dots printed in
+// the colour of their partner, colour alone would give the pair away.
+void TestAssets::pairedCardInk_data() {
+    QTest::addColumn<int>("set");
+    QTest::addColumn<int>("picture");
+    for (int k = 12; k < 24; ++k)
+        QTest::addRow("word img3/%d", k) << 3 << k;
+    for (int k = 0; k < 24; ++k)
+        QTest::addRow("%s img4/%d", k < 12 ? "number" : "dots", k) << 4 << k;
+}
+
+void TestAssets::pairedCardInk() {
+    QFETCH(int, set);
+    QFETCH(int, picture);
+    const QImage image = card(set, picture);
+    QVERIFY(!image.isNull());
+    const QRgb ink = darkestInside(image);
+    QVERIFY2(qGray(ink) < 80, "ink too light");
+    const int chroma = std::max({qRed(ink), qGreen(ink), qBlue(ink)}) -
+                       std::min({qRed(ink), qGreen(ink), qBlue(ink)});
+    QVERIFY2(chroma <= 16, qPrintable(QStringLiteral("ink not neutral: #%1").arg(ink, 6, 16)));
+    // One ink for every lettering and dots card of both sets.
+    const QRgb reference = darkestInside(card(4, 0));
+    QVERIFY2(distance(ink, reference) <= 12,
+             qPrintable(
+                 QStringLiteral("ink #%1, other cards #%2").arg(ink, 6, 16).arg(reference, 6, 16)));
+
+    // Everything inside the frame is face, ink or an antialiased blend of the two: no second
+    // colour.
+    const QRgb face = faceOf(image);
+    const double fr = qRed(face), fg = qGreen(face), fb = qBlue(face);
+    const double dr = qRed(ink) - fr, dg = qGreen(ink) - fg, db = qBlue(ink) - fb;
+    const double length2 = dr * dr + dg * dg + db * db;
+    for (int y = kInsideFrame.top(); y <= kInsideFrame.bottom(); ++y)
+        for (int x = kInsideFrame.left(); x <= kInsideFrame.right(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            const double t = std::clamp(
+                ((qRed(p) - fr) * dr + (qGreen(p) - fg) * dg + (qBlue(p) - fb) * db) / length2, 0.0,
+                1.0);
+            const double ex = qRed(p) - fr - t * dr, ey = qGreen(p) - fg - t * dg,
+                         ez = qBlue(p) - fb - t * db;
+            QVERIFY2(std::sqrt(ex * ex + ey * ey + ez * ez) < 20,
+                     qPrintable(QStringLiteral("pixel %1,%2 is #%3").arg(x).arg(y).arg(p, 6, 16)));
+        }
+}
+
+void TestAssets::letteringMargin_data() {
+    QTest::addColumn<int>("set");
+    QTest::addColumn<int>("picture");
+    for (int k = 12; k < 24; ++k)
+        QTest::addRow("word img3/%d", k) << 3 << k;
+    for (int k = 0; k < 12; ++k)
+        QTest::addRow("number img4/%d", k) << 4 << k;
+}
+
+void TestAssets::letteringMargin() {
+    QFETCH(int, set);
+    QFETCH(int, picture);
+    const QRect box = drawnBox(card(set, picture));
+    QVERIFY2(!box.isEmpty(), "nothing printed");
+    // Eight clear pixels between the frame line and the lettering on every side.
+    const QRect allowed(QPoint(13, 13), QPoint(76, 66));
+    QVERIFY2(allowed.contains(box), qPrintable(QStringLiteral("lettering spans x %1..%2, y %3..%4")
+                                                   .arg(box.left())
+                                                   .arg(box.right())
+                                                   .arg(box.top())
+                                                   .arg(box.bottom())));
+    // Within the margin, still readable across the table: a word of small letters only, such
+    // as "mouse", stands this high.
+    QVERIFY2(box.height() >= 10, "lettering too small");
+}
+
+void TestAssets::letteringEvenSize_data() {
+    QTest::addColumn<int>("set");
+    QTest::addColumn<int>("first");
+    QTest::newRow("words") << 3 << 12;
+    QTest::newRow("numbers") << 4 << 0;
+}
+
+// One size for a whole set: a word fitted on its own, or narrowed to fit, has other strokes.
+void TestAssets::letteringEvenSize() {
+    QFETCH(int, set);
+    QFETCH(int, first);
+    QList<double> widths;
+    QStringList shown;
+    for (int k = first; k < first + 12; ++k) {
+        widths.append(strokeWidth(card(set, k)));
+        shown.append(QString::number(widths.back(), 'f', 1));
+    }
+    const auto [thinnest, thickest] = std::minmax_element(widths.cbegin(), widths.cend());
+    QVERIFY2(*thinnest >= 2, "strokes too thin to read");
+    // Glyph shapes alone vary the measure by up to about 16 %; a word sized or narrowed on its
+    // own differs by a third or more.
+    QVERIFY2(*thickest <= 1.25 * *thinnest,
+             qPrintable("stroke widths in pixels, picture by picture: " + shown.join(' ')));
+}
+
+void TestAssets::namesFile_data() {
+    setKind_data();
+}
+
+void TestAssets::namesFile() {
+    QFETCH(int, set);
+    const QByteArray bytes = readAll(dataPath(QStringLiteral("img%1/names.txt").arg(set)));
+    QVERIFY2(bytes.endsWith("\r\n"), "missing, or the last line lacks CR LF");
+    QCOMPARE(bytes.count("\n"), bytes.count("\r\n"));
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QStringList lines = crlfLines(utf8(bytes));
+    QVERIFY2(!utf8.hasError(), "not valid UTF-8");
+    // Line k names picture k.gif.
+    QCOMPARE(lines.size(), setSize(set));
+    for (const QString& line : lines) {
+        const QStringList parts = line.split('\t');
+        QVERIFY2(parts.size() == 2, qPrintable("one tab between the names: " + line));
+        for (const QString& part : parts)
+            QVERIFY2(!part.isEmpty() && part == part.trimmed(), qPrintable(line));
+        bool cyrillic = false;
+        for (const QChar c : parts[0])
+            cyrillic = cyrillic || c.script() == QChar::Script_Cyrillic;
+        QVERIFY2(cyrillic, qPrintable("Russian name first: " + line));
+        for (const QChar c : parts[1])
+            QVERIFY2(c.unicode() >= 0x20 && c.unicode() < 0x7f,
+                     qPrintable("English second: " + line));
+        QCOMPARE(lines.count(line), 1);
+    }
+}
+
+void TestAssets::pictureNames_data() {
+    QTest::addColumn<int>("set");
+    QTest::addColumn<int>("picture");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("animal") << 0 << 0 << QStringLiteral("лев\tlion");
+    QTest::newRow("last picture") << 2 << 11 << QStringLiteral("скутер\tscooter");
+    QTest::newRow("animal of words") << 3 << 0 << QStringLiteral("кошка\tcat");
+    QTest::newRow("its word") << 3 << 12 << QStringLiteral("слово „кошка“\tthe word cat");
+    QTest::newRow("last word") << 3 << 23 << QStringLiteral("слово „овца“\tthe word sheep");
+    QTest::newRow("number") << 4 << 4 << QStringLiteral("число 5\tthe number 5");
+    QTest::newRow("1 dot") << 4 << 12 << QStringLiteral("1 точка\t1 dot");
+    QTest::newRow("2 dots") << 4 << 13 << QStringLiteral("2 точки\t2 dots");
+    QTest::newRow("4 dots") << 4 << 15 << QStringLiteral("4 точки\t4 dots");
+    QTest::newRow("5 dots") << 4 << 16 << QStringLiteral("5 точек\t5 dots");
+    QTest::newRow("11 dots") << 4 << 22 << QStringLiteral("11 точек\t11 dots");
+    QTest::newRow("12 dots") << 4 << 23 << QStringLiteral("12 точек\t12 dots");
+}
+
+void TestAssets::pictureNames() {
+    QFETCH(int, set);
+    QFETCH(int, picture);
+    QFETCH(QString, expected);
+    const QStringList lines =
+        crlfLines(QString::fromUtf8(readAll(dataPath(QStringLiteral("img%1/names.txt").arg(set)))));
+    QCOMPARE(lines.value(picture), expected);
 }
 
 void TestAssets::helpTexts_data() {
@@ -149,8 +452,38 @@ void TestAssets::helpTexts() {
     for (const QChar c : text)
         cyrillic = cyrillic || c.script() == QChar::Script_Cyrillic;
     QCOMPARE(cyrillic, russian);
-    for (const QString& line : text.split("\r\n"))
-        QVERIFY2(line.size() <= 80, qPrintable("line too long: " + line));
+
+    // The help box wraps the text itself: a line is a paragraph or a heading in capitals, and a
+    // line cut by hand shows up as one that stops mid-sentence or one that carries it on.
+    const QStringList lines = crlfLines(text);
+    QVERIFY2(isHeading(lines.value(0)), "the text opens with its title");
+    for (const QString& line : lines) {
+        if (line.isEmpty() || isHeading(line))
+            continue;
+        QVERIFY2(line.front().isUpper() || line.front().isDigit() || line.front() == u'«' ||
+                     line.front() == u'“',
+                 qPrintable("carries on a sentence: " + line));
+        QString end = line;
+        while (!end.isEmpty() && QStringLiteral("»”)").contains(end.back()))
+            end.chop(1);
+        QVERIFY2(!end.isEmpty() && QStringLiteral(".!?:…").contains(end.back()),
+                 qPrintable("ends mid-sentence: " + line));
+    }
+    for (const char* name : {"record.txt", "Quilora.ini", "~/.local/share/Quilora"})
+        QVERIFY2(text.contains(QLatin1String(name)), name);
+}
+
+void TestAssets::helpTextsAlike() {
+    // Both languages tell the same: as many sections, and as many paragraphs in each.
+    const auto shape = [](const QString& file) {
+        QList<int> sections{0};
+        for (const QString& line : crlfLines(QString::fromUtf8(readAll(dataPath(file)))))
+            line.isEmpty() ? sections.append(0) : void(++sections.back());
+        return sections;
+    };
+    const QList<int> russian = shape("help.txt");
+    QVERIFY2(russian.size() >= 6, "too few sections");
+    QCOMPARE(shape("help-e.txt"), russian);
 }
 
 void TestAssets::sounds_data() {
@@ -214,6 +547,26 @@ void TestAssets::sounds() {
     // Starting or stopping away from zero is heard as a click.
     QVERIFY(std::abs(qint16(le(wav, dataAt, 2))) < 300);
     QVERIFY(std::abs(qint16(le(wav, dataAt + dataSize - 2, 2))) < 300);
+}
+
+// The click plays on every move: a quarter of full scale at most, and no sharp onset.
+void TestAssets::clickIsGentle() {
+    quint32 rate = 0;
+    const QList<qint16> pcm = samples(readAll(dataPath("sounds/click1.wav")), &rate);
+    QVERIFY(rate > 0 && !pcm.isEmpty());
+    qsizetype peakAt = 0;
+    for (qsizetype i = 0; i < pcm.size(); ++i)
+        if (std::abs(pcm[i]) > std::abs(pcm[peakAt]))
+            peakAt = i;
+    const double peak = std::abs(pcm[peakAt]) / 32768.0;
+    const double dBFS = 20 * std::log10(peak);
+    QVERIFY2(dBFS > -13.5 && dBFS < -10.5, qPrintable(QStringLiteral("peak %1 dBFS").arg(dBFS)));
+    // Rising over a few milliseconds: the first one stays well below the peak.
+    int firstMs = 0;
+    for (qsizetype i = 0; i < rate / 1000; ++i)
+        firstMs = std::max(firstMs, std::abs(int(pcm[i])));
+    QVERIFY2(firstMs <= 0.3 * std::abs(pcm[peakAt]), "hard attack");
+    QVERIFY2(peakAt >= 2 * rate / 1000, "peaks within 2 ms");
 }
 
 QTEST_MAIN(TestAssets)

@@ -20,11 +20,24 @@ struct CardStyle {
     QColor frame;
 };
 
-struct Word {
+// One picture with its name in Russian and in English, as a screen reader says it.
+struct Picture {
     const char* emoji;
-    const char* text;
-    QColor colour;
+    const char* ru;
+    const char* en;
 };
+
+struct Name {
+    QString ru;
+    QString en;
+};
+
+// Words and numbers share one ink, so that colour never tells which cards make a pair.
+const QColor kInk(44, 46, 52);
+
+// The inner frame line covers pixels 4 and 85 across, 4 and 75 down; lettering keeps 8 clear
+// pixels inside it. The quarter pixel keeps antialiasing off the last clear pixel.
+const QRectF kLetterBox(13.25, 13.25, 63.5, 53.5);
 
 QImage blankCard(const CardStyle& style) {
     QImage card(kCardW, kCardH, QImage::Format_RGB32);
@@ -49,37 +62,39 @@ QImage emojiCard(const QString& emoji, const CardStyle& style) {
     return card;
 }
 
-// Text as a filled path, so the size is exact and long words can be narrowed instead of shrunk.
-QImage textCard(const QString& text, const QColor& colour, qreal height, qreal maxWidth,
-                const CardStyle& style) {
-    QPainterPath path;
-    path.addText(0, 0, boldSans(), text);
-    const QRectF box = path.boundingRect();
-    qreal sy = height / box.height();
-    qreal sx = sy;
-    if (box.width() * sx > maxWidth) {
-        // Narrow the letters down to 55 % of their width; beyond that they lose their shape,
-        // so the rest comes off the height.
-        sx = std::max(maxWidth / box.width(), sy * 0.55);
-        if (box.width() * sx > maxWidth) {
-            const qreal k = maxWidth / (box.width() * sx);
-            sx *= k;
-            sy *= k;
-        }
+// Sets every text of a group at one size, the largest at which the widest still fits the box, on
+// one common baseline. Drawn as filled paths so the size is exact.
+QList<QImage> letteringCards(const QStringList& texts, const CardStyle& style) {
+    QList<QPainterPath> paths;
+    QRectF extent;
+    qreal widest = 0;
+    for (const QString& text : texts) {
+        QPainterPath path;
+        path.addText(0, 0, boldSans(), text);
+        extent |= path.boundingRect();
+        widest = std::max(widest, path.boundingRect().width());
+        paths.append(path);
     }
-    QTransform t;
-    t.translate(kCardW / 2.0, kCardH / 2.0);
-    t.scale(sx, sy);
-    t.translate(-box.center().x(), -box.center().y());
-    QImage card = blankCard(style);
-    QPainter p(&card);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillPath(t.map(path), colour);
-    return card;
+    const qreal scale =
+        std::min(kLetterBox.width() / widest, kLetterBox.height() / extent.height());
+    QList<QImage> cards;
+    for (const QPainterPath& path : paths) {
+        QTransform t;
+        t.translate(kLetterBox.center().x(), kLetterBox.center().y());
+        t.scale(scale, scale);
+        t.translate(-path.boundingRect().center().x(), -extent.center().y());
+        QImage card = blankCard(style);
+        QPainter p(&card);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillPath(t.map(path), kInk);
+        p.end();
+        cards.append(card);
+    }
+    return cards;
 }
 
 // Dots in centred rows, laid out so every count from 1 to 12 has its own outline.
-QImage dotsCard(int count, const QColor& colour, const CardStyle& style) {
+QImage dotsCard(int count, const CardStyle& style) {
     static const QList<QList<int>> rows = {
         {1},       {2},       {1, 2},    {2, 2},    {2, 1, 2}, {3, 3},
         {2, 3, 2}, {3, 2, 3}, {3, 3, 3}, {3, 4, 3}, {4, 3, 4}, {4, 4, 4},
@@ -92,7 +107,7 @@ QImage dotsCard(int count, const QColor& colour, const CardStyle& style) {
     QPainter p(&card);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(colour);
+    p.setBrush(kInk);
     const qreal top = kCardH / 2.0 - dy * (layout.size() - 1) / 2.0;
     for (int r = 0; r < layout.size(); ++r) {
         const qreal left = kCardW / 2.0 - dx * (layout[r] - 1) / 2.0;
@@ -102,7 +117,10 @@ QImage dotsCard(int count, const QColor& colour, const CardStyle& style) {
     return card;
 }
 
-void writeSet(const QDir& dataDir, int index, const QString& name, const QList<QImage>& cards) {
+void writeSet(const QDir& dataDir, int index, const Name& setName, const QList<QImage>& cards,
+              const QList<Name>& names) {
+    if (names.size() != cards.size())
+        throw std::logic_error("set " + std::to_string(index) + ": a name for every picture");
     const QString folder = QStringLiteral("img%1").arg(index);
     if (!dataDir.mkpath(folder))
         throw std::runtime_error("cannot create " + folder.toStdString());
@@ -111,7 +129,31 @@ void writeSet(const QDir& dataDir, int index, const QString& name, const QList<Q
         dir.remove(old);
     for (int i = 0; i < cards.size(); ++i)
         writeGif(cards[i], dir.filePath(QStringLiteral("%1.gif").arg(i)));
-    writeCrlfText(dir.filePath("setname.txt"), {name});
+    writeCrlfText(dir.filePath("setname.txt"), {setName.ru, setName.en});
+    QStringList lines;
+    for (const Name& n : names)
+        lines.append(n.ru + QLatin1Char('\t') + n.en);
+    writeCrlfText(dir.filePath("names.txt"), lines);
+}
+
+void writeEmojiSet(const QDir& dataDir, int index, const Name& setName,
+                   const QList<Picture>& pictures, const CardStyle& style) {
+    QList<QImage> cards;
+    QList<Name> names;
+    for (const Picture& pic : pictures) {
+        cards.append(emojiCard(QString::fromUtf8(pic.emoji), style));
+        names.append({QString::fromUtf8(pic.ru), QString::fromUtf8(pic.en)});
+    }
+    writeSet(dataDir, index, setName, cards, names);
+}
+
+QString russianDots(int n) {
+    const int lastTwo = n % 100, last = n % 10;
+    const char* word = (lastTwo >= 11 && lastTwo <= 14) ? "точек"
+                       : last == 1                      ? "точка"
+                       : (last >= 2 && last <= 4)       ? "точки"
+                                                        : "точек";
+    return QStringLiteral("%1 ").arg(n) + QString::fromUtf8(word);
 }
 
 } // namespace
@@ -123,56 +165,86 @@ void writePictureSets(const QDir& dataDir) {
     const CardStyle words{QColor(255, 254, 246), QColor(200, 185, 150)};
     const CardStyle numbers{QColor(246, 242, 255), QColor(172, 160, 215)};
 
-    // Chosen for distinct outlines and dominant colours, so no two are confused at a glance.
-    const QStringList animalEmoji = {"🦁", "🦒", "🐢", "🐧",    "🐰", "🦜",
-                                     "🦩", "🦓", "🐞", "🦋", "🐳", "🐌"};
-    const QStringList fruitEmoji = {"🍎", "🍌",    "🍇", "🍓",    "🍊",    "🍉",
-                                    "🍍", "🥝", "🍐", "🫐", "🥥", "🍒"};
-    const QStringList vehicleEmoji = {"🚙", "🚒", "🚌", "🚂", "✈️", "🚀",
-                                      "🚲", "🚁", "⛵", "🚜", "🚢",      "🛸"};
-    const QList<Word> animalWords = {
-        {"🐱", "CAT", QColor(230, 120, 0)},     {"🐶", "DOG", QColor(150, 90, 45)},
-        {"🐷", "PIG", QColor(220, 70, 135)},    {"🦊", "FOX", QColor(205, 55, 20)},
-        {"🐝", "BEE", QColor(185, 135, 0)},     {"🐸", "FROG", QColor(45, 150, 50)},
-        {"🐟", "FISH", QColor(25, 110, 210)},   {"🐻", "BEAR", QColor(105, 62, 35)},
-        {"🐼", "PANDA", QColor(35, 35, 45)},    {"🐭", "MOUSE", QColor(95, 100, 128)},
-        {"🦆", "DUCK", QColor(0, 130, 120)}, {"🐑", "SHEEP", QColor(120, 80, 180)},
-    };
-    const QList<QColor> numberColours = {
-        QColor(215, 40, 40),  QColor(235, 115, 0),  QColor(190, 145, 0), QColor(40, 155, 60),
-        QColor(0, 145, 150),  QColor(30, 100, 215), QColor(90, 60, 195), QColor(155, 60, 185),
-        QColor(215, 55, 135), QColor(140, 82, 40),  QColor(95, 115, 30), QColor(60, 70, 95),
-    };
+    // Each set chosen so that no two pictures share both outline and main colour.
+    writeEmojiSet(dataDir, 0, {"Животные", "Animals"},
+                  {{"🦁", "лев", "lion"},
+                   {"🦒", "жираф", "giraffe"},
+                   {"🐢", "черепаха", "turtle"},
+                   {"🐧", "пингвин", "penguin"},
+                   {"🐰", "кролик", "rabbit"},
+                   {"🦜", "попугай", "parrot"},
+                   {"🦩", "фламинго", "flamingo"},
+                   {"🦓", "зебра", "zebra"},
+                   {"🐞", "божья коровка", "ladybird"},
+                   {"🦋", "бабочка", "butterfly"},
+                   {"🐳", "кит", "whale"},
+                   {"🐌", "улитка", "snail"}},
+                  animals);
+    writeEmojiSet(dataDir, 1, {"Фрукты", "Fruit"},
+                  {{"🍎", "яблоко", "apple"},
+                   {"🍌", "банан", "banana"},
+                   {"🍇", "виноград", "grapes"},
+                   {"🍓", "клубника", "strawberry"},
+                   {"🍋", "лимон", "lemon"},
+                   {"🍉", "арбуз", "watermelon"},
+                   {"🍍", "ананас", "pineapple"},
+                   {"🥝", "киви", "kiwi"},
+                   {"🍈", "дыня", "melon"},
+                   {"🫐", "черника", "blueberries"},
+                   {"🥥", "кокос", "coconut"},
+                   {"🍒", "вишня", "cherries"}},
+                  fruit);
+    writeEmojiSet(dataDir, 2, {"Транспорт", "Vehicles"},
+                  {{"🚙", "машина", "car"},
+                   {"🚒", "пожарная машина", "fire engine"},
+                   {"🚌", "автобус", "bus"},
+                   {"🚂", "паровоз", "steam train"},
+                   {"✈️", "самолёт", "aeroplane"},
+                   {"🚀", "ракета", "rocket"},
+                   {"🚲", "велосипед", "bicycle"},
+                   {"🚁", "вертолёт", "helicopter"},
+                   {"⛵", "парусная лодка", "sailing boat"},
+                   {"🚜", "трактор", "tractor"},
+                   {"🚢", "корабль", "ship"},
+                   {"🛵", "скутер", "scooter"}},
+                  vehicles);
 
+    // Picture k pairs with picture k + 12: an animal and its English name.
+    const QList<Picture> wordAnimals = {
+        {"🐱", "кошка", "cat"},   {"🐶", "собака", "dog"},   {"🐷", "свинья", "pig"},
+        {"🦊", "лиса", "fox"}, {"🐝", "пчела", "bee"},    {"🐸", "лягушка", "frog"},
+        {"🐟", "рыба", "fish"},   {"🐻", "медведь", "bear"}, {"🐼", "панда", "panda"},
+        {"🐭", "мышь", "mouse"},  {"🦆", "утка", "duck"}, {"🐑", "овца", "sheep"},
+    };
     QList<QImage> cards;
-    for (const QString& e : animalEmoji)
-        cards.append(emojiCard(e, animals));
-    writeSet(dataDir, 0, "Animals", cards);
+    QList<Name> names;
+    QStringList texts;
+    for (const Picture& pic : wordAnimals) {
+        cards.append(emojiCard(QString::fromUtf8(pic.emoji), words));
+        names.append({QString::fromUtf8(pic.ru), QString::fromUtf8(pic.en)});
+        texts.append(QString::fromUtf8(pic.en));
+    }
+    cards.append(letteringCards(texts, words));
+    for (const Picture& pic : wordAnimals)
+        names.append({QStringLiteral("слово „%1“").arg(QString::fromUtf8(pic.ru)),
+                      QStringLiteral("the word %1").arg(QString::fromUtf8(pic.en))});
+    writeSet(dataDir, 3, {"Слова", "Words"}, cards, names);
 
+    // Picture k pairs with picture k + 12: the number k + 1 and as many dots.
     cards.clear();
-    for (const QString& e : fruitEmoji)
-        cards.append(emojiCard(e, fruit));
-    writeSet(dataDir, 1, "Fruit", cards);
-
-    cards.clear();
-    for (const QString& e : vehicleEmoji)
-        cards.append(emojiCard(e, vehicles));
-    writeSet(dataDir, 2, "Vehicles", cards);
-
-    // Picture k pairs with picture k + 12.
-    cards.clear();
-    for (const Word& w : animalWords)
-        cards.append(emojiCard(QString::fromUtf8(w.emoji), words));
-    for (const Word& w : animalWords)
-        cards.append(textCard(QString::fromUtf8(w.text), w.colour, 30, 74, words));
-    writeSet(dataDir, 3, "Words", cards);
-
-    cards.clear();
-    for (int n = 1; n <= 12; ++n)
-        cards.append(textCard(QString::number(n), numberColours[n - 1], 50, 64, numbers));
-    for (int n = 1; n <= 12; ++n)
-        cards.append(dotsCard(n, numberColours[n - 1], numbers));
-    writeSet(dataDir, 4, "Numbers", cards);
+    names.clear();
+    texts.clear();
+    for (int n = 1; n <= 12; ++n) {
+        texts.append(QString::number(n));
+        names.append({QStringLiteral("число %1").arg(n), QStringLiteral("the number %1").arg(n)});
+    }
+    cards.append(letteringCards(texts, numbers));
+    for (int n = 1; n <= 12; ++n) {
+        cards.append(dotsCard(n, numbers));
+        names.append(
+            {russianDots(n), n == 1 ? QStringLiteral("1 dot") : QStringLiteral("%1 dots").arg(n)});
+    }
+    writeSet(dataDir, 4, {"Числа", "Numbers"}, cards, names);
 }
 
 } // namespace contentgen

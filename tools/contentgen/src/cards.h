@@ -4,7 +4,8 @@
 
 namespace contentgen {
 
-// Writes img0 .. img4 (pictures and setname.txt) under the given data folder.
+// Writes img0 .. img4 under the given data folder: the pictures, setname.txt (the set's name in
+// Russian, then in English) and names.txt (each picture's name for a screen reader).
 void writePictureSets(const QDir& dataDir);
 
 } // namespace contentgen

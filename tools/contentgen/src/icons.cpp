@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace contentgen {
@@ -45,61 +47,99 @@ QImage questionFace() {
     return image;
 }
 
-// The window icon: a face-down card behind a face-up one.
-QImage applicationIcon() {
-    constexpr int size = 64;
-    QImage image(kWork, kWork, QImage::Format_ARGB32_Premultiplied);
+// The program icon: a face-down card behind a face-up one with a lion. Drawn afresh at every
+// size rather than scaled from one bitmap. Below 48 pixels the cards stand upright on whole
+// pixels with a one-pixel outline: tilted edges that small smear into a blur.
+QImage applicationIcon(int size) {
+    const qreal unit = size / 128.0; // the drawing is laid out on a 128 x 128 grid
+    const bool hinted = size < 48;
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRectF card(-34, -40, 68, 80);
-    const auto drawCard = [&](qreal x, qreal angle, const QColor& fill) {
+    const QColor outline(70, 78, 100);
+    struct Card {
+        QPointF centre; // on the grid
+        qreal angle;
+        QColor fill;
+    };
+    const Card back{{46, hinted ? 58.0 : 64.0}, -12, QColor(134, 138, 163)};
+    const Card front{{82, hinted ? 70.0 : 64.0}, 8, QColor(240, 248, 236)};
+    const QSizeF cardSize(68, 92);
+    const auto drawCard = [&](const Card& c) {
         p.save();
-        p.translate(x, kWork / 2.0);
-        p.rotate(angle);
-        p.setPen(QPen(QColor(70, 78, 100), 4));
-        p.setBrush(fill);
-        p.drawRoundedRect(card, 9, 9);
+        if (hinted) {
+            const QRectF grid(c.centre.x() - cardSize.width() / 2,
+                              c.centre.y() - cardSize.height() / 2, cardSize.width(),
+                              cardSize.height());
+            const QRect pixels(
+                QPoint(int(std::lround(grid.left() * unit)), int(std::lround(grid.top() * unit))),
+                QPoint(int(std::lround(grid.right() * unit)) - 1,
+                       int(std::lround(grid.bottom() * unit)) - 1));
+            p.setPen(QPen(outline, 1));
+            p.setBrush(c.fill);
+            const qreal radius = std::max(1.5, 9 * unit);
+            p.drawRoundedRect(QRectF(pixels).adjusted(0.5, 0.5, 0.5, 0.5), radius, radius);
+        } else {
+            p.scale(unit, unit);
+            p.translate(c.centre);
+            p.rotate(c.angle);
+            p.setPen(QPen(outline, 4));
+            p.setBrush(c.fill);
+            p.drawRoundedRect(
+                QRectF(QPointF(-cardSize.width() / 2, -cardSize.height() / 2), cardSize), 9, 9);
+        }
         p.restore();
     };
-    drawCard(48, -14, QColor(134, 138, 163));
-    drawCard(80, 9, QColor(240, 248, 236));
-    const QImage lion =
-        renderEmoji("🦁").scaled(52, 52, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    p.translate(80, kWork / 2.0);
-    p.rotate(9);
-    p.drawImage(-lion.width() / 2, -lion.height() / 2, lion);
+    drawCard(back);
+    drawCard(front);
+    // Scaled to its final pixel size first: one smooth downscale from the emoji's large bitmap is
+    // sharper than letting the painter shrink it.
+    const int lionPixels = std::max(1, int(std::lround(56 * unit)));
+    const QImage lion = renderEmoji("🦁").scaled(lionPixels, lionPixels, Qt::KeepAspectRatio,
+                                                   Qt::SmoothTransformation);
+    p.translate(front.centre * unit);
+    if (!hinted)
+        p.rotate(front.angle);
+    p.drawImage(QPointF(-lion.width() / 2.0, -lion.height() / 2.0), lion);
     p.end();
-    return image.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_ARGB32);
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+void savePng(const QImage& image, const QString& path) {
+    if (!image.save(path, "PNG"))
+        throw std::runtime_error("cannot write " + path.toStdString());
 }
 
 } // namespace
 
-void writeIcons(const QDir& iconDir) {
-    if (!iconDir.mkpath("."))
-        throw std::runtime_error("cannot create the icon folder");
-    // 4 boy, 5 girl, 6 no choice, 7 friend; the rest are neutral marks of honour.
+void writeIcons(const QDir& iconDir, const QDir& desktopIconDir) {
+    if (!iconDir.mkpath(".") || !desktopIconDir.mkpath("."))
+        throw std::runtime_error("cannot create the icon folders");
+    // 4 boy, 5 girl, 6 no choice, 7 friend (one smiling face: two figures blur together at this
+    // size); the rest are neutral marks of honour.
     const QImage icons[] = {
         fitIcon(renderEmoji("⭐")), fitIcon(renderEmoji("🏆")),      fitIcon(renderEmoji("🥇")),
         fitIcon(renderEmoji("👦")), fitIcon(renderEmoji("👧")),      fitIcon(questionFace()),
-        fitIcon(renderEmoji("👫")), fitIcon(renderEmoji("❤️")),
+        fitIcon(renderEmoji("😊")), fitIcon(renderEmoji("❤️")),
     };
     QByteArray qrc = "<RCC>\n    <qresource prefix=\"/icons\">\n";
     for (int i = 0; i < 8; ++i) {
         const QString name = QStringLiteral("%1.png").arg(i + 1);
-        if (!icons[i].save(iconDir.filePath(name), "PNG"))
-            throw std::runtime_error("cannot write icon " + name.toStdString());
+        savePng(icons[i], iconDir.filePath(name));
         qrc += "        <file>" + name.toUtf8() + "</file>\n";
     }
-    if (!applicationIcon().save(iconDir.filePath("app.png"), "PNG"))
-        throw std::runtime_error("cannot write the window icon");
+    savePng(applicationIcon(64), iconDir.filePath("app.png"));
     qrc += "        <file>app.png</file>\n";
     qrc += "    </qresource>\n</RCC>\n";
     QFile file(iconDir.filePath("icons.qrc"));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(qrc) != qrc.size())
         throw std::runtime_error("cannot write icons.qrc");
+
+    for (const int size : {16, 32, 48, 128, 256})
+        savePng(applicationIcon(size),
+                desktopIconDir.filePath(QStringLiteral("quilora-%1.png").arg(size)));
 }
 
 } // namespace contentgen

@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
         contentgen::writeBackgrounds(data);
         contentgen::writeSounds(data);
         contentgen::writeHelpTexts(QDir(root.filePath("tools/contentgen/text")), data);
-        contentgen::writeIcons(QDir(root.filePath("src/ui/icons")));
+        contentgen::writeIcons(QDir(root.filePath("src/ui/icons")),
+                               QDir(root.filePath("dist/icons")));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "contentgen: %s\n", e.what());
         return 1;

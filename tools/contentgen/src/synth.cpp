@@ -151,12 +151,13 @@ std::vector<std::int16_t> silence() {
     return std::vector<std::int16_t>(size_t(kRate / 20), 0);
 }
 
+// Heard on every move, so it stays soft: a low wooden tap with a rounded 4 ms onset and no noise,
+// peaking at a quarter of full scale (-12 dBFS).
 std::vector<std::int16_t> tick() {
-    Track t(0.04);
-    const Timbre knock{{{1, 1, 0.008}, {2.76, 0.35, 0.004}}, 0.0008, 0.004};
-    t.note(0, 1650, 0.04, 1.0, knock);
-    t.noiseBurst(0, 0.012, 0.35, 0.0025);
-    return t.finish(0.55, 0.0005, 0.004);
+    Track t(0.06);
+    const Timbre tap{{{1, 1, 0.014}, {2.76, 0.18, 0.006}}, 0.004, 0.012};
+    t.note(0, 880, 0.06, 1.0, tap);
+    return t.finish(0.25, 0.001, 0.008);
 }
 
 std::vector<std::int16_t> pairChime() {
