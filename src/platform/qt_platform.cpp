@@ -77,7 +77,7 @@ QString shortcutAddress(const QByteArray& content) {
             continue;
         const QUrl url(QString::fromUtf8(line.mid(4)), QUrl::StrictMode);
         const QString scheme = url.scheme().toLower();
-        if (url.isValid() && (scheme == u"http" || scheme == u"https"))
+        if (url.isValid() && !url.host().isEmpty() && (scheme == u"http" || scheme == u"https"))
             return url.toString();
         return {};
     }

@@ -1,0 +1,80 @@
+#include "core/paths.h"
+#include "platform/qt_platform.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quilora;
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+
+private slots:
+    void soundPlayerIsSilentWhereThereIsNothingToPlay();
+    void shortcutAddress_data();
+    void shortcutAddress();
+    void contentFolder();
+    void dataFolder();
+};
+
+// No audio device on a build machine: every call must still return and nothing may crash.
+void TestPlatform::soundPlayerIsSilentWhereThereIsNothingToPlay() {
+    QTemporaryDir dir;
+    const QString click = QStringLiteral(QUILORA_DATA_DIR "/sounds/click1.wav");
+    QVERIFY(QFile::exists(click));
+    platform::QtSoundPlayer player;
+    player.preload({click, dir.filePath("missing.wav"), QString()});
+    player.play(QString());
+    player.play(dir.filePath("missing.wav"));
+    player.play(click);
+    player.play(click); // cuts off the first
+    player.play(QStringLiteral(QUILORA_DATA_DIR "/sounds/click2.wav"));
+    QVERIFY(QDir(dir.path()).isEmpty());
+}
+
+void TestPlatform::shortcutAddress_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("written by the game")
+        << QByteArray("[InternetShortcut]\r\nURL=https://quilora.example.org/index-e.htm\r\n")
+        << "https://quilora.example.org/index-e.htm";
+    QTest::newRow("http, LF") << QByteArray("[InternetShortcut]\nURL=http://a.example/x\n")
+                              << "http://a.example/x";
+    QTest::newRow("another program's file")
+        << QByteArray("[InternetShortcut]\r\nURL=file:///etc/passwd\r\n") << QString();
+    QTest::newRow("a command") << QByteArray("URL=javascript:alert(1)\r\n") << QString();
+    QTest::newRow("no address") << QByteArray("[InternetShortcut]\r\n") << QString();
+    QTest::newRow("not a web address") << QByteArray("URL=https://\r\n") << QString();
+}
+
+void TestPlatform::shortcutAddress() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, address);
+    QCOMPARE(platform::shortcutAddress(content), address);
+}
+
+void TestPlatform::contentFolder() {
+    QTemporaryDir root;
+    QDir(root.path()).mkpath("bin");
+    QDir(root.path()).mkpath("share/quilora/img0");
+    const QString bin = root.filePath("bin");
+    QCOMPARE(core::contentFolder(bin), root.filePath("share/quilora")); // installed
+    QDir(bin).mkdir("img0");
+    QCOMPARE(core::contentFolder(bin), bin); // a copy that runs where it lies
+    QCOMPARE(core::contentFolder(root.filePath("a/b")), root.filePath("a/b"));
+}
+
+void TestPlatform::dataFolder() {
+    QTemporaryDir program;
+    QTemporaryDir user;
+    const QString userData = user.filePath("share/Quilora");
+    QCOMPARE(core::dataFolder(program.path(), userData), program.path());
+    QVERIFY(QDir(program.path()).isEmpty()); // the probe leaves nothing behind
+    QVERIFY(!QFileInfo::exists(userData));
+    QCOMPARE(core::dataFolder(QStringLiteral("/proc/self"), userData), userData);
+    QVERIFY(QFileInfo(userData).isDir());
+}
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"
