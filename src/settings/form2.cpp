@@ -62,12 +62,12 @@ void Form2::ChooseIni() {
 
     Choices choices;
     if (values) {
-        for (std::size_t i = 0; i < values->size(); ++i)
+        for (std::size_t i = 2; i < values->size(); ++i)
             program.SettingValue[i] = (*values)[i];
         choices = interpret(*values);
     }
-    // The background and the picture set are read from their slots later on, so an unusable
-    // value must not stay there.
+    // The background and the picture set are read from their slots later on, so they hold the
+    // values in use, never an unusable one.
     program.SettingValue[0] = QString::number(choices.background);
     program.SettingValue[1] = QString::number(choices.pictureSet);
     optFon = choices.background;

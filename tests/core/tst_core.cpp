@@ -89,6 +89,7 @@ void TestCore::fileExistsOnlyForFiles() {
     QVERIFY(core::fileExists(dir.filePath("12.gif")));
     QVERIFY(!core::fileExists(dir.filePath("13.gif")));
     QVERIFY(!core::fileExists(dir.filePath("12.GIF")));
+    QCOMPARE(core::programPath(dir.path() + "/", "\\img3\\12.gif"), dir.filePath("img3/12.gif"));
 }
 
 QTEST_GUILESS_MAIN(TestCore)

@@ -72,6 +72,7 @@ void TestClock::firstTenthIsTheTrueTime_data() {
     // follows 100 ms later.
     QTest::newRow("at the tick") << 0 << 0 << "41.1";
     QTest::newRow("mid-second") << 0 << 730 << "41.8";
+    QTest::newRow("just past a tenth") << 0 << 199 << "41.2";
     QTest::newRow("just before the next second") << 0 << 990 << "42";
     QTest::newRow("stale count from the last game") << 4 << 250 << "41.3";
     QTest::newRow("count left at -1") << -1 << 510 << "41.6";
@@ -112,6 +113,18 @@ void TestClock::tenthsFollowTheRestartedClock() {
     game.platform.clock.now += 100;
     game.form->Timer2_Timer();
     QCOMPARE(game.form->lblTime, "7.4");
+
+    // Clear while the seconds run keeps their rhythm: the tenths follow the last tick.
+    game.form->cmdTOP_Click(0);
+    game.platform.clock.now += 600; // 1000 ms after the last tick
+    game.form->Timer1_Timer();
+    game.platform.clock.now += 400;
+    game.form->cmdTOP_Click(0);
+    game.platform.clock.now += 300;
+    game.findPairs(10);
+    game.platform.clock.now += 100;
+    game.form->Timer2_Timer();
+    QCOMPARE(game.form->lblTime, "0.8");
 }
 
 void TestClock::endOfGame() {

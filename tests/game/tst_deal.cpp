@@ -116,10 +116,10 @@ void TestDeal::dealsEverySlot() {
 void TestDeal::drawsPictureThenSlotAndRejectsTakenSlots() {
     QTemporaryDir dir;
     makePictureSet(dir.path(), 0, range(0, 11));
-    // picture 5 into slot 7; picture 3 into slot 7 again (rejected); picture 11 into slot 23;
-    // picture 5 into slot 0
+    // picture 5 into slot 7; picture 3 into slot 7 again (rejected); picture 11 into slot 23
+    // (a source that gives 1 itself stays on the board); picture 5 into slot 0
     Deal deal(dir.path(), 0, 7,
-              {5.5f / 12, 7.5f / 24, 3.5f / 12, 7.5f / 24, 0.99999f, 0.99999f, 5.5f / 12, 0.0f});
+              {5.5f / 12, 7.5f / 24, 3.5f / 12, 7.5f / 24, 1.0f, 1.0f, 5.5f / 12, 0.0f});
 
     const QString folder = deal.state.PictureFolder;
     QCOMPARE(deal.form->CardFile[7], folder + "5.gif");

@@ -72,6 +72,7 @@ private slots:
     void listIsRankedByValue();
     void sortsByEachColumn_data();
     void sortsByEachColumn();
+    void datesUnderAnotherFormat();
     void victoryPanel_data();
     void victoryPanel();
     void storesTheRecordByteForByte();
@@ -116,8 +117,13 @@ void TestRecords::storing_data() {
     QTest::newRow("several marks") << QStringList{"50*", "999*", "70*"} << 60.0 << top << stored
                                    << QStringList{"50", "70", "999*", "+60"};
     QTest::newRow("blank and unreadable lines are no records")
-        << QStringList{"=", "50", "=abc", "=x~Ann~Set~4~date", "=60~Bob", "999*"} << 55.0 << top
-        << stored << QStringList{"50", "=abc", "=x~Ann~Set~4~date", "=60~Bob", "999*", "+55"};
+        << QStringList{"=", "50", "=abc", "=x~Ann~Set~4~date", "=60~Bob", "=nan~Cy~Set~4~d", "999*"}
+        << 55.0 << top << stored
+        << QStringList{"50",   "=abc", "=x~Ann~Set~4~date", "=60~Bob", "=nan~Cy~Set~4~d",
+                       "999*", "+55"};
+    QTest::newRow("equal slowest records: the last one counts as marked")
+        << QStringList{"=999~A~S~6~d", "=999~B~S~6~d", "50"} << 60.0 << top << stored
+        << QStringList{"=999~A~S~6~d", "50", "=999~B~S~6~d~^", "+60"};
     QTest::newRow("an unreadable line loses its mark")
         << QStringList{"=junk~^", "50"} << 70.0 << top << stored
         << QStringList{"=junk", "50", "+70*"};
@@ -192,16 +198,32 @@ void TestRecords::listIsRankedByValue() {
         shown << QString::number(row.place) + "|" + row.time;
     QCOMPARE(shown, QStringList({"1|  2", "2|  5", "3| 10", "4| 47,3", "5|999", "6|1000"}));
     QCOMPARE(game.form->lvRecord.rows[0].icon, 6);
+    game.form->lvRecord_ColumnClick(6); // no such column
+    QCOMPARE(game.form->lvRecord.sortColumn, 2);
+}
+
+// Two-digit years, and dates written under another format, still sort by the calendar.
+void TestRecords::datesUnderAnotherFormat() {
+    Game game;
+    game.platform.localeInfo.numbers = QLocale(QLocale::English, QLocale::UnitedStates);
+    game.writeFile("record.txt", QByteArray("1~a~S~4~12/31/99\r\n2~b~S~4~15.06.2027\r\n"
+                                            "3~c~S~4~1/2/27\r\n4~d~S~4~05.12.2026~^\r\n"));
+    game.form->cmdTOP_Click(3);
+    game.form->lvRecord_ColumnClick(5);
+    QStringList shown;
+    for (const game::RecordRow& row : game.form->lvRecord.rows)
+        shown << row.name;
+    QCOMPARE(shown, QStringList({"d", "c", "b", "a"}));
 }
 
 void TestRecords::sortsByEachColumn_data() {
     QTest::addColumn<int>("header");
     QTest::addColumn<QStringList>("names");
-    QTest::newRow("Gamer") << 1 << QStringList{"ann", "Bob", "cid", "Dan"};
-    QTest::newRow("№") << 2 << QStringList{"Bob", "cid", "Dan", "ann"};
-    QTest::newRow("Time") << 3 << QStringList{"Bob", "cid", "Dan", "ann"};
-    QTest::newRow("Set") << 4 << QStringList{"Dan", "ann", "cid", "Bob"};
-    QTest::newRow("Date") << 5 << QStringList{"ann", "cid", "Bob", "Dan"};
+    QTest::newRow("Gamer") << 1 << QStringList{"ann", "Bob", "cid", "Dan", "Eve"};
+    QTest::newRow("№") << 2 << QStringList{"Bob", "cid", "Eve", "Dan", "ann"};
+    QTest::newRow("Time") << 3 << QStringList{"Bob", "cid", "Eve", "Dan", "ann"};
+    QTest::newRow("Set") << 4 << QStringList{"Dan", "ann", "Eve", "cid", "Bob"};
+    QTest::newRow("Date") << 5 << QStringList{"Eve", "ann", "cid", "Bob", "Dan"};
 }
 
 void TestRecords::sortsByEachColumn() {
@@ -212,7 +234,8 @@ void TestRecords::sortsByEachColumn() {
     game.writeFile("record.txt", QStringLiteral("1000~ann~Birds~4~02.01.2026\r\n"
                                                 "2~Bob~Trees~5~15.03.2027~^\r\n"
                                                 "10~cid~Cars~7~09.11.2026\r\n"
-                                                "999~Dan~Animals~6~someday\r\n")
+                                                "999~Dan~Animals~6~someday\r\n"
+                                                "998~Eve~Birds~4~31.12.1999\r\n")
                                      .toUtf8());
     game.form->cmdTOP_Click(3);
     game.form->lvRecord_ColumnClick(1); // another order first: the places must not follow it
@@ -305,6 +328,7 @@ void TestRecords::storesTheRecordByteForByte() {
     QCOMPARE(game.form->Frame2.txtRec, QString());
     QCOMPARE(game.form->PairsFound, 0);
     QVERIFY(game.form->Timer1.ticking());
+    QCOMPARE(game.platform.messages.shown, QStringList{});
 
     // No name and no icon: the default name of the language in force, and icon 6.
     game.form->cmdTOP_Click(0);

@@ -150,6 +150,9 @@ void TestSettings::backgroundApplyChangesTheWindowOnly() {
     game.dialog().cmdNAS_Click(0);
     QCOMPARE(game.form->cardColour, (Rgb{134, 138, 163}));
     QCOMPARE(game.state.SettingValue[0], "3");
+    game.dialog().optFon_Click(0);
+    game.dialog().cmdNAS_Click(0);
+    QCOMPARE(game.form->cardColour, (Rgb{200, 200, 200}));
     QVERIFY(!QFile::exists(game.path("Quilora.ini")));
 }
 
