@@ -108,6 +108,9 @@ void TestRecords::storing_data() {
         << tenths(10, 8) << 90.0 << top << stored << tenths(9, 0) + QStringList{"+90*"};
     QTest::newRow("full table, equal to the slowest")
         << tenths(10, 10) << 100.0 << none << int(Insertion::NotAmongBest) << QStringList{};
+    QTest::newRow("a time that is no number does not fill the table")
+        << tenths(10, 10) + QStringList{"=nan~Cy~Set~4~d"} << 55.0 << top << stored
+        << tenths(8, 0) + QStringList{"=nan~Cy~Set~4~d", "90*", "+55"};
     QTest::newRow("eleven records")
         << tenths(11, 11) << 5.0 << first << int(Insertion::Refused) << QStringList{};
     QTest::newRow("no mark: the slowest counts as marked")

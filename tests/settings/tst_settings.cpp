@@ -185,8 +185,10 @@ void TestSettings::okSavesAndClearsOrDealsTheChosenSet() {
     QCOMPARE(game.state.ElapsedSeconds, 0);
     QVERIFY(!game.form->reloadPending);
 
+    game.dialog().optFon_Click(0);
     game.dialog().optP_Click(4);
     game.dialog().cmdNAS_Click(2);
+    QCOMPARE(game.form->cardColour, (Rgb{200, 200, 200}));
     QVERIFY(game.form->reloadPending); // another set: a new deal, as pictures Apply gives
 }
 
