@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting and that the committed content matches its
 # generator, then builds and runs every test twice: a debug build and an AddressSanitizer +
-# UndefinedBehaviorSanitizer build.
+# UndefinedBehaviorSanitizer build. Last, a release build is installed and played.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bash "$root/scripts/setup.sh"
@@ -25,3 +25,8 @@ for variant in debug asan; do
     cmake --build "$root/build/$variant"
     ctest --test-dir "$root/build/$variant" --output-on-failure
 done
+
+# Not a CTest test: it checks what ships, the installed release build, once rather than in each
+# test build, and it drops root to play as an ordinary user.
+echo "== Installed game"
+bash "$root/scripts/check-install.sh"
