@@ -4,9 +4,11 @@
 set -euo pipefail
 
 # libgif-dev and fonts-noto-color-emoji, with Qt and DejaVu, are for the content generator that
-# scripts/check-content.sh runs.
+# scripts/check-content.sh runs; xvfb, xdotool, imagemagick, appstream and desktop-file-utils for
+# scripts/check-install.sh; dpkg-dev and file for the Debian package that cpack makes.
 packages=(cmake g++ ninja-build qt6-base-dev qt6-multimedia-dev fonts-dejavu-core
-          clang-format libgif-dev fonts-noto-color-emoji)
+          clang-format libgif-dev fonts-noto-color-emoji
+          xvfb xdotool imagemagick appstream desktop-file-utils dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)

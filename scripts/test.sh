@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting and that the committed content matches its
-# generator, then builds and runs every test twice: a debug build and an AddressSanitizer +
-# UndefinedBehaviorSanitizer build.
+# generator, installs a release build and plays a game with it, then builds and runs every test
+# twice: a debug build and an AddressSanitizer + UndefinedBehaviorSanitizer build.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bash "$root/scripts/setup.sh"
@@ -11,6 +11,11 @@ git -C "$root" ls-files -z -- '*.cpp' '*.h' | (cd "$root" && xargs -0 clang-form
 
 echo "== Content"
 bash "$root/scripts/check-content.sh"
+
+# Not a CTest test: it checks what ships, the installed release build, once rather than in each
+# test build, and it drops root to play as an ordinary user.
+echo "== Installed game"
+bash "$root/scripts/check-install.sh"
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1

@@ -9,6 +9,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quilora"));
+    // Lets the desktop match the window to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILORA_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
 
     quilora::platform::ClockSeededRandom random;
