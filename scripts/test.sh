@@ -30,3 +30,6 @@ for variant in debug asan; do
     cmake --build "$root/build/$variant"
     ctest --test-dir "$root/build/$variant" --output-on-failure
 done
+
+echo "== Screen reader's view"
+bash "$root/scripts/check-accessibility.sh" "$root/build/debug/bin"

@@ -130,6 +130,7 @@ public:
     ~Form1() override;
 
     core::ProgramState& program() { return program_; }
+    const core::ProgramState& program() const { return program_; }
     platform::Services& services() { return services_; }
     OptionsDialog* optionsDialog() { return options_.get(); }
 

@@ -35,6 +35,7 @@ public:
     void optP_Click(int Index);
 
     QString settingsPath() const;
+    bool english() const { return core::isEnglish(form_.program()); }
 
     int optFon = -1; // selected background option, -1 for none
     int optP = -1;   // selected picture-set option, -1 for none

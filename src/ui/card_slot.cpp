@@ -1,5 +1,6 @@
 #include "ui/card_slot.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -8,6 +9,7 @@ namespace quilora::ui {
 CardSlot::CardSlot(int index, QWidget* parent) : QWidget(parent), index_(index) {
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void CardSlot::show(const QColor& colour, const QPixmap& picture) {
@@ -18,11 +20,24 @@ void CardSlot::show(const QColor& colour, const QPixmap& picture) {
     update();
 }
 
+void CardSlot::takeFocus(bool fromKeyboard) {
+    keyboardFocus_ = fromKeyboard;
+    setFocus(fromKeyboard ? Qt::OtherFocusReason : Qt::ActiveWindowFocusReason);
+    update();
+}
+
 void CardSlot::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), colour_);
     if (!picture_.isNull())
         painter.drawPixmap(0, 0, picture_);
+    if (showsFocusFrame()) {
+        // Dark and light together, so the frame shows on every card colour and picture.
+        painter.setPen(QPen(QColor(20, 20, 20), 3));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
 }
 
 void CardSlot::mousePressEvent(QMouseEvent* event) {
@@ -36,6 +51,46 @@ void CardSlot::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     if (click)
         emit clicked(index_);
+}
+
+void CardSlot::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Left:
+        emit moveFocus(index_, -1, 0);
+        break;
+    case Qt::Key_Right:
+        emit moveFocus(index_, 1, 0);
+        break;
+    case Qt::Key_Up:
+        emit moveFocus(index_, 0, -1);
+        break;
+    case Qt::Key_Down:
+        emit moveFocus(index_, 0, 1);
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!keyboardFocus_) {
+            keyboardFocus_ = true;
+            update();
+        }
+        emit clicked(index_);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void CardSlot::focusInEvent(QFocusEvent* event) {
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        keyboardFocus_ = true;
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void CardSlot::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 } // namespace quilora::ui

@@ -2,6 +2,7 @@
 
 #include "language/links.h"
 #include "settings/form2.h"
+#include "ui/accessibility.h"
 #include "ui/card_slot.h"
 #include "ui/clickable_label.h"
 #include "ui/form2_window.h"
@@ -11,6 +12,7 @@
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -103,6 +105,7 @@ void syncTimer(QTimer& timer, const game::Timer& state) {
 } // namespace
 
 Form1Window::Form1Window(game::Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
+    installAccessibility();
     setFixedSize(641, 425);
 
     for (int i = 0; i < game::kSlotCount; ++i) {
@@ -110,7 +113,9 @@ Form1Window::Form1Window(game::Form1& form, QWidget* parent) : QWidget(parent), 
         slots_[i] = new CardSlot(i, this);
         slots_[i]->setGeometry(r.left, r.top, r.width, r.height);
         connect(slots_[i], &CardSlot::clicked, &form_, &game::Form1::Foto_Click);
+        connect(slots_[i], &CardSlot::moveFocus, this, &Form1Window::moveCardFocus);
     }
+    slots_[keyboardCard_]->setFocusPolicy(Qt::TabFocus);
 
     // The two site labels overlap: the dark one lies under the white one as its shadow.
     const QFont linkFont = sizedFont(this, 9.75, true);
@@ -142,7 +147,9 @@ Form1Window::Form1Window(game::Form1& form, QWidget* parent) : QWidget(parent), 
     connect(&timer1_, &QTimer::timeout, &form_, &game::Form1::Timer1_Timer);
     connect(&timer2_, &QTimer::timeout, &form_, &game::Form1::Timer2_Timer);
     connect(&form_, &game::Form1::changed, this, &Form1Window::refresh);
+    setTabOrder();
     refresh();
+    slots_[keyboardCard_]->takeFocus(false);
 }
 
 Form1Window::~Form1Window() = default;
@@ -262,25 +269,80 @@ void Form1Window::buildBottomRow() {
 }
 
 // The icon question leaves a run of blanks before each of its three words for the icon buttons.
-// Blanks differ in width from font to font, so the text is fitted to its label and each button
+// Blanks differ in width from font to font: they are narrowed until the shortest run just holds
+// a button, and only then is the font made smaller until the text fits its label. Each button
 // is placed just before its word.
 void Form1Window::layoutIconRow() {
     QLabel* question = lblEnd_[3];
     const QString text = question->text();
+    static const QRegularExpression blanks(QStringLiteral(" {3,}"));
+    qsizetype shortestRun = text.size();
+    for (auto runs = blanks.globalMatch(text); runs.hasNext();)
+        shortestRun = std::min(shortestRun, runs.next().capturedLength());
+    const int room = optKartinka_[0]->width() + 2;
+
     QFont fitted = font();
-    while (fitted.pointSizeF() > 6 &&
-           QFontMetrics(fitted).horizontalAdvance(text) > question->width())
+    for (;;) {
+        fitted.setWordSpacing(0);
+        const int blank = QFontMetrics(fitted).horizontalAdvance(QLatin1Char(' '));
+        const int wanted = (room + int(shortestRun) - 1) / int(shortestRun);
+        fitted.setWordSpacing(std::min(0, wanted - blank));
+        if (fitted.pointSizeF() <= 6 ||
+            QFontMetrics(fitted).horizontalAdvance(text) <= question->width())
+            break;
         fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+    }
     question->setFont(fitted);
 
     const QFontMetrics metrics(fitted);
-    static const QRegularExpression blanks(QStringLiteral(" {3,}"));
     auto runs = blanks.globalMatch(text);
     for (QRadioButton* button : optKartinka_) {
         if (!runs.hasNext())
             break;
         const int wordLeft = metrics.horizontalAdvance(text.left(runs.next().capturedEnd()));
         button->move(question->x() + wordLeft - button->width(), button->y());
+    }
+}
+
+// Tab goes round the board (as one stop), the side buttons, the panels, the bottom labels and
+// the site link; hidden controls are passed over.
+void Form1Window::setTabOrder() {
+    QList<QWidget*> order(slots_.begin(), slots_.end());
+    order << cmdTOP_[3] << cmdTOP_[2] << cmdTOP_[1] << cmdTOP_[0] << txtRec_ << optKartinka_[0]
+          << optKartinka_[1] << optKartinka_[2] << cmdEND_[2] << cmdEND_[0] << cmdEND_[1]
+          << lvRecord_ << txtHELP_ << lblOrvane_[3] << lblSND_ << lblLOC_[0] << lblLOC_[1]
+          << lblOrvane_[1];
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+// The arrow keys move over the board and wrap round at its edges.
+void Form1Window::moveCardFocus(int from, int columns, int rows) {
+    const int column = (from % game::kColumns + columns + game::kColumns) % game::kColumns;
+    const int rowCount = game::kSlotCount / game::kColumns;
+    const int row = (from / game::kColumns + rows + rowCount) % rowCount;
+    slots_[keyboardCard_]->setFocusPolicy(Qt::NoFocus);
+    keyboardCard_ = row * game::kColumns + column;
+    slots_[keyboardCard_]->setFocusPolicy(Qt::TabFocus);
+    slots_[keyboardCard_]->takeFocus(true);
+}
+
+void Form1Window::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        if (form_.txtHELP.visible)
+            form_.cmdTOP_Click(2);
+        if (form_.lvRecord.visible)
+            form_.cmdTOP_Click(3);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Buttons outside a dialog take only Space by themselves.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->animateClick();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
     }
 }
 
@@ -319,6 +381,9 @@ void Form1Window::refreshRecords() {
             item->setText(2, row.time);
             item->setText(3, row.set);
             item->setText(4, row.date);
+            const QString icon = language::iconName(row.icon, core::isEnglish(form_.program()));
+            if (!icon.isEmpty())
+                item->setData(0, Qt::AccessibleTextRole, row.name + QStringLiteral(", ") + icon);
         }
     }
     if (list.sortColumn != shownSortColumn_) {
@@ -372,11 +437,13 @@ void Form1Window::refresh() {
         txtRec_->setText(panel.txtRec);
     txtRec_->setEnabled(panel.txtRecEnabled);
     if (panel.visible != frame2_->isVisible()) {
+        const bool hadFocus = frame2_->isAncestorOf(focusWidget());
         frame2_->setVisible(panel.visible);
         if (panel.visible) {
             frame2_->raise();
-            if (panel.txtRecEnabled)
-                txtRec_->setFocus();
+            (panel.txtRecEnabled ? static_cast<QWidget*>(txtRec_) : cmdEND_[0])->setFocus();
+        } else if (hadFocus) {
+            slots_[keyboardCard_]->takeFocus(true);
         }
     }
 
@@ -399,6 +466,8 @@ void Form1Window::refresh() {
         setTextColour(lblLOC_[i], form_.lblLOCColour[i] ? toColor(*form_.lblLOCColour[i])
                                                         : palette().color(QPalette::WindowText));
 
+    refreshAccessibleNames();
+
     syncTimer(timer1_, form_.Timer1);
     syncTimer(timer2_, form_.Timer2);
     if (form_.windowColour != paintedColour_ || form_.windowPicture != paintedPicture_) {
@@ -406,6 +475,35 @@ void Form1Window::refresh() {
         paintedPicture_ = form_.windowPicture;
         update();
     }
+}
+
+void Form1Window::refreshAccessibleNames() {
+    using language::Control;
+    using language::controlName;
+    const bool english = core::isEnglish(form_.program());
+    if (namesFolder_ != form_.program().PictureFolder) {
+        namesFolder_ = form_.program().PictureFolder;
+        pictureNames_ = language::readPictureNames(namesFolder_);
+    }
+    for (int i = 0; i < game::kSlotCount; ++i)
+        slots_[i]->setAccessibleName(language::cardName(form_, i, pictureNames_));
+    lblTime_->setAccessibleName(controlName(Control::Clock, english) + QStringLiteral(": ") +
+                                form_.lblTime);
+    frame2_->setAccessibleName(controlName(Control::VictoryPanel, english));
+    txtRec_->setAccessibleName(controlName(Control::NameBox, english));
+    for (int i = 0; i < 3; ++i)
+        optKartinka_[i]->setAccessibleName(
+            controlName(std::array{Control::Boy, Control::Girl, Control::Friend}[i], english));
+    lvRecord_->setAccessibleName(controlName(Control::RecordsList, english));
+    txtHELP_->setAccessibleName(controlName(Control::HelpText, english));
+    lblLOC_[0]->setAccessibleName(controlName(Control::Russian, english));
+    lblLOC_[1]->setAccessibleName(controlName(Control::English, english));
+    lblOrvane_[1]->setAccessibleName(controlName(Control::SiteLink, english));
+    lblOrvane_[3]->setAccessibleName(controlName(Control::Homepage, english));
+    const game::OptionsDialog* dialog = form_.optionsDialog();
+    const bool soundOn = !dialog || dialog->chkS() != 0;
+    lblSND_->setAccessibleName(
+        controlName(soundOn ? Control::SoundOn : Control::SoundOff, english));
 }
 
 void Form1Window::paintEvent(QPaintEvent*) {

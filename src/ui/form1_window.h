@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/form1.h"
+#include "language/accessible_names.h"
 
 #include <QHash>
 #include <QPixmap>
@@ -53,16 +54,22 @@ public:
     // replaced then.
     bool inModalLoop() const { return modalDepth_ > 0; }
 
+    int keyboardCard() const { return keyboardCard_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildSidePanel();
     void buildVictoryPanel();
     void buildBottomRow();
     void layoutIconRow();
+    void setTabOrder();
+    void moveCardFocus(int from, int columns, int rows);
     void showOptions();
+    void refreshAccessibleNames();
     void refresh();
     void refreshRecords();
     QPixmap picture(const QString& path);
@@ -92,6 +99,9 @@ private:
     QList<game::RecordRow> shownRows_;
     int shownSortColumn_ = -1;
     int modalDepth_ = 0;
+    int keyboardCard_ = 0; // the one card that Tab reaches; the arrow keys move it
+    QString namesFolder_;
+    language::PictureNames pictureNames_;
 };
 
 } // namespace quilora::ui

@@ -1,5 +1,6 @@
 #include "ui/form2_window.h"
 
+#include "language/accessible_names.h"
 #include "ui/twips.h"
 
 #include <QButtonGroup>
@@ -105,8 +106,13 @@ void Form2Window::refresh() {
 
     select(optFon_[0]->group(), optFon_, form_.optFon);
     select(optP_[0]->group(), optP_, form_.optP);
-    for (int i = 0; i < settings::kChoices; ++i)
+    const QString background =
+        language::controlName(language::Control::Background, form_.english());
+    for (int i = 0; i < settings::kChoices; ++i) {
         optP_[i]->setText(form_.pictureSetCaption(i));
+        // The backgrounds are told apart by their pictures alone.
+        optFon_[i]->setAccessibleName(background + QStringLiteral(" %1").arg(i + 1));
+    }
     chkS_->setTristate(form_.chkSValue == 2);
     chkS_->setCheckState(form_.chkSValue == 0   ? Qt::Unchecked
                          : form_.chkSValue == 2 ? Qt::PartiallyChecked

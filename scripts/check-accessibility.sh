@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Starts the game under Xvfb with the desktop's accessibility bus and reads it as a screen reader
+# does (tests/accessibility/check_tree.py): every card named, turned through the bus, found, in
+# English and in Russian. Needs Xvfb, D-Bus, at-spi2-core and python3-pyatspi (scripts/setup.sh).
+#   check-accessibility.sh <folder holding the built quilora and its data>
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+bin=${1:?usage: check-accessibility.sh <bin folder>}
+
+if [[ ${2-} != --inside ]]; then
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    cp -r "$bin" "$work/game" # the game may write its files beside itself
+    rm -f "$work/game/record.txt" "$work/game/Quilora.ini"
+    exec timeout --kill-after=5 90 dbus-run-session -- bash "${BASH_SOURCE[0]}" "$work/game" --inside
+fi
+
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
+exec {display_fd}<> <(:)
+Xvfb -displayfd "$display_fd" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+read -r -t 10 display <&"$display_fd" || { echo "check-accessibility: no Xvfb" >&2; exit 1; }
+export DISPLAY=:$display
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+pids+=($!)
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$bin/quilora" >"$bin/game.log" 2>&1 &
+pids+=($!)
+if ! /usr/bin/python3 "$root/tests/accessibility/check_tree.py"; then
+    cat "$bin/game.log" >&2
+    exit 1
+fi

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace quilora::ui {
+
+// Lets assistive technology press the cards and the clickable labels, as the mouse does.
+void installAccessibility();
+
+} // namespace quilora::ui

@@ -1,0 +1,179 @@
+#include "support/running_game.h"
+#include "ui/clickable_label.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+using namespace quilora;
+using testing::RunningGame;
+
+namespace {
+
+QWidget* focused() {
+    return QApplication::focusWidget();
+}
+
+void press(Qt::Key key) {
+    QVERIFY(focused());
+    QTest::keyClick(focused(), key);
+}
+
+// Walks the keyboard frame from card `from` to card `to` with the arrow keys.
+void walk(int from, int to) {
+    for (int column = from % 6; column != to % 6; column = (column + 1) % 6)
+        press(Qt::Key_Right);
+    for (int row = from / 6; row != to / 6; row = (row + 1) % 4)
+        press(Qt::Key_Down);
+}
+
+QString spoken(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+void activate(QWidget& window) {
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+} // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+
+private slots:
+    void arrowsMoveTheFrameAndWrap_data();
+    void arrowsMoveTheFrameAndWrap();
+    void wholeGameAndRecordFromTheKeyboard();
+    void tabReachesTheButtonsAndEscapeClosesPanels();
+    void cardsAreNamedForAScreenReader();
+};
+
+void TestKeyboard::arrowsMoveTheFrameAndWrap_data() {
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("card");
+    QTest::newRow("right") << QList<int>{Qt::Key_Right} << 1;
+    QTest::newRow("left wraps in the row") << QList<int>{Qt::Key_Left} << 5;
+    QTest::newRow("up wraps to the bottom") << QList<int>{Qt::Key_Up} << 18;
+    QTest::newRow("down twice") << QList<int>{Qt::Key_Down, Qt::Key_Down} << 12;
+    QTest::newRow("round the bottom right")
+        << QList<int>{Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down} << 6;
+}
+
+void TestKeyboard::arrowsMoveTheFrameAndWrap() {
+    QFETCH(QList<int>, keys);
+    QFETCH(int, card);
+    RunningGame game;
+    activate(game.window());
+    QCOMPARE(focused(), game.window().cardSlot(0));
+    QVERIFY(!game.window().cardSlot(0)->showsFocusFrame()); // not before a key is pressed
+    for (int key : keys)
+        press(Qt::Key(key));
+    QCOMPARE(focused(), game.window().cardSlot(card));
+    QVERIFY(game.window().cardSlot(card)->showsFocusFrame());
+    for (int s = 0; s < game::kSlotCount; ++s) // the frame turns no card
+        QVERIFY(!testing::faceUp(game.window(), s));
+}
+
+void TestKeyboard::wholeGameAndRecordFromTheKeyboard() {
+    RunningGame game;
+    activate(game.window());
+    int at = 0;
+    for (const QList<int>& pair : game.pairsOfTheDeal()) {
+        walk(at, pair[0]);
+        press(Qt::Key_Space);
+        walk(pair[0], pair[1]);
+        press(Qt::Key_Return);
+        at = pair[1];
+    }
+    QCOMPARE(game.form().PairsFound, 12);
+    QVERIFY(game.window().victoryPanel()->isVisible());
+    QCOMPARE(focused(), game.window().nameBox()); // the panel takes the focus, name first
+    QTest::keyClicks(focused(), "Kim");
+    press(Qt::Key_Tab); // the icons, then "To records"
+    press(Qt::Key_Tab);
+    press(Qt::Key_Space); // girl
+    QCOMPARE(game.form().IconChoice, 5);
+    game.window().nameBox()->setFocus();
+    press(Qt::Key_Return);
+    QVERIFY(!game.window().victoryPanel()->isVisible());
+    QVERIFY(game.readFile("record.txt").contains("~Kim~~5~"));
+    QCOMPARE(focused(), game.window().cardSlot(at)); // back on the board
+}
+
+void TestKeyboard::tabReachesTheButtonsAndEscapeClosesPanels() {
+    RunningGame game;
+    ui::Form1Window& window = game.window();
+    activate(window);
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), window.sideButton(3));
+    press(Qt::Key_Return);
+    QTRY_VERIFY(window.recordsList()->isVisible());
+    press(Qt::Key_Tab); // Help
+    press(Qt::Key_Space);
+    QVERIFY(window.helpBox()->isVisible());
+    press(Qt::Key_Escape);
+    QVERIFY(!window.helpBox()->isVisible());
+    QVERIFY(!window.recordsList()->isVisible());
+
+    QList<QWidget*> reached;
+    for (int i = 0; i < 10; ++i) {
+        press(Qt::Key_Tab);
+        reached << focused();
+    }
+    QVERIFY(reached.contains(window.soundLabel()));
+    QVERIFY(reached.contains(window.languageLabel(0)));
+    QVERIFY(reached.contains(window.linkLabel(3)));
+    QVERIFY(reached.contains(window.cardSlot(0))); // and round to the board
+    window.languageLabel(0)->setFocus();
+    press(Qt::Key_Space);
+    QCOMPARE(window.sideButton(0)->text(), QStringLiteral("Очистить"));
+}
+
+void TestKeyboard::cardsAreNamedForAScreenReader() {
+    RunningGame game(false);
+    QFile names(game.dir.filePath("img0/names.txt"));
+    QVERIFY(names.open(QIODevice::WriteOnly));
+    for (int n = 0; n < 12; ++n)
+        names.write(QStringLiteral("зверь %1\tbeast %1\r\n").arg(n).toUtf8());
+    names.close();
+    game.start();
+    ui::Form1Window& window = game.window();
+    const QList<int> pair = game.pairsOfTheDeal()[0];
+    const int picture = game::pictureNumber(game.form().CardFile[pair[0]]);
+    const auto place = [](int slot, const char* format) {
+        return QString::fromUtf8(format).arg(slot / 6 + 1).arg(slot % 6 + 1);
+    };
+
+    QCOMPARE(spoken(window.cardSlot(pair[0])), place(pair[0], "row %1, card %2, face down"));
+    game.click(pair[0]);
+    QCOMPARE(spoken(window.cardSlot(pair[0])),
+             place(pair[0], "row %1, card %2: beast ") + QString::number(picture));
+    game.click(pair[1]);
+    QCOMPARE(spoken(window.cardSlot(pair[1])),
+             place(pair[1], "row %1, card %2, found: beast ") + QString::number(picture));
+    QCOMPARE(spoken(window.clockLabel()), "Time: Time");
+    QCOMPARE(spoken(window.iconButton(2)), "Friend");
+
+    QTest::mouseClick(window.languageLabel(0), Qt::LeftButton);
+    QCOMPARE(spoken(window.cardSlot(pair[1])),
+             place(pair[1], "ряд %1, карточка %2, найдена: зверь ") + QString::number(picture));
+    QCOMPARE(spoken(window.cardSlot(23 - pair[0] == pair[1] ? 0 : 23)).section(", ", 2),
+             QStringLiteral("закрыта"));
+    QCOMPARE(spoken(window.iconButton(0)), QStringLiteral("Мальчик"));
+    QCOMPARE(spoken(window.languageLabel(1)), QStringLiteral("Английский язык"));
+
+    // A card pressed through the accessibility interface turns as a click does.
+    QAccessibleInterface* card = QAccessible::queryAccessibleInterface(window.cardSlot(pair[0]));
+    QCOMPARE(card->role(), QAccessible::Button);
+    card->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(testing::faceUp(window, pair[0]));
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
