@@ -127,14 +127,14 @@ void Form1::Timer1_Timer() {
         lblTime = QString::number(program_.ElapsedSeconds);
     else
         program_.ElapsedTenths = -1;
-    emit changed();
+    emit clockChanged();
 }
 
 void Form1::Timer2_Timer() {
     program_.ElapsedTenths = core::saturatingIncrement(program_.ElapsedTenths);
     lblTime = clockText(program_.ElapsedSeconds + program_.ElapsedTenths / 10.0,
                         services_.localeInfo.locale());
-    emit changed();
+    emit clockChanged();
 }
 
 void Form1::cmdTOP_Click(int Index) {

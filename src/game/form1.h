@@ -192,6 +192,8 @@ public:
 
 signals:
     void changed();
+    // A clock tick: only the clock label may have changed.
+    void clockChanged();
     // The victory panel's "End": the program ends at once, without unloading.
     void endProgram();
     // The Options button: show the options dialog modally.

@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include <chrono>
+#include <utility>
 
 namespace quilora::platform {
 
@@ -51,8 +52,21 @@ QSoundEffect* QtSoundPlayer::effect(const QString& path) {
 }
 
 void QtSoundPlayer::preload(const QStringList& paths) {
+    if (held_) {
+        pending_ += paths;
+        return;
+    }
     for (const QString& path : paths)
         effect(path);
+}
+
+void QtSoundPlayer::holdPreloading() {
+    held_ = true;
+}
+
+void QtSoundPlayer::releasePreloading() {
+    held_ = false;
+    preload(std::exchange(pending_, {}));
 }
 
 void QtSoundPlayer::play(const QString& path) {

@@ -43,11 +43,18 @@ public:
     void preload(const QStringList& paths) override;
     void play(const QString& path) override;
 
+    // While held, preloading only notes the files; releasing loads them. The game holds it
+    // until its window has been drawn, so the sound system's start-up does not delay that.
+    void holdPreloading();
+    void releasePreloading();
+
 private:
     QSoundEffect* effect(const QString& path);
 
     QHash<QString, QSoundEffect*> effects_;
     QSoundEffect* playing_ = nullptr;
+    bool held_ = false;
+    QStringList pending_;
 };
 
 class QtMessageBox final : public MessageBox {

@@ -14,6 +14,9 @@ public:
     explicit Pressable(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Button) {}
 
     QString text(QAccessible::Text kind) const override {
+        if (auto* card = qobject_cast<CardSlot*>(widget());
+            kind == QAccessible::Name && card && card->spokenName)
+            return card->spokenName();
         QString text = QAccessibleWidget::text(kind);
         if (kind == QAccessible::Name && text.isEmpty())
             if (auto* label = qobject_cast<ClickableLabel*>(widget()))

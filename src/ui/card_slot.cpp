@@ -1,5 +1,6 @@
 #include "ui/card_slot.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,6 +19,14 @@ void CardSlot::show(const QColor& colour, const QPixmap& picture) {
     colour_ = colour;
     picture_ = picture;
     update();
+    spokenNameChanged();
+}
+
+void CardSlot::spokenNameChanged() {
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void CardSlot::takeFocus(bool fromKeyboard) {

@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+
 namespace quilora::ui {
 
 // One card on the board: its colour while face down, its picture drawn unscaled from the
@@ -23,6 +25,9 @@ public:
     bool showsFocusFrame() const { return hasFocus() && keyboardFocus_; }
     // Gives this card the keyboard focus, with its frame when the keyboard brought it here.
     void takeFocus(bool fromKeyboard);
+    // What a screen reader says of the card, asked for only when one asks.
+    std::function<QString()> spokenName;
+    void spokenNameChanged();
 
 signals:
     void clicked(int index);

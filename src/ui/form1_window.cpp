@@ -6,8 +6,10 @@
 #include "ui/card_slot.h"
 #include "ui/clickable_label.h"
 #include "ui/form2_window.h"
+#include "ui/shadow_label.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
@@ -56,13 +58,13 @@ QColor standardButtonColour(const QWidget* widget) {
     return widget->style()->standardPalette().color(QPalette::Button);
 }
 
+// Only the background itself: the buttons inside the victory panel keep their own colour.
 void setBackground(QWidget* widget, const std::optional<game::Rgb>& rgb) {
     QPalette palette = widget->palette();
     const QColor colour = rgb ? toColor(*rgb) : standardButtonColour(widget);
-    if (palette.color(QPalette::Window) == colour && palette.color(QPalette::Button) == colour)
+    if (palette.color(QPalette::Window) == colour)
         return;
     palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Button, colour);
     widget->setPalette(palette);
 }
 
@@ -75,15 +77,6 @@ QString flatButtonStyle(const QColor& colour) {
                           " QPushButton:focus { border: 2px solid %5; }")
         .arg(colour.name(), colour.darker(170).name(), colour.lighter(108).name(),
              colour.darker(115).name(), colour.darker(250).name());
-}
-
-// White lettering stays readable on the light card colours and backgrounds.
-void addShadow(QLabel* label) {
-    auto* shadow = new QGraphicsDropShadowEffect(label);
-    shadow->setBlurRadius(3);
-    shadow->setOffset(1, 1);
-    shadow->setColor(QColor(0, 0, 0, 170));
-    label->setGraphicsEffect(shadow);
 }
 
 // Red lettering gets a dark rim, so it reads on every card colour.
@@ -112,6 +105,7 @@ Form1Window::Form1Window(game::Form1& form, QWidget* parent) : QWidget(parent), 
         const game::Rect r = game::slotGeometry(i);
         slots_[i] = new CardSlot(i, this);
         slots_[i]->setGeometry(r.left, r.top, r.width, r.height);
+        slots_[i]->spokenName = [this, i] { return language::cardName(form_, i, pictureNames_); };
         connect(slots_[i], &CardSlot::clicked, &form_, &game::Form1::Foto_Click);
         connect(slots_[i], &CardSlot::moveFocus, this, &Form1Window::moveCardFocus);
     }
@@ -130,72 +124,63 @@ Form1Window::Form1Window(game::Form1& form, QWidget* parent) : QWidget(parent), 
     lblOrvane_[0]->setFocusPolicy(Qt::NoFocus);
     lblOrvane_[1]->setToolTip(language::siteTooltip());
 
-    lblTime_ = label(this, twips(8040, 105, 1350, 375), sizedFont(this, 12, true), Qt::white);
-    addShadow(lblTime_);
-
-    buildSidePanel();
-    buildVictoryPanel();
+    lblTime_ =
+        label<ShadowLabel>(this, twips(8040, 105, 1350, 375), sizedFont(this, 12, true), Qt::white);
+    buildSideButtons();
     buildBottomRow();
-
-    if (auto* dialog = dynamic_cast<settings::Form2*>(form_.optionsDialog())) {
-        form2_ = new Form2Window(*dialog, this);
-        connect(&form_, &game::Form1::changed, form2_, &Form2Window::refresh);
-    }
-    connect(&form_, &game::Form1::optionsRequested, this, &Form1Window::showOptions);
+    updateTabOrder();
 
     timer2_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, &form_, &game::Form1::Timer1_Timer);
     connect(&timer2_, &QTimer::timeout, &form_, &game::Form1::Timer2_Timer);
     connect(&form_, &game::Form1::changed, this, &Form1Window::refresh);
-    setTabOrder();
+    connect(&form_, &game::Form1::clockChanged, this, &Form1Window::refreshClock);
+    connect(&form_, &game::Form1::optionsRequested, this, &Form1Window::showOptions);
     refresh();
     slots_[keyboardCard_]->takeFocus(false);
 }
 
 Form1Window::~Form1Window() = default;
 
-void Form1Window::buildSidePanel() {
+void Form1Window::buildSideButtons() {
     const std::array<int, 4> buttonLeft = {6480, 4920, 3360, 1800};
     for (int i = 0; i < 4; ++i) {
         cmdTOP_[i] = new QPushButton(this);
         cmdTOP_[i]->setGeometry(twips(buttonLeft[i], 105, 1350, 374));
         connect(cmdTOP_[i], &QPushButton::clicked, &form_, [this, i] { form_.cmdTOP_Click(i); });
     }
+}
 
-    txtHELP_ = new QPlainTextEdit(this);
-    txtHELP_->setGeometry(twips(1680, 1920, 6255, 2888));
-    txtHELP_->setReadOnly(true);
-    txtHELP_->hide();
+void Form1Window::buildBottomRow() {
+    const QFont bold = sizedFont(this, 8.25, true);
+    const std::array<QRect, 4> frames = {twips(240, 6091, 1350, 239), twips(6495, 6091, 1350, 239),
+                                         twips(8055, 6091, 630, 239), twips(8775, 6091, 630, 239)};
+    for (int i = 0; i < 4; ++i) {
+        bottomFrames_[i] = new QFrame(this);
+        bottomFrames_[i]->setGeometry(frames[i]);
+        bottomFrames_[i]->setAutoFillBackground(true);
+    }
+    lblOrvane_[3] =
+        label<ClickableLabel>(bottomFrames_[0], twips(120, 15, 1050, 255), bold, QColor());
+    lblOrvane_[3]->setText(QStringLiteral("Homepage"));
+    connect(lblOrvane_[3], &ClickableLabel::clicked, &form_, [this] { form_.lblOrvane_Click(3); });
 
-    lvRecord_ = new QTreeWidget(this);
-    lvRecord_->setGeometry(twips(1680, 1920, 6255, 2940));
-    lvRecord_->setFont(sizedFont(this, 8.25, false));
-    lvRecord_->setRootIsDecorated(false);
-    lvRecord_->setUniformRowHeights(true);
-    lvRecord_->setIconSize(QSize(16, 16));
-    lvRecord_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lvRecord_->setHeaderLabels({QStringLiteral("Gamer"), QStringLiteral("№"),
-                                QStringLiteral("Time"), QStringLiteral("Set"),
-                                QStringLiteral("Date")});
-    const std::array<int, 5> widths = {126, 30, 75, 100, 80};
-    for (int i = 0; i < 5; ++i)
-        lvRecord_->setColumnWidth(i, widths[i]);
-    lvRecord_->header()->setSectionsClickable(true);
-    lvRecord_->header()->setSortIndicatorShown(true);
-    lvRecord_->header()->setStretchLastSection(false);
-    connect(lvRecord_->header(), &QHeaderView::sectionClicked, &form_,
-            [this](int section) { form_.lvRecord_ColumnClick(section + 1); });
-    lvRecord_->hide();
+    lblSND_ = label<ClickableLabel>(bottomFrames_[1], twips(120, 15, 1170, 255), bold, QColor());
+    connect(lblSND_, &ClickableLabel::clicked, &form_, &game::Form1::lblSND_Click);
 
-    for (QWidget* box : {static_cast<QWidget*>(txtHELP_), static_cast<QWidget*>(lvRecord_)}) {
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Base, kLightYellow);
-        box->setPalette(palette);
+    const std::array<int, 2> languageLeft = {105, 102};
+    const std::array<QString, 2> languageCaption = {QStringLiteral("Rus"), QStringLiteral("Eng")};
+    for (int i = 0; i < 2; ++i) {
+        lblLOC_[i] = label<ClickableLabel>(bottomFrames_[2 + i],
+                                           twips(languageLeft[i], 15, 450, 255), bold, QColor());
+        lblLOC_[i]->setText(languageCaption[i]);
+        connect(lblLOC_[i], &ClickableLabel::clicked, &form_, [this, i] { form_.lblLOC_Click(i); });
     }
 }
 
 void Form1Window::buildVictoryPanel() {
     frame2_ = new QFrame(this);
+    frame2_->hide();
     frame2_->setGeometry(twips(3240, 1920, 3135, 2880));
     frame2_->setFrameShape(QFrame::Panel);
     frame2_->setFrameShadow(QFrame::Raised);
@@ -206,8 +191,8 @@ void Form1Window::buildVictoryPanel() {
     lblEnd_[0] = label(frame2_, twips(240, 120, 2655, 735), sizedFont(this, 13.5, true), red);
     lblEnd_[0]->setWordWrap(true);
     addOutline(lblEnd_[0]);
-    lblEnd_[1] = label(frame2_, twips(240, 840, 2655, 375), sizedFont(this, 18, true), Qt::white);
-    addShadow(lblEnd_[1]);
+    lblEnd_[1] = label<ShadowLabel>(frame2_, twips(240, 840, 2655, 375), sizedFont(this, 18, true),
+                                    Qt::white);
     lblEnd_[2] = label(frame2_, twips(240, 1320, 2655, 375), sizedFont(this, 13.5, true), red);
     addOutline(lblEnd_[2]);
     lblEnd_[3] = label(frame2_, twips(45, 1725, 3015, 255), font(), QColor());
@@ -238,34 +223,119 @@ void Form1Window::buildVictoryPanel() {
             cmdEND_[i]->setFont(sizedFont(this, 9.75, true));
         connect(cmdEND_[i], &QPushButton::clicked, &form_, [this, i] { form_.cmdEND_Click(i); });
     }
-    frame2_->hide();
+    if (panelColour_)
+        setBackground(frame2_, *panelColour_);
+    spokenFor_.reset();
+    updateTabOrder();
 }
 
-void Form1Window::buildBottomRow() {
-    const QFont bold = sizedFont(this, 8.25, true);
-    const std::array<QRect, 4> frames = {twips(240, 6091, 1350, 239), twips(6495, 6091, 1350, 239),
-                                         twips(8055, 6091, 630, 239), twips(8775, 6091, 630, 239)};
-    for (int i = 0; i < 4; ++i) {
-        bottomFrames_[i] = new QFrame(this);
-        bottomFrames_[i]->setGeometry(frames[i]);
-        bottomFrames_[i]->setAutoFillBackground(true);
-    }
-    lblOrvane_[3] =
-        label<ClickableLabel>(bottomFrames_[0], twips(120, 15, 1050, 255), bold, QColor());
-    lblOrvane_[3]->setText(QStringLiteral("Homepage"));
-    connect(lblOrvane_[3], &ClickableLabel::clicked, &form_, [this] { form_.lblOrvane_Click(3); });
+void Form1Window::buildHelpBox() {
+    txtHELP_ = new QPlainTextEdit(this);
+    txtHELP_->hide();
+    txtHELP_->setGeometry(twips(1680, 1920, 6255, 2888));
+    txtHELP_->setReadOnly(true);
+    QPalette palette = txtHELP_->palette();
+    palette.setColor(QPalette::Base, kLightYellow);
+    txtHELP_->setPalette(palette);
+    spokenFor_.reset();
+    updateTabOrder();
+}
 
-    lblSND_ = label<ClickableLabel>(bottomFrames_[1], twips(120, 15, 1170, 255), bold, QColor());
-    connect(lblSND_, &ClickableLabel::clicked, &form_, &game::Form1::lblSND_Click);
+void Form1Window::buildRecordsList() {
+    lvRecord_ = new QTreeWidget(this);
+    lvRecord_->hide();
+    lvRecord_->setGeometry(twips(1680, 1920, 6255, 2940));
+    lvRecord_->setFont(sizedFont(this, 8.25, false));
+    lvRecord_->setRootIsDecorated(false);
+    lvRecord_->setUniformRowHeights(true);
+    lvRecord_->setIconSize(QSize(16, 16));
+    lvRecord_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvRecord_->setHeaderLabels({QStringLiteral("Gamer"), QStringLiteral("№"),
+                                QStringLiteral("Time"), QStringLiteral("Set"),
+                                QStringLiteral("Date")});
+    const std::array<int, 5> widths = {126, 30, 75, 100, 80};
+    for (int i = 0; i < 5; ++i)
+        lvRecord_->setColumnWidth(i, widths[i]);
+    lvRecord_->header()->setSectionsClickable(true);
+    lvRecord_->header()->setSortIndicatorShown(true);
+    lvRecord_->header()->setStretchLastSection(false);
+    connect(lvRecord_->header(), &QHeaderView::sectionClicked, &form_,
+            [this](int section) { form_.lvRecord_ColumnClick(section + 1); });
+    QPalette palette = lvRecord_->palette();
+    palette.setColor(QPalette::Base, kLightYellow);
+    lvRecord_->setPalette(palette);
+    spokenFor_.reset();
+    updateTabOrder();
+}
 
-    const std::array<int, 2> languageLeft = {105, 102};
-    const std::array<QString, 2> languageCaption = {QStringLiteral("Rus"), QStringLiteral("Eng")};
-    for (int i = 0; i < 2; ++i) {
-        lblLOC_[i] = label<ClickableLabel>(bottomFrames_[2 + i],
-                                           twips(languageLeft[i], 15, 450, 255), bold, QColor());
-        lblLOC_[i]->setText(languageCaption[i]);
-        connect(lblLOC_[i], &ClickableLabel::clicked, &form_, [this, i] { form_.lblLOC_Click(i); });
+QFrame* Form1Window::victoryPanel() {
+    if (!frame2_) {
+        buildVictoryPanel();
+        refreshVictoryPanel();
+        refreshSpokenNames();
     }
+    return frame2_;
+}
+
+QLabel* Form1Window::victoryLabel(int index) {
+    victoryPanel();
+    return lblEnd_[index];
+}
+
+QRadioButton* Form1Window::iconButton(int index) {
+    victoryPanel();
+    return optKartinka_[index];
+}
+
+QLineEdit* Form1Window::nameBox() {
+    victoryPanel();
+    return txtRec_;
+}
+
+QPushButton* Form1Window::victoryButton(int index) {
+    victoryPanel();
+    return cmdEND_[index];
+}
+
+QPlainTextEdit* Form1Window::helpBox() {
+    if (!txtHELP_) {
+        buildHelpBox();
+        refreshHelp();
+        refreshSpokenNames();
+    }
+    return txtHELP_;
+}
+
+QTreeWidget* Form1Window::recordsList() {
+    if (!lvRecord_) {
+        buildRecordsList();
+        refreshRecords();
+        refreshSpokenNames();
+    }
+    return lvRecord_;
+}
+
+Form2Window* Form1Window::optionsWindow() {
+    if (!form2_) {
+        if (auto* dialog = dynamic_cast<settings::Form2*>(form_.optionsDialog())) {
+            form2_ = new Form2Window(*dialog, this);
+            connect(&form_, &game::Form1::changed, form2_, &Form2Window::refresh);
+        }
+    }
+    return form2_;
+}
+
+// Tab goes round the board (as one stop), the side buttons, the panels, the bottom labels and
+// the site link; hidden controls are passed over.
+void Form1Window::updateTabOrder() {
+    QList<QWidget*> order(slots_.begin(), slots_.end());
+    order << cmdTOP_[3] << cmdTOP_[2] << cmdTOP_[1] << cmdTOP_[0] << txtRec_ << optKartinka_[0]
+          << optKartinka_[1] << optKartinka_[2] << cmdEND_[2] << cmdEND_[0] << cmdEND_[1]
+          << lvRecord_ << txtHELP_ << lblOrvane_[3] << lblSND_ << lblLOC_[0] << lblLOC_[1]
+          << lblOrvane_[1];
+    order.removeAll(nullptr);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 // The icon question leaves a run of blanks before each of its three words for the icon buttons.
@@ -304,18 +374,6 @@ void Form1Window::layoutIconRow() {
     }
 }
 
-// Tab goes round the board (as one stop), the side buttons, the panels, the bottom labels and
-// the site link; hidden controls are passed over.
-void Form1Window::setTabOrder() {
-    QList<QWidget*> order(slots_.begin(), slots_.end());
-    order << cmdTOP_[3] << cmdTOP_[2] << cmdTOP_[1] << cmdTOP_[0] << txtRec_ << optKartinka_[0]
-          << optKartinka_[1] << optKartinka_[2] << cmdEND_[2] << cmdEND_[0] << cmdEND_[1]
-          << lvRecord_ << txtHELP_ << lblOrvane_[3] << lblSND_ << lblLOC_[0] << lblLOC_[1]
-          << lblOrvane_[1];
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
 // The arrow keys move over the board and wrap round at its edges.
 void Form1Window::moveCardFocus(int from, int columns, int rows) {
     const int column = (from % game::kColumns + columns + game::kColumns) % game::kColumns;
@@ -347,11 +405,12 @@ void Form1Window::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form1Window::showOptions() {
-    if (!form2_)
+    Form2Window* dialog = optionsWindow();
+    if (!dialog)
         return;
-    form2_->move(frameGeometry().topLeft() + QPoint(8, 27)); // 120 and 400 twips
+    dialog->move(frameGeometry().topLeft() + QPoint(8, 27)); // 120 and 400 twips
     ++modalDepth_;
-    form2_->exec();
+    dialog->exec();
     --modalDepth_;
     // A reload asked for inside the dialog waited for its loop to end; it can run now.
     if (form_.reloadPending)
@@ -369,9 +428,15 @@ QPixmap Form1Window::picture(const QString& path) {
 
 void Form1Window::refreshRecords() {
     const game::RecordsList& list = form_.lvRecord;
+    if (!lvRecord_) {
+        if (!list.visible)
+            return;
+        buildRecordsList();
+    }
     if (list.rows != shownRows_) {
         shownRows_ = list.rows;
         lvRecord_->clear();
+        const bool english = core::isEnglish(form_.program());
         for (const game::RecordRow& row : list.rows) {
             auto* item = new QTreeWidgetItem(lvRecord_);
             item->setText(0, row.name);
@@ -381,7 +446,7 @@ void Form1Window::refreshRecords() {
             item->setText(2, row.time);
             item->setText(3, row.set);
             item->setText(4, row.date);
-            const QString icon = language::iconName(row.icon, core::isEnglish(form_.program()));
+            const QString icon = language::iconName(row.icon, english);
             if (!icon.isEmpty())
                 item->setData(0, Qt::AccessibleTextRole, row.name + QStringLiteral(", ") + icon);
         }
@@ -397,26 +462,31 @@ void Form1Window::refreshRecords() {
     }
 }
 
-void Form1Window::refresh() {
-    setWindowTitle(form_.caption);
-    const QColor cardColour = toColor(form_.cardColour);
-    for (int i = 0; i < game::kSlotCount; ++i)
-        slots_[i]->show(cardColour, picture(form_.FotoPicture[i]));
-
-    lblTime_->setText(form_.lblTime);
-    for (int i = 0; i < 4; ++i)
-        cmdTOP_[i]->setText(form_.cmdTOP[i]);
-    if (form_.panelColour != panelColour_) {
-        panelColour_ = form_.panelColour;
-        const QString style = panelColour_ ? flatButtonStyle(toColor(*panelColour_)) : QString();
-        for (QPushButton* button : cmdTOP_)
-            button->setStyleSheet(style);
-        setBackground(frame2_, panelColour_);
-        for (QFrame* frame : bottomFrames_)
-            setBackground(frame, panelColour_);
+void Form1Window::refreshHelp() {
+    const game::HelpBox& help = form_.txtHELP;
+    if (!txtHELP_) {
+        if (!help.visible)
+            return;
+        buildHelpBox();
     }
+    QString helpText = help.text;
+    helpText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (txtHELP_->toPlainText() != helpText)
+        txtHELP_->setPlainText(helpText);
+    if (help.visible != txtHELP_->isVisible()) {
+        txtHELP_->setVisible(help.visible);
+        if (help.visible)
+            txtHELP_->raise();
+    }
+}
 
+void Form1Window::refreshVictoryPanel() {
     const game::VictoryPanel& panel = form_.Frame2;
+    if (!frame2_) {
+        if (!panel.visible)
+            return;
+        buildVictoryPanel();
+    }
     for (int i = 0; i < 3; ++i)
         lblEnd_[i]->setText(panel.lblEnd[i]);
     if (lblEnd_[3]->text() != panel.lblEnd[3]) {
@@ -430,9 +500,11 @@ void Form1Window::refresh() {
         cmdEND_[i]->setText(panel.cmdEND[i]);
         cmdEND_[i]->setEnabled(panel.cmdENDEnabled[i]);
     }
-    QFont recordFont = font();
-    recordFont.setBold(panel.recordIsDefault);
-    cmdEND_[2]->setFont(recordFont);
+    if (cmdEND_[2]->font().bold() != panel.recordIsDefault) {
+        QFont recordFont = font();
+        recordFont.setBold(panel.recordIsDefault);
+        cmdEND_[2]->setFont(recordFont);
+    }
     if (txtRec_->text() != panel.txtRec)
         txtRec_->setText(panel.txtRec);
     txtRec_->setEnabled(panel.txtRecEnabled);
@@ -446,27 +518,45 @@ void Form1Window::refresh() {
             slots_[keyboardCard_]->takeFocus(true);
         }
     }
-
-    const game::HelpBox& help = form_.txtHELP;
-    QString helpText = help.text;
-    helpText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (txtHELP_->toPlainText() != helpText)
-        txtHELP_->setPlainText(helpText);
-    if (help.visible != txtHELP_->isVisible()) {
-        txtHELP_->setVisible(help.visible);
-        if (help.visible)
-            txtHELP_->raise();
-    }
-    refreshRecords();
     if (frame2_->isVisible())
         frame2_->raise();
+}
+
+void Form1Window::refreshClock() {
+    lblTime_->setText(form_.lblTime);
+    lblTime_->setAccessibleName(
+        language::controlName(language::Control::Clock, core::isEnglish(form_.program())) +
+        QStringLiteral(": ") + form_.lblTime);
+}
+
+void Form1Window::refresh() {
+    setWindowTitle(form_.caption);
+    const QColor cardColour = toColor(form_.cardColour);
+    for (int i = 0; i < game::kSlotCount; ++i)
+        slots_[i]->show(cardColour, picture(form_.FotoPicture[i]));
+
+    refreshClock();
+    for (int i = 0; i < 4; ++i)
+        cmdTOP_[i]->setText(form_.cmdTOP[i]);
+    if (panelColour_ != form_.panelColour) {
+        panelColour_ = form_.panelColour;
+        const QString style = *panelColour_ ? flatButtonStyle(toColor(**panelColour_)) : QString();
+        for (QPushButton* button : cmdTOP_)
+            button->setStyleSheet(style);
+        if (frame2_)
+            setBackground(frame2_, *panelColour_);
+        for (QFrame* frame : bottomFrames_)
+            setBackground(frame, *panelColour_);
+    }
+    refreshHelp();
+    refreshRecords();
+    refreshVictoryPanel();
 
     lblSND_->setText(form_.lblSND);
     for (int i = 0; i < 2; ++i)
         setTextColour(lblLOC_[i], form_.lblLOCColour[i] ? toColor(*form_.lblLOCColour[i])
                                                         : palette().color(QPalette::WindowText));
-
-    refreshAccessibleNames();
+    refreshSpokenNames();
 
     syncTimer(timer1_, form_.Timer1);
     syncTimer(timer2_, form_.Timer2);
@@ -477,36 +567,51 @@ void Form1Window::refresh() {
     }
 }
 
-void Form1Window::refreshAccessibleNames() {
+// The names of the controls without words of their own, set again only when the language or
+// the sound switch has changed; the cards are named when a screen reader asks.
+void Form1Window::refreshSpokenNames() {
     using language::Control;
     using language::controlName;
-    const bool english = core::isEnglish(form_.program());
     if (namesFolder_ != form_.program().PictureFolder) {
         namesFolder_ = form_.program().PictureFolder;
         pictureNames_ = language::readPictureNames(namesFolder_);
     }
-    for (int i = 0; i < game::kSlotCount; ++i)
-        slots_[i]->setAccessibleName(language::cardName(form_, i, pictureNames_));
-    lblTime_->setAccessibleName(controlName(Control::Clock, english) + QStringLiteral(": ") +
-                                form_.lblTime);
-    frame2_->setAccessibleName(controlName(Control::VictoryPanel, english));
-    txtRec_->setAccessibleName(controlName(Control::NameBox, english));
-    for (int i = 0; i < 3; ++i)
-        optKartinka_[i]->setAccessibleName(
-            controlName(std::array{Control::Boy, Control::Girl, Control::Friend}[i], english));
-    lvRecord_->setAccessibleName(controlName(Control::RecordsList, english));
-    txtHELP_->setAccessibleName(controlName(Control::HelpText, english));
+    const bool english = core::isEnglish(form_.program());
+    const game::OptionsDialog* dialog = form_.optionsDialog();
+    const bool soundOn = !dialog || dialog->chkS() != 0;
+    if (spokenFor_ == std::pair(english, soundOn))
+        return;
+    const bool languageChanged = !spokenFor_ || spokenFor_->first != english;
+    spokenFor_ = std::pair(english, soundOn);
+    lblSND_->setAccessibleName(
+        controlName(soundOn ? Control::SoundOn : Control::SoundOff, english));
+    if (!languageChanged)
+        return;
+    for (CardSlot* card : slots_)
+        card->spokenNameChanged();
     lblLOC_[0]->setAccessibleName(controlName(Control::Russian, english));
     lblLOC_[1]->setAccessibleName(controlName(Control::English, english));
     lblOrvane_[1]->setAccessibleName(controlName(Control::SiteLink, english));
     lblOrvane_[3]->setAccessibleName(controlName(Control::Homepage, english));
-    const game::OptionsDialog* dialog = form_.optionsDialog();
-    const bool soundOn = !dialog || dialog->chkS() != 0;
-    lblSND_->setAccessibleName(
-        controlName(soundOn ? Control::SoundOn : Control::SoundOff, english));
+    refreshClock();
+    if (frame2_) {
+        frame2_->setAccessibleName(controlName(Control::VictoryPanel, english));
+        txtRec_->setAccessibleName(controlName(Control::NameBox, english));
+        for (int i = 0; i < 3; ++i)
+            optKartinka_[i]->setAccessibleName(
+                controlName(std::array{Control::Boy, Control::Girl, Control::Friend}[i], english));
+    }
+    if (lvRecord_)
+        lvRecord_->setAccessibleName(controlName(Control::RecordsList, english));
+    if (txtHELP_)
+        txtHELP_->setAccessibleName(controlName(Control::HelpText, english));
 }
 
 void Form1Window::paintEvent(QPaintEvent*) {
+    if (!firstFramePainted_) {
+        firstFramePainted_ = true;
+        QMetaObject::invokeMethod(this, &Form1Window::firstFrameShown, Qt::QueuedConnection);
+    }
     QPainter painter(this);
     painter.fillRect(rect(), form_.windowColour ? toColor(*form_.windowColour)
                                                 : palette().color(QPalette::Window));

@@ -47,6 +47,7 @@ void Program::load(std::optional<QPoint> position) {
             Qt::QueuedConnection);
     connect(form_.get(), &game::Form1::reloadRequested, this, &Program::reloadWhenIdle,
             Qt::QueuedConnection);
+    connect(window_.get(), &Form1Window::firstFrameShown, this, &Program::firstFrameShown);
     if (position)
         window_->move(*position);
     window_->show();

@@ -36,6 +36,10 @@ public:
     game::Form1* form() const { return form_.get(); }
     Form1Window* window() const { return window_.get(); }
 
+signals:
+    // A main window has drawn its first frame.
+    void firstFrameShown();
+
 private:
     void load(std::optional<QPoint> position);
     void reloadWhenIdle();

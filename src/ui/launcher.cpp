@@ -1,0 +1,37 @@
+#include "ui/launcher.h"
+
+#include "core/paths.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QStandardPaths>
+
+namespace quilora::ui {
+
+Launcher::Launcher(const QString& desktopFileName) {
+    QApplication::setApplicationName(QStringLiteral("Quilora"));
+    // Lets the desktop match the window to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(desktopFileName);
+
+    const QString programFolder = core::contentFolder(QApplication::applicationDirPath());
+    const QString dataFolder = core::dataFolder(
+        programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    program_ = std::make_unique<Program>(
+        programFolder, dataFolder,
+        platform::Services{random_, localeInfo_, sound_, messages_, clock_, links_});
+    // The sound system and the icon's image reader start once the board has been drawn.
+    sound_.holdPreloading();
+    QObject::connect(program_.get(), &Program::firstFrameShown, program_.get(), [this] {
+        sound_.releasePreloading();
+        if (QApplication::windowIcon().isNull())
+            QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    });
+}
+
+Launcher::~Launcher() = default;
+
+void Launcher::start() {
+    program_->start();
+}
+
+} // namespace quilora::ui

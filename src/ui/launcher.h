@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/qt_platform.h"
+#include "ui/program.h"
+
+#include <memory>
+
+namespace quilora::ui {
+
+// The game as the desktop starts it: the application's names, the platform's services and the
+// program, whose main window `start` shows. It lives as long as the event loop.
+class Launcher {
+public:
+    explicit Launcher(const QString& desktopFileName);
+    ~Launcher();
+
+    void start();
+    Program& program() { return *program_; }
+
+private:
+    platform::ClockSeededRandom random_;
+    platform::SystemLocaleInfo localeInfo_;
+    platform::QtSoundPlayer sound_;
+    platform::QtMessageBox messages_;
+    platform::SteadyClock clock_;
+    platform::DesktopLinkOpener links_;
+    std::unique_ptr<Program> program_;
+};
+
+} // namespace quilora::ui
