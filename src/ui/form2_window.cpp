@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace quilora::ui {
 namespace {
 
@@ -55,8 +57,9 @@ Form2Window::Form2Window(settings::Form2& form, QWidget* parent) : QDialog(paren
         // Unscaled from the top-left corner; the box clips what does not fit.
         picChoose_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picChoose_[i]->setFrameShape(QFrame::NoFrame);
-        if (!form_.picChoose[i].isEmpty())
-            picChoose_[i]->setPixmap(QPixmap(form_.picChoose[i]));
+        if (!form_.picChoose[i].isEmpty()) // only the part the box shows is kept
+            picChoose_[i]->setPixmap(
+                QPixmap(form_.picChoose[i]).copy(QRect(QPoint(0, 0), picChoose_[i]->size())));
 
         optP_[i] = new QRadioButton(frames_[1]);
         optP_[i]->setGeometry(twips(120, 480 + 360 * i, 1380, 255));
@@ -88,6 +91,12 @@ Form2Window::Form2Window(settings::Form2& form, QWidget* parent) : QDialog(paren
             done(QDialog::Accepted);
     });
     refresh();
+}
+
+// The keyboard starts on the chosen background; the arrow keys choose another.
+void Form2Window::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    optFon_[std::max(0, form_.optFon)]->setFocus();
 }
 
 void Form2Window::reject() {

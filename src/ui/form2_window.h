@@ -35,6 +35,9 @@ public:
 public slots:
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     settings::Form2& form_;
     std::array<QGroupBox*, 3> frames_{};

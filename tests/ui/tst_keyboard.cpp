@@ -1,5 +1,6 @@
 #include "support/running_game.h"
 #include "ui/clickable_label.h"
+#include "ui/form2_window.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -8,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QTimer>
 #include <QTreeWidget>
 
 using namespace quilora;
@@ -38,6 +41,7 @@ QString spoken(QWidget* widget) {
 
 void activate(QWidget& window) {
     window.activateWindow();
+    QApplication::setActiveWindow(&window); // the offscreen desktop leaves it to the program
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
@@ -52,6 +56,7 @@ private slots:
     void wholeGameAndRecordFromTheKeyboard();
     void tabReachesTheButtonsAndEscapeClosesPanels();
     void cardsAreNamedForAScreenReader();
+    void optionsFromTheKeyboard();
 };
 
 void TestKeyboard::arrowsMoveTheFrameAndWrap_data() {
@@ -173,6 +178,26 @@ void TestKeyboard::cardsAreNamedForAScreenReader() {
     QCOMPARE(card->role(), QAccessible::Button);
     card->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QVERIFY(testing::faceUp(window, pair[0]));
+}
+
+void TestKeyboard::optionsFromTheKeyboard() {
+    RunningGame game;
+    activate(game.window());
+    game.window().sideButton(1)->setFocus();
+    ui::Form2Window* dialog = game.window().optionsWindow();
+    QTimer::singleShot(0, dialog, [dialog] {
+        const auto close = qScopeGuard([dialog] { dialog->reject(); }); // should a check fail
+        activate(*dialog);
+        QCOMPARE(focused(), dialog->backgroundOption(0));
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Down); // the next background
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Down);
+        QCOMPARE(dialog->focusWidget(), dialog->backgroundOption(2));
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return); // OK is the default button
+    });
+    press(Qt::Key_Space);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(game.readFile("Quilora.ini"),
+             QByteArray("optFon=2\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\n"));
 }
 
 QTEST_MAIN(TestKeyboard)
