@@ -40,19 +40,26 @@ QString decodeText(const QByteArray& bytes) {
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
         return decodeCp1251(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
+    // The decoder drops one byte-order mark; a file that was joined from others may hold more.
+    while (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     return text;
 }
 
 QStringList splitLines(const QString& text) {
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.last().isEmpty())
-        lines.removeLast(); // the last line's own end, or an empty text
-    for (QString& line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
     }
+    if (start < text.size())
+        lines.append(text.mid(start)); // a last line without its end
     return lines;
 }
 

@@ -15,7 +15,8 @@ namespace quilora::core {
 // UTF-8, Windows-1251 otherwise.
 QString decodeText(const QByteArray& bytes);
 
-// Splits text into lines, accepting CR LF and LF line ends and a missing end on the last line.
+// Splits text into lines, accepting CR LF, LF and lone CR line ends (a file saved by an old
+// editor would otherwise be one line) and a missing end on the last line.
 QStringList splitLines(const QString& text);
 
 // The lines of a file, or nothing when it cannot be opened.

@@ -28,12 +28,17 @@ void TestCore::readsLines_data() {
     QTest::newRow("LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
     QTest::newRow("no last line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
     QTest::newRow("blank line kept") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
+    QTest::newRow("CR only") << QByteArray("a\rb\r\rc") << QStringList{"a", "b", "", "c"};
+    QTest::newRow("mixed line ends")
+        << QByteArray("a\r\nb\nc\rd\r\r\n") << QStringList{"a", "b", "c", "d", ""};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
     QTest::newRow("only a line end") << QByteArray("\r\n") << QStringList{""};
     QTest::newRow("UTF-8") << QByteArray("Неизвестный~ёж\r\n")
                            << QStringList{QStringLiteral("Неизвестный~ёж")};
     QTest::newRow("UTF-8 with byte-order mark")
         << QByteArray("\xEF\xBB\xBFoptFon=2\r\n") << QStringList{"optFon=2"};
+    QTest::newRow("byte-order marks of files joined together")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF~\r\n") << QStringList{"~"};
     // "Неизвестный~ёж" and "№5" in Windows-1251
     QTest::newRow("Windows-1251")
         << QByteArray("\xCD\xE5\xE8\xE7\xE2\xE5\xF1\xF2\xED\xFB\xE9~\xB8\xE6\r\n\xB9"
