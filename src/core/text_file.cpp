@@ -77,8 +77,11 @@ bool writeLines(const QString& path, const QStringList& lines, QString* error) {
         bytes += "\r\n";
     }
     QSaveFile file(path);
-    const bool ok =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    // A write that fails while the buffer is flushed (a full disk) does not stop commit() from
+    // putting the cut file in place, so the flush is checked first; without a commit the
+    // temporary file is discarded.
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                    file.flush() && file.commit();
     if (!ok && error)
         *error = file.errorString();
     return ok;

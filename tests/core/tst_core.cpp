@@ -1,5 +1,6 @@
 #include "core/paths.h"
 #include "core/text_file.h"
+#include "support/full_disk.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,8 @@ private slots:
     void readsLines_data();
     void readsLines();
     void writesCrLfUtf8();
-    void failedWriteKeepsNothingHalfWritten();
+    void failedWriteKeepsTheOldFile_data();
+    void failedWriteKeepsTheOldFile();
     void fileExistsOnlyForFiles();
 };
 
@@ -75,14 +77,31 @@ void TestCore::writesCrLfUtf8() {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"record.txt"});
 }
 
-void TestCore::failedWriteKeepsNothingHalfWritten() {
+void TestCore::failedWriteKeepsTheOldFile_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("missing folder") << "missing-folder/record.txt" << false;
+    QTest::newRow("full disk") << "record.txt" << true;
+}
+
+void TestCore::failedWriteKeepsTheOldFile() {
+    QFETCH(QString, name);
+    QFETCH(bool, fullDisk);
     QTemporaryDir dir;
-    const QString path = dir.filePath("missing-folder/record.txt");
+    const QString path = dir.filePath(name);
+    const bool existed = core::writeLines(path, {"old"});
     QString error;
-    QVERIFY(!core::writeLines(path, {"a"}, &error));
+    bool written = false;
+    {
+        std::optional<testing::FullDisk> full;
+        if (fullDisk)
+            full.emplace();
+        written = core::writeLines(path, {"a line longer than the disk has room for"}, &error);
+    }
+    QVERIFY(!written);
     QVERIFY(!error.isEmpty());
-    QVERIFY(!QFile::exists(path));
-    QVERIFY(!core::readLines(path).has_value());
+    QCOMPARE(core::readLines(path), existed ? std::optional(QStringList{"old"}) : std::nullopt);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), existed ? QStringList{name} : QStringList{});
 }
 
 void TestCore::fileExistsOnlyForFiles() {
