@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 namespace quilora::core {
@@ -63,11 +64,17 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
-std::optional<QStringList> readLines(const QString& path) {
+std::optional<QStringList> readLines(const QString& path, qint64 limit, bool* whole) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return splitLines(decodeText(file.readAll()));
+    QByteArray bytes = limit < 0 ? file.readAll() : file.read(limit);
+    const bool all = file.atEnd();
+    if (!all) // a line cut in two is no line
+        bytes.truncate(std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r')) + 1);
+    if (whole)
+        *whole = all;
+    return splitLines(decodeText(bytes));
 }
 
 bool writeLines(const QString& path, const QStringList& lines, QString* error) {
