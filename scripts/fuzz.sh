@@ -32,6 +32,6 @@ for target in "${targets[@]}"; do
         echo "$target found a fault; its input is in $build/findings" >&2
         exit 1
     }
-    grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss_mb)' \
+    grep -E '^(#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units|stat::peak_rss_mb)' \
         "$scratch/$target.log" || true
 done
