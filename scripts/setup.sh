@@ -4,9 +4,10 @@
 set -euo pipefail
 
 # libgif-dev and fonts-noto-color-emoji, with Qt and DejaVu, are for the content generator that
-# scripts/check-content.sh runs.
+# scripts/check-content.sh runs. clang, its libFuzzer runtime and llvm (for readable stack
+# traces) are for scripts/fuzz.sh.
 packages=(cmake g++ ninja-build qt6-base-dev qt6-multimedia-dev fonts-dejavu-core
-          clang-format libgif-dev fonts-noto-color-emoji)
+          clang-format libgif-dev fonts-noto-color-emoji clang libclang-rt-14-dev llvm)
 missing=()
 for p in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting and that the committed content matches its
 # generator, then builds and runs every test twice: a debug build and an AddressSanitizer +
-# UndefinedBehaviorSanitizer build.
+# UndefinedBehaviorSanitizer build. Last, each fuzz target runs for 45 seconds.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bash "$root/scripts/setup.sh"
@@ -25,3 +25,6 @@ for variant in debug asan; do
     cmake --build "$root/build/$variant"
     ctest --test-dir "$root/build/$variant" --output-on-failure
 done
+
+echo "== Fuzzing"
+bash "$root/scripts/fuzz.sh" 45
