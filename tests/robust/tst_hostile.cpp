@@ -19,6 +19,12 @@ using testing::RunningGame;
 
 namespace {
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr qint64 kPatienceMs = 4000; // for a few clicks that read a huge file
+#else
+constexpr qint64 kPatienceMs = 2000;
+#endif
+
 const QByteArray kOldRecords = "999~Unknown~Test~6~05.11.2026~^\r\n";
 const QByteArray kOldSettings = "optFon=1\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\n";
 
@@ -166,7 +172,7 @@ void TestHostile::hugeFiles() {
     QTest::mouseClick(game.window().sideButton(2), Qt::LeftButton);
     const qint64 elapsed = timer.elapsed();
     qInfo("start, end of the game, records list and help: %lld ms", elapsed);
-    QVERIFY2(elapsed < 2000, "the game stalls on a huge file");
+    QVERIFY2(elapsed < kPatienceMs, "the game stalls on a huge file");
     QCOMPARE(game.window().recordsList()->topLevelItemCount(), rows);
     QVERIFY(game.window().helpBox()->isVisible());
     QVERIFY(game.window().helpBox()->toPlainText().size() <= 1 << 20);
@@ -184,6 +190,13 @@ void TestHostile::hugeFiles() {
 }
 
 void TestHostile::damagedContent() {
+#if defined(__SANITIZE_ADDRESS__)
+    // Qt 6.4 leaks the decoder of each wave file it cannot decode, once per file; that would
+    // fail this test under the leak checker, so the sounds are only recorded there.
+    testing::RecordingSound sound;
+#else
+    platform::QtSoundPlayer sound; // outlives the game that plays through it
+#endif
     RunningGame game(false);
     const QDir dir(game.dir.path());
     const QDir shipped(QStringLiteral(QUILORA_SOURCE_DATA_DIR) + "/img0");
@@ -208,7 +221,6 @@ void TestHostile::damagedContent() {
     writeFile(dir.filePath("Quilora.ini"),
               "optFon=2\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\n");
 
-    platform::QtSoundPlayer sound;
     testing::FakePlatform& fake = game.platform;
     fake.localeInfo.numbers = QLocale(QLocale::Russian, QLocale::Russia);
     game.program =
