@@ -116,17 +116,21 @@ void checkList(const QList<Record>& records, const QLocale& locale) {
             const game::RecordRow& a = sorted[i - 1];
             const game::RecordRow& b = sorted[i];
             switch (column) {
+            case 0:
+                FUZZ_CHECK(collator.compare(a.name, b.name) <= 0);
+                break;
+            case 3:
+                FUZZ_CHECK(collator.compare(a.set, b.set) <= 0);
+                break;
             case 1:
                 FUZZ_CHECK(a.place < b.place);
                 break;
             case 2:
                 FUZZ_CHECK(a.seconds <= b.seconds);
                 break;
-            case 4:
+            default:
                 FUZZ_CHECK(a.day.isValid() || !b.day.isValid());
                 FUZZ_CHECK(!a.day.isValid() || !b.day.isValid() || a.day <= b.day);
-                break;
-            default:
                 break;
             }
         }
