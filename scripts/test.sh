@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting and that the committed content matches its
-# generator, installs a release build and plays a game with it, then builds and runs every test
-# twice: a debug build and an AddressSanitizer + UndefinedBehaviorSanitizer build.
+# generator, installs a release build and plays a game with it, runs each fuzz target for 45
+# seconds, then builds and runs every test twice: a debug build and an AddressSanitizer +
+# UndefinedBehaviorSanitizer build; last, reads the game as a screen reader does.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bash "$root/scripts/setup.sh"
@@ -16,6 +17,9 @@ bash "$root/scripts/check-content.sh"
 # test build, and it drops root to play as an ordinary user.
 echo "== Installed game"
 bash "$root/scripts/check-install.sh"
+
+echo "== Fuzzing"
+bash "$root/scripts/fuzz.sh" 45
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1

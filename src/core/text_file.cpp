@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 namespace quilora::core {
@@ -40,27 +41,40 @@ QString decodeText(const QByteArray& bytes) {
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
         return decodeCp1251(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
+    // The decoder drops one byte-order mark; a file that was joined from others may hold more.
+    while (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     return text;
 }
 
 QStringList splitLines(const QString& text) {
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.last().isEmpty())
-        lines.removeLast(); // the last line's own end, or an empty text
-    for (QString& line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
     }
+    if (start < text.size())
+        lines.append(text.mid(start)); // a last line without its end
     return lines;
 }
 
-std::optional<QStringList> readLines(const QString& path) {
+std::optional<QStringList> readLines(const QString& path, qint64 limit, bool* whole) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return splitLines(decodeText(file.readAll()));
+    QByteArray bytes = limit < 0 ? file.readAll() : file.read(limit);
+    const bool all = file.atEnd();
+    if (!all) // a line cut in two is no line
+        bytes.truncate(std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r')) + 1);
+    if (whole)
+        *whole = all;
+    return splitLines(decodeText(bytes));
 }
 
 bool writeLines(const QString& path, const QStringList& lines, QString* error) {
@@ -70,8 +84,11 @@ bool writeLines(const QString& path, const QStringList& lines, QString* error) {
         bytes += "\r\n";
     }
     QSaveFile file(path);
-    const bool ok =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    // A write that fails while the buffer is flushed (a full disk) does not stop commit() from
+    // putting the cut file in place, so the flush is checked first; without a commit the
+    // temporary file is discarded.
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                    file.flush() && file.commit();
     if (!ok && error)
         *error = file.errorString();
     return ok;

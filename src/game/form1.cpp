@@ -215,7 +215,10 @@ void Form1::txtRec_Change(const QString& text) {
     QString name = text;
     name.replace(QLatin1Char('\r'), QLatin1Char(' '));
     name.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    Frame2.txtRec = name.left(VictoryPanel::kNameLength);
+    qsizetype length = VictoryPanel::kNameLength;
+    if (name.size() > length && name[length - 1].isHighSurrogate())
+        --length; // half a character would be stored as a replacement sign
+    Frame2.txtRec = name.left(length);
     Frame2.recordIsDefault = true;
     emit changed();
 }

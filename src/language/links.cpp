@@ -42,7 +42,7 @@ bool DoURL(const QString& strUrl, const QString& folder, platform::LinkOpener& o
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return false;
     const QByteArray content = "[InternetShortcut]\r\nURL=" + strUrl.toUtf8() + "\r\n";
-    const bool written = file.write(content) == content.size();
+    const bool written = file.write(content) == content.size() && file.flush(); // a full disk
     file.close();
     const bool opened = written && opener.openShortcut(path);
     QFile::remove(path);

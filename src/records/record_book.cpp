@@ -10,6 +10,11 @@
 namespace quilora::records {
 namespace {
 
+// Ten records take a few hundred bytes. A larger file was not made by the game; only its head
+// is read, so that the game stays responsive, and it is never written back.
+constexpr qint64 kRecordsReadLimit = 1 << 20;
+constexpr qint64 kHelpReadLimit = 1 << 20;
+
 const QString kTooManyRecords = QStringLiteral(
     "В файле рекордов больше 10 результатов: запись производиться не будет. Исправьте файл.");
 
@@ -28,11 +33,12 @@ bool EnsureRecordFile(const core::ProgramState& program, const platform::LocaleI
                             error);
 }
 
-std::optional<QStringList> Records::readTable(QString* error) {
+std::optional<QStringList> Records::readTable(QString* error, bool* whole) {
     const core::ProgramState& program = form_.program();
     if (!EnsureRecordFile(program, form_.services().localeInfo, error))
         return std::nullopt;
-    std::optional<QStringList> lines = core::readLines(recordFilePath(program));
+    std::optional<QStringList> lines =
+        core::readLines(recordFilePath(program), kRecordsReadLimit, whole);
     if (!lines && error)
         *error = QStringLiteral("cannot be read");
     return lines;
@@ -77,9 +83,15 @@ void Records::ZapisRecord() {
         form_.IconChoice = 6;
 
     QString error;
-    const std::optional<QStringList> lines = readTable(&error);
+    bool whole = true;
+    const std::optional<QStringList> lines = readTable(&error, &whole);
     if (!lines) {
         reportWriteFailure(error);
+        return;
+    }
+    if (!whole) {
+        reportWriteFailure(core::isEnglish(program) ? QStringLiteral("it is larger than 1 MB")
+                                                    : QStringLiteral("он больше 1 МБ"));
         return;
     }
     const double seconds = parseTime(form_.lblTime).value_or(program.ElapsedSeconds);
@@ -159,7 +171,7 @@ void Records::showOrHideHelp() {
     form_.cmdTOP[2] = program.CaptionCloseHelp;
     const QString path = core::programPath(program.programFolder, program.HelpFileName);
     const std::optional<QStringList> lines =
-        core::fileExists(path) ? core::readLines(path) : std::nullopt;
+        core::fileExists(path) ? core::readLines(path, kHelpReadLimit) : std::nullopt;
     if (!lines) {
         help.text = QStringLiteral("Do not find help file ") + QDir::toNativeSeparators(path);
         return;

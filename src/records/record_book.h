@@ -28,7 +28,7 @@ public:
     void sortRecords(int column) override;
 
 private:
-    std::optional<QStringList> readTable(QString* error = nullptr);
+    std::optional<QStringList> readTable(QString* error = nullptr, bool* whole = nullptr);
     void reportWriteFailure(const QString& reason);
 
     game::Form1& form_;

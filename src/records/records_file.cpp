@@ -7,8 +7,11 @@ namespace {
 
 const QString kMark = QStringLiteral("~^");
 
-QString withoutMark(const QString& line) {
-    return line.endsWith(kMark) ? line.chopped(kMark.size()) : line;
+// Every mark goes: a line marked twice by hand must not keep one when it is written back.
+QString withoutMark(QString line) {
+    while (line.endsWith(kMark))
+        line.chop(kMark.size());
+    return line;
 }
 
 // The record regarded as the slowest: the greatest time; among equal times the one that
@@ -94,9 +97,11 @@ Insertion insertRecord(const QStringList& lines, const QString& newLine, double 
         return {Insertion::NotAmongBest, {}};
 
     QStringList others;
-    for (int i = 0; i < lines.size(); ++i)
-        if (i != keptLine && !lines[i].trimmed().isEmpty())
-            others.append(withoutMark(lines[i]));
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = withoutMark(lines[i]);
+        if (i != keptLine && !line.trimmed().isEmpty()) // a lone mark goes with the blank lines
+            others.append(line);
+    }
 
     Insertion result{Insertion::Stored, {}};
     if (kept < 0) {

@@ -28,6 +28,9 @@ constexpr std::array<Background, kChoices> kBackgrounds = {{
     {{239, 96, 162}, "\\back\\back4.jpg"},
 }};
 
+// Two names take a few dozen bytes.
+constexpr qint64 kSetNameReadLimit = 64 * 1024;
+
 } // namespace
 
 Form2::Form2(game::Form1& form) : form_(form) {
@@ -41,7 +44,8 @@ Form2::Form2(game::Form1& form) : form_(form) {
         const QString names =
             core::programPath(folder, QStringLiteral("\\img%1\\setname.txt").arg(i));
         if (core::fileExists(names))
-            pictureSetNames[i] = core::readLines(names).value_or(QStringList{}).mid(0, 2);
+            pictureSetNames[i] =
+                core::readLines(names, kSetNameReadLimit).value_or(QStringList{}).mid(0, 2);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "core/paths.h"
 #include "core/text_file.h"
+#include "support/full_disk.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,8 @@ private slots:
     void readsLines_data();
     void readsLines();
     void writesCrLfUtf8();
-    void failedWriteKeepsNothingHalfWritten();
+    void failedWriteKeepsTheOldFile_data();
+    void failedWriteKeepsTheOldFile();
     void fileExistsOnlyForFiles();
 };
 
@@ -28,12 +30,17 @@ void TestCore::readsLines_data() {
     QTest::newRow("LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
     QTest::newRow("no last line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
     QTest::newRow("blank line kept") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
+    QTest::newRow("CR only") << QByteArray("a\rb\r\rc") << QStringList{"a", "b", "", "c"};
+    QTest::newRow("mixed line ends")
+        << QByteArray("a\r\nb\nc\rd\r\r\n") << QStringList{"a", "b", "c", "d", ""};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
     QTest::newRow("only a line end") << QByteArray("\r\n") << QStringList{""};
     QTest::newRow("UTF-8") << QByteArray("Неизвестный~ёж\r\n")
                            << QStringList{QStringLiteral("Неизвестный~ёж")};
     QTest::newRow("UTF-8 with byte-order mark")
         << QByteArray("\xEF\xBB\xBFoptFon=2\r\n") << QStringList{"optFon=2"};
+    QTest::newRow("byte-order marks of files joined together")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF~\r\n") << QStringList{"~"};
     // "Неизвестный~ёж" and "№5" in Windows-1251
     QTest::newRow("Windows-1251")
         << QByteArray("\xCD\xE5\xE8\xE7\xE2\xE5\xF1\xF2\xED\xFB\xE9~\xB8\xE6\r\n\xB9"
@@ -70,14 +77,31 @@ void TestCore::writesCrLfUtf8() {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"record.txt"});
 }
 
-void TestCore::failedWriteKeepsNothingHalfWritten() {
+void TestCore::failedWriteKeepsTheOldFile_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("missing folder") << "missing-folder/record.txt" << false;
+    QTest::newRow("full disk") << "record.txt" << true;
+}
+
+void TestCore::failedWriteKeepsTheOldFile() {
+    QFETCH(QString, name);
+    QFETCH(bool, fullDisk);
     QTemporaryDir dir;
-    const QString path = dir.filePath("missing-folder/record.txt");
+    const QString path = dir.filePath(name);
+    const bool existed = core::writeLines(path, {"old"});
     QString error;
-    QVERIFY(!core::writeLines(path, {"a"}, &error));
+    bool written = false;
+    {
+        std::optional<testing::FullDisk> full;
+        if (fullDisk)
+            full.emplace();
+        written = core::writeLines(path, {"a line longer than the disk has room for"}, &error);
+    }
+    QVERIFY(!written);
     QVERIFY(!error.isEmpty());
-    QVERIFY(!QFile::exists(path));
-    QVERIFY(!core::readLines(path).has_value());
+    QCOMPARE(core::readLines(path), existed ? std::optional(QStringList{"old"}) : std::nullopt);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), existed ? QStringList{name} : QStringList{});
 }
 
 void TestCore::fileExistsOnlyForFiles() {

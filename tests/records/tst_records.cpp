@@ -76,6 +76,8 @@ private slots:
     void victoryPanel_data();
     void victoryPanel();
     void storesTheRecordByteForByte();
+    void nameBox_data();
+    void nameBox();
     void refusesAFileOfMoreThanTenRecords();
     void unwritableFileKeepsTheOldOne();
     void listShowsTheFirstTenRecords();
@@ -130,6 +132,11 @@ void TestRecords::storing_data() {
     QTest::newRow("an unreadable line loses its mark")
         << QStringList{"=junk~^", "50"} << 70.0 << top << stored
         << QStringList{"=junk", "50", "+70*"};
+    QTest::newRow("a line marked twice keeps no mark")
+        << QStringList{"=50~Old~Test~6~01.11.2026~^~^", "30"} << 40.0 << top << stored
+        << QStringList{"30", "50*", "+40"};
+    QTest::newRow("a lone mark goes")
+        << QStringList{"=~^~^", "50*"} << 70.0 << top << stored << QStringList{"50", "+70*"};
     QTest::newRow("decimal comma") << QStringList{"47,3", "999*"} << 47.2 << first << stored
                                    << QStringList{"47,3", "999*", "+47.2"};
     QTest::newRow("decimal point") << QStringList{"47.3", "999*"} << 47.4 << top << stored
@@ -339,6 +346,30 @@ void TestRecords::storesTheRecordByteForByte() {
     game.form->cmdEND_Click(2);
     QVERIFY(game.readFile("record.txt")
                 .endsWith(QStringLiteral("50~Неизвестный~Зве-ри~6~05.12.2026\r\n").toUtf8()));
+}
+
+void TestRecords::nameBox_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    const QString x38(38, 'x');
+    QTest::newRow("line breaks") << "a\r\nb\rc"
+                                 << "a  b c";
+    QTest::newRow("forty characters") << x38 + "yzzz" << x38 + "yz";
+    QTest::newRow("no half character") << x38 + "y\U0001F600" << x38 + "y";
+    QTest::newRow("a whole one fits") << x38 + "\U0001F600z" << x38 + "\U0001F600";
+}
+
+void TestRecords::nameBox() {
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    Game game;
+    game.platform.localeInfo.numbers = QLocale(QLocale::Russian, QLocale::Russia);
+    game.win("47");
+    game.form->txtRec_Change(typed);
+    game.form->cmdEND_Click(2);
+    QCOMPARE(
+        game.readFile("record.txt"),
+        ("999~Unknown~Test~6~05.11.2026~^\r\n47~" + stored + "~Animals~6~05.12.2026\r\n").toUtf8());
 }
 
 void TestRecords::refusesAFileOfMoreThanTenRecords() {

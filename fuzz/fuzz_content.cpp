@@ -1,0 +1,74 @@
+// The texts beside the program that a player or a translator may edit, and the name typed for
+// a record: a picture set's setname.txt, the help texts and the player's name, separated in
+// the input by NUL bytes. The set name and the player's name end up in record.txt, which must
+// stay well formed and give them back.
+#include "core/text_file.h"
+#include "fuzz_check.h"
+#include "language/set_language.h"
+#include "records/record_book.h"
+#include "records/records_file.h"
+#include "settings/form2.h"
+#include "support/fakes.h"
+#include "support/play.h"
+
+using namespace quilora;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QList<QByteArray> parts = fuzz::bytesOf(data, size).split('\0');
+    const QDir folder = fuzz::workFolder();
+    folder.mkpath(QStringLiteral("img0"));
+    fuzz::writeFile(folder.filePath(QStringLiteral("img0/setname.txt")), parts.value(0));
+    fuzz::writeFile(folder.filePath(QStringLiteral("help.txt")), parts.value(1));
+    fuzz::writeFile(folder.filePath(QStringLiteral("help-e.txt")), parts.value(1));
+    fuzz::writeFile(folder.filePath(QStringLiteral("record.txt")),
+                    "999~Unknown~Test~6~05.11.2026~^\r\n");
+    const QString name = QString::fromUtf8(parts.value(2));
+
+    testing::FakePlatform platform;
+    core::ProgramState state;
+    state.programFolder = state.dataFolder = folder.path();
+    game::Form1Extensions extensions;
+    extensions.optionsDialog = [](game::Form1& form) {
+        return std::make_unique<settings::Form2>(form);
+    };
+    extensions.recordBook = [](game::Form1& form) {
+        return std::make_unique<records::Records>(form);
+    };
+    game::Form1 form(state, platform.services(), extensions);
+    form.Form_Load();
+    const game::OptionsDialog& dialog = *form.optionsDialog();
+
+    for (const float language : {0.0f, 1.0f}) {
+        language::SetLanguage(form, language, nullptr);
+        const QString caption = dialog.pictureSetCaption(0);
+        FUZZ_CHECK(!caption.contains(QLatin1Char('\n')) && !caption.contains(QLatin1Char('\r')));
+        form.cmdTOP_Click(2);
+        FUZZ_CHECK(form.txtHELP.visible);
+        FUZZ_CHECK(form.txtHELP.text.size() <= 2 * (parts.value(1).size() + 1) + 200);
+        form.cmdTOP_Click(2);
+        FUZZ_CHECK(!form.txtHELP.visible && form.txtHELP.text.isEmpty());
+    }
+
+    testing::winGame(form, QStringLiteral("12"));
+    FUZZ_CHECK(form.Frame2.visible && form.Frame2.cmdENDEnabled[2]);
+    form.txtRec_Change(name);
+    form.cmdEND_Click(2);
+    FUZZ_CHECK(platform.messages.shown.isEmpty());
+
+    // The old record and the new one, one mark, and the name and set as shown.
+    const std::optional<QStringList> lines =
+        core::readLines(folder.filePath(QStringLiteral("record.txt")));
+    FUZZ_CHECK(lines);
+    const QList<records::Record> stored = records::readRecords(*lines);
+    FUZZ_CHECK(lines->size() == 2 && stored.size() == 2);
+    FUZZ_CHECK(stored[0].marked && !stored[1].marked);
+    FUZZ_CHECK(stored[1].fields[0] == QStringLiteral("12"));
+    FUZZ_CHECK(stored[1].fields[1] == state.PlayerName);
+    QString set = dialog.pictureSetCaption(0);
+    FUZZ_CHECK(stored[1].fields[2] == set.replace(QLatin1Char('~'), QLatin1Char('-')));
+
+    form.cmdTOP_Click(3);
+    FUZZ_CHECK(form.lvRecord.rows.size() == 2);
+    FUZZ_CHECK(form.lvRecord.rows[0].name == state.PlayerName);
+    return 0;
+}

@@ -1,0 +1,64 @@
+// Quilora.ini as found in the data folder. Reading it and putting it into effect gives choices
+// the windows can show, and the file the game then writes reads back as the same choices.
+#include "fuzz_check.h"
+#include "settings/form2.h"
+#include "settings/settings_file.h"
+#include "support/fakes.h"
+
+#include <cmath>
+
+using namespace quilora;
+
+namespace {
+
+void checkChoices(const settings::Choices& choices) {
+    FUZZ_CHECK(choices.background >= 0 && choices.background < settings::kChoices);
+    FUZZ_CHECK(choices.pictureSet >= 0 && choices.pictureSet < settings::kChoices);
+    FUZZ_CHECK(choices.sound >= 0 && choices.sound <= 2);
+    FUZZ_CHECK(std::isfinite(choices.language));
+    const double rounded = std::nearbyint(double(choices.language));
+    FUZZ_CHECK(rounded == 0 || rounded == 1);
+}
+
+bool operator==(const settings::Choices& a, const settings::Choices& b) {
+    return a.background == b.background && a.pictureSet == b.pictureSet && a.sound == b.sound &&
+           a.language == b.language;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QDir folder = fuzz::workFolder();
+    const QString path = folder.filePath(QStringLiteral("Quilora.ini"));
+    fuzz::writeFile(path, fuzz::bytesOf(data, size));
+
+    const std::optional<settings::Slots> values = settings::readSettingsFile(path);
+    FUZZ_CHECK(values);
+    const settings::Choices choices = settings::interpret(*values);
+    checkChoices(choices);
+
+    // The main window and its options dialog load from that folder.
+    testing::FakePlatform platform;
+    core::ProgramState state;
+    state.programFolder = state.dataFolder = folder.path();
+    game::Form1Extensions extensions;
+    extensions.optionsDialog = [](game::Form1& form) {
+        return std::make_unique<settings::Form2>(form);
+    };
+    game::Form1 form(state, platform.services(), extensions);
+    form.Form_Load();
+    auto& dialog = static_cast<settings::Form2&>(*form.optionsDialog());
+    FUZZ_CHECK(dialog.optFon == choices.background && dialog.optP == choices.pictureSet &&
+               dialog.chkSValue == choices.sound && state.Localisation == choices.language);
+    FUZZ_CHECK(state.PictureFolder ==
+               folder.path() + QStringLiteral("/img%1/").arg(choices.pictureSet));
+    for (const QString& card : form.CardFile)
+        FUZZ_CHECK(card.startsWith(state.PictureFolder));
+
+    // OK saves the choices; the next start finds the same ones.
+    dialog.cmdNAS_Click(2);
+    FUZZ_CHECK(platform.messages.shown.isEmpty());
+    const std::optional<settings::Slots> saved = settings::readSettingsFile(path);
+    FUZZ_CHECK(saved && settings::interpret(*saved) == choices);
+    return 0;
+}

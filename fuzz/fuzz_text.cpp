@@ -1,0 +1,19 @@
+// Any text file the game reads: decoding and splitting give lines without line-end characters,
+// and the game's own writer gives back exactly the lines it was handed.
+#include "core/text_file.h"
+#include "fuzz_check.h"
+
+using namespace quilora;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes = fuzz::bytesOf(data, size);
+    const QStringList lines = core::splitLines(core::decodeText(bytes));
+    for (const QString& line : lines)
+        FUZZ_CHECK(!line.contains(QLatin1Char('\n')) && !line.contains(QLatin1Char('\r')));
+    FUZZ_CHECK(lines.size() <= bytes.count('\n') + bytes.count('\r') + 1);
+
+    const QString path = fuzz::workFolder().filePath(QStringLiteral("lines.txt"));
+    FUZZ_CHECK(core::writeLines(path, lines));
+    FUZZ_CHECK(core::readLines(path) == lines);
+    return 0;
+}

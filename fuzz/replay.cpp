@@ -1,0 +1,36 @@
+// Runs a fuzz target over the files of the folders given, and over a few inputs too large to
+// commit, so that the ordinary test run checks every seed and every input that once found a
+// fault.
+#include "fuzz_check.h"
+
+#include <QDirIterator>
+
+int main(int argc, char** argv) {
+    QList<QPair<QByteArray, QByteArray>> inputs; // name, bytes
+    for (int i = 1; i < argc; ++i) {
+        QStringList files;
+        QDirIterator it(QString::fromLocal8Bit(argv[i]), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files.append(it.next());
+        if (files.isEmpty()) {
+            std::fprintf(stderr, "no inputs in %s\n", argv[i]);
+            return 1;
+        }
+        files.sort();
+        for (const QString& name : files) {
+            QFile file(name);
+            FUZZ_CHECK(file.open(QIODevice::ReadOnly));
+            inputs.append({name.toLocal8Bit(), file.readAll()});
+        }
+    }
+    // Five-megabyte lines: digits, field separators, and a letter of Windows-1251.
+    for (const char c : {'9', '~', '\xC0'})
+        inputs.append({QByteArray("5 MB of ") + c, QByteArray(5 << 20, c)});
+    for (const auto& [name, bytes] : inputs) {
+        quilora::fuzz::replayedInput = name.constData();
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                               static_cast<std::size_t>(bytes.size()));
+    }
+    std::printf("%lld inputs passed\n", static_cast<long long>(inputs.size()));
+    return 0;
+}
