@@ -63,7 +63,6 @@ class TestHostile : public QObject {
     Q_OBJECT
 
 private slots:
-    void readOnlyProgramFolder();
     void failedWrites_data();
     void failedWrites();
     void hugeFiles_data();
@@ -71,21 +70,6 @@ private slots:
     void damagedContent();
     void shortcutThatIsALink();
 };
-
-// An installed game whose folder cannot be written keeps its files in the user's folder.
-void TestHostile::readOnlyProgramFolder() {
-    RunningGame game(false);
-    const QString user = game.dir.filePath("user/Quilora");
-    QCOMPARE(core::dataFolder(game.dir.path(), user), game.dir.path());
-    QCOMPARE(core::dataFolder("/proc/self", user), user);
-    game.program = std::make_unique<ui::Program>("/proc/self", user, game.platform.services());
-    game.program->start();
-    winAndStore(game);
-    QVERIFY(game.platform.messages.shown.isEmpty());
-    QCOMPARE(readFile(user + "/record.txt"),
-             QByteArray("999~Unknown~Test~6~5 Nov 2026~^\r\n40~Ann~~6~5 Dec 2026\r\n"));
-    QCOMPARE(QDir(game.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-}
 
 void TestHostile::failedWrites_data() {
     QTest::addColumn<QString>("surroundings");

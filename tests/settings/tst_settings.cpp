@@ -43,7 +43,6 @@ class TestSettings : public QObject {
 private slots:
     void reader_data();
     void reader();
-    void writerByteForByte();
     void failedWriteKeepsTheChoicesInEffect();
     void backgroundApplyChangesTheWindowOnly();
     void picturesApplySavesAndReloads();
@@ -107,24 +106,6 @@ void TestSettings::reader() {
     QCOMPARE(game.state.Localisation, language);
     QCOMPARE(QStringList(game.state.SettingValue.begin(), game.state.SettingValue.end()), values);
     QVERIFY(game.state.PictureFolder.endsWith(QStringLiteral("img%1/").arg(pictureSet)));
-}
-
-void TestSettings::writerByteForByte() {
-    Game game;
-    QVERIFY(!QFile::exists(game.path("Quilora.ini"))); // the defaults create no file
-    QCOMPARE(game.dialog().optFon, 0);
-    QCOMPARE(game.state.Localisation, 1.0f);
-    game.form->lblLOC_Click(0); // no language hook here: the value is set by hand
-    game.state.Localisation = 0;
-    game.dialog().optFon_Click(2);
-    game.dialog().cmdNAS_Click(2);
-    const QByteArray expected("optFon=2\r\noptP=0\r\nchks.Value=1\r\nLocalisation=0\r\n");
-    QCOMPARE(expected.size(), 48);
-    QCOMPARE(game.readFile("Quilora.ini"), expected);
-
-    Game again(expected); // the next start finds the choices again
-    QCOMPARE(again.dialog().optFon, 2);
-    QCOMPARE(again.form->cardColour, (Rgb{255, 197, 85}));
 }
 
 void TestSettings::failedWriteKeepsTheChoicesInEffect() {

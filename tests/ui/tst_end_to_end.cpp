@@ -42,6 +42,7 @@ class TestEndToEnd : public QObject {
     Q_OBJECT
 
 private slots:
+    void startsFaceDownOnTheGrid();
     void clearStartsANewGameOnTheSameDeal();
     void clockLabelFollowsTheRealTimer();
     void wholeGameStoresARecordAndListsIt();
@@ -54,6 +55,24 @@ private slots:
     void russianFromTheLanguageLabel();
     void soundLabelSwitchesTheSound();
 };
+
+void TestEndToEnd::startsFaceDownOnTheGrid() {
+    RunningGame game;
+    ui::Form1Window& window = game.window();
+    QCOMPARE(window.windowTitle(), "Quilora 2.0");
+    QCOMPARE(window.size(), QSize(641, 425));
+    QVERIFY(window.timer1().isActive() && window.timer1().interval() == 1000);
+    QVERIFY(!window.timer2().isActive());
+    for (int s = 0; s < game::kSlotCount; ++s) {
+        QCOMPARE(window.cardSlot(s)->geometry(),
+                 QRect(16 + 104 * (s % 6), 40 + 94 * (s / 6), 90, 80));
+        QVERIFY(window.cardSlot(s)->isVisible() && !faceUp(window, s));
+        QCOMPARE(window.cardSlot(s)->colour(), QColor(200, 200, 200));
+    }
+    QCOMPARE(game.form().PrevSlot, 23);
+    QVERIFY(window.close()); // unloads the options dialog with the window
+    QVERIFY(!game.form().optionsDialog());
+}
 
 void TestEndToEnd::clearStartsANewGameOnTheSameDeal() {
     RunningGame game;
@@ -94,12 +113,18 @@ void TestEndToEnd::wholeGameStoresARecordAndListsIt() {
     game.start();
     ui::Form1Window& window = game.window();
 
-    game.findPairs(1);
+    const QList<QList<int>> pairs = game.pairsOfTheDeal();
+    game.click(pairs[1][0]); // a wrong guess: the earlier card turns down as the new one opens
+    game.click(pairs[0][0]);
+    QVERIFY(!faceUp(window, pairs[1][0]) && faceUp(window, pairs[0][0]));
+    game.click(pairs[0][1]);
     QCOMPARE(soundName(game.platform.sound.played.value(0)), "click1.wav");
-    QCOMPARE(soundName(game.platform.sound.played.value(2)), "click2.wav");
+    QCOMPARE(soundName(game.platform.sound.played.value(3)), "click2.wav");
     game.form().Timer1_Timer();
     game.findPairs(12);
     QVERIFY(window.victoryPanel()->isVisible());
+    QVERIFY(!window.timer1().isActive() && !window.timer2().isActive());
+    QCOMPARE(window.victoryLabel(1)->text(), window.clockLabel()->text());
     QCOMPARE(window.victoryLabel(0)->text(), "VICTORY!   You is First!");
     QCOMPARE(soundName(game.platform.sound.played.last()), "victory1.wav");
     QVERIFY(window.nameBox()->hasFocus() || !window.isActiveWindow());
@@ -162,22 +187,18 @@ void TestEndToEnd::helpAndRecordsButtons() {
     RunningGame game;
     ui::Form1Window& window = game.window();
     QTest::mouseClick(window.sideButton(2), Qt::LeftButton);
-    QVERIFY(window.helpBox()->isVisible());
+    QTest::mouseClick(window.sideButton(3), Qt::LeftButton); // both may be open
+    QVERIFY(window.helpBox()->isVisible() && window.recordsList()->isVisible());
     QCOMPARE(window.sideButton(2)->text(), "Close help");
     QCOMPARE(window.helpBox()->toPlainText(),
              "Do not find help file " + game.dir.filePath("help-e.txt"));
-    QCOMPARE(window.helpBox()->palette().color(QPalette::Base), QColor(255, 255, 192));
-
-    QTest::mouseClick(window.sideButton(3), Qt::LeftButton); // both may be open
-    QVERIFY(window.recordsList()->isVisible());
-    QVERIFY(window.helpBox()->isVisible());
     QCOMPARE(window.recordsList()->geometry(), QRect(112, 128, 417, 196));
+    QCOMPARE(window.recordsList()->palette().color(QPalette::Base), QColor(255, 255, 192));
     QCOMPARE(window.recordsList()->topLevelItem(0)->text(0), "Unknown");
     QTest::mouseClick(window.sideButton(3), Qt::LeftButton);
-    QVERIFY(!window.recordsList()->isVisible());
-    QCOMPARE(window.sideButton(3)->text(), "Records");
     QTest::mouseClick(window.sideButton(2), Qt::LeftButton);
-    QVERIFY(!window.helpBox()->isVisible());
+    QVERIFY(!window.recordsList()->isVisible() && !window.helpBox()->isVisible());
+    QCOMPARE(window.sideButton(3)->text(), "Records");
 }
 
 void TestEndToEnd::backgroundChosenWithOkIsKept() {
@@ -192,6 +213,7 @@ void TestEndToEnd::backgroundChosenWithOkIsKept() {
     QCOMPARE(dialogAt, QPoint(8, 27)); // 120 and 400 twips from the main window
     QCOMPARE(game.readFile("Quilora.ini"),
              QByteArray("optFon=2\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\n"));
+    QCOMPARE(game.readFile("Quilora.ini").size(), 48);
     QCOMPARE(game.window().cardSlot(7)->colour(), QColor(255, 197, 85));
 
     game.program.reset();
