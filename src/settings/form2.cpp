@@ -43,9 +43,8 @@ Form2::Form2(game::Form1& form) : form_(form) {
             picChoose[i] = thumbnail;
         const QString names =
             core::programPath(folder, QStringLiteral("\\img%1\\setname.txt").arg(i));
-        if (core::fileExists(names))
-            pictureSetNames[i] =
-                core::readLines(names, kSetNameReadLimit).value_or(QStringList{}).mid(0, 2);
+        pictureSetNames[i] =
+            core::readLines(names, kSetNameReadLimit).value_or(QStringList{}).mid(0, 2);
     }
 }
 
@@ -220,8 +219,7 @@ void Form2::cmdNAS_Click(int Index) {
     default:
         return;
     }
-    emit changed();
-    emit form_.changed();
+    emit form_.changed(); // the dialog's window follows the main window's changes
 }
 
 } // namespace quilora::settings

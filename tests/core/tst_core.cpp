@@ -39,6 +39,9 @@ void TestCore::readsLines_data() {
                            << QStringList{QStringLiteral("Неизвестный~ёж")};
     QTest::newRow("UTF-8 with byte-order mark")
         << QByteArray("\xEF\xBB\xBFoptFon=2\r\n") << QStringList{"optFon=2"};
+    QTest::newRow("two byte-order marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                                        "ab\r\n")
+                                          << QStringList{"ab"};
     QTest::newRow("byte-order marks of files joined together")
         << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF~\r\n") << QStringList{"~"};
     // "Неизвестный~ёж" and "№5" in Windows-1251
@@ -63,6 +66,17 @@ void TestCore::readsLines() {
     const auto read = core::readLines(path);
     QVERIFY(read.has_value());
     QCOMPARE(*read, lines);
+
+    // Within a limit only whole lines are read, and the reader is told it was not all.
+    bool whole = false;
+    const QList<QByteArray> byLine = bytes.split('\n');
+    if (byLine.size() > 2 && !bytes.contains('\r')) {
+        const auto head = core::readLines(path, byLine[0].size() + 2, &whole);
+        QCOMPARE(*head, lines.mid(0, 1));
+        QVERIFY(!whole);
+    }
+    QCOMPARE(core::readLines(path, bytes.size(), &whole), read);
+    QVERIFY(whole);
 }
 
 void TestCore::writesCrLfUtf8() {

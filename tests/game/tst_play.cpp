@@ -107,6 +107,8 @@ void TestPlay::pairsFoundRisesOneAtATime() {
     QCOMPARE(game.matched().size(), 24);
     QCOMPARE(game.faceUp().size(), 24);
 
+    game.click({-1, 24}); // no such card
+    QCOMPARE(game.faceUp().size(), 24);
     game.click({5}); // a finished board: clicks only reopen matched cards
     QCOMPARE(game.form->PairsFound, 12);
     QCOMPARE(game.faceUp().size(), 24);

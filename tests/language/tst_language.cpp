@@ -1,3 +1,4 @@
+#include "language/accessible_names.h"
 #include "language/links.h"
 #include "language/set_language.h"
 #include "records/record_book.h"
@@ -53,6 +54,7 @@ private slots:
     void pageAddresses();
     void shortcutByteForByte();
     void linkThatCannotBeWrittenIsIgnored();
+    void unnamedPicture();
     void soundLabel_data();
     void soundLabel();
 };
@@ -223,6 +225,13 @@ void TestLanguage::linkThatCannotBeWrittenIsIgnored() {
     QVERIFY(!language::DoURL("https://a.example/", dir.path(), links));
     QVERIFY(links.handedOver.isEmpty());
     QVERIFY(QFileInfo(dir.filePath("temp.url")).isDir());
+}
+
+// Without picture names a face-up card is named by its number.
+void TestLanguage::unnamedPicture() {
+    Game game;
+    game.form->FotoPicture[6] = game.form->CardFile[6]; // picture 6
+    QCOMPARE(language::cardName(*game.form, 6, {}), "row 2, card 1: picture 7");
 }
 
 void TestLanguage::soundLabel_data() {

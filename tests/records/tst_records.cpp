@@ -210,8 +210,8 @@ void TestRecords::recordsList_data() {
     const QLocale russian(QLocale::Russian, QLocale::Russia);
     QTest::newRow("ranked by value, padded")
         << russian << crlf(lines({"1000", "5", "47,3", "999*", "10", "2"})) << QList<int>{6}
-        << QStringList{"Old 1   2",   "Old 2   5", "Old 3  10",
-                       "Old 4  47,3", "Old 5 999", "Old 6 1000"};
+        << QStringList{"Old 1   2 6",   "Old 2   5 6", "Old 3  10 6",
+                       "Old 4  47,3 6", "Old 5 999 6", "Old 6 1000 6"};
     const QByteArray five = QStringLiteral("1000~ann~Birds~4~02.01.2026\r\n"
                                            "2~Bob~Trees~5~15.03.2027~^\r\n"
                                            "10~cid~Cars~7~09.11.2026\r\n"
@@ -244,11 +244,16 @@ void TestRecords::recordsList() {
     game.form->cmdTOP_Click(3);
     for (int header : headers)
         game.form->lvRecord_ColumnClick(header);
+    game.form->cmdTOP_Click(3); // closed and opened again: still in the order chosen
+    game.form->cmdTOP_Click(3);
     QStringList rows;
     for (const game::RecordRow& row : game.form->lvRecord.rows)
-        rows << (shown[0].contains(' ')
-                     ? QStringLiteral("%1 %2 %3").arg(row.name).arg(row.place).arg(row.time)
-                     : row.name);
+        rows << (shown[0].contains(' ') ? QStringLiteral("%1 %2 %3 %4")
+                                              .arg(row.name)
+                                              .arg(row.place)
+                                              .arg(row.time)
+                                              .arg(row.icon)
+                                        : row.name);
     QCOMPARE(rows, shown);
     QCOMPARE(game.form->lvRecord.sortColumn, headers.last() == 6 ? 2 : headers.last() - 1);
 }
@@ -321,6 +326,8 @@ void TestRecords::storesTheRecordByteForByte() {
     game.platform.localeInfo.numbers = QLocale(QLocale::Russian, QLocale::Russia);
     static_cast<testing::StandInOptionsDialog*>(game.form->optionsDialog())->setName = "Зве~ри";
     game.win("47,3");
+    game.form->optKartinka_Click(0);
+    QCOMPARE(game.form->IconChoice, 4);
     game.form->optKartinka_Click(1);
     game.form->optKartinka_Click(2); // the last click counts
     game.form->txtRec_Change("a~b~^");

@@ -138,15 +138,16 @@ void TestSettings::backgroundApplyChangesTheWindowOnly() {
 }
 
 void TestSettings::picturesApplySavesAndReloads() {
-    Game game;
+    Game game(QByteArray("optFon=0\r\noptP=3\r\nchks.Value=1\r\nLocalisation=1\r\n"));
     QSignalSpy hidden(&game.dialog(), &settings::Form2::hideRequested);
     game.dialog().optFon_Click(4); // selected, never applied
-    game.dialog().optP_Click(2);
+    game.dialog().optP_Click(0);
+    game.dialog().optP_Click(7); // no such set
     game.dialog().setChkS(0);
     game.state.ElapsedSeconds = 40;
     game.dialog().cmdNAS_Click(1);
     QCOMPARE(game.readFile("Quilora.ini"),
-             QByteArray("optFon=0\r\noptP=2\r\nchks.Value=0\r\nLocalisation=1\r\n"));
+             QByteArray("optFon=0\r\noptP=0\r\nchks.Value=0\r\nLocalisation=1\r\n"));
     QVERIFY(game.form->reloadPending);
     QCOMPARE(game.state.ElapsedSeconds, 0);
     QCOMPARE(hidden.size(), 1);
@@ -171,6 +172,12 @@ void TestSettings::okSavesAndClearsOrDealsTheChosenSet() {
     game.dialog().cmdNAS_Click(2);
     QCOMPARE(game.form->cardColour, (Rgb{200, 200, 200}));
     QVERIFY(game.form->reloadPending); // another set: a new deal, as pictures Apply gives
+
+    game.form->reloadPending = false;
+    game.dialog().optP_Click(0); // back to the set on the board
+    game.dialog().cmdNAS_Click(2);
+    QVERIFY(game.readFile("Quilora.ini").contains("optP=0"));
+    QVERIFY(!game.form->reloadPending);
 }
 
 void TestSettings::cancelGivesBackTheClock() {

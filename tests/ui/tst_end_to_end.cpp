@@ -70,6 +70,8 @@ void TestEndToEnd::startsFaceDownOnTheGrid() {
         QCOMPARE(window.cardSlot(s)->colour(), QColor(200, 200, 200));
     }
     QCOMPARE(game.form().PrevSlot, 23);
+    QCOMPARE(window.linkLabel(1)->text(), "Quilora");
+    QCOMPARE(window.linkLabel(1)->toolTip(), "Quilora on the web: news and more games");
     QVERIFY(window.close()); // unloads the options dialog with the window
     QVERIFY(!game.form().optionsDialog());
 }
@@ -81,6 +83,8 @@ void TestEndToEnd::clearStartsANewGameOnTheSameDeal() {
     game.findPairs(10);
     QVERIFY(game.window().timer2().isActive());
     game.form().Timer1_Timer();
+    game.form().Timer2_Timer();
+    QCOMPARE(game.window().clockLabel()->text(), game.form().lblTime);
 
     QTest::mouseClick(game.window().sideButton(0), Qt::LeftButton);
     for (int s = 0; s < game::kSlotCount; ++s) {
@@ -147,8 +151,9 @@ void TestEndToEnd::wholeGameStoresARecordAndListsIt() {
     QCOMPARE(row->text(0), "Ann-a");
     QCOMPARE(row->text(1), "1");
     QCOMPARE(row->text(2), "  1");
-    QCOMPARE(row->icon(0).pixmap(16, 16).toImage(),
-             QIcon(":/icons/5.png").pixmap(16, 16).toImage());
+    const QImage girl = row->icon(0).pixmap(16, 16).toImage();
+    QCOMPARE(girl, QImage(":/icons/5.png").convertToFormat(girl.format()));
+    QCOMPARE(row->data(0, Qt::AccessibleTextRole).toString(), "Ann-a, girl");
     QCOMPARE(list->topLevelItem(1)->text(1), "2");
 }
 
@@ -242,6 +247,10 @@ void TestEndToEnd::picturesApplyReplacesTheWindowInPlace() {
         QVERIFY2(card.startsWith(game.dir.filePath("img1/")), qPrintable(card));
     QCOMPARE(game.readFile("Quilora.ini"),
              QByteArray("optFon=0\r\noptP=1\r\nchks.Value=1\r\nLocalisation=1\r\n"));
+
+    const QPointer<game::Form1> second = &game.form(); // asked for outside any dialog
+    game.form().requestReload();
+    QTRY_VERIFY(!second);
 }
 
 void TestEndToEnd::closingTheDialogActsAsCancel() {
@@ -297,6 +306,11 @@ void TestEndToEnd::soundLabelSwitchesTheSound() {
     QCOMPARE(game.window().soundLabel()->text(), "Snd off");
     game.click(4);
     QCOMPARE(soundName(game.platform.sound.played.last()), "click1.wav");
+    withOptions(game, [](ui::Form2Window& dialog) { // the box acts at once; Cancel keeps it
+        QTest::mouseClick(dialog.soundBox(), Qt::LeftButton);
+        dialog.reject();
+    });
+    QCOMPARE(game.window().soundLabel()->text(), "Snd on");
 }
 
 QTEST_MAIN(TestEndToEnd)
