@@ -179,7 +179,7 @@ void Form2::writeSettings() {
 void Form2::changeMainWindow() {
     const QString chosen =
         core::programPath(form_.program().programFolder, QStringLiteral("\\img%1\\").arg(optP));
-    if (optP >= 0 && chosen != form_.program().PictureFolder)
+    if (chosen != form_.program().PictureFolder)
         form_.requestReload();
     else
         form_.cmdTOP_Click(0);
@@ -189,24 +189,20 @@ void Form2::cmdNAS_Click(int Index) {
     core::ProgramState& program = form_.program();
     switch (Index) {
     case 0: // background Apply
-        if (optFon >= 0)
-            program.SettingValue[0] = QString::number(optFon);
+        program.SettingValue[0] = QString::number(optFon);
         SetColor();
         break;
     case 1: // pictures Apply
-        if (optP >= 0)
-            program.SettingValue[1] = QString::number(optP);
+        program.SettingValue[1] = QString::number(optP);
         writeSettings();
         form_.requestReload();
         program.ElapsedSeconds = 0;
         emit hideRequested();
         break;
     case 2: // OK
-        if (optFon >= 0)
-            program.SettingValue[0] = QString::number(optFon);
+        program.SettingValue[0] = QString::number(optFon);
         SetColor();
-        if (optP >= 0)
-            program.SettingValue[1] = QString::number(optP);
+        program.SettingValue[1] = QString::number(optP);
         writeSettings();
         emit hideRequested();
         changeMainWindow();

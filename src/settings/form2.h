@@ -37,8 +37,8 @@ public:
     QString settingsPath() const;
     bool english() const { return core::isEnglish(form_.program()); }
 
-    int optFon = -1; // selected background option, -1 for none
-    int optP = -1;   // selected picture-set option, -1 for none
+    int optFon = 0; // selected background option, 0 to 4 (read from the settings at construction)
+    int optP = 0;   // selected picture-set option, 0 to 4
     int chkSValue = 0;
     std::array<QString, kChoices> picChoose;           // thumbnail files; empty for none
     std::array<QStringList, kChoices> pictureSetNames; // Russian name, then English if given

@@ -123,6 +123,15 @@ void TestSettings::failedWriteKeepsTheChoicesInEffect() {
         {[](game::Form1& form) { return std::make_unique<settings::Form2>(form); }, {}, {}, {}});
     reloaded.Form_Load();
     QVERIFY(reloaded.program().PictureFolder.endsWith("img3/"));
+
+    // Once a write succeeds, the file is what counts again.
+    QVERIFY(QDir(game.dir.path()).rmdir("Quilora.ini"));
+    settings::Form2& dialog = static_cast<settings::Form2&>(*reloaded.optionsDialog());
+    dialog.cmdNAS_Click(2);
+    QCOMPARE(game.platform.messages.shown.size(), 1);
+    game.writeSettings("0\r\n2\r\n1\r\n1\r\n");
+    dialog.ChooseIni();
+    QCOMPARE(dialog.optP, 2);
 }
 
 void TestSettings::backgroundApplyChangesTheWindowOnly() {
@@ -132,6 +141,7 @@ void TestSettings::backgroundApplyChangesTheWindowOnly() {
     QCOMPARE(game.form->cardColour, (Rgb{134, 138, 163}));
     QCOMPARE(game.state.SettingValue[0], "3");
     game.dialog().optFon_Click(0);
+    game.dialog().optFon_Click(5); // no such option: the choice stays
     game.dialog().cmdNAS_Click(0);
     QCOMPARE(game.form->cardColour, (Rgb{200, 200, 200}));
     QVERIFY(!QFile::exists(game.path("Quilora.ini")));
@@ -274,19 +284,21 @@ void TestSettings::setColorKeepsTheWindowColourForPictures() {
 
 void TestSettings::pictureSetNames() {
     Game game;
-    for (int i : {0, 1, 2}) {
+    for (int i : {0, 1, 2, 3}) {
         QDir(game.dir.path()).mkdir(QStringLiteral("img%1").arg(i));
         QDir(game.dir.path()).mkdir(QStringLiteral("back"));
     }
     game.writeFile("img0/setname.txt", QStringLiteral("Животные\r\nAnimals\r\n").toUtf8());
     game.writeFile("img1/setname.txt", "\xD4\xF0\xF3\xEA\xF2\xFB\r\n"); // Windows-1251
     game.writeFile("img2/setname.txt", "");
+    game.writeFile("img3/setname.txt", QStringLiteral("Цвета\r\n\r\nnotes\r\n").toUtf8());
     game.writeFile("back/back1.jpg", "jpeg");
     settings::Form2 dialog(*game.form); // reads the names and thumbnails as it loads
 
     QCOMPARE(dialog.pictureSetCaption(0), "Animals");
     QCOMPARE(dialog.pictureSetCaption(1), QStringLiteral("Фрукты"));
     QCOMPARE(dialog.pictureSetCaption(2), QString());
+    QCOMPARE(dialog.pictureSetCaption(3), QStringLiteral("Цвета")); // no English name given
     QCOMPARE(dialog.pictureSetCaption(5), QString());
     QCOMPARE(dialog.picChoose[1], game.path("back/back1.jpg"));
     QVERIFY(dialog.picChoose[0].isEmpty());
