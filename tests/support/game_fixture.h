@@ -35,17 +35,15 @@ struct GameFixture {
     }
 
     QList<int> faceUp() const {
-        QList<int> cards;
-        for (int s = 0; s < game::kSlotCount; ++s)
-            if (!form->FotoPicture[s].isEmpty())
-                cards.append(s);
-        return cards;
+        return where([this](int s) { return !form->FotoPicture[s].isEmpty(); });
     }
-
     QList<int> matched() const {
+        return where([this](int s) { return form->CardMatched[s] == -1; });
+    }
+    static QList<int> where(const std::function<bool(int)>& holds) {
         QList<int> cards;
         for (int s = 0; s < game::kSlotCount; ++s)
-            if (form->CardMatched[s] == -1)
+            if (holds(s))
                 cards.append(s);
         return cards;
     }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "support/fakes.h"
+#include "support/play.h"
 #include "ui/card_slot.h"
 #include "ui/form1_window.h"
 #include "ui/program.h"
 
 #include <QDir>
 #include <QImage>
-#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,12 +49,7 @@ struct RunningGame {
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&window(), centre));
     }
 
-    QList<QList<int>> pairsOfTheDeal() const {
-        QMap<QString, QList<int>> byPicture;
-        for (int s = 0; s < game::kSlotCount; ++s)
-            byPicture[form().CardFile[s]].append(s);
-        return byPicture.values();
-    }
+    QList<QList<int>> pairsOfTheDeal() const { return testing::pairsOfTheDeal(form()); }
 
     // Finds the first `count` pairs with the mouse.
     void findPairs(int count) const {
@@ -68,6 +63,10 @@ struct RunningGame {
     QByteArray readFile(const QString& name) const {
         QFile file(dir.filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
 
     QTemporaryDir dir;
