@@ -1,9 +1,8 @@
 #include "language/accessible_names.h"
 #include "language/links.h"
 #include "language/set_language.h"
-#include "records/record_book.h"
-#include "settings/form2.h"
 #include "support/game_fixture.h"
+#include "support/real_game.h"
 
 #include <QDir>
 #include <QTest>
@@ -15,25 +14,15 @@ namespace {
 struct Game : testing::GameFixture {
     explicit Game(const std::optional<QByteArray>& settings = std::nullopt)
         : GameFixture(false, [&](game::Form1Extensions& extensions) {
-              if (settings) {
-                  QFile file(dir.filePath("Quilora.ini"));
-                  if (file.open(QIODevice::WriteOnly))
-                      file.write(*settings);
-              }
-              extensions.optionsDialog = [](game::Form1& form) {
-                  return std::make_unique<settings::Form2>(form);
-              };
+              if (settings)
+                  writeFile("Quilora.ini", *settings);
+              testing::useRealParts(extensions);
               extensions.setLanguage = [](game::Form1& form, float value) {
                   language::SetLanguage(form, value, form.optionsDialog()->captions());
               };
               extensions.openLink = &language::lblOrvane_Click;
-              extensions.recordBook = [](game::Form1& form) {
-                  return std::make_unique<records::Records>(form);
-              };
           }) {}
-    settings::Form2& dialog() const {
-        return static_cast<settings::Form2&>(*form->optionsDialog());
-    }
+    settings::Form2& dialog() const { return testing::optionsOf(*form); }
 };
 
 const std::optional<game::Rgb> kDarkRed = game::Rgb{128, 0, 0};

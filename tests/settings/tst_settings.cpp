@@ -1,5 +1,5 @@
-#include "settings/form2.h"
 #include "support/game_fixture.h"
+#include "support/real_game.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -15,21 +15,10 @@ struct Game : testing::GameFixture {
     explicit Game(const std::optional<QByteArray>& settings = std::nullopt)
         : GameFixture(false, [&](game::Form1Extensions& extensions) {
               if (settings)
-                  writeSettings(*settings);
-              extensions.optionsDialog = [](game::Form1& form) {
-                  return std::make_unique<settings::Form2>(form);
-              };
+                  writeFile("Quilora.ini", *settings);
+              testing::useRealParts(extensions);
           }) {}
-
-    void writeSettings(const QByteArray& bytes) {
-        QFile file(dir.filePath("Quilora.ini"));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-    }
-
-    settings::Form2& dialog() const {
-        return static_cast<settings::Form2&>(*form->optionsDialog());
-    }
+    settings::Form2& dialog() const { return testing::optionsOf(*form); }
     QString sound(const char* name) const {
         return QDir(dir.path()).filePath(QStringLiteral("sounds/%1").arg(QLatin1String(name)));
     }
@@ -112,18 +101,18 @@ void TestSettings::failedWriteKeepsTheChoicesInEffect() {
     QVERIFY(game.form->reloadPending);
 
     // The reloaded window reads the choices that could not be written, not the defaults.
-    game::Form1 reloaded(
-        game.state, game.platform.services(),
-        {[](game::Form1& form) { return std::make_unique<settings::Form2>(form); }, {}, {}, {}});
+    game::Form1Extensions parts;
+    testing::useRealParts(parts);
+    game::Form1 reloaded(game.state, game.platform.services(), parts);
     reloaded.Form_Load();
     QVERIFY(reloaded.program().PictureFolder.endsWith("img3/"));
 
     // Once a write succeeds, the file is what counts again.
     QVERIFY(QDir(game.dir.path()).rmdir("Quilora.ini"));
-    settings::Form2& dialog = static_cast<settings::Form2&>(*reloaded.optionsDialog());
+    settings::Form2& dialog = testing::optionsOf(reloaded);
     dialog.cmdNAS_Click(2);
     QCOMPARE(game.platform.messages.shown.size(), 1);
-    game.writeSettings("0\r\n2\r\n1\r\n1\r\n");
+    game.writeFile("Quilora.ini", "0\r\n2\r\n1\r\n1\r\n");
     dialog.ChooseIni();
     QCOMPARE(dialog.optP, 2);
 }
