@@ -21,7 +21,7 @@ struct GameFixture {
                          const std::function<void(game::Form1Extensions&)>& customise = {}) {
         state.programFolder = dir.path();
         state.dataFolder = dir.path();
-        game::Form1Extensions extensions = standInExtensions(&recordBook);
+        game::Form1Extensions extensions = standInExtensions();
         if (customise)
             customise(extensions);
         form = std::make_unique<game::Form1>(state, platform.services(), extensions);
@@ -81,7 +81,6 @@ struct GameFixture {
 
     QTemporaryDir dir;
     FakePlatform platform;
-    RecordBookCalls recordBook;
     core::ProgramState state;
     std::unique_ptr<game::Form1> form;
 };
