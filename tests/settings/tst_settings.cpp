@@ -36,7 +36,6 @@ private slots:
     void backgroundApplyChangesTheWindowOnly();
     void picturesApplySavesAndReloads();
     void okSavesAndClearsOrDealsTheChosenSet();
-    void cancelGivesBackTheClock();
     void soundTable();
     void setColor_data();
     void setColor();
@@ -171,21 +170,6 @@ void TestSettings::okSavesAndClearsOrDealsTheChosenSet() {
     game.dialog().cmdNAS_Click(2);
     QVERIFY(game.readFile("Quilora.ini").contains("optP=0"));
     QVERIFY(!game.form->reloadPending);
-}
-
-void TestSettings::cancelGivesBackTheClock() {
-    Game game;
-    game.state.ElapsedSeconds = 17;
-    game.form->cmdTOP_Click(1);
-    game.state.ElapsedSeconds = 30;
-    game.dialog().optFon_Click(2);
-    game.dialog().setChkS(0);
-    game.dialog().chkS_Click(); // acts at once
-    game.dialog().cmdNAS_Click(3);
-    QCOMPARE(game.state.ElapsedSeconds, 17);
-    QCOMPARE(game.form->cardColour, (Rgb{200, 200, 200}));
-    QCOMPARE(game.state.SoundFile[1], game.sound("No.wav")); // Cancel does not undo it
-    QCOMPARE(game.dialog().optFon, 2);                       // shown again at the next opening
 }
 
 void TestSettings::soundTable() {

@@ -199,6 +199,7 @@ void TestEndToEnd::optionsDialogCancelAndOk() {
     });
     QCOMPARE(state.ElapsedSeconds, 17);
     QCOMPARE(game.window().cardSlot(0)->colour(), QColor(200, 200, 200));
+    QVERIFY(game.window().optionsWindow()->backgroundOption(4)->isChecked()); // as it was left
     QVERIFY(!QFile::exists(game.dir.filePath("Quilora.ini")));
     game.window().move(100, 50);
     QPoint dialogAt;
