@@ -2,8 +2,8 @@
 // not save, and leaves the old files as they were.
 #include "core/paths.h"
 #include "platform/qt_platform.h"
-#include "settings/form2.h"
 #include "support/full_disk.h"
+#include "support/real_game.h"
 #include "support/running_game.h"
 #include "ui/clickable_label.h"
 
@@ -89,7 +89,7 @@ void TestHostile::failedWrites() {
         full.emplace();
 
     winAndStore(game);
-    auto& dialog = static_cast<settings::Form2&>(*game.form().optionsDialog());
+    settings::Form2& dialog = testing::optionsOf(game.form());
     dialog.optFon_Click(3);
     dialog.cmdNAS_Click(2);
     full.reset();

@@ -1,9 +1,7 @@
 // Ten thousand games with a fake clock, reloading, switching language, saving options and
 // storing records along the way: the records file ends up with the ten fastest times, well
 // formed, and memory does not grow.
-#include "settings/form2.h"
-#include "support/fakes.h"
-#include "support/play.h"
+#include "support/real_game.h"
 #include "ui/program.h"
 
 #include <QFile>
@@ -104,7 +102,7 @@ void TestLongSession::manyGames() {
         if (game % 100 == 0) {
             form->cmdTOP_Click(2);
             form->cmdTOP_Click(2);
-            auto& dialog = static_cast<settings::Form2&>(*form->optionsDialog());
+            settings::Form2& dialog = testing::optionsOf(*form);
             dialog.optFon_Click(game / 100 % 5);
             dialog.cmdNAS_Click(2);
         }

@@ -4,9 +4,7 @@
 #include "game/form1.h"
 #include "support/fakes.h"
 #include "support/stand_ins.h"
-
-#include <QFile>
-#include <QTemporaryDir>
+#include "support/test_folder.h"
 
 #include <functional>
 #include <memory>
@@ -16,7 +14,7 @@ namespace quilora::testing {
 // A loaded main window whose board is laid out so that slots s and s + 12 are partners:
 // slot s shows picture s % 12 of a 12-picture set, or picture s of a 24-picture set. The
 // options dialog and the records are stand-ins unless `customise` puts others in.
-struct GameFixture {
+struct GameFixture : TestFolder {
     explicit GameFixture(bool twentyFourPictures,
                          const std::function<void(game::Form1Extensions&)>& customise = {}) {
         state.programFolder = dir.path();
@@ -66,20 +64,6 @@ struct GameFixture {
         click({11, 23});
     }
 
-    QString path(const QString& name) const { return dir.filePath(name); }
-
-    void writeFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-    }
-
-    QByteArray readFile(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir dir;
     FakePlatform platform;
     core::ProgramState state;
     std::unique_ptr<game::Form1> form;

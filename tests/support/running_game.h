@@ -2,13 +2,13 @@
 
 #include "support/fakes.h"
 #include "support/play.h"
+#include "support/test_folder.h"
 #include "ui/card_slot.h"
 #include "ui/form1_window.h"
 #include "ui/program.h"
 
 #include <QDir>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -27,7 +27,7 @@ inline void makePictureSet(const QString& programFolder, int set = 0) {
 }
 
 // The whole program with its real windows, in a fresh program folder.
-struct RunningGame {
+struct RunningGame : TestFolder {
     explicit RunningGame(bool start = true) {
         makePictureSet(dir.path());
         if (start)
@@ -60,16 +60,6 @@ struct RunningGame {
         }
     }
 
-    QByteArray readFile(const QString& name) const {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void writeFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
-
-    QTemporaryDir dir;
     FakePlatform platform;
     std::unique_ptr<ui::Program> program;
 };
