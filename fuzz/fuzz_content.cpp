@@ -5,11 +5,8 @@
 #include "core/text_file.h"
 #include "fuzz_check.h"
 #include "language/set_language.h"
-#include "records/record_book.h"
 #include "records/records_file.h"
-#include "settings/form2.h"
-#include "support/fakes.h"
-#include "support/play.h"
+#include "support/real_game.h"
 
 using namespace quilora;
 
@@ -24,19 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     "999~Unknown~Test~6~05.11.2026~^\r\n");
     const QString name = QString::fromUtf8(parts.value(2));
 
-    testing::FakePlatform platform;
-    core::ProgramState state;
-    state.programFolder = state.dataFolder = folder.path();
-    game::Form1Extensions extensions;
-    extensions.optionsDialog = [](game::Form1& form) {
-        return std::make_unique<settings::Form2>(form);
-    };
-    extensions.recordBook = [](game::Form1& form) {
-        return std::make_unique<records::Records>(form);
-    };
-    game::Form1 form(state, platform.services(), extensions);
-    form.Form_Load();
-    const game::OptionsDialog& dialog = *form.optionsDialog();
+    testing::RealGame game(folder.path());
+    game::Form1& form = *game.form;
+    const core::ProgramState& state = game.state;
+    const game::OptionsDialog& dialog = game.dialog();
 
     for (const float language : {0.0f, 1.0f}) {
         language::SetLanguage(form, language, nullptr);
@@ -53,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(form.Frame2.visible && form.Frame2.cmdENDEnabled[2]);
     form.txtRec_Change(name);
     form.cmdEND_Click(2);
-    FUZZ_CHECK(platform.messages.shown.isEmpty());
+    FUZZ_CHECK(game.platform.messages.shown.isEmpty());
 
     // The old record and the new one, one mark, and the name and set as shown.
     const std::optional<QStringList> lines =

@@ -9,6 +9,7 @@
 #include <QCollator>
 
 #include <algorithm>
+#include <functional>
 
 using namespace quilora;
 using records::Insertion;
@@ -106,34 +107,24 @@ void checkList(const QList<Record>& records, const QLocale& locale) {
     }
     QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
+    using Row = game::RecordRow;
+    const auto undated = [](const Row& a, const Row& b) {
+        return (a.day.isValid() || !b.day.isValid()) &&
+               (!a.day.isValid() || !b.day.isValid() || a.day <= b.day);
+    };
+    const std::function<bool(const Row&, const Row&)> inOrder[] = {
+        [&](const Row& a, const Row& b) { return collator.compare(a.name, b.name) <= 0; },
+        [](const Row& a, const Row& b) { return a.place < b.place; },
+        [](const Row& a, const Row& b) { return a.seconds <= b.seconds; },
+        [&](const Row& a, const Row& b) { return collator.compare(a.set, b.set) <= 0; }, undated};
     for (int column = 0; column < 5; ++column) {
-        QList<game::RecordRow> sorted = rows;
+        QList<Row> sorted = rows;
         records::sortRows(sorted, column, locale);
         FUZZ_CHECK(sorted.size() == rows.size());
-        for (const game::RecordRow& row : rows)
+        for (const Row& row : rows)
             FUZZ_CHECK(sorted.contains(row));
-        for (qsizetype i = 1; i < sorted.size(); ++i) {
-            const game::RecordRow& a = sorted[i - 1];
-            const game::RecordRow& b = sorted[i];
-            switch (column) {
-            case 0:
-                FUZZ_CHECK(collator.compare(a.name, b.name) <= 0);
-                break;
-            case 3:
-                FUZZ_CHECK(collator.compare(a.set, b.set) <= 0);
-                break;
-            case 1:
-                FUZZ_CHECK(a.place < b.place);
-                break;
-            case 2:
-                FUZZ_CHECK(a.seconds <= b.seconds);
-                break;
-            default:
-                FUZZ_CHECK(a.day.isValid() || !b.day.isValid());
-                FUZZ_CHECK(!a.day.isValid() || !b.day.isValid() || a.day <= b.day);
-                break;
-            }
-        }
+        for (qsizetype i = 1; i < sorted.size(); ++i)
+            FUZZ_CHECK(inOrder[column](sorted[i - 1], sorted[i]));
     }
 }
 

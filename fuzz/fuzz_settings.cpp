@@ -3,7 +3,7 @@
 #include "fuzz_check.h"
 #include "settings/form2.h"
 #include "settings/settings_file.h"
-#include "support/fakes.h"
+#include "support/real_game.h"
 
 #include <cmath>
 
@@ -38,26 +38,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkChoices(choices);
 
     // The main window and its options dialog load from that folder.
-    testing::FakePlatform platform;
-    core::ProgramState state;
-    state.programFolder = state.dataFolder = folder.path();
-    game::Form1Extensions extensions;
-    extensions.optionsDialog = [](game::Form1& form) {
-        return std::make_unique<settings::Form2>(form);
-    };
-    game::Form1 form(state, platform.services(), extensions);
-    form.Form_Load();
-    auto& dialog = static_cast<settings::Form2&>(*form.optionsDialog());
+    testing::RealGame game(folder.path());
+    const core::ProgramState& state = game.state;
+    settings::Form2& dialog = game.dialog();
     FUZZ_CHECK(dialog.optFon == choices.background && dialog.optP == choices.pictureSet &&
                dialog.chkSValue == choices.sound && state.Localisation == choices.language);
     FUZZ_CHECK(state.PictureFolder ==
                folder.path() + QStringLiteral("/img%1/").arg(choices.pictureSet));
-    for (const QString& card : form.CardFile)
+    for (const QString& card : game.form->CardFile)
         FUZZ_CHECK(card.startsWith(state.PictureFolder));
 
     // OK saves the choices; the next start finds the same ones.
     dialog.cmdNAS_Click(2);
-    FUZZ_CHECK(platform.messages.shown.isEmpty());
+    FUZZ_CHECK(game.platform.messages.shown.isEmpty());
     const std::optional<settings::Slots> saved = settings::readSettingsFile(path);
     FUZZ_CHECK(saved && settings::interpret(*saved) == choices);
     return 0;

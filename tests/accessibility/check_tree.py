@@ -114,10 +114,7 @@ def main():
 
     # The same through Russian captions.
     russian = [n for n in nodes(app) if n.name == "Russian language"][0]
-    try:
-        press(russian)
-    except SystemExit:
-        raise
+    press(russian)
     time.sleep(0.3)
     ru = name_of(app, *first_pair[0], english=False)
     if ", найдена: " not in ru:

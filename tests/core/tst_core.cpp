@@ -15,9 +15,8 @@ class TestCore : public QObject {
 private slots:
     void readsLines_data();
     void readsLines();
-    void writesCrLfUtf8();
-    void failedWriteKeepsTheOldFile_data();
-    void failedWriteKeepsTheOldFile();
+    void writesLines_data();
+    void writesLines();
     void fileExistsOnlyForFiles();
 };
 
@@ -79,43 +78,43 @@ void TestCore::readsLines() {
     QVERIFY(whole);
 }
 
-void TestCore::writesCrLfUtf8() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("record.txt");
-    QVERIFY(core::writeLines(path, {"old"}));
-    QVERIFY(core::writeLines(path, {QStringLiteral("47,3~Ёлка~Set~6~05.12.2026~^"), "x"}));
-
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QStringLiteral("47,3~Ёлка~Set~6~05.12.2026~^\r\nx\r\n").toUtf8());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"record.txt"});
-}
-
-void TestCore::failedWriteKeepsTheOldFile_data() {
+void TestCore::writesLines_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("fullDisk");
-    QTest::newRow("missing folder") << "missing-folder/record.txt" << false;
-    QTest::newRow("full disk") << "record.txt" << true;
+    QTest::addColumn<bool>("writes");
+    QTest::addColumn<QByteArray>("after"); // the file afterwards, empty if there is none
+    QTest::newRow("CR LF, UTF-8")
+        << "record.txt" << false << true
+        << QStringLiteral("47,3~Ёлка~Set~6~05.12.2026~^\r\nx\r\n").toUtf8();
+    QTest::newRow("missing folder")
+        << "missing-folder/record.txt" << false << false << QByteArray();
+    QTest::newRow("full disk keeps the old file")
+        << "record.txt" << true << false << QByteArray("old\r\n");
 }
 
-void TestCore::failedWriteKeepsTheOldFile() {
+void TestCore::writesLines() {
     QFETCH(QString, name);
     QFETCH(bool, fullDisk);
+    QFETCH(bool, writes);
+    QFETCH(QByteArray, after);
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
-    const bool existed = core::writeLines(path, {"old"});
+    core::writeLines(path, {"old"});
     QString error;
     bool written = false;
     {
         std::optional<testing::FullDisk> full;
         if (fullDisk)
             full.emplace();
-        written = core::writeLines(path, {"a line longer than the disk has room for"}, &error);
+        written =
+            core::writeLines(path, {QStringLiteral("47,3~Ёлка~Set~6~05.12.2026~^"), "x"}, &error);
     }
-    QVERIFY(!written);
-    QVERIFY(!error.isEmpty());
-    QCOMPARE(core::readLines(path), existed ? std::optional(QStringList{"old"}) : std::nullopt);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), existed ? QStringList{name} : QStringList{});
+    QCOMPARE(written, writes);
+    QCOMPARE(error.isEmpty(), writes);
+    QFile file(path);
+    QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), after);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+             after.isEmpty() ? QStringList{} : QStringList{name});
 }
 
 void TestCore::fileExistsOnlyForFiles() {

@@ -23,42 +23,36 @@ void TestPlay::clicks_data() {
     QTest::addColumn<QList<int>>("matched");
 
     using L = QList<int>;
-    QTest::newRow("12: pair") << false << L{3, 15} << 1 << L{3, 15} << L{3, 15};
-    QTest::newRow("12: pair, later card first") << false << L{15, 3} << 1 << L{3, 15} << L{3, 15};
-    QTest::newRow("12: wrong guess turns the earlier card down")
-        << false << L{0, 1} << 0 << L{1} << L{};
-    QTest::newRow("12: wrong guess, then the partner of the open card")
-        << false << L{0, 1, 13} << 1 << L{1, 13} << L{1, 13};
-    QTest::newRow("12: after a pair the next click only opens")
-        << false << L{0, 12, 5, 17} << 2 << L{0, 5, 12, 17} << L{0, 5, 12, 17};
-    QTest::newRow("12: clicking a matched card turns the open card down")
-        << false << L{0, 12, 5, 0} << 1 << L{0, 12} << L{0, 12};
-    QTest::newRow("12: the open card clicked again stays open")
-        << false << L{4, 4} << 0 << L{4} << L{};
-    QTest::newRow("12: re-clicked open card still pairs")
-        << false << L{4, 4, 16} << 1 << L{4, 16} << L{4, 16};
-    QTest::newRow("12: a matched card clicked again changes nothing")
-        << false << L{2, 14, 14, 2} << 1 << L{2, 14} << L{2, 14};
-
-    QTest::newRow("24: 3 and 15") << true << L{3, 15} << 1 << L{3, 15} << L{3, 15};
-    QTest::newRow("24: 15 and 3") << true << L{15, 3} << 1 << L{3, 15} << L{3, 15};
-    QTest::newRow("24: 3 and 14") << true << L{3, 14} << 0 << L{14} << L{};
-    QTest::newRow("24: 11 and 12") << true << L{11, 12} << 0 << L{12} << L{};
-    QTest::newRow("24: 0 after 12") << true << L{12, 0} << 1 << L{0, 12} << L{0, 12};
-    QTest::newRow("24: 12 after 0") << true << L{0, 12} << 1 << L{0, 12} << L{0, 12};
-    QTest::newRow("24: the open card clicked again turns down")
-        << true << L{4, 4} << 0 << L{} << L{};
-    QTest::newRow("24: after turning down, the partner only opens")
-        << true << L{4, 4, 16} << 0 << L{16} << L{};
-    QTest::newRow("24: reopened card pairs again")
-        << true << L{4, 4, 4, 16} << 1 << L{4, 16} << L{4, 16};
-
+    const auto row = [](const char* tag, bool twentyFour, const L& clicks, int pairs, const L& up,
+                        const L& matched) {
+        QTest::newRow(tag) << twentyFour << clicks << pairs << up << matched;
+    };
+    row("12: pair", false, {3, 15}, 1, {3, 15}, {3, 15});
+    row("12: pair, later card first", false, {15, 3}, 1, {3, 15}, {3, 15});
+    row("12: wrong guess turns the earlier card down", false, {0, 1}, 0, {1}, {});
+    row("12: wrong guess, then the partner of the open card", false, {0, 1, 13}, 1, {1, 13},
+        {1, 13});
+    row("12: after a pair the next click only opens", false, {0, 12, 5, 17}, 2, {0, 5, 12, 17},
+        {0, 5, 12, 17});
+    row("12: clicking a matched card turns the open card down", false, {0, 12, 5, 0}, 1, {0, 12},
+        {0, 12});
+    row("12: the open card clicked again stays open", false, {4, 4}, 0, {4}, {});
+    row("12: re-clicked open card still pairs", false, {4, 4, 16}, 1, {4, 16}, {4, 16});
+    row("12: a matched card clicked again changes nothing", false, {2, 14, 14, 2}, 1, {2, 14},
+        {2, 14});
+    row("24: 3 and 15", true, {3, 15}, 1, {3, 15}, {3, 15});
+    row("24: 15 and 3", true, {15, 3}, 1, {3, 15}, {3, 15});
+    row("24: 3 and 14", true, {3, 14}, 0, {14}, {});
+    row("24: 11 and 12", true, {11, 12}, 0, {12}, {});
+    row("24: 0 after 12", true, {12, 0}, 1, {0, 12}, {0, 12});
+    row("24: 12 after 0", true, {0, 12}, 1, {0, 12}, {0, 12});
+    row("24: the open card clicked again turns down", true, {4, 4}, 0, {}, {});
+    row("24: after turning down, the partner only opens", true, {4, 4, 16}, 0, {16}, {});
+    row("24: reopened card pairs again", true, {4, 4, 4, 16}, 1, {4, 16}, {4, 16});
     // After loading, the comparison card is slot 23, still face down.
-    QTest::newRow("12: first click on the partner of slot 23")
-        << false << L{11} << 0 << L{11} << L{};
-    QTest::newRow("24: first click on the partner of slot 23")
-        << true << L{11} << 0 << L{11} << L{};
-    QTest::newRow("24: first click on slot 23 opens it") << true << L{23} << 0 << L{23} << L{};
+    row("12: first click on the partner of slot 23", false, {11}, 0, {11}, {});
+    row("24: first click on the partner of slot 23", true, {11}, 0, {11}, {});
+    row("24: first click on slot 23 opens it", true, {23}, 0, {23}, {});
 }
 
 void TestPlay::clicks() {

@@ -14,8 +14,7 @@ private slots:
     void soundPlayerIsSilentWhereThereIsNothingToPlay();
     void shortcutAddress_data();
     void shortcutAddress();
-    void contentFolder();
-    void dataFolder();
+    void folders();
 };
 
 // No audio device on a build machine: every call must still return and nothing may crash.
@@ -54,7 +53,7 @@ void TestPlatform::shortcutAddress() {
     QCOMPARE(platform::shortcutAddress(content), address);
 }
 
-void TestPlatform::contentFolder() {
+void TestPlatform::folders() {
     QTemporaryDir root;
     QDir(root.path()).mkpath("bin");
     QDir(root.path()).mkpath("share/quilora/img0");
@@ -63,11 +62,8 @@ void TestPlatform::contentFolder() {
     QDir(bin).mkdir("img0");
     QCOMPARE(core::contentFolder(bin), bin); // a copy that runs where it lies
     QCOMPARE(core::contentFolder(root.filePath("a/b")), root.filePath("a/b"));
-}
 
-void TestPlatform::dataFolder() {
-    QTemporaryDir program;
-    QTemporaryDir user;
+    QTemporaryDir program, user;
     const QString userData = user.filePath("share/Quilora");
     QCOMPARE(core::dataFolder(program.path(), userData), program.path());
     QVERIFY(QDir(program.path()).isEmpty()); // the probe leaves nothing behind

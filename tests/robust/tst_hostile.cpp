@@ -1,10 +1,9 @@
-// The game in surroundings that work against it: files it cannot write, a records file far too
-// large, damaged pictures, sounds and backgrounds, a shortcut that is a link. It keeps running,
-// tells the player what it could not save, and leaves the old files as they were.
+// The game keeps running in surroundings that work against it, tells the player what it could
+// not save, and leaves the old files as they were.
 #include "core/paths.h"
 #include "platform/qt_platform.h"
-#include "settings/form2.h"
 #include "support/full_disk.h"
+#include "support/real_game.h"
 #include "support/running_game.h"
 #include "ui/clickable_label.h"
 
@@ -28,17 +27,6 @@ constexpr qint64 kPatienceMs = 2000;
 
 const QByteArray kOldRecords = "999~Unknown~Test~6~05.11.2026~^\r\n";
 const QByteArray kOldSettings = "optFon=1\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\n";
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
 
 void startIn(RunningGame& game, const QString& dataFolder) {
     game.platform.localeInfo.numbers = QLocale(QLocale::Russian, QLocale::Russia);
@@ -93,7 +81,7 @@ void TestHostile::failedWrites() {
         for (const auto& [name, bytes] :
              {std::pair{"record.txt", kOldRecords}, std::pair{"Quilora.ini", kOldSettings}})
             if (surroundings != name)
-                writeFile(data.filePath(name), bytes);
+                game.writeFile(name, bytes);
     }
     startIn(game, data.path());
     std::optional<FullDisk> full;
@@ -101,7 +89,7 @@ void TestHostile::failedWrites() {
         full.emplace();
 
     winAndStore(game);
-    auto& dialog = static_cast<settings::Form2&>(*game.form().optionsDialog());
+    settings::Form2& dialog = testing::optionsOf(game.form());
     dialog.optFon_Click(3);
     dialog.cmdNAS_Click(2);
     full.reset();
@@ -120,10 +108,10 @@ void TestHostile::failedWrites() {
 
     if (data.path() == game.dir.path()) {
         if (surroundings != "record.txt")
-            QCOMPARE(readFile(data.filePath("record.txt")),
+            QCOMPARE(game.readFile("record.txt"),
                      recordSaved ? kOldRecords + "40~Ann~~6~05.12.2026\r\n" : kOldRecords);
         if (surroundings != "Quilora.ini")
-            QCOMPARE(readFile(data.filePath("Quilora.ini")),
+            QCOMPARE(game.readFile("Quilora.ini"),
                      settingsSaved ? QByteArray("optFon=3\r\noptP=0\r\nchks.Value=1\r\n"
                                                 "Localisation=1\r\n")
                                    : kOldSettings);
@@ -155,13 +143,7 @@ void TestHostile::hugeFiles() {
     QFETCH(int, rows);
     RunningGame game(false);
     const QString path = game.dir.filePath(name);
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        const QByteArray chunk = piece.repeated((1 << 20) / piece.size());
-        while (file.size() < 100 << 20)
-            QCOMPARE(file.write(chunk), chunk.size());
-    }
+    game.writeFile(name, piece.repeated((100 << 20) / piece.size()));
     const qint64 size = QFileInfo(path).size();
 
     QElapsedTimer timer;
@@ -206,21 +188,22 @@ void TestHostile::damagedContent() {
                 QFile::copy(shipped.filePath(QStringLiteral("%1.gif").arg(n)),
                             dir.filePath(QStringLiteral("img0/%1.gif").arg(n))));
     QVERIFY(QFile::remove(dir.filePath("img0/0.gif")));
-    writeFile(dir.filePath("img0/1.gif"), {});
-    writeFile(dir.filePath("img0/2.gif"), readFile(shipped.filePath("2.gif")).left(700));
+    game.writeFile("img0/1.gif", {});
+    game.writeFile("img0/2.gif", [&] {
+        QFile gif(shipped.filePath("2.gif"));
+        return gif.open(QIODevice::ReadOnly) ? gif.read(700) : QByteArray();
+    }());
     QImage png(90, 80, QImage::Format_RGB32);
     png.fill(Qt::red);
     QVERIFY(png.save(dir.filePath("img0/3.gif"), "PNG"));
-    writeFile(dir.filePath("img0/4.gif"), "GIF89a but nothing after");
-    // Sounds: two missing, one empty, one no wave at all, one a folder.
+    game.writeFile("img0/4.gif", "GIF89a but nothing after");
+    // Sounds missing, empty, no wave at all, a folder; a background that is no picture.
     QVERIFY(dir.mkpath("sounds/click2.wav"));
-    writeFile(dir.filePath("sounds/click1.wav"), {});
-    writeFile(dir.filePath("sounds/victory1.wav"), "RIFF....WAVEfmt ");
-    // A background that is no picture, and thumbnails missing.
+    game.writeFile("sounds/click1.wav", {});
+    game.writeFile("sounds/victory1.wav", "RIFF....WAVEfmt ");
     QVERIFY(dir.mkpath("back"));
-    writeFile(dir.filePath("back/back2.jpg"), "not a picture");
-    writeFile(dir.filePath("Quilora.ini"),
-              "optFon=2\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\n");
+    game.writeFile("back/back2.jpg", "not a picture");
+    game.writeFile("Quilora.ini", "optFon=2\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\n");
 
     testing::FakePlatform& fake = game.platform;
     fake.localeInfo.numbers = QLocale(QLocale::Russian, QLocale::Russia);
@@ -234,23 +217,20 @@ void TestHostile::damagedContent() {
 
     game.findPairs(12);
     QVERIFY(game.window().victoryPanel()->isVisible());
-    QCOMPARE(game.form().PairsFound, 12);
     QTest::mouseClick(game.window().victoryButton(2), Qt::LeftButton);
     QVERIFY(game.platform.messages.shown.isEmpty());
-    QVERIFY(readFile(dir.filePath("record.txt")).endsWith("~Unknown~~6~05.12.2026\r\n"));
+    QVERIFY(game.readFile("record.txt").endsWith("~Unknown~~6~05.12.2026\r\n"));
 }
 
 void TestHostile::shortcutThatIsALink() {
     RunningGame game;
-    const QString precious = game.dir.filePath("precious.txt");
-    writeFile(precious, "keep me");
-    QVERIFY(QFile::link(precious, game.dir.filePath("temp.url")));
+    game.writeFile("precious.txt", "keep me");
+    QVERIFY(QFile::link(game.dir.filePath("precious.txt"), game.dir.filePath("temp.url")));
     QTest::mouseClick(game.window().linkLabel(1), Qt::LeftButton);
     QCOMPARE(game.platform.links.handedOver.size(), 1);
     QVERIFY(game.platform.links.handedOver[0].startsWith("[InternetShortcut]\r\nURL=https://"));
-    QCOMPARE(readFile(precious), QByteArray("keep me"));
+    QCOMPARE(game.readFile("precious.txt"), QByteArray("keep me"));
     QVERIFY(!QFileInfo(game.dir.filePath("temp.url")).exists());
-    QVERIFY(!QFileInfo(game.dir.filePath("temp.url")).isSymLink());
 
     // A shortcut cut short by a full disk would open another address: it opens none.
     {

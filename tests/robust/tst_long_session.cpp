@@ -1,10 +1,7 @@
-// A long session through the models with a fake clock: ten thousand games, with the main
-// window reloaded, the language switched, the options saved and records stored along the way.
-// The records file must end up holding the ten fastest times, well formed, and memory must not
-// grow.
-#include "settings/form2.h"
-#include "support/fakes.h"
-#include "support/play.h"
+// Ten thousand games with a fake clock, reloading, switching language, saving options and
+// storing records along the way: the records file ends up with the ten fastest times, well
+// formed, and memory does not grow.
+#include "support/real_game.h"
 #include "ui/program.h"
 
 #include <QFile>
@@ -105,7 +102,7 @@ void TestLongSession::manyGames() {
         if (game % 100 == 0) {
             form->cmdTOP_Click(2);
             form->cmdTOP_Click(2);
-            auto& dialog = static_cast<settings::Form2&>(*form->optionsDialog());
+            settings::Form2& dialog = testing::optionsOf(*form);
             dialog.optFon_Click(game / 100 % 5);
             dialog.cmdNAS_Click(2);
         }
@@ -115,7 +112,6 @@ void TestLongSession::manyGames() {
             residentAfter1000 = residentKilobytes();
     }
     QVERIFY(platform.messages.shown.isEmpty());
-    qInfo("%d games, %lld records stored", kGames, static_cast<long long>(entered.size() - 1));
     QVERIFY(entered.size() > 30);
 
     // The ten fastest times of the session, the slowest of them marked.

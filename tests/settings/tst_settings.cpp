@@ -1,5 +1,5 @@
-#include "settings/form2.h"
 #include "support/game_fixture.h"
+#include "support/real_game.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -15,21 +15,10 @@ struct Game : testing::GameFixture {
     explicit Game(const std::optional<QByteArray>& settings = std::nullopt)
         : GameFixture(false, [&](game::Form1Extensions& extensions) {
               if (settings)
-                  writeSettings(*settings);
-              extensions.optionsDialog = [](game::Form1& form) {
-                  return std::make_unique<settings::Form2>(form);
-              };
+                  writeFile("Quilora.ini", *settings);
+              testing::useRealParts(extensions);
           }) {}
-
-    void writeSettings(const QByteArray& bytes) {
-        QFile file(dir.filePath("Quilora.ini"));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-    }
-
-    settings::Form2& dialog() const {
-        return static_cast<settings::Form2&>(*form->optionsDialog());
-    }
+    settings::Form2& dialog() const { return testing::optionsOf(*form); }
     QString sound(const char* name) const {
         return QDir(dir.path()).filePath(QStringLiteral("sounds/%1").arg(QLatin1String(name)));
     }
@@ -47,7 +36,6 @@ private slots:
     void backgroundApplyChangesTheWindowOnly();
     void picturesApplySavesAndReloads();
     void okSavesAndClearsOrDealsTheChosenSet();
-    void cancelGivesBackTheClock();
     void soundTable();
     void setColor_data();
     void setColor();
@@ -63,32 +51,28 @@ void TestSettings::reader_data() {
     QTest::addColumn<float>("language");
     QTest::addColumn<QStringList>("values");
 
-    QTest::newRow("four lines") << QByteArray(
-                                       "optFon=2\r\noptP=3\r\nchks.Value=0\r\nLocalisation=0\r\n")
-                                << 2 << 3 << 0 << 0.0f << QStringList{"2", "3", "0", "0", "", ""};
-    QTest::newRow("keys play no part") << QByteArray("optP=3\r\n=1\r\nabc=0\r\nx=1=2\r\n") << 3 << 1
-                                       << 0 << 1.0f << QStringList{"3", "1", "0", "1=2", "", ""};
-    QTest::newRow("lines without =") << QByteArray("4\n2\n1\n0") << 4 << 2 << 1 << 0.0f
-                                     << QStringList{"4", "2", "1", "0", "", ""};
-    QTest::newRow("five and six lines")
-        << QByteArray("optFon=1\r\noptP=1\r\nchks.Value=1\r\nLocalisation=1\r\nfive=5\r\nsix\r\n")
-        << 1 << 1 << 1 << 1.0f << QStringList{"1", "1", "1", "1", "5", "six"};
-    QTest::newRow("more than six lines")
-        << QByteArray("1\r\n2\r\n0\r\n0\r\n4\r\n5\r\n6\r\n7\r\n") << 1 << 2 << 0 << 0.0f
-        << QStringList{"1", "2", "0", "0", "4", "5"};
-    QTest::newRow("fewer lines") << QByteArray("optFon=3\r\n") << 3 << 0 << 1 << 1.0f
-                                 << QStringList{"3", "0", "", "", "", ""};
-    QTest::newRow("no numbers")
-        << QByteArray("optFon=abc\r\noptP=\r\nchks.Value=yes\r\nLocalisation=en\r\n") << 0 << 0 << 1
-        << 1.0f << QStringList{"0", "0", "yes", "en", "", ""};
-    QTest::newRow("out of range")
-        << QByteArray("optFon=7\r\noptP=-1\r\nchks.Value=3\r\nLocalisation=3\r\n") << 0 << 0 << 1
-        << 1.0f << QStringList{"0", "0", "3", "3", "", ""};
-    QTest::newRow("greyed box, language 0.7")
-        << QByteArray("optFon=1\r\noptP=4\r\nchks.Value=2\r\nLocalisation=0,7\r\n") << 1 << 4 << 2
-        << 0.7f << QStringList{"1", "4", "2", "0,7", "", ""};
-    QTest::newRow("huge file") << QByteArray("optFon=2\r\n") + QByteArray(20 << 20, 'x') << 2 << 0
-                               << 1 << 1.0f << QStringList{"2", "0", "", "", "", ""};
+    const auto row = [](const char* tag, const QByteArray& file, int background, int set, int sound,
+                        float language, const char* values) {
+        QTest::newRow(tag) << file << background << set << sound << language
+                           << QString(values).split('|');
+    };
+    row("four lines", "optFon=2\r\noptP=3\r\nchks.Value=0\r\nLocalisation=0\r\n", 2, 3, 0, 0,
+        "2|3|0|0||");
+    row("keys play no part", "optP=3\r\n=1\r\nabc=0\r\nx=1=2\r\n", 3, 1, 0, 1, "3|1|0|1=2||");
+    row("lines without =", "4\n2\n1\n0", 4, 2, 1, 0, "4|2|1|0||");
+    row("five and six lines",
+        "optFon=1\r\noptP=1\r\nchks.Value=1\r\nLocalisation=1\r\nfive=5\r\nsix\r\n", 1, 1, 1, 1,
+        "1|1|1|1|5|six");
+    row("more than six lines", "1\r\n2\r\n0\r\n0\r\n4\r\n5\r\n6\r\n7\r\n", 1, 2, 0, 0,
+        "1|2|0|0|4|5");
+    row("fewer lines", "optFon=3\r\n", 3, 0, 1, 1, "3|0||||");
+    row("no numbers", "optFon=abc\r\noptP=\r\nchks.Value=yes\r\nLocalisation=en\r\n", 0, 0, 1, 1,
+        "0|0|yes|en||");
+    row("out of range", "optFon=7\r\noptP=-1\r\nchks.Value=3\r\nLocalisation=3\r\n", 0, 0, 1, 1,
+        "0|0|3|3||");
+    row("greyed box, language 0.7", "optFon=1\r\noptP=4\r\nchks.Value=2\r\nLocalisation=0,7\r\n", 1,
+        4, 2, 0.7f, "1|4|2|0,7||");
+    row("huge file", "optFon=2\r\n" + QByteArray(20 << 20, 'x'), 2, 0, 1, 1, "2|0||||");
 }
 
 void TestSettings::reader() {
@@ -113,23 +97,21 @@ void TestSettings::failedWriteKeepsTheChoicesInEffect() {
     QVERIFY(QDir(game.dir.path()).mkdir("Quilora.ini"));
     game.dialog().optP_Click(3);
     game.dialog().cmdNAS_Click(1);
-    QCOMPARE(game.platform.messages.shown.size(), 1);
-    QVERIFY(game.platform.messages.shown[0].startsWith("The settings could not be saved"));
     QVERIFY(game.form->reloadPending);
 
     // The reloaded window reads the choices that could not be written, not the defaults.
-    game::Form1 reloaded(
-        game.state, game.platform.services(),
-        {[](game::Form1& form) { return std::make_unique<settings::Form2>(form); }, {}, {}, {}});
+    game::Form1Extensions parts;
+    testing::useRealParts(parts);
+    game::Form1 reloaded(game.state, game.platform.services(), parts);
     reloaded.Form_Load();
     QVERIFY(reloaded.program().PictureFolder.endsWith("img3/"));
 
     // Once a write succeeds, the file is what counts again.
     QVERIFY(QDir(game.dir.path()).rmdir("Quilora.ini"));
-    settings::Form2& dialog = static_cast<settings::Form2&>(*reloaded.optionsDialog());
+    settings::Form2& dialog = testing::optionsOf(reloaded);
     dialog.cmdNAS_Click(2);
     QCOMPARE(game.platform.messages.shown.size(), 1);
-    game.writeSettings("0\r\n2\r\n1\r\n1\r\n");
+    game.writeFile("Quilora.ini", "0\r\n2\r\n1\r\n1\r\n");
     dialog.ChooseIni();
     QCOMPARE(dialog.optP, 2);
 }
@@ -190,21 +172,6 @@ void TestSettings::okSavesAndClearsOrDealsTheChosenSet() {
     QVERIFY(!game.form->reloadPending);
 }
 
-void TestSettings::cancelGivesBackTheClock() {
-    Game game;
-    game.state.ElapsedSeconds = 17;
-    game.form->cmdTOP_Click(1);
-    game.state.ElapsedSeconds = 30;
-    game.dialog().optFon_Click(2);
-    game.dialog().setChkS(0);
-    game.dialog().chkS_Click(); // acts at once
-    game.dialog().cmdNAS_Click(3);
-    QCOMPARE(game.state.ElapsedSeconds, 17);
-    QCOMPARE(game.form->cardColour, (Rgb{200, 200, 200}));
-    QCOMPARE(game.state.SoundFile[1], game.sound("No.wav")); // Cancel does not undo it
-    QCOMPARE(game.dialog().optFon, 2);                       // shown again at the next opening
-}
-
 void TestSettings::soundTable() {
     Game off(QByteArray("0\r\n0\r\n0\r\n1\r\n"));
     off.dialog().ChooseIni(); // the fixture's own click and pair sounds go
@@ -215,10 +182,10 @@ void TestSettings::soundTable() {
 
     off.dialog().setChkS(1);
     off.dialog().chkS_Click();
-    const QStringList names = {"No.wav",      "click1.wav",   "click2.wav",
-                               "victory.wav", "victory1.wav", "victory10.wav"};
-    for (int i = 0; i < 6; ++i)
-        QCOMPARE(off.state.SoundFile[i], off.sound(names[i].toLatin1()));
+    int i = 0;
+    for (const char* name :
+         {"No.wav", "click1.wav", "click2.wav", "victory.wav", "victory1.wav", "victory10.wav"})
+        QCOMPARE(off.state.SoundFile[i++], off.sound(name));
     QCOMPARE(off.form->lblSND, "Snd off");
     QCOMPARE(off.platform.sound.preloaded.size(), 6); // ready before their first play
 
@@ -234,10 +201,10 @@ void TestSettings::setColor_data() {
     QTest::addColumn<Rgb>("card");
     QTest::addColumn<QString>("picture");
     QTest::newRow("0") << 0 << Rgb{200, 200, 200} << QString();
-    QTest::newRow("1") << 1 << Rgb{225, 205, 190} << "back/back1.jpg";
-    QTest::newRow("2") << 2 << Rgb{255, 197, 85} << "back/back2.jpg";
-    QTest::newRow("3") << 3 << Rgb{134, 138, 163} << "back/back3.jpg";
-    QTest::newRow("4") << 4 << Rgb{239, 96, 162} << "back/back4.jpg";
+    QTest::newRow("1") << 1 << Rgb{225, 205, 190} << QString("back/back1.jpg");
+    QTest::newRow("2") << 2 << Rgb{255, 197, 85} << QString("back/back2.jpg");
+    QTest::newRow("3") << 3 << Rgb{134, 138, 163} << QString("back/back3.jpg");
+    QTest::newRow("4") << 4 << Rgb{239, 96, 162} << QString("back/back4.jpg");
     QTest::newRow("picture missing") << 2 << Rgb{255, 197, 85} << QString();
 }
 
@@ -284,10 +251,8 @@ void TestSettings::setColorKeepsTheWindowColourForPictures() {
 
 void TestSettings::pictureSetNames() {
     Game game;
-    for (int i : {0, 1, 2, 3}) {
-        QDir(game.dir.path()).mkdir(QStringLiteral("img%1").arg(i));
-        QDir(game.dir.path()).mkdir(QStringLiteral("back"));
-    }
+    for (const char* folder : {"img0", "img1", "img2", "img3", "back"})
+        QDir(game.dir.path()).mkdir(folder);
     game.writeFile("img0/setname.txt", QStringLiteral("Животные\r\nAnimals\r\n").toUtf8());
     game.writeFile("img1/setname.txt", "\xD4\xF0\xF3\xEA\xF2\xFB\r\n"); // Windows-1251
     game.writeFile("img2/setname.txt", "");

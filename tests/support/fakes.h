@@ -13,7 +13,7 @@ namespace quilora::testing {
 // Hands out scripted values first, then a reproducible uniform stream.
 class ScriptedRandom final : public platform::RandomSource {
 public:
-    void seedFromClock() override { ++seeds; }
+    void seedFromClock() override {}
     void reseed(unsigned seed) { engine_.seed(seed); }
     float next() override {
         if (!script.isEmpty())
@@ -21,7 +21,6 @@ public:
         return static_cast<float>(engine_() >> 8) * 0x1p-24f;
     }
     QList<float> script;
-    int seeds = 0;
 
 private:
     std::mt19937 engine_{1};

@@ -4,9 +4,7 @@
 #include "game/form1.h"
 #include "support/fakes.h"
 #include "support/stand_ins.h"
-
-#include <QFile>
-#include <QTemporaryDir>
+#include "support/test_folder.h"
 
 #include <functional>
 #include <memory>
@@ -16,12 +14,12 @@ namespace quilora::testing {
 // A loaded main window whose board is laid out so that slots s and s + 12 are partners:
 // slot s shows picture s % 12 of a 12-picture set, or picture s of a 24-picture set. The
 // options dialog and the records are stand-ins unless `customise` puts others in.
-struct GameFixture {
+struct GameFixture : TestFolder {
     explicit GameFixture(bool twentyFourPictures,
                          const std::function<void(game::Form1Extensions&)>& customise = {}) {
         state.programFolder = dir.path();
         state.dataFolder = dir.path();
-        game::Form1Extensions extensions = standInExtensions(&recordBook);
+        game::Form1Extensions extensions = standInExtensions();
         if (customise)
             customise(extensions);
         form = std::make_unique<game::Form1>(state, platform.services(), extensions);
@@ -35,17 +33,15 @@ struct GameFixture {
     }
 
     QList<int> faceUp() const {
-        QList<int> cards;
-        for (int s = 0; s < game::kSlotCount; ++s)
-            if (!form->FotoPicture[s].isEmpty())
-                cards.append(s);
-        return cards;
+        return where([this](int s) { return !form->FotoPicture[s].isEmpty(); });
     }
-
     QList<int> matched() const {
+        return where([this](int s) { return form->CardMatched[s] == -1; });
+    }
+    static QList<int> where(const std::function<bool(int)>& holds) {
         QList<int> cards;
         for (int s = 0; s < game::kSlotCount; ++s)
-            if (form->CardMatched[s] == -1)
+            if (holds(s))
                 cards.append(s);
         return cards;
     }
@@ -68,22 +64,7 @@ struct GameFixture {
         click({11, 23});
     }
 
-    QString path(const QString& name) const { return dir.filePath(name); }
-
-    void writeFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-    }
-
-    QByteArray readFile(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir dir;
     FakePlatform platform;
-    RecordBookCalls recordBook;
     core::ProgramState state;
     std::unique_ptr<game::Form1> form;
 };

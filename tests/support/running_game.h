@@ -1,14 +1,14 @@
 #pragma once
 
 #include "support/fakes.h"
+#include "support/play.h"
+#include "support/test_folder.h"
 #include "ui/card_slot.h"
 #include "ui/form1_window.h"
 #include "ui/program.h"
 
 #include <QDir>
 #include <QImage>
-#include <QMap>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -27,7 +27,7 @@ inline void makePictureSet(const QString& programFolder, int set = 0) {
 }
 
 // The whole program with its real windows, in a fresh program folder.
-struct RunningGame {
+struct RunningGame : TestFolder {
     explicit RunningGame(bool start = true) {
         makePictureSet(dir.path());
         if (start)
@@ -49,12 +49,7 @@ struct RunningGame {
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&window(), centre));
     }
 
-    QList<QList<int>> pairsOfTheDeal() const {
-        QMap<QString, QList<int>> byPicture;
-        for (int s = 0; s < game::kSlotCount; ++s)
-            byPicture[form().CardFile[s]].append(s);
-        return byPicture.values();
-    }
+    QList<QList<int>> pairsOfTheDeal() const { return testing::pairsOfTheDeal(form()); }
 
     // Finds the first `count` pairs with the mouse.
     void findPairs(int count) const {
@@ -65,12 +60,6 @@ struct RunningGame {
         }
     }
 
-    QByteArray readFile(const QString& name) const {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir dir;
     FakePlatform platform;
     std::unique_ptr<ui::Program> program;
 };
