@@ -186,6 +186,11 @@ void TestLanguage::unnamedPicture() {
     Game game;
     game.form->FotoPicture[6] = game.form->CardFile[6]; // picture 6
     QCOMPARE(language::cardName(*game.form, 6, {}), "row 2, card 1: picture 7");
+    // A records row reads its icon by name; the old icons have none.
+    QCOMPARE(language::iconName(4, true), "boy");
+    QCOMPARE(language::iconName(7, true), "friend");
+    QCOMPARE(language::iconName(5, false), QStringLiteral("девочка"));
+    QCOMPARE(language::iconName(6, true), QString());
 }
 
 void TestLanguage::soundLabel_data() {

@@ -127,6 +127,9 @@ void TestSettings::backgroundApplyChangesTheWindowOnly() {
     game.dialog().cmdNAS_Click(0);
     QCOMPARE(game.form->cardColour, (Rgb{200, 200, 200}));
     QVERIFY(!QFile::exists(game.path("Quilora.ini")));
+    game.dialog().optP_Click(2);
+    game.dialog().optP_Click(5);
+    QCOMPARE(game.dialog().optP, 2);
 }
 
 void TestSettings::picturesApplySavesAndReloads() {
