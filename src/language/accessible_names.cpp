@@ -8,8 +8,6 @@ namespace quilora::language {
 PictureNames readPictureNames(const QString& pictureFolder) {
     PictureNames names;
     const QString path = pictureFolder + QStringLiteral("names.txt");
-    if (!core::fileExists(path))
-        return names;
     for (const QString& line : core::readLines(path).value_or(QStringList{}).mid(0, 24)) {
         names.russian.append(line.section(QLatin1Char('\t'), 0, 0).trimmed());
         names.english.append(line.section(QLatin1Char('\t'), 1, 1).trimmed());

@@ -131,7 +131,7 @@ QString Form2::pictureSetCaption(int index) const {
     if (index < 0 || index >= kChoices)
         return {};
     const QStringList& names = pictureSetNames[index];
-    if (core::isEnglish(form_.program()) && names.size() > 1 && !names[1].isEmpty())
+    if (english() && names.size() > 1 && !names[1].isEmpty())
         return names[1];
     return names.value(0);
 }
