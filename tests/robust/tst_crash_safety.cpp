@@ -1,13 +1,13 @@
 // The game's writers are killed at random moments while they rewrite record.txt and
-// Quilora.ini. Each file must then hold, byte for byte, its old content or its new one.
+// Quilora.ini: each file then holds, byte for byte, its old content or its new one.
+#include "support/test_folder.h"
+
 #include <QDir>
 #include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QRandomGenerator>
 #include <QThread>
 
 #include <csignal>
-#include <random>
 
 namespace {
 
@@ -24,16 +24,6 @@ QByteArray settings(int background) {
            "\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\n";
 }
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
 } // namespace
 
 class TestCrashSafety : public QObject {
@@ -44,51 +34,31 @@ private slots:
 };
 
 void TestCrashSafety::killedWhileWriting() {
-    const QByteArray before = table(10);
     // The slowest record leaves, the mark passes to the next slowest, the new record comes last.
-    const QByteArray after = table(9, "5~Unknown~~6~05.12.2026\r\n");
-    const QList<QByteArray> records = {before, after};
-    const QList<QByteArray> settingsFiles = {settings(2), settings(3)};
-
-    QTemporaryDir dir;
-    const QDir folder(dir.path());
-    const QString recordPath = folder.filePath("record.txt");
-    const QString settingsPath = folder.filePath("Quilora.ini");
-    writeFile(settingsPath, settings(3));
-
-    std::mt19937 random(20261205);
-    std::uniform_int_distribution<int> delay(0, 20000); // microseconds after loading
+    const QList<QByteArray> contents = {table(10), table(9, "5~Unknown~~6~05.12.2026\r\n"),
+                                        settings(2), settings(3)};
+    quilora::testing::TestFolder folder;
+    folder.writeFile("Quilora.ini", settings(3));
     QSet<QByteArray> seen;
-    int leftovers = 0;
-    for (int kill = 0; kill < 200; ++kill) {
-        writeFile(recordPath, before);
+    for (int kill = 0; kill < 200; ++kill) { // before, between and after the rewrites
+        folder.writeFile("record.txt", contents[0]);
         QProcess writer;
-        writer.start(QStringLiteral(QUILORA_CRASH_WRITER), {dir.path()});
+        writer.start(QStringLiteral(QUILORA_CRASH_WRITER), {folder.dir.path()});
         QVERIFY(writer.waitForReadyRead(10000));
-        QThread::usleep(delay(random));
+        QThread::usleep(QRandomGenerator::global()->bounded(20000)); // microseconds after loading
         ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
         QVERIFY(writer.waitForFinished(10000));
         QCOMPARE(writer.exitStatus(), QProcess::CrashExit); // still writing when killed
-
-        const QByteArray record = readFile(recordPath);
-        const QByteArray setting = readFile(settingsPath);
-        QVERIFY2(records.contains(record), record.constData());
-        QVERIFY2(settingsFiles.contains(setting), setting.constData());
-        seen << record << setting;
-        // A temporary file may be left by the kill, but never under a real name.
-        for (const QString& name :
-             folder.entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
-            if (name == "record.txt" || name == "Quilora.ini")
-                continue;
-            QVERIFY2(name.startsWith("record.txt.") || name.startsWith("Quilora.ini."),
-                     qPrintable(name));
-            QVERIFY(QFile::remove(folder.filePath(name)));
-            ++leftovers;
+        for (const char* name : {"record.txt", "Quilora.ini"}) {
+            const QByteArray bytes = folder.readFile(name);
+            QVERIFY2(contents.contains(bytes), bytes.constData());
+            seen << bytes;
         }
     }
-    qInfo("temporary files left by a kill: %d", leftovers);
-    // The kills fell before, between and after the rewrites.
-    QCOMPARE(seen.size(), 4);
+    QCOMPARE(seen, QSet<QByteArray>(contents.begin(), contents.end()));
+    // A kill may leave a temporary file, never one under another name.
+    for (const QString& name : QDir(folder.dir.path()).entryList(QDir::Files | QDir::Hidden))
+        QVERIFY2(name.startsWith("record.txt") || name.startsWith("Quilora.ini"), qPrintable(name));
 }
 
 QTEST_GUILESS_MAIN(TestCrashSafety)
