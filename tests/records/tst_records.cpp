@@ -67,8 +67,6 @@ private slots:
     void missingFiles();
     void recordsList_data();
     void recordsList();
-    void victoryPanel_data();
-    void victoryPanel();
     void nameBox_data();
     void nameBox();
 };
@@ -122,6 +120,35 @@ void TestRecords::storing() {
         records::insertRecord(file, lines("+" + QString::number(seconds))[0], seconds);
     QCOMPARE(int(insertion.status), status);
     QCOMPARE(insertion.lines, lines(after));
+
+    // The same through a won game: the panel for the outcome (the stand-in names sound n
+    // "sound<n>"), then the file as stored.
+    const QStringList panel = outcome == Outcome::First
+                                  ? QStringList{"VICTORY!   You is First!", "Record: ", "sound4"}
+                              : outcome == Outcome::TopTen
+                                  ? QStringList{"VICTORY! You is in Top-10.", "Record: ", "sound5"}
+                                  : QStringList{"VICTORY!  You time is", "seconds", "sound3"};
+    Game game(1, kRussian);
+    static_cast<testing::StandInOptionsDialog*>(game.form->optionsDialog())->setName = "Animals";
+    game.writeFile("record.txt", crlf(file));
+    game.form->IconChoice = 5;
+    game.win(QString::number(seconds));
+    const game::VictoryPanel& end = game.form->Frame2;
+    QCOMPARE((QStringList{end.lblEnd[0], end.lblEnd[2], game.platform.sound.played.last()}), panel);
+    QCOMPARE(game.form->IconChoice, 0);
+    const bool enters = status != Insertion::NotAmongBest;
+    QCOMPARE(end.txtRecEnabled && end.cmdENDEnabled[2] && end.optKartinkaEnabled[1], enters);
+    if (!enters)
+        return;
+    game.form->txtRec_Change("New");
+    game.form->optKartinka_Click(0);
+    game.form->cmdEND_Click(2);
+    QCOMPARE(game.readFile("record.txt"), crlf(status == Insertion::Stored ? lines(after) : file));
+    QCOMPARE(game.platform.messages.shown,
+             status == Insertion::Stored
+                 ? QStringList{}
+                 : QStringList{"В файле рекордов больше 10 результатов: запись производиться не "
+                               "будет. Исправьте файл."});
 }
 
 // Missing files: the records file is created with its default record dated 30 days back; the
@@ -201,53 +228,6 @@ void TestRecords::recordsList() {
     game.form->cmdTOP_Click(3); // closed and opened again: still in the order chosen
     game.form->cmdTOP_Click(3);
     QCOMPARE(listed(), shown);
-}
-
-// The panel for each outcome; a file of more than ten records takes no entry when stored.
-void TestRecords::victoryPanel_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("time");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("prompt");
-    QTest::addColumn<QString>("sound"); // the stand-in dialog names sound n "sound<n>"
-    const auto row = [](const char* tag, const QByteArray& file, const char* time,
-                        const char* message, const char* prompt, const char* sound) {
-        QTest::newRow(tag) << file << QString(time) << QString(message) << QString(prompt)
-                           << QString(sound);
-    };
-    const QByteArray full = crlf(lines(tenths(10, 10)));
-    row("first", full, "10", "VICTORY!   You is First!", "Record: ", "sound4");
-    row("top ten", full, "55", "VICTORY! You is in Top-10.", "Record: ", "sound5");
-    row("no entry", full, "100", "VICTORY!  You time is", "seconds", "sound3");
-    row("eleven records", crlf(lines(tenths(11, 11))), "5", "VICTORY!   You is First!",
-        "Record: ", "sound4");
-}
-
-void TestRecords::victoryPanel() {
-    QFETCH(QByteArray, file);
-    QFETCH(QString, time);
-    QFETCH(QString, message);
-    QFETCH(QString, prompt);
-    QFETCH(QString, sound);
-    Game game;
-    game.writeFile("record.txt", file);
-    game.form->IconChoice = 5;
-    game.win(time);
-    const game::VictoryPanel& panel = game.form->Frame2;
-    QVERIFY(panel.visible);
-    QCOMPARE(panel.lblEnd[0], message);
-    QCOMPARE(panel.lblEnd[2], prompt);
-    const bool enters = prompt != "seconds";
-    QCOMPARE(panel.txtRecEnabled && panel.cmdENDEnabled[2] && panel.optKartinkaEnabled[1], enters);
-    QCOMPARE(game.form->IconChoice, 0);
-    QCOMPARE(game.platform.sound.played.last(), sound);
-    if (QByteArray(QTest::currentDataTag()) == "eleven records") {
-        game.form->cmdEND_Click(2);
-        QCOMPARE(game.platform.messages.shown,
-                 QStringList{"В файле рекордов больше 10 результатов: запись производиться не "
-                             "будет. Исправьте файл."});
-        QCOMPARE(game.readFile("record.txt"), file);
-    }
 }
 
 // To the file byte for byte: the name cleaned up, the set name shown, the icon last clicked or
