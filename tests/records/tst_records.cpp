@@ -4,7 +4,6 @@
 #include "records/records_list.h"
 #include "support/game_fixture.h"
 
-#include <QDir>
 #include <QTest>
 
 using namespace quilora;
@@ -187,12 +186,9 @@ void TestRecords::recordsList_data() {
         << kRussian << crlf(lines("1000 5 = 47,3 =bad 999* 10 2 3 4 6 7 8")) << QList<int>{6}
         << "Old 1   2 6|Old 2   3 6|Old 3   4 6|Old 4   5 6|Old 5   6 6|Old 6   7 6|Old 7  10 6|"
            "Old 8  47,3 6|Old 9 999 6|Old 10 1000 6";
-    const QByteArray five = QStringLiteral("1000~ann~Birds~4~02.01.2026\r\n"
-                                           "2~Bob~Trees~5~15.03.2027~^\r\n"
-                                           "10~cid~Cars~7~09.11.2026\r\n"
-                                           "999~Dan~Animals~6~someday\r\n"
-                                           "998~Eve~Birds~4~31.12.1999\r\n")
-                                .toUtf8();
+    const QByteArray five("1000~ann~Birds~4~02.01.2026\r\n2~Bob~Trees~5~15.03.2027~^\r\n"
+                          "10~cid~Cars~7~09.11.2026\r\n999~Dan~Animals~6~someday\r\n"
+                          "998~Eve~Birds~4~31.12.1999\r\n");
     QTest::newRow("empty file") << kRussian << QByteArray("") << QList<int>{6} << "";
     QTest::newRow("Gamer") << kRussian << five << QList<int>{1} << "ann|Bob|cid|Dan|Eve";
     QTest::newRow("№ after Gamer") << kRussian << five << QList<int>{1, 2} << "Bob|cid|Eve|Dan|ann";
