@@ -9,8 +9,6 @@
 
 using namespace quilora;
 
-namespace {
-
 struct Game : testing::GameFixture {
     explicit Game(const std::optional<QByteArray>& settings = std::nullopt)
         : GameFixture(false, [&](game::Form1Extensions& extensions) {
@@ -25,10 +23,7 @@ struct Game : testing::GameFixture {
     settings::Form2& dialog() const { return testing::optionsOf(*form); }
 };
 
-const std::optional<game::Rgb> kDarkRed = game::Rgb{128, 0, 0};
-const std::optional<game::Rgb> kBlack = game::Rgb{0, 0, 0};
-
-} // namespace
+static const std::optional<game::Rgb> kDarkRed = game::Rgb{128, 0, 0};
 
 class TestLanguage : public QObject {
     Q_OBJECT
@@ -36,19 +31,12 @@ class TestLanguage : public QObject {
 private slots:
     void captions_data();
     void captions();
-    void switchWhilePanelsAreOpen();
-    void languageValues_data();
-    void languageValues();
-    void pageAddresses();
-    void shortcutByteForByte();
-    void linkThatCannotBeWrittenIsIgnored();
-    void unnamedPicture();
-    void soundLabel_data();
-    void soundLabel();
+    void fromSettings_data();
+    void fromSettings();
+    void linksAndNames();
 };
 
-// Every text the language switch sets, in the order of its table: both windows' captions and
-// the texts shown later. The sound label keeps its word until the settings are read again.
+// Every text the language switch sets, in the order of its table.
 QStringList allTexts(game::Form1& form, const game::DialogCaptions& d) {
     const core::ProgramState& p = form.program();
     const game::VictoryPanel& end = form.Frame2;
@@ -63,7 +51,6 @@ QStringList allTexts(game::Form1& form, const game::DialogCaptions& d) {
 void TestLanguage::captions_data() {
     QTest::addColumn<int>("label");
     QTest::addColumn<QStringList>("texts");
-    // The texts in table order, split at "|"; blanks count.
     QTest::newRow("Rus") << 0
                          << QStringLiteral(
                                 "Очистить|Настройки|Помощь|Рекорды|Настройки|Фон|Картинки|Звук|"
@@ -84,136 +71,79 @@ void TestLanguage::captions_data() {
                                 .split('|');
 }
 
+// With the help open and a victory message shown: both stay as they are.
 void TestLanguage::captions() {
     QFETCH(int, label);
     QFETCH(QStringList, texts);
     Game game; // starts in English, from no settings file
-    game::DialogCaptions& dialog = *game.dialog().captions();
-    game.form->lblLOC_Click(label);
-    QCOMPARE(allTexts(*game.form, dialog), texts);
-    QCOMPARE(texts[22].size(), 45 + label); // the icon question's blanks, counted
-    game.form->lblLOC_Click(label);         // the same label again changes nothing
-    QCOMPARE(allTexts(*game.form, dialog), texts);
-}
-
-void TestLanguage::switchWhilePanelsAreOpen() {
-    Game game;
     game.form->cmdTOP_Click(2);
-    QCOMPARE(game.form->cmdTOP[2], "Close help");
     game.form->Frame2.lblEnd[0] = game.state.MsgVictoryFirst;
-    game.form->lblLOC_Click(0);
-    QCOMPARE(game.form->cmdTOP[2], QStringLiteral("Помощь")); // the panel stays open
-    QVERIFY(game.form->txtHELP.visible);
-    QCOMPARE(game.form->Frame2.lblEnd[0], "VICTORY!   You is First!"); // already shown
-    QCOMPARE(game.form->Frame2.cmdEND[0], QStringLiteral("Ещё"));
-    game.form->cmdTOP_Click(2); // the next press hides it, whatever the caption says
+    game.form->lblLOC_Click(1 - label); // for Rus the lit label: no change
+    game.form->lblLOC_Click(label);
+    QCOMPARE(allTexts(*game.form, *game.dialog().captions()), texts);
+    QCOMPARE(game.form->Frame2.lblEnd[0], "VICTORY!   You is First!");
+    game.form->cmdTOP_Click(2); // hides the help, whatever the caption says
     QVERIFY(!game.form->txtHELP.visible);
 }
 
-void TestLanguage::languageValues_data() {
-    QTest::addColumn<QByteArray>("value");
+// Language and sound from the settings; reading them names the sound label again.
+void TestLanguage::fromSettings_data() {
+    QTest::addColumn<QByteArray>("file");
     QTest::addColumn<float>("stored");
     QTest::addColumn<int>("highlighted");
-    QTest::addColumn<QString>("clearCaption");
-    QTest::addColumn<QString>("soundCaption");
-    const auto row = [](const char* tag, const char* value, float stored, int highlighted,
-                        const char* clear, const char* sound) {
-        QTest::newRow(tag) << QByteArray(value) << stored << highlighted << QString(clear)
-                           << QString(sound);
+    QTest::addColumn<QString>("captions");   // Clear and the sound label
+    QTest::addColumn<QList<int>>("soundOn"); // after each click on the sound label
+    const auto row = [](const char* tag, const char* file, float stored, int highlighted,
+                        const char* captions, QList<int> on) {
+        QTest::newRow(tag) << QByteArray(file) << stored << highlighted << QString(captions) << on;
     };
-    row("0", "0", 0, 0, "Очистить", "Звук");
-    row("1", "1", 1, 1, "Clear", "Sound");
-    row("0.5 rounds to even", "0.5", 0.5, 0, "Clear", "Звук");
-    row("0.7", "0.7", 0.7f, 1, "Clear", "Звук");
-    row("1.5 is no language", "1.5", 1, 1, "Clear", "Sound");
-    row("3 is no language", "3", 1, 1, "Clear", "Sound");
+    row("0, sound off", "0\n0\n0\n0", 0, 0, "Очистить|Звук", {1, 0});
+    row("0.5 rounds to even, greyed sound on", "0\n0\n2\n0.5", 0.5, 0, "Clear|Звук", {0, 1});
+    row("0.7", "0\n0\n1\n0.7", 0.7f, 1, "Clear|Звук", {0, 1});
+    row("1.5 is no language", "0\n0\n1\n1.5", 1, 1, "Clear|Sound", {0, 1});
 }
 
-void TestLanguage::languageValues() {
-    QFETCH(QByteArray, value);
+void TestLanguage::fromSettings() {
+    QFETCH(QByteArray, file);
     QFETCH(float, stored);
     QFETCH(int, highlighted);
-    QFETCH(QString, clearCaption);
-    QFETCH(QString, soundCaption);
-    Game game("0\r\n0\r\n1\r\n" + value + "\r\n");
+    QFETCH(QString, captions);
+    QFETCH(QList<int>, soundOn);
+    Game game(file);
     QCOMPARE(game.state.Localisation, stored);
     QCOMPARE(game.form->lblLOCColour[highlighted], kDarkRed);
-    QCOMPARE(game.form->lblLOCColour[1 - highlighted], kBlack);
-    QCOMPARE(game.form->cmdTOP[0], clearCaption);
-    QCOMPARE(game.form->lblSND, soundCaption);
+    QCOMPARE(game.form->cmdTOP[0] + '|' + game.form->lblSND, captions);
+    for (int on : soundOn) {
+        game.form->lblSND_Click();
+        QCOMPARE(game.form->lblSND, on ? "Snd off" : "Snd on");
+        QCOMPARE(game.dialog().chkSValue, on);
+    }
+    game.dialog().ChooseIni();
+    QCOMPARE(game.form->cmdTOP[0] + '|' + game.form->lblSND, captions);
 }
 
-void TestLanguage::pageAddresses() {
-    QCOMPARE(language::pageAddress(1, 1), "https://quilora.example.org/index-e.htm");
-    QCOMPARE(language::pageAddress(0, 0), "https://quilora.example.org/index-r.htm");
-    QCOMPARE(language::pageAddress(3, 0.7f), "https://quilora.example.org/quilora/index-r.htm");
-    QCOMPARE(language::pageAddress(2, 1), QString()); // no such label
-}
-
-void TestLanguage::shortcutByteForByte() {
+void TestLanguage::linksAndNames() {
     Game game;
-    QFile stale(game.path("temp.url"));
-    QVERIFY(stale.open(QIODevice::WriteOnly));
-    stale.write("left behind by something else, much longer than the new file");
-    stale.close();
+    game.writeFile("temp.url", "left behind by something else, much longer than the new file");
     game.form->lblOrvane_Click(3);
-    const QByteArray address = "https://quilora.example.org/quilora/index-e.htm";
     QCOMPARE(game.platform.links.handedOver,
-             QList<QByteArray>{"[InternetShortcut]\r\nURL=" + address + "\r\n"});
-    QCOMPARE(game.platform.links.handedOver[0].size(), 26 + address.size());
-    QVERIFY(!QFileInfo::exists(game.path("temp.url")));
-
+             QList<QByteArray>{
+                 "[InternetShortcut]\r\nURL=https://quilora.example.org/quilora/index-e.htm\r\n"});
     game.platform.links.opens = false; // no browser: nothing is left behind either
     game.form->lblOrvane_Click(0);
     QCOMPARE(game.platform.links.handedOver.size(), 2);
     QVERIFY(!QFileInfo::exists(game.path("temp.url")));
-    QCOMPARE(game.platform.messages.shown, QStringList{});
-}
-
-void TestLanguage::linkThatCannotBeWrittenIsIgnored() {
-    testing::RecordingLinks links;
-    QVERIFY(!language::DoURL("https://a.example/", "/proc/self", links));
-
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir("temp.url"));
-    QVERIFY(!language::DoURL("https://a.example/", dir.path(), links));
-    QVERIFY(links.handedOver.isEmpty());
-    QVERIFY(QFileInfo(dir.filePath("temp.url")).isDir());
-}
-
-// Without picture names a face-up card is named by its number.
-void TestLanguage::unnamedPicture() {
-    Game game;
+    QVERIFY(QDir(game.dir.path()).mkdir("temp.url")); // cannot be written: nothing opens
+    game.form->lblOrvane_Click(1);
+    QCOMPARE(game.platform.links.handedOver.size(), 2);
+    QCOMPARE(language::pageAddress(0, 0), "https://quilora.example.org/index-r.htm");
+    QCOMPARE(language::pageAddress(3, 0.7f), "https://quilora.example.org/quilora/index-r.htm");
+    QCOMPARE(language::pageAddress(2, 1), QString()); // no such label
+    // Without picture names a card is named by its number; the old icons have no name.
     game.form->FotoPicture[6] = game.form->CardFile[6]; // picture 6
     QCOMPARE(language::cardName(*game.form, 6, {}), "row 2, card 1: picture 7");
-    // A records row reads its icon by name; the old icons have none.
-    QCOMPARE(language::iconName(4, true), "boy");
-    QCOMPARE(language::iconName(7, true), "friend");
     QCOMPARE(language::iconName(5, false), QStringLiteral("девочка"));
     QCOMPARE(language::iconName(6, true), QString());
-}
-
-void TestLanguage::soundLabel_data() {
-    QTest::addColumn<QByteArray>("sound");
-    QTest::addColumn<QList<int>>("soundOn");
-    QTest::newRow("on") << QByteArray("1") << QList<int>{0, 1, 0};
-    QTest::newRow("off") << QByteArray("0") << QList<int>{1, 0, 1};
-    QTest::newRow("greyed counts as on") << QByteArray("2") << QList<int>{0, 1, 0};
-}
-
-void TestLanguage::soundLabel() {
-    QFETCH(QByteArray, sound);
-    QFETCH(QList<int>, soundOn);
-    Game game("0\r\n0\r\n" + sound + "\r\n0\r\n");
-    QCOMPARE(game.form->lblSND, QStringLiteral("Звук"));
-    for (int i = 0; i < 3; ++i) {
-        game.form->lblSND_Click();
-        QCOMPARE(game.form->lblSND, soundOn[i] ? "Snd off" : "Snd on");
-        QCOMPARE(game.dialog().chkSValue, soundOn[i]);
-        QCOMPARE(game.state.SoundFile[1].endsWith("click1.wav"), soundOn[i] == 1);
-    }
-    game.dialog().ChooseIni(); // reading the settings names the sound again
-    QCOMPARE(game.form->lblSND, QStringLiteral("Звук"));
 }
 
 QTEST_GUILESS_MAIN(TestLanguage)
