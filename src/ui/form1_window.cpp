@@ -412,6 +412,8 @@ void Form1Window::showOptions() {
     ++modalDepth_;
     dialog->exec();
     --modalDepth_;
+    // Without a window manager to hand it back, the keyboard would stay with no window.
+    activateWindow();
     // A reload asked for inside the dialog waited for its loop to end; it can run now.
     if (form_.reloadPending)
         QMetaObject::invokeMethod(&form_, &game::Form1::reloadRequested, Qt::QueuedConnection);
