@@ -23,24 +23,15 @@ private slots:
 void TestCore::readsLines_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
-
-    QTest::newRow("CR LF") << QByteArray("999~Unknown\r\n50~Ann~^\r\n")
-                           << QStringList{"999~Unknown", "50~Ann~^"};
     QTest::newRow("LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
     QTest::newRow("no last line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
     QTest::newRow("blank line kept") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
-    QTest::newRow("CR only") << QByteArray("a\rb\r\rc") << QStringList{"a", "b", "", "c"};
-    QTest::newRow("mixed line ends")
+    QTest::newRow("mixed line ends, CR only")
         << QByteArray("a\r\nb\nc\rd\r\r\n") << QStringList{"a", "b", "c", "d", ""};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
     QTest::newRow("only a line end") << QByteArray("\r\n") << QStringList{""};
     QTest::newRow("UTF-8") << QByteArray("Неизвестный~ёж\r\n")
                            << QStringList{QStringLiteral("Неизвестный~ёж")};
-    QTest::newRow("UTF-8 with byte-order mark")
-        << QByteArray("\xEF\xBB\xBFoptFon=2\r\n") << QStringList{"optFon=2"};
-    QTest::newRow("two byte-order marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
-                                                        "ab\r\n")
-                                          << QStringList{"ab"};
     QTest::newRow("byte-order marks of files joined together")
         << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF~\r\n") << QStringList{"~"};
     // "Неизвестный~ёж" and "№5" in Windows-1251
@@ -57,21 +48,17 @@ void TestCore::readsLines() {
     QFETCH(QStringList, lines);
     QTemporaryDir dir;
     const QString path = dir.filePath("record.txt");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
-
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
     const auto read = core::readLines(path);
-    QVERIFY(read.has_value());
-    QCOMPARE(*read, lines);
+    QCOMPARE(read.value_or(QStringList{"unread"}), lines);
 
     // Within a limit only whole lines are read, and the reader is told it was not all.
     bool whole = false;
-    const QList<QByteArray> byLine = bytes.split('\n');
-    if (byLine.size() > 2 && !bytes.contains('\r')) {
-        const auto head = core::readLines(path, byLine[0].size() + 2, &whole);
-        QCOMPARE(*head, lines.mid(0, 1));
+    if (QTest::currentDataTag() == QByteArrayLiteral("LF")) {
+        QCOMPARE(core::readLines(path, 3, &whole).value_or(QStringList{}), QStringList{"a"});
         QVERIFY(!whole);
     }
     QCOMPARE(core::readLines(path, bytes.size(), &whole), read);
@@ -81,34 +68,29 @@ void TestCore::readsLines() {
 void TestCore::writesLines_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("fullDisk");
-    QTest::addColumn<bool>("writes");
     QTest::addColumn<QByteArray>("after"); // the file afterwards, empty if there is none
     QTest::newRow("CR LF, UTF-8")
-        << "record.txt" << false << true
+        << "record.txt" << false
         << QStringLiteral("47,3~Ёлка~Set~6~05.12.2026~^\r\nx\r\n").toUtf8();
-    QTest::newRow("missing folder")
-        << "missing-folder/record.txt" << false << false << QByteArray();
-    QTest::newRow("full disk keeps the old file")
-        << "record.txt" << true << false << QByteArray("old\r\n");
+    QTest::newRow("missing folder") << "missing-folder/record.txt" << false << QByteArray();
+    QTest::newRow("full disk keeps the old file") << "record.txt" << true << QByteArray("old\r\n");
 }
 
 void TestCore::writesLines() {
     QFETCH(QString, name);
     QFETCH(bool, fullDisk);
-    QFETCH(bool, writes);
     QFETCH(QByteArray, after);
+    const bool writes = after.endsWith("x\r\n");
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
     core::writeLines(path, {"old"});
     QString error;
-    bool written = false;
-    {
-        std::optional<testing::FullDisk> full;
-        if (fullDisk)
-            full.emplace();
-        written =
-            core::writeLines(path, {QStringLiteral("47,3~Ёлка~Set~6~05.12.2026~^"), "x"}, &error);
-    }
+    std::optional<testing::FullDisk> full;
+    if (fullDisk)
+        full.emplace();
+    const bool written =
+        core::writeLines(path, {QStringLiteral("47,3~Ёлка~Set~6~05.12.2026~^"), "x"}, &error);
+    full.reset();
     QCOMPARE(written, writes);
     QCOMPARE(error.isEmpty(), writes);
     QFile file(path);
@@ -119,10 +101,8 @@ void TestCore::writesLines() {
 
 void TestCore::fileExistsOnlyForFiles() {
     QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir("13.gif"));
-    QFile file(dir.filePath("12.gif"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
+    QVERIFY(QDir(dir.path()).mkdir("13.gif") &&
+            QFile(dir.filePath("12.gif")).open(QIODevice::WriteOnly));
     QVERIFY(core::fileExists(dir.filePath("12.gif")));
     QVERIFY(!core::fileExists(dir.filePath("13.gif")));
     QVERIFY(!core::fileExists(dir.filePath("12.GIF")));
