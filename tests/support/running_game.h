@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/fakes.h"
-#include "support/play.h"
+#include "support/real_game.h"
 #include "support/test_folder.h"
 #include "ui/card_slot.h"
 #include "ui/form1_window.h"
