@@ -64,8 +64,4 @@ struct RunningGame : TestFolder {
     std::unique_ptr<ui::Program> program;
 };
 
-inline bool faceUp(const ui::Form1Window& window, int slot) {
-    return !window.cardSlot(slot)->picture().isNull();
-}
-
 } // namespace quilora::testing
