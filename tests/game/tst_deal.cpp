@@ -22,21 +22,16 @@ void makePictureSet(const QString& programFolder, int set, int count, int missin
 }
 
 // A main window loaded with picture set `set` selected.
-struct Deal {
+struct Deal : testing::LoadedGame {
     Deal(const QString& folder, int set, unsigned seed, QList<float> script = {}) {
         platform.random.reseed(seed);
         platform.random.script = script;
-        state.programFolder = folder;
         game::Form1Extensions extensions;
         extensions.optionsDialog = [set](game::Form1& form) {
             return std::make_unique<testing::StandInOptionsDialog>(form, set);
         };
-        form = std::make_unique<game::Form1>(state, platform.services(), extensions);
-        form->Form_Load();
+        load(folder, extensions);
     }
-    testing::FakePlatform platform;
-    core::ProgramState state;
-    std::unique_ptr<game::Form1> form;
 };
 
 } // namespace

@@ -53,16 +53,13 @@ inline game::Form1Extensions standInExtensions() {
 // A loaded main window whose board is laid out so that slots s and s + 12 are partners:
 // slot s shows picture s % 12 of a 12-picture set, or picture s of a 24-picture set. The
 // options dialog and the records are stand-ins unless `customise` puts others in.
-struct GameFixture : TestFolder {
+struct GameFixture : TestFolder, LoadedGame {
     explicit GameFixture(bool twentyFourPictures,
                          const std::function<void(game::Form1Extensions&)>& customise = {}) {
-        state.programFolder = dir.path();
-        state.dataFolder = dir.path();
         game::Form1Extensions extensions = standInExtensions();
         if (customise)
             customise(extensions);
-        form = std::make_unique<game::Form1>(state, platform.services(), extensions);
-        form->Form_Load();
+        load(dir.path(), extensions);
         state.SoundFile[1] = QStringLiteral("click");
         state.SoundFile[2] = QStringLiteral("pair");
         for (int s = 0; s < game::kSlotCount; ++s)
@@ -102,10 +99,6 @@ struct GameFixture : TestFolder {
         form->lblTime = time;
         click({11, 23});
     }
-
-    FakePlatform platform;
-    core::ProgramState state;
-    std::unique_ptr<game::Form1> form;
 };
 
 } // namespace quilora::testing

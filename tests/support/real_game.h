@@ -45,19 +45,13 @@ inline settings::Form2& optionsOf(game::Form1& form) {
 }
 
 // A main window with those parts, loaded from `folder` as its program and data folder.
-struct RealGame {
+struct RealGame : LoadedGame {
     explicit RealGame(const QString& folder) {
-        state.programFolder = state.dataFolder = folder;
         game::Form1Extensions extensions;
         useRealParts(extensions);
-        form = std::make_unique<game::Form1>(state, platform.services(), extensions);
-        form->Form_Load();
+        load(folder, extensions);
     }
     settings::Form2& dialog() const { return optionsOf(*form); }
-
-    FakePlatform platform;
-    core::ProgramState state;
-    std::unique_ptr<game::Form1> form;
 };
 
 } // namespace quilora::testing
