@@ -49,8 +49,7 @@ void TestPlatform::shortcutAddress() {
 
 void TestPlatform::folders() {
     QTemporaryDir root;
-    QDir(root.path()).mkpath("bin");
-    QDir(root.path()).mkpath("share/quilora/img0");
+    QVERIFY(QDir(root.path()).mkpath("bin") && QDir(root.path()).mkpath("share/quilora/img0"));
     const QString bin = root.filePath("bin");
     QCOMPARE(core::contentFolder(bin), root.filePath("share/quilora")); // installed
     QDir(bin).mkdir("img0");
@@ -60,8 +59,7 @@ void TestPlatform::folders() {
     QTemporaryDir program, user;
     const QString userData = user.filePath("share/Quilora");
     QCOMPARE(core::dataFolder(program.path(), userData), program.path());
-    QVERIFY(QDir(program.path()).isEmpty()); // the probe leaves nothing behind
-    QVERIFY(!QFileInfo::exists(userData));
+    QVERIFY(QDir(program.path()).isEmpty() && !QFileInfo::exists(userData)); // probes left nothing
     QCOMPARE(core::dataFolder(QStringLiteral("/proc/self"), userData), userData);
     QVERIFY(QFileInfo(userData).isDir());
 }
