@@ -1,10 +1,9 @@
 #include "core/paths.h"
 #include "core/text_file.h"
 #include "support/full_disk.h"
+#include "support/test_folder.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quilora;
@@ -43,12 +42,9 @@ void TestCore::readsLines_data() {
 void TestCore::readsLines() {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("record.txt");
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
+    testing::TestFolder folder;
+    folder.writeFile("record.txt", bytes);
+    const QString path = folder.path("record.txt");
     const auto read = core::readLines(path);
     QCOMPARE(read.value_or(QStringList{"unread"}), lines);
 
@@ -78,8 +74,8 @@ void TestCore::writesLines() {
     QFETCH(bool, fullDisk);
     QFETCH(QByteArray, after);
     const bool writes = after.endsWith("x\r\n");
-    QTemporaryDir dir;
-    const QString path = dir.filePath(name);
+    testing::TestFolder folder;
+    const QString path = folder.path(name);
     core::writeLines(path, {"old"});
     QString error;
     std::optional<testing::FullDisk> full;
@@ -90,20 +86,21 @@ void TestCore::writesLines() {
     full.reset();
     QCOMPARE(written, writes);
     QCOMPARE(error.isEmpty(), writes);
-    QFile file(path);
-    QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), after);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+    QCOMPARE(folder.readFile(name), after);
+    QCOMPARE(QDir(folder.dir.path()).entryList(QDir::Files),
              after.isEmpty() ? QStringList{} : QStringList{name});
 }
 
 void TestCore::fileExistsOnlyForFiles() {
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir("13.gif") &&
-            QFile(dir.filePath("12.gif")).open(QIODevice::WriteOnly));
-    QVERIFY(core::fileExists(dir.filePath("12.gif")));
-    QVERIFY(!core::fileExists(dir.filePath("13.gif")));
-    QVERIFY(!core::fileExists(dir.filePath("12.GIF")));
-    QCOMPARE(core::programPath(dir.path() + "/", "\\img3\\12.gif"), dir.filePath("img3/12.gif"));
+    testing::TestFolder folder;
+    folder.writeFile("12.gif", {});
+    QVERIFY(QDir(folder.dir.path()).mkdir("13.gif"));
+    QCOMPARE((QList<bool>{core::fileExists(folder.path("12.gif")),
+                          core::fileExists(folder.path("13.gif")),
+                          core::fileExists(folder.path("12.GIF"))}),
+             (QList<bool>{true, false, false}));
+    QCOMPARE(core::programPath(folder.dir.path() + "/", "\\img3\\12.gif"),
+             folder.path("img3/12.gif"));
 }
 
 QTEST_GUILESS_MAIN(TestCore)
