@@ -1,36 +1,28 @@
 #include "support/game_fixture.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quilora;
 
 namespace {
 
-// Empty files 0.gif to (count - 1).gif, but for `missing`, in picture set `set`; no folder
-// if there are none.
-void makePictureSet(const QString& programFolder, int set, int count, int missing = -1) {
-    const QString folder = QStringLiteral("%1/img%2").arg(programFolder).arg(set);
-    if (count > 0)
-        QDir().mkpath(folder);
-    for (int n = 0; n < count; ++n)
-        if (n != missing)
-            QVERIFY(
-                QFile(QStringLiteral("%1/%2.gif").arg(folder).arg(n)).open(QIODevice::WriteOnly));
-}
-
-// A main window loaded with picture set `set` selected.
-struct Deal : testing::LoadedGame {
-    Deal(const QString& folder, int set, unsigned seed, QList<float> script = {}) {
+// A main window loaded with picture set `set` selected, from a folder that holds empty files
+// 0.gif to (count - 1).gif but for `missing` in that set; no set folder if there are none.
+struct Deal : testing::TestFolder, testing::LoadedGame {
+    Deal(int set, int count, unsigned seed, QList<float> script = {}, int missing = -1) {
+        if (count > 0)
+            QDir(dir.path()).mkpath(QStringLiteral("img%1").arg(set));
+        for (int n = 0; n < count; ++n)
+            if (n != missing)
+                writeFile(QStringLiteral("img%1/%2.gif").arg(set).arg(n), {});
         platform.random.reseed(seed);
         platform.random.script = script;
         game::Form1Extensions extensions;
         extensions.optionsDialog = [set](game::Form1& form) {
             return std::make_unique<testing::StandInOptionsDialog>(form, set);
         };
-        load(folder, extensions);
+        load(dir.path(), extensions);
     }
 };
 
@@ -61,12 +53,9 @@ void TestDeal::dealsEverySlot() {
     QFETCH(int, files);
     QFETCH(int, missing);
     QFETCH(int, pictures);
-    QTemporaryDir dir;
-    makePictureSet(dir.path(), set, files, missing);
-    const QString folder = QStringLiteral("%1/img%2/").arg(dir.path()).arg(set);
-
     for (unsigned seed = 1; seed <= 50; ++seed) {
-        Deal deal(dir.path(), set, seed);
+        Deal deal(set, files, seed, {}, missing);
+        const QString folder = deal.dir.path() + QStringLiteral("/img%1/").arg(set);
         const auto& cards = deal.form->CardFile;
         QCOMPARE(deal.state.PictureFolder, folder);
         QCOMPARE(deal.form->EnglishSet, pictures == 24 ? -1 : 0);
@@ -79,12 +68,9 @@ void TestDeal::dealsEverySlot() {
 }
 
 void TestDeal::drawsPictureThenSlotAndRejectsTakenSlots() {
-    QTemporaryDir dir;
-    makePictureSet(dir.path(), 0, 12);
     // picture 5 into slot 7; picture 3 into slot 7 again (rejected); picture 11 into slot 23
     // (a source that gives 1 itself stays on the board); picture 5 into slot 0
-    Deal deal(dir.path(), 0, 7,
-              {5.5f / 12, 7.5f / 24, 3.5f / 12, 7.5f / 24, 1.0f, 1.0f, 5.5f / 12, 0.0f});
+    Deal deal(0, 12, 7, {5.5f / 12, 7.5f / 24, 3.5f / 12, 7.5f / 24, 1.0f, 1.0f, 5.5f / 12, 0.0f});
     const auto& cards = deal.form->CardFile;
     const QString folder = deal.state.PictureFolder;
     QCOMPARE((QStringList{cards[7], cards[23], cards[0]}),
