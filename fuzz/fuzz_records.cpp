@@ -17,21 +17,19 @@ namespace {
 
 const QString kMark = QStringLiteral("~^");
 
-QString unmarked(QString line) {
-    while (line.endsWith(kMark))
-        line.chop(kMark.size());
-    return line;
-}
-
 // Without marks: the lines of the records, or the other lines that are not blank.
 QStringList linesOf(const QStringList& lines, const QList<Record>& records, bool ofRecords) {
     QList<qsizetype> at;
     for (const Record& record : records)
         at.append(record.line);
     QStringList result;
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        if (at.contains(i) == ofRecords && !unmarked(lines[i]).trimmed().isEmpty())
-            result.append(unmarked(lines[i]));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        while (line.endsWith(kMark))
+            line.chop(kMark.size());
+        if (at.contains(i) == ofRecords && !line.trimmed().isEmpty())
+            result.append(line);
+    }
     return result;
 }
 
