@@ -1,6 +1,5 @@
-// record.txt as a player may have edited it. The check at the end of a game and the storing of
-// the record must agree, storing must leave a well-formed table that loses no record it should
-// keep, and the records list must rank and sort whatever is there.
+// record.txt as a player may have edited it: the end-of-game check and the storing agree,
+// storing keeps a well-formed table, and the list ranks and sorts whatever is there.
 #include "core/text_file.h"
 #include "fuzz_check.h"
 #include "records/records_file.h"
@@ -12,117 +11,85 @@
 #include <functional>
 
 using namespace quilora;
-using records::Insertion;
-using records::Outcome;
-using records::Record;
+using records::Insertion, records::Outcome, records::Record;
 
 namespace {
 
 const QString kMark = QStringLiteral("~^");
 
-double slowestTime(const QList<Record>& records) {
-    double slowest = -qInf();
+// Without marks: the lines of the records, or the other lines that are not blank.
+QStringList linesOf(const QStringList& lines, const QList<Record>& records, bool ofRecords) {
+    QList<qsizetype> at;
     for (const Record& record : records)
-        slowest = std::max(slowest, record.seconds);
-    return slowest;
-}
-
-QString unmarked(QString line) {
-    while (line.endsWith(kMark))
-        line.chop(kMark.size());
-    return line;
-}
-
-QStringList recordLines(const QStringList& lines, const QList<Record>& records) {
+        at.append(record.line);
     QStringList result;
-    for (const Record& record : records)
-        result.append(unmarked(lines[record.line]));
-    return result;
-}
-
-QStringList otherLines(const QStringList& lines, const QList<Record>& records) {
-    QStringList result;
-    qsizetype next = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (next < records.size() && records[next].line == i)
-            ++next;
-        else if (!unmarked(lines[i]).trimmed().isEmpty())
-            result.append(unmarked(lines[i]));
+        QString line = lines[i];
+        while (line.endsWith(kMark))
+            line.chop(kMark.size());
+        if (at.contains(i) == ofRecords && !line.trimmed().isEmpty())
+            result.append(line);
     }
     return result;
+}
+
+double slowest(const QList<Record>& records) {
+    return std::max_element(records.begin(), records.end(),
+                            [](const Record& a, const Record& b) { return a.seconds < b.seconds; })
+        ->seconds;
 }
 
 void checkStoring(const QStringList& lines, const QList<Record>& records, double seconds) {
     // The time as the clock shows it, which reads back as the same number.
-    const QString newLine = records::recordLine(
-        {QString::number(seconds, 'g', 17), QStringLiteral("Fuzz"), QStringLiteral("Set"),
-         QStringLiteral("4"), QStringLiteral("05.12.2026")});
+    const QString newLine =
+        records::recordLine({QString::number(seconds, 'g', 17), "Fuzz", "Set", "4", "05.12.2026"});
     const Insertion insertion = records::insertRecord(lines, newLine, seconds);
-    if (records.size() > records::kTableSize) {
-        FUZZ_CHECK(insertion.status == Insertion::Refused);
-        return;
-    }
+    const bool overfull = records.size() > 10;
+    FUZZ_CHECK(overfull == (insertion.status == Insertion::Refused));
     // The victory panel offers to store exactly the times that storing then takes.
-    const bool enters = records::rank(records, seconds) != Outcome::NoEntry;
+    const bool enters = !overfull && records::rank(records, seconds) != Outcome::NoEntry;
     FUZZ_CHECK(enters == (insertion.status == Insertion::Stored));
     if (!enters)
         return;
 
-    const QStringList& written = insertion.lines;
-    const QList<Record> after = records::readRecords(written);
-    const bool full = records.size() == records::kTableSize;
-    FUZZ_CHECK(after.size() == (full ? records.size() : records.size() + 1));
-
-    // One mark, on a record, and on a slowest one.
-    qsizetype marks = 0;
-    for (const QString& line : written)
-        marks += line.endsWith(kMark) ? 1 : 0;
-    FUZZ_CHECK(marks == 1);
-    const auto marked = std::find_if(after.begin(), after.end(),
-                                     [](const Record& record) { return record.marked; });
-    FUZZ_CHECK(marked != after.end());
-    FUZZ_CHECK(marked->seconds == slowestTime(after));
-
-    // Every record is kept, and the new one is added; a full table loses one slowest record.
-    QStringList missing = recordLines(lines, records) << newLine;
-    for (const QString& kept : recordLines(written, after))
+    // At most ten records, and one mark, on a slowest record.
+    const QList<Record> after = records::readRecords(insertion.lines);
+    FUZZ_CHECK(after.size() == std::min<qsizetype>(records.size() + 1, 10));
+    FUZZ_CHECK(std::count_if(insertion.lines.begin(), insertion.lines.end(),
+                             [](const QString& line) { return line.endsWith(kMark); }) == 1);
+    FUZZ_CHECK(std::any_of(after.begin(), after.end(), [&](const Record& record) {
+        return record.marked && record.seconds == slowest(after);
+    }));
+    // No record is lost, but a slowest one of a full table; other lines stay, in order.
+    QStringList missing = linesOf(lines, records, true) << newLine;
+    for (const QString& kept : linesOf(insertion.lines, after, true))
         FUZZ_CHECK(missing.removeOne(kept));
-    if (full) {
-        FUZZ_CHECK(missing.size() == 1);
-        const QList<Record> lost = records::readRecords(missing);
-        FUZZ_CHECK(lost.size() == 1 && lost[0].seconds == slowestTime(records));
-    } else {
-        FUZZ_CHECK(missing.isEmpty());
-    }
-    // Lines that are no records stay, in their order and without a mark.
-    FUZZ_CHECK(otherLines(written, after) == otherLines(lines, records));
+    const QList<Record> lost = records::readRecords(missing);
+    FUZZ_CHECK(missing.size() == lost.size() && lost.size() == records.size() + 1 - after.size());
+    FUZZ_CHECK(lost.isEmpty() || lost[0].seconds == slowest(records));
+    FUZZ_CHECK(linesOf(insertion.lines, after, false) == linesOf(lines, records, false));
 }
 
 void checkList(const QList<Record>& records, const QLocale& locale) {
     const QList<game::RecordRow> rows = records::recordRows(records, locale);
     FUZZ_CHECK(rows.size() == records.size());
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        FUZZ_CHECK(rows[i].place == i + 1);
-        FUZZ_CHECK(i == 0 || rows[i - 1].seconds <= rows[i].seconds);
-    }
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        FUZZ_CHECK(rows[i].place == i + 1 && (i == 0 || rows[i - 1].seconds <= rows[i].seconds));
     QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     using Row = game::RecordRow;
-    const auto undated = [](const Row& a, const Row& b) {
-        return (a.day.isValid() || !b.day.isValid()) &&
-               (!a.day.isValid() || !b.day.isValid() || a.day <= b.day);
-    };
     const std::function<bool(const Row&, const Row&)> inOrder[] = {
         [&](const Row& a, const Row& b) { return collator.compare(a.name, b.name) <= 0; },
         [](const Row& a, const Row& b) { return a.place < b.place; },
         [](const Row& a, const Row& b) { return a.seconds <= b.seconds; },
-        [&](const Row& a, const Row& b) { return collator.compare(a.set, b.set) <= 0; }, undated};
+        [&](const Row& a, const Row& b) { return collator.compare(a.set, b.set) <= 0; },
+        [](const Row& a, const Row& b) { // dated rows first, by the calendar
+            return a.day.isValid() ? !b.day.isValid() || a.day <= b.day : !b.day.isValid();
+        }};
     for (int column = 0; column < 5; ++column) {
         QList<Row> sorted = rows;
         records::sortRows(sorted, column, locale);
-        FUZZ_CHECK(sorted.size() == rows.size());
-        for (const Row& row : rows)
-            FUZZ_CHECK(sorted.contains(row));
+        FUZZ_CHECK(std::is_permutation(sorted.begin(), sorted.end(), rows.begin(), rows.end()));
         for (qsizetype i = 1; i < sorted.size(); ++i)
             FUZZ_CHECK(inOrder[column](sorted[i - 1], sorted[i]));
     }
@@ -133,11 +100,9 @@ void checkList(const QList<Record>& records, const QLocale& locale) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QStringList lines = core::splitLines(core::decodeText(fuzz::bytesOf(data, size)));
     const QList<Record> records = records::readRecords(lines);
-    for (const Record& record : records) {
-        FUZZ_CHECK(record.fields.size() == 5);
-        FUZZ_CHECK(qIsFinite(record.seconds));
-        FUZZ_CHECK(record.marked == lines[record.line].endsWith(kMark));
-    }
+    for (const Record& record : records)
+        FUZZ_CHECK(record.fields.size() == 5 && qIsFinite(record.seconds) &&
+                   record.marked == lines[record.line].endsWith(kMark));
 
     // Times faster, equal to and slower than those in the file.
     QList<double> times = {0, 0.1, 47.3, 999, 1e9};
@@ -146,8 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const double seconds : times)
         checkStoring(lines, records, seconds);
 
-    const QList<Record> shown = records.mid(0, records::kTableSize);
-    checkList(shown, QLocale::c());
-    checkList(shown, QLocale(QLocale::Russian, QLocale::Russia));
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::Russian, QLocale::Russia)})
+        checkList(records.mid(0, 10), locale);
     return 0;
 }

@@ -19,30 +19,24 @@ private slots:
 
 // No audio device on a build machine: every call must still return and nothing may crash.
 void TestPlatform::soundPlayerIsSilentWhereThereIsNothingToPlay() {
-    QTemporaryDir dir;
     const QString click = QStringLiteral(QUILORA_DATA_DIR "/sounds/click1.wav");
-    QVERIFY(QFile::exists(click));
+    const QString missing = QStringLiteral(QUILORA_DATA_DIR "/sounds/missing.wav");
+    QVERIFY(QFile::exists(click) && !QFile::exists(missing));
     platform::QtSoundPlayer player;
-    player.preload({click, dir.filePath("missing.wav"), QString()});
-    player.play(QString());
-    player.play(dir.filePath("missing.wav"));
-    player.play(click);
-    player.play(click); // cuts off the first
-    player.play(QStringLiteral(QUILORA_DATA_DIR "/sounds/click2.wav"));
-    QVERIFY(QDir(dir.path()).isEmpty());
+    player.preload({click, missing, QString()});
+    for (const QString& path : {QString(), missing, click, click})
+        player.play(path); // the second click cuts off the first
 }
 
 void TestPlatform::shortcutAddress_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("address");
-    QTest::newRow("written by the game")
-        << QByteArray("[InternetShortcut]\r\nURL=https://quilora.example.org/index-e.htm\r\n")
-        << "https://quilora.example.org/index-e.htm";
+    QTest::newRow("https, CR LF") << QByteArray("[InternetShortcut]\r\nURL=https://a.example/\r\n")
+                                  << "https://a.example/";
     QTest::newRow("http, LF") << QByteArray("[InternetShortcut]\nURL=http://a.example/x\n")
                               << "http://a.example/x";
     QTest::newRow("another program's file")
-        << QByteArray("[InternetShortcut]\r\nURL=file:///etc/passwd\r\n") << QString();
-    QTest::newRow("a command") << QByteArray("URL=javascript:alert(1)\r\n") << QString();
+        << QByteArray("URL=file:///etc/passwd\r\n") << QString();
     QTest::newRow("no address") << QByteArray("[InternetShortcut]\r\n") << QString();
     QTest::newRow("not a web address") << QByteArray("URL=https://\r\n") << QString();
 }
@@ -55,19 +49,17 @@ void TestPlatform::shortcutAddress() {
 
 void TestPlatform::folders() {
     QTemporaryDir root;
-    QDir(root.path()).mkpath("bin");
-    QDir(root.path()).mkpath("share/quilora/img0");
+    QVERIFY(QDir(root.path()).mkpath("bin") && QDir(root.path()).mkpath("share/quilora/img0"));
     const QString bin = root.filePath("bin");
     QCOMPARE(core::contentFolder(bin), root.filePath("share/quilora")); // installed
     QDir(bin).mkdir("img0");
     QCOMPARE(core::contentFolder(bin), bin); // a copy that runs where it lies
-    QCOMPARE(core::contentFolder(root.filePath("a/b")), root.filePath("a/b"));
+    QCOMPARE(core::contentFolder(root.filePath("a/b")), root.filePath("a/b")); // neither
 
     QTemporaryDir program, user;
     const QString userData = user.filePath("share/Quilora");
     QCOMPARE(core::dataFolder(program.path(), userData), program.path());
-    QVERIFY(QDir(program.path()).isEmpty()); // the probe leaves nothing behind
-    QVERIFY(!QFileInfo::exists(userData));
+    QVERIFY(QDir(program.path()).isEmpty() && !QFileInfo::exists(userData)); // probes left nothing
     QCOMPARE(core::dataFolder(QStringLiteral("/proc/self"), userData), userData);
     QVERIFY(QFileInfo(userData).isDir());
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/fakes.h"
-#include "support/play.h"
+#include "support/real_game.h"
 #include "support/test_folder.h"
 #include "ui/card_slot.h"
 #include "ui/form1_window.h"
@@ -63,9 +63,5 @@ struct RunningGame : TestFolder {
     FakePlatform platform;
     std::unique_ptr<ui::Program> program;
 };
-
-inline bool faceUp(const ui::Form1Window& window, int slot) {
-    return !window.cardSlot(slot)->picture().isNull();
-}
 
 } // namespace quilora::testing
