@@ -34,6 +34,7 @@ private slots:
     void fromSettings_data();
     void fromSettings();
     void linksAndNames();
+    void spokenCardNames();
 };
 
 // Every text the language switch sets, in the order of its table.
@@ -142,8 +143,30 @@ void TestLanguage::linksAndNames() {
     // Without picture names a card is named by its number; the old icons have no name.
     game.form->FotoPicture[6] = game.form->CardFile[6]; // picture 6
     QCOMPARE(language::cardName(*game.form, 6, {}), "row 2, card 1: picture 7");
+    QCOMPARE(language::iconName(4, true), "boy");
     QCOMPARE(language::iconName(5, false), QStringLiteral("девочка"));
+    QCOMPARE(language::iconName(7, true), "friend");
     QCOMPARE(language::iconName(6, true), QString());
+    testing::RecordingLinks links; // a folder where no file can be made
+    QVERIFY(!language::DoURL("https://a.example/", "/proc/self", links));
+    QVERIFY(links.handedOver.isEmpty());
+}
+
+// What a screen reader hears of a card: names.txt gives one picture per line, Russian, a tab,
+// English; lines past the 24th are not the set's.
+void TestLanguage::spokenCardNames() {
+    Game game;
+    QVERIFY(QDir(game.dir.path()).mkdir("set"));
+    game.writeFile("set/names.txt", QStringLiteral("кошка\tcat\r\n").repeated(25).toUtf8());
+    const language::PictureNames names = language::readPictureNames(game.path("set/"));
+    QCOMPARE(names.english.size(), 24);
+    QCOMPARE(language::cardName(*game.form, 0, names), "row 1, card 1, face down");
+    game.form->FotoPicture[6] = game.form->CardFile[6];
+    QCOMPARE(language::cardName(*game.form, 6, names), "row 2, card 1: cat");
+    game.form->CardMatched[6] = -1;
+    game.state.Localisation = 0;
+    QCOMPARE(language::cardName(*game.form, 6, names),
+             QStringLiteral("ряд 2, карточка 1, найдена: кошка"));
 }
 
 QTEST_GUILESS_MAIN(TestLanguage)

@@ -77,6 +77,13 @@ void TestSettings::failedWriteKeepsTheChoicesInEffect() {
     game::Form1 reloaded(game.state, game.platform.services(), parts);
     reloaded.Form_Load();
     QVERIFY(reloaded.program().PictureFolder.endsWith("img3/"));
+
+    // Once a write succeeds, the file is what counts again.
+    QVERIFY(QDir(game.dir.path()).rmdir("Quilora.ini"));
+    testing::optionsOf(reloaded).cmdNAS_Click(2);
+    game.writeFile("Quilora.ini", "0\r\n2\r\n1\r\n1\r\n");
+    testing::optionsOf(reloaded).ChooseIni();
+    QCOMPARE(testing::optionsOf(reloaded).optP, 2);
 }
 
 // Background Apply changes the window only; OK and pictures Apply save, clear or reload.
@@ -100,10 +107,13 @@ void TestSettings::applyAndOk() {
     dialog.cmdNAS_Click(2);
     QVERIFY(game.form->reloadPending);
     game.form->reloadPending = false;
+    dialog.optP_Click(0); // back to the set on the board: no reload
+    dialog.cmdNAS_Click(2);
+    QVERIFY(!game.form->reloadPending);
     QSignalSpy hidden(&dialog, &settings::Form2::hideRequested);
     dialog.optFon_Click(4); // selected, never applied
     dialog.optP_Click(2);
-    dialog.optP_Click(7); // no such set
+    dialog.optP_Click(5); // no such set
     dialog.setChkS(0);
     game.state.ElapsedSeconds = 40;
     dialog.cmdNAS_Click(1);

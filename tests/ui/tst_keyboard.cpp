@@ -101,7 +101,9 @@ void TestKeyboard::tabOrderEscapeAndOptions() {
         QCOMPARE(dialog->focusWidget(), dialog->backgroundOption(2));
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Return); // OK is the default button
     });
-    press(Qt::Key_Space); // the options, in Russian now
+    press(Qt::Key_Space);                                // the options, in Russian now
+    QTRY_COMPARE(QApplication::activeWindow(), &window); // the keyboard is back, on Options
+    QCOMPARE(QApplication::focusWidget(), window.sideButton(1));
     QCOMPARE(game.readFile("Quilora.ini"),
              QByteArray("optFon=2\r\noptP=0\r\nchks.Value=1\r\nLocalisation=0\r\n"));
 }
