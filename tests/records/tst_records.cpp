@@ -157,8 +157,10 @@ void TestRecords::missingFiles() {
     game.form->cmdTOP_Click(2);
     QVERIFY(game.form->txtHELP.visible);
     QCOMPARE(game.form->txtHELP.text, "Do not find help file " + game.path("help-e.txt"));
+    QCOMPARE(game.form->cmdTOP[2], "Close help");
     game.form->cmdTOP_Click(2);
     QVERIFY(!game.form->txtHELP.visible && game.form->txtHELP.text.isEmpty());
+    QCOMPARE(game.form->cmdTOP[2], "Help");
     game.writeFile("help-e.txt", "\xCF\xF0\xE8\xE2\xE5\xF2\r\nline two"); // Windows-1251
     game.form->cmdTOP_Click(2);
     QCOMPARE(game.form->txtHELP.text, QStringLiteral("\r\nПривет\r\nline two"));
