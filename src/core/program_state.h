@@ -22,17 +22,19 @@ struct ProgramState {
     std::array<QString, 6> SettingValue; // values read from the settings file, by line
     float Localisation = 0;              // interface language: 0 Russian, 1 English
 
-    // Texts of the current language that are shown later, when they are used.
-    QString CaptionCloseHelp;
-    QString HelpFileName; // relative to the program folder, with a leading backslash
-    QString CaptionHelp;
-    QString CaptionCloseRecords;
-    QString CaptionRecords;
-    QString DefaultPlayerName;
-    QString MsgVictoryFirst;
-    QString MsgVictoryTop10;
-    QString MsgVictoryTime;
-    QString MsgRecordPrompt;
+    // Texts of the current language that are shown later, when they are used. They start in
+    // English, as the captions do, so a language value that changes no caption (a hand-edited
+    // 0.7) still leaves a help file, victory texts and a default name.
+    QString CaptionCloseHelp = QStringLiteral("Close help");
+    QString HelpFileName = QStringLiteral("\\help-e.txt"); // relative, with a leading backslash
+    QString CaptionHelp = QStringLiteral("Help");
+    QString CaptionCloseRecords = QStringLiteral("Close rec.");
+    QString CaptionRecords = QStringLiteral("Records");
+    QString DefaultPlayerName = QStringLiteral("Unknown");
+    QString MsgVictoryFirst = QStringLiteral("VICTORY!   You is First!");
+    QString MsgVictoryTop10 = QStringLiteral("VICTORY! You is in Top-10.");
+    QString MsgVictoryTime = QStringLiteral("VICTORY!  You time is");
+    QString MsgRecordPrompt = QStringLiteral("Record: ");
 
     QString PlayerName; // the name for the next record
 

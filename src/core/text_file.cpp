@@ -1,6 +1,9 @@
 #include "core/text_file.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -39,10 +42,14 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
-std::optional<QStringList> readLines(const QString& path, qint64 limit, bool* whole) {
+std::optional<QStringList> readLines(const QString& path, qint64 limit, bool* whole,
+                                     QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
         return std::nullopt;
+    }
     QByteArray bytes = limit < 0 ? file.readAll() : file.read(limit);
     const bool all = file.atEnd();
     if (!all) // a line cut in two is no line
@@ -67,6 +74,25 @@ bool writeLines(const QString& path, const QStringList& lines, QString* error) {
     if (!ok && error)
         *error = file.errorString();
     return ok;
+}
+
+void removeStaleTemporaries(const QString& folder, const QStringList& names, const QDateTime& now) {
+    const QDir dir(folder);
+    const QDateTime cutOff = now.addSecs(-60);
+    for (const QString& name : names) {
+        const QRegularExpression temporary(
+            QStringLiteral("^%1\\.[A-Za-z]{6}$").arg(QRegularExpression::escape(name)));
+        const QStringList entries = dir.entryList({name + QStringLiteral(".??????")},
+                                                  QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+        for (const QString& entry : entries) {
+            const QString suffix = entry.right(6);
+            const QFileInfo info(dir.filePath(entry));
+            if (temporary.match(entry).hasMatch() && suffix != suffix.toLower() &&
+                suffix != suffix.toUpper() && !info.isSymLink() && info.isFile() &&
+                info.lastModified() < cutOff)
+                QFile::remove(info.filePath());
+        }
+    }
 }
 
 } // namespace quilora::core

@@ -175,6 +175,8 @@ void Form1::cmdEND_Click(int Index) {
         cmdTOP_Click(0);
         program_.ElapsedSeconds = 0;
         switchTimer1On();
+        if (reloadPending)
+            emit reloadRequested();
         break;
     case 1:
         emit endProgram();
@@ -193,6 +195,8 @@ void Form1::cmdEND_Click(int Index) {
         Frame2.recordIsDefault = false;
         if (RecordBook* book = recordBook())
             book->ZapisRecord();
+        if (reloadPending) // a set chosen while the panel was up is dealt now
+            emit reloadRequested();
         break;
     }
     default:
@@ -253,7 +257,8 @@ void Form1::lblSND_Click() {
 
 void Form1::requestReload() {
     reloadPending = true;
-    emit reloadRequested();
+    if (reloadDue())
+        emit reloadRequested();
 }
 
 RecordBook* Form1::recordBook() {
@@ -264,6 +269,7 @@ RecordBook* Form1::recordBook() {
 
 void Form1::ChangePicSet() {
     const int selected = options_ ? options_->selectedPictureSet() : -1;
+    pictureSet = selected;
     if (selected >= 0)
         program_.PictureFolder =
             core::programPath(program_.programFolder, QStringLiteral("\\img%1\\").arg(selected));

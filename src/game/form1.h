@@ -153,8 +153,10 @@ public:
     void ChangePicSetEnglish();
 
     // Asks for this window to be replaced by a freshly loaded one once the current event,
-    // and any dialog it opened, has finished.
+    // and any dialog it opened, has finished. A won game's victory panel holds it back until
+    // the player leaves the panel, so that its record is not lost.
     void requestReload();
+    bool reloadDue() const { return reloadPending && !Frame2.visible; }
 
     // Main-window game state: fresh, zero or empty, in every instance.
     std::array<QString, kSlotCount> CardFile;
@@ -170,6 +172,7 @@ public:
     QString PictureNumber;
     std::int16_t LoopCounter = 0;
     std::int16_t IconChoice = 0;
+    int pictureSet = -1; // the set the board was dealt from; -1 when no set was chosen
 
     // What the window shows.
     QString caption;

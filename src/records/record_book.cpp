@@ -6,6 +6,7 @@
 #include "records/records_list.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace quilora::records {
 namespace {
@@ -27,7 +28,8 @@ QString recordFilePath(const core::ProgramState& program) {
 bool EnsureRecordFile(const core::ProgramState& program, const platform::LocaleInfo& localeInfo,
                       QString* error) {
     const QString path = recordFilePath(program);
-    if (core::fileExists(path))
+    // A folder of that name is a table that cannot be read, not a missing one.
+    if (QFileInfo::exists(path))
         return true;
     return core::writeLines(path, {defaultRecordLine(localeInfo.today(), localeInfo.locale())},
                             error);
@@ -37,20 +39,21 @@ std::optional<QStringList> Records::readTable(QString* error, bool* whole) {
     const core::ProgramState& program = form_.program();
     if (!EnsureRecordFile(program, form_.services().localeInfo, error))
         return std::nullopt;
-    std::optional<QStringList> lines =
-        core::readLines(recordFilePath(program), kRecordsReadLimit, whole);
-    if (!lines && error)
-        *error = QStringLiteral("cannot be read");
-    return lines;
+    return core::readLines(recordFilePath(program), kRecordsReadLimit, whole, error);
+}
+
+double Records::wonSeconds() const {
+    return parseTime(form_.Frame2.lblEnd[1]).value_or(form_.program().ElapsedSeconds);
 }
 
 void Records::ProverkaRekorda() {
     form_.IconChoice = 0;
     form_.LoopCounter = 0;
-    // A table that cannot be read ranks as an empty one; storing will then say what is wrong.
-    const QList<Record> records = readRecords(readTable().value_or(QStringList{}));
-    const double seconds = parseTime(form_.lblTime).value_or(form_.program().ElapsedSeconds);
-    const Outcome outcome = rank(records, seconds);
+    QString error;
+    const std::optional<QStringList> lines = readTable(&error);
+    // A table that cannot be read must not announce a first place that the next look at the
+    // file would contradict: the time is shown, and nothing can be stored.
+    const Outcome outcome = lines ? rank(readRecords(*lines), wonSeconds()) : Outcome::NoEntry;
 
     core::ProgramState& program = form_.program();
     game::VictoryPanel& panel = form_.Frame2;
@@ -73,6 +76,8 @@ void Records::ProverkaRekorda() {
     panel.txtRecEnabled = enters;
     panel.cmdENDEnabled[2] = enters;
     panel.optKartinkaEnabled = {enters, enters, enters};
+    if (!lines)
+        reportReadFailure(error, true);
 }
 
 void Records::ZapisRecord() {
@@ -94,16 +99,15 @@ void Records::ZapisRecord() {
                                                     : QStringLiteral("он больше 1 МБ"));
         return;
     }
-    const double seconds = parseTime(form_.lblTime).value_or(program.ElapsedSeconds);
+    // The game's own set, also when another one has been chosen since it was dealt.
     game::OptionsDialog* dialog = form_.optionsDialog();
-    const QString set =
-        dialog ? dialog->pictureSetCaption(program.SettingValue[1].toInt()) : QString();
+    const QString set = dialog ? dialog->pictureSetCaption(form_.pictureSet) : QString();
     const platform::LocaleInfo& localeInfo = form_.services().localeInfo;
-    const QString line =
-        recordLine({form_.lblTime, program.PlayerName, set, QString::number(form_.IconChoice),
-                    localeInfo.locale().toString(localeInfo.today(), QLocale::ShortFormat)});
+    const QString date = localeInfo.locale().toString(localeInfo.today(), QLocale::ShortFormat);
+    const QString line = recordLine({asciiDigits(form_.Frame2.lblEnd[1]), program.PlayerName, set,
+                                     QString::number(form_.IconChoice), asciiDigits(date)});
 
-    const Insertion insertion = insertRecord(*lines, line, seconds);
+    const Insertion insertion = insertRecord(*lines, line, wonSeconds());
     switch (insertion.status) {
     case Insertion::Refused:
         form_.services().messages.information(kTooManyRecords);
@@ -135,17 +139,41 @@ void Records::reportWriteFailure(const QString& reason) {
                   .arg(path, reason));
 }
 
+void Records::reportReadFailure(const QString& reason, bool endOfGame) {
+    const QString path = QDir::toNativeSeparators(recordFilePath(form_.program()));
+    const bool english = core::isEnglish(form_.program());
+    const QString consequence =
+        endOfGame ? (english ? QStringLiteral("this game's time cannot be ranked or stored")
+                             : QStringLiteral("время этой игры нельзя сравнить с рекордами и "
+                                              "записать"))
+                  : (english ? QStringLiteral("the records cannot be shown")
+                             : QStringLiteral("рекорды нельзя показать"));
+    form_.services().messages.information(
+        english ? QStringLiteral("The records file %1 cannot be read (%2): %3. The file is left "
+                                 "as it is.")
+                      .arg(path, reason, consequence)
+                : QStringLiteral("Файл рекордов %1 нельзя прочитать (%2): %3. Файл оставлен как "
+                                 "есть.")
+                      .arg(path, reason, consequence));
+}
+
 void Records::showOrHideRecords() {
     core::ProgramState& program = form_.program();
     game::RecordsList& list = form_.lvRecord;
     // Read on every press, also before hiding, so a missing file is created either way.
-    const QList<Record> records = readRecords(readTable().value_or(QStringList{}));
+    QString error;
+    const std::optional<QStringList> lines = readTable(&error);
     if (list.visible) {
         list.rows.clear();
         list.visible = false;
         form_.cmdTOP[3] = program.CaptionRecords;
         return;
     }
+    if (!lines) {
+        reportReadFailure(error, false);
+        return;
+    }
+    const QList<Record> records = readRecords(*lines);
     list.visible = true;
     form_.cmdTOP[3] = program.CaptionCloseRecords;
     const QLocale locale = form_.services().localeInfo.locale();

@@ -29,7 +29,10 @@ public:
 
 private:
     std::optional<QStringList> readTable(QString* error = nullptr, bool* whole = nullptr);
+    // The time the game was won in, as the victory panel shows it.
+    double wonSeconds() const;
     void reportWriteFailure(const QString& reason);
+    void reportReadFailure(const QString& reason, bool endOfGame);
 
     game::Form1& form_;
 };

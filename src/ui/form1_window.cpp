@@ -415,7 +415,7 @@ void Form1Window::showOptions() {
     // Without a window manager to hand it back, the keyboard would stay with no window.
     activateWindow();
     // A reload asked for inside the dialog waited for its loop to end; it can run now.
-    if (form_.reloadPending)
+    if (form_.reloadDue())
         QMetaObject::invokeMethod(&form_, &game::Form1::reloadRequested, Qt::QueuedConnection);
 }
 
@@ -453,10 +453,12 @@ void Form1Window::refreshRecords() {
                 item->setData(0, Qt::AccessibleTextRole, row.name + QStringLiteral(", ") + icon);
         }
     }
-    if (list.sortColumn != shownSortColumn_) {
-        shownSortColumn_ = list.sortColumn;
-        lvRecord_->header()->setSortIndicator(list.sortColumn, Qt::AscendingOrder);
-    }
+    // A click on the heading already sorted by flips the header's arrow by itself; the rows
+    // stay ascending, and so must the arrow.
+    QHeaderView* header = lvRecord_->header();
+    if (header->sortIndicatorSection() != list.sortColumn ||
+        header->sortIndicatorOrder() != Qt::AscendingOrder)
+        header->setSortIndicator(list.sortColumn, Qt::AscendingOrder);
     if (list.visible != lvRecord_->isVisible()) {
         lvRecord_->setVisible(list.visible);
         if (list.visible)

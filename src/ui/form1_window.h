@@ -112,7 +112,6 @@ private:
     QString paintedPicture_;
     std::optional<std::optional<game::Rgb>> panelColour_; // unset until first applied
     QList<game::RecordRow> shownRows_;
-    int shownSortColumn_ = -1;
     int modalDepth_ = 0;
     bool firstFramePainted_ = false;
     int keyboardCard_ = 0; // the one card that Tab reaches; the arrow keys move it

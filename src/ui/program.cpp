@@ -1,5 +1,6 @@
 #include "ui/program.h"
 
+#include "core/text_file.h"
 #include "language/links.h"
 #include "language/set_language.h"
 #include "records/record_book.h"
@@ -36,6 +37,9 @@ Program::Program(const QString& programFolder, const QString& dataFolder,
 Program::~Program() = default;
 
 void Program::start() {
+    core::removeStaleTemporaries(state_.dataFolder,
+                                 {QStringLiteral("record.txt"), QStringLiteral("Quilora.ini")},
+                                 QDateTime::currentDateTime());
     load(std::nullopt);
 }
 
@@ -56,7 +60,7 @@ void Program::load(std::optional<QPoint> position) {
 // A reload asked for from inside a dialog waits until that dialog has closed: the window that
 // runs it must outlive its loop. The window asks again then.
 void Program::reloadWhenIdle() {
-    if (form_ && form_->reloadPending && !window_->inModalLoop())
+    if (form_ && form_->reloadDue() && !window_->inModalLoop())
         reloadMainWindow();
 }
 
