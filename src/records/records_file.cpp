@@ -30,9 +30,24 @@ qsizetype slowest(const QList<Record>& records) {
 
 } // namespace
 
+QString asciiDigits(const QString& text) {
+    QList<uint> points = text.toUcs4();
+    for (uint& point : points) {
+        const auto c = static_cast<char32_t>(point);
+        if (QChar::category(c) == QChar::Number_DecimalDigit)
+            point = '0' + QChar::digitValue(c);
+    }
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), points.size());
+}
+
 std::optional<double> parseTime(const QString& text) {
-    QString number = text.trimmed();
-    number.replace(QLatin1Char(','), QLatin1Char('.'));
+    QString number = asciiDigits(text).trimmed();
+    // Every locale writes its decimals after one of these three.
+    for (const char16_t separator : {u',', u'\u066B'})
+        number.replace(QChar(separator), QLatin1Char('.'));
+    // Right-to-left locales may put direction marks around a number.
+    for (const char16_t mark : {u'\u200E', u'\u200F', u'\u061C'})
+        number.remove(QChar(mark));
     bool ok = false;
     const double value = QLocale::c().toDouble(number, &ok);
     if (!ok || !std::isfinite(value))
@@ -79,7 +94,7 @@ QString recordLine(const QStringList& fields) {
 }
 
 QString defaultRecordLine(QDate today, const QLocale& locale) {
-    const QString date = locale.toString(today.addDays(-30), QLocale::ShortFormat);
+    const QString date = asciiDigits(locale.toString(today.addDays(-30), QLocale::ShortFormat));
     return recordLine({QStringLiteral("999"), QStringLiteral("Unknown"), QStringLiteral("Test"),
                        QStringLiteral("6"), date}) +
            kMark;

@@ -14,9 +14,13 @@ namespace quilora::records {
 
 inline constexpr int kTableSize = 10;
 
-// A time as the file holds it, under either decimal separator ("47,3" or "47.3"); nothing when
-// it is no finite number.
+// A time as the file or the clock holds it: digits of any script, and "." "," or the Arabic
+// decimal separator ("47,3", "47.3", "٤٧٫٣"); nothing when it is no finite number.
 std::optional<double> parseTime(const QString& text);
+
+// The text with the digits of every script written as ASCII digits. What the game writes into
+// its files must read back under any locale; the locale's separators stay as they are.
+QString asciiDigits(const QString& text);
 
 struct Record {
     int line = 0;       // index among the file's lines

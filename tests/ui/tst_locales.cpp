@@ -1,0 +1,95 @@
+// Whole games under a locale with digits of its own (CTest runs this under LC_ALL=ar_EG.UTF-8
+// and LC_ALL=fa_IR.UTF-8): the clock may show the locale's digits, but what goes into
+// record.txt reads back, and later games rank against it.
+#include "support/running_game.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+using namespace quilora;
+
+namespace {
+
+struct Expected {
+    QString clock;   // the first game's time as the clock shows it
+    QString stored;  // and as record.txt holds it
+    QString date;    // today, 5 December 2026, as stored
+    QString oldDate; // the default record's date
+};
+
+// Finds the pairs from..to-1 of the deal with the mouse.
+void findPairs(testing::RunningGame& game, int from, int to) {
+    const QList<QList<int>> pairs = game.pairsOfTheDeal();
+    for (int i = from; i < to; ++i) {
+        game.click(pairs[i][0]);
+        game.click(pairs[i][1]);
+    }
+}
+
+// Plays a game of `seconds` whole seconds and `tenths` tenths and types `name` for its record.
+void play(testing::RunningGame& game, int seconds, int tenths, const QString& name) {
+    for (int i = 0; i < seconds; ++i)
+        game.form().Timer1_Timer();
+    findPairs(game, 0, 10);
+    for (int i = 0; i < tenths; ++i)
+        game.form().Timer2_Timer();
+    findPairs(game, 10, 12);
+    QTest::keyClicks(game.window().nameBox(), name);
+}
+
+} // namespace
+
+class TestLocales : public QObject {
+    Q_OBJECT
+
+private slots:
+    void recordsReadBack();
+};
+
+void TestLocales::recordsReadBack() {
+    const QHash<QString, Expected> expected = {
+        {"ar_EG", {"١٤٫٧", "14٫7", "5\u200F/12\u200F/2026", "5\u200F/11\u200F/2026"}},
+        {"fa_IR", {"۱۴٫۷", "14٫7", "2026/12/5", "2026/11/5"}},
+    };
+    const QString locale = QLocale::system().name();
+    QVERIFY2(expected.contains(locale),
+             qPrintable("run under LC_ALL=ar_EG or fa_IR, not " + locale));
+    const Expected& e = expected[locale];
+
+    testing::RunningGame game(false);
+    game.platform.localeInfo.numbers = QLocale::system();
+    // A record written by an earlier version, in the locale's own digits.
+    const QByteArray old = QStringLiteral("١٢٫٥~Old~Test~4~%1\r\n").arg(e.oldDate).toUtf8();
+    game.writeFile("record.txt", old);
+    game.start();
+
+    play(game, 14, 7, "Ann");
+    QCOMPARE(game.window().clockLabel()->text(), e.clock);
+    QCOMPARE(game.window().victoryLabel(1)->text(), e.clock);
+    QCOMPARE(game.window().victoryLabel(0)->text(), "VICTORY! You is in Top-10.");
+    QTest::mouseClick(game.window().victoryButton(2), Qt::LeftButton);
+    const QString line = "~Ann~~6~" + e.date + "~^\r\n";
+    QCOMPARE(QString::fromUtf8(game.readFile("record.txt")), old + e.stored + line);
+
+    QTest::mouseClick(game.window().sideButton(0), Qt::LeftButton); // Clear: a second game
+    play(game, 9, 3, "Bob");
+    QCOMPARE(game.window().victoryLabel(0)->text(), "VICTORY!   You is First!");
+    QTest::mouseClick(game.window().victoryButton(2), Qt::LeftButton);
+    QTest::mouseClick(game.window().sideButton(0), Qt::LeftButton); // a third, the slowest
+    play(game, 20, 0, "Cy");
+    QCOMPARE(game.window().victoryLabel(0)->text(), "VICTORY! You is in Top-10.");
+    QTest::mouseClick(game.window().victoryButton(2), Qt::LeftButton);
+
+    QTest::mouseClick(game.window().sideButton(3), Qt::LeftButton);
+    QTreeWidget* list = game.window().recordsList();
+    QStringList rows;
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        rows << list->topLevelItem(row)->text(0) + ' ' + list->topLevelItem(row)->text(1);
+    QCOMPARE(rows.join(", "), "Bob 1, Old 2, Ann 3, Cy 4");
+    QVERIFY(game.platform.messages.shown.isEmpty());
+}
+
+QTEST_MAIN(TestLocales)
+#include "tst_locales.moc"
