@@ -13,15 +13,26 @@ def fail(message):
     sys.exit(1)
 
 
-def find_app(name, timeout=15):
-    end = time.time() + timeout
-    while time.time() < end:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in desktop:
+def wait_for(check, what, patience=60):
+    """Polls until check() gives a true value and returns it. The game answers the bus in its
+    own time, slowly on a busy machine: the patience is only there to end a hung run."""
+    end = time.time() + patience
+    while True:
+        value = check()
+        if value:
+            return value
+        if time.time() > end:
+            fail("gave up waiting for " + what)
+        time.sleep(0.05)
+
+
+def find_app(name):
+    def look():
+        for app in pyatspi.Registry.getDesktop(0):
             if app is not None and app.name == name:
                 return app
-        time.sleep(0.2)
-    fail("no application named %r on the accessibility bus" % name)
+        return None
+    return wait_for(look, "an application named %r on the accessibility bus" % name)
 
 
 def walk(node, found):
@@ -52,7 +63,11 @@ def card(app, row, column, english=True):
     for node in nodes(app):
         if node.name.startswith(prefix + ",") or node.name.startswith(prefix + ":"):
             return node
-    fail("no card named %r..." % prefix)
+    return None
+
+
+def found_card(app, row, column, english=True):
+    return wait_for(lambda: card(app, row, column, english), "card %d, %d" % (row, column))
 
 
 def press(node):
@@ -60,23 +75,24 @@ def press(node):
     for i in range(action.nActions):
         if action.getName(i) in ("Press", "press"):
             action.doAction(i)
-            time.sleep(0.15)
             return
     fail("card %r offers no press action" % node.name)
 
 
-def name_of(app, row, column, english=True):
-    return card(app, row, column, english).name
+def name_of(app, row, column, english=True, containing=""):
+    def read():
+        node = card(app, row, column, english)
+        return node.name if node is not None and containing in node.name else None
+    return wait_for(read, "card %d, %d to read %r" % (row, column, containing))
 
 
 def main():
     app = find_app("Quilora")
-    names = {n.name for n in nodes(app)}
     for expected in ("Records", "Help", "Options", "Clear", "The game's home page",
                      "The game's web site", "Russian language", "English language", "Time: ",
                      "Sound on, press to switch it off"):
-        if expected not in names and not any(n.startswith(expected) for n in names):
-            fail("nothing named %r; names: %s" % (expected, sorted(names)[:40]))
+        wait_for(lambda: any(n.startswith(expected) for n in {m.name for m in nodes(app)}),
+                 "something named %r" % expected)
     cards(app)
 
     down = name_of(app, 1, 1)
@@ -86,43 +102,35 @@ def main():
     pictures = {}
     for row in range(1, 5):
         for column in range(1, 7):
-            press(card(app, row, column))
-            pictures[(row, column)] = name_of(app, row, column).split(": ", 1)[1]
+            press(found_card(app, row, column))
+            pictures[(row, column)] = name_of(app, row, column, containing=": ").split(": ", 1)[1]
     print("face up:", name_of(app, 4, 6))
     by_picture = {}
     for where, picture in pictures.items():
         by_picture.setdefault(picture, []).append(where)
     first_pair = next(v for v in by_picture.values() if len(v) == 2)
     for where in first_pair:
-        press(card(app, *where))
-    found = name_of(app, *first_pair[0])
-    if ", found: " not in found:
-        fail("found card reads %r" % found)
+        press(found_card(app, *where))
+    found = name_of(app, *first_pair[0], containing=", found: ")
     print("found:", found)
 
     # Finish the game: the victory panel is built at the win, so its controls are read only now.
     for pair in by_picture.values():
         if len(pair) == 2 and pair != first_pair:
             for where in pair:
-                press(card(app, *where))
-    time.sleep(0.3)
-    won = {n.name for n in nodes(app)}
+                press(found_card(app, *where))
     for expected in ("Your name", "Boy", "Girl", "Friend"):
-        if expected not in won:
-            fail("after the win, nothing named %r" % expected)
+        wait_for(lambda: expected in {n.name for n in nodes(app)},
+                 "something named %r after the win" % expected)
     print("won: the victory panel reads its name box and icons")
 
     # The same through Russian captions.
     russian = [n for n in nodes(app) if n.name == "Russian language"][0]
     press(russian)
-    time.sleep(0.3)
-    ru = name_of(app, *first_pair[0], english=False)
-    if ", найдена: " not in ru:
-        fail("found card in Russian reads %r" % ru)
-    ru_names = {n.name for n in nodes(app)}
+    ru = name_of(app, *first_pair[0], english=False, containing=", найдена: ")
     for expected in ("Очистить", "Рекорды", "Английский язык", "Время: "):
-        if not any(n.startswith(expected) for n in ru_names):
-            fail("nothing named %r in Russian" % expected)
+        wait_for(lambda: any(n.startswith(expected) for n in {m.name for m in nodes(app)}),
+                 "something named %r in Russian" % expected)
     print("Russian:", ru)
     print("OK: %d accessible objects" % len(nodes(app)))
 

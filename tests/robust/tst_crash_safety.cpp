@@ -1,11 +1,10 @@
-// The game's writers are killed at random moments while they rewrite record.txt and
-// Quilora.ini: each file then holds, byte for byte, its old content or its new one.
+// The game's writers are killed while they rewrite record.txt and Quilora.ini: each file then
+// holds, byte for byte, its old content or its new one. Where the kill lands is chosen by the
+// writes the writer reports, not by time, so every machine sees the same cases.
 #include "support/test_folder.h"
 
 #include <QDir>
 #include <QProcess>
-#include <QRandomGenerator>
-#include <QThread>
 
 #include <csignal>
 
@@ -24,6 +23,36 @@ QByteArray settings(int background) {
            "\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\n";
 }
 
+// The slowest record leaves, the mark passes to the next slowest, the new record comes last.
+const QByteArray kOldTable = table(10);
+const QByteArray kNewTable = table(9, "5~Unknown~~6~05.12.2026\r\n");
+
+// Both files after the writer's first `writes` writes: the table put back, the record stored,
+// the settings saved with background 2, then the same with background 3, and so on.
+QList<QByteArray> after(int writes) {
+    QByteArray records = kOldTable;
+    QByteArray ini = settings(3);
+    for (int w = 0; w < writes; ++w) {
+        if (w % 3 == 2)
+            ini = settings(2 + w / 3 % 2);
+        else
+            records = w % 3 == 0 ? kOldTable : kNewTable;
+    }
+    return {records, ini};
+}
+
+// Reads the writer's reports until it has made `writes` writes (or says it waits).
+void awaitWrites(QProcess& writer, int writes) {
+    for (int seen = -1; seen < writes;) { // "ready" first
+        if (!writer.canReadLine())
+            QVERIFY2(writer.waitForReadyRead(-1), "the writer stopped");
+        const QByteArray line = writer.readLine().trimmed();
+        if (line == "waiting")
+            return;
+        ++seen;
+    }
+}
+
 } // namespace
 
 class TestCrashSafety : public QObject {
@@ -34,28 +63,35 @@ private slots:
 };
 
 void TestCrashSafety::killedWhileWriting() {
-    // The slowest record leaves, the mark passes to the next slowest, the new record comes last.
-    const QList<QByteArray> contents = {table(10), table(9, "5~Unknown~~6~05.12.2026\r\n"),
-                                        settings(2), settings(3)};
     quilora::testing::TestFolder folder;
-    folder.writeFile("Quilora.ini", settings(3));
     QSet<QByteArray> seen;
-    for (int kill = 0; kill < 200; ++kill) { // before, between and after the rewrites
-        folder.writeFile("record.txt", contents[0]);
+    for (int kill = 0; kill < 160; ++kill) {
+        folder.writeFile("record.txt", kOldTable);
+        folder.writeFile("Quilora.ini", settings(3));
+        // Even kills come while the writer waits after a known number of writes; odd ones
+        // right after a reported write, while it goes on into the next.
+        const int writes = kill / 2 % 8;
+        const bool waits = kill % 2 == 0;
+        QStringList arguments = {folder.dir.path()};
+        if (waits)
+            arguments << QString::number(writes);
         QProcess writer;
-        writer.start(QStringLiteral(QUILORA_CRASH_WRITER), {folder.dir.path()});
-        QVERIFY(writer.waitForReadyRead(10000));
-        QThread::usleep(QRandomGenerator::global()->bounded(20000)); // microseconds after loading
+        writer.start(QStringLiteral(QUILORA_CRASH_WRITER), arguments);
+        awaitWrites(writer, writes);
         ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
-        QVERIFY(writer.waitForFinished(10000));
-        QCOMPARE(writer.exitStatus(), QProcess::CrashExit); // still writing when killed
-        for (const char* name : {"record.txt", "Quilora.ini"}) {
-            const QByteArray bytes = folder.readFile(name);
-            QVERIFY2(contents.contains(bytes), bytes.constData());
-            seen << bytes;
+        QVERIFY(writer.waitForFinished(-1));
+        QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
+        const QList<QByteArray> files = {folder.readFile("record.txt"),
+                                         folder.readFile("Quilora.ini")};
+        if (waits) {
+            QCOMPARE(files, after(writes));
+        } else {
+            QVERIFY2(QList<QByteArray>({kOldTable, kNewTable}).contains(files[0]), files[0]);
+            QVERIFY2(QList<QByteArray>({settings(2), settings(3)}).contains(files[1]), files[1]);
         }
+        seen << files[0] << files[1];
     }
-    QCOMPARE(seen, QSet<QByteArray>(contents.begin(), contents.end()));
+    QCOMPARE(seen, (QSet<QByteArray>{kOldTable, kNewTable, settings(2), settings(3)}));
     // A kill may leave a temporary file, never one under another name.
     for (const QString& name : QDir(folder.dir.path()).entryList(QDir::Files | QDir::Hidden))
         QVERIFY2(name.startsWith("record.txt") || name.startsWith("Quilora.ini"), qPrintable(name));
