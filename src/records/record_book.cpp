@@ -103,9 +103,9 @@ void Records::ZapisRecord() {
     game::OptionsDialog* dialog = form_.optionsDialog();
     const QString set = dialog ? dialog->pictureSetCaption(form_.pictureSet) : QString();
     const platform::LocaleInfo& localeInfo = form_.services().localeInfo;
-    const QString date = localeInfo.locale().toString(localeInfo.today(), QLocale::ShortFormat);
-    const QString line = recordLine({asciiDigits(form_.Frame2.lblEnd[1]), program.PlayerName, set,
-                                     QString::number(form_.IconChoice), asciiDigits(date)});
+    const QString line = recordLine({plainNumerals(form_.Frame2.lblEnd[1]), program.PlayerName, set,
+                                     QString::number(form_.IconChoice),
+                                     recordDate(localeInfo.today(), localeInfo.locale())});
 
     const Insertion insertion = insertRecord(*lines, line, wonSeconds());
     switch (insertion.status) {

@@ -1,6 +1,7 @@
 #include "records/records_file.h"
 
 #include <cmath>
+#include <string>
 
 namespace quilora::records {
 namespace {
@@ -30,24 +31,28 @@ qsizetype slowest(const QList<Record>& records) {
 
 } // namespace
 
-QString asciiDigits(const QString& text) {
-    QList<uint> points = text.toUcs4();
-    for (uint& point : points) {
+QString plainNumerals(const QString& text) {
+    std::u32string plain;
+    for (const uint point : text.toUcs4()) {
         const auto c = static_cast<char32_t>(point);
-        if (QChar::category(c) == QChar::Number_DecimalDigit)
-            point = '0' + QChar::digitValue(c);
+        if (c == U'\u200E' || c == U'\u200F' || c == U'\u061C')
+            continue;
+        plain += QChar::category(c) == QChar::Number_DecimalDigit
+                     ? static_cast<char32_t>(U'0' + QChar::digitValue(c))
+                     : c;
     }
-    return QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), points.size());
+    return QString::fromUcs4(plain.data(), static_cast<qsizetype>(plain.size()));
+}
+
+QString recordDate(QDate day, const QLocale& locale) {
+    return plainNumerals(locale.toString(day, QLocale::ShortFormat));
 }
 
 std::optional<double> parseTime(const QString& text) {
-    QString number = asciiDigits(text).trimmed();
+    QString number = plainNumerals(text).trimmed();
     // Every locale writes its decimals after one of these three.
     for (const char16_t separator : {u',', u'\u066B'})
         number.replace(QChar(separator), QLatin1Char('.'));
-    // Right-to-left locales may put direction marks around a number.
-    for (const char16_t mark : {u'\u200E', u'\u200F', u'\u061C'})
-        number.remove(QChar(mark));
     bool ok = false;
     const double value = QLocale::c().toDouble(number, &ok);
     if (!ok || !std::isfinite(value))
@@ -94,7 +99,7 @@ QString recordLine(const QStringList& fields) {
 }
 
 QString defaultRecordLine(QDate today, const QLocale& locale) {
-    const QString date = asciiDigits(locale.toString(today.addDays(-30), QLocale::ShortFormat));
+    const QString date = recordDate(today.addDays(-30), locale);
     return recordLine({QStringLiteral("999"), QStringLiteral("Unknown"), QStringLiteral("Test"),
                        QStringLiteral("6"), date}) +
            kMark;

@@ -18,9 +18,13 @@ inline constexpr int kTableSize = 10;
 // decimal separator ("47,3", "47.3", "٤٧٫٣"); nothing when it is no finite number.
 std::optional<double> parseTime(const QString& text);
 
-// The text with the digits of every script written as ASCII digits. What the game writes into
-// its files must read back under any locale; the locale's separators stay as they are.
-QString asciiDigits(const QString& text);
+// A time or a date as record.txt holds it: the digits of any script as ASCII digits, without
+// the invisible direction marks of right-to-left locales. So it reads back under any locale and
+// lists alike everywhere; the locale's separators stay as they are.
+QString plainNumerals(const QString& text);
+
+// Today's date as a record holds it: the locale's short format, in plain numerals.
+QString recordDate(QDate day, const QLocale& locale);
 
 struct Record {
     int line = 0;       // index among the file's lines

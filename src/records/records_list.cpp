@@ -8,10 +8,13 @@ namespace quilora::records {
 namespace {
 
 QDate readDate(const QString& text, const QLocale& locale) {
-    QDate date = locale.toDate(text, QLocale::ShortFormat);
+    // Records hold plain numerals (older ones the locale's own digits and direction marks).
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    QDate date = QDate::fromString(plainNumerals(text), plainNumerals(format));
+    if (!date.isValid())
+        date = locale.toDate(text, QLocale::ShortFormat);
     // Two-digit years read as 19xx; the game never stores a date from before 2000.
-    if (date.isValid() && date.year() < 2000 &&
-        !locale.dateFormat(QLocale::ShortFormat).contains(QLatin1String("yyyy")))
+    if (date.isValid() && date.year() < 2000 && !format.contains(QLatin1String("yyyy")))
         date = date.addYears(100);
     for (const char* format : {"dd.MM.yyyy", "yyyy-MM-dd", "d/M/yyyy", "M/d/yyyy"}) {
         if (date.isValid())
