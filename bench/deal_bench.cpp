@@ -3,7 +3,6 @@
 //
 //   build/<variant>/bench/deal_bench [repetitions]
 
-#include "core/program_state.h"
 #include "game/form1.h"
 
 #include <QCoreApplication>
@@ -94,8 +93,9 @@ int main(int argc, char* argv[]) {
     NoMessages messages;
     StillClock clock;
     NoLinks links;
-    core::ProgramState state;
-    state.programFolder = dir.path();
+    const core::Folders folders{dir.path(), dir.path()};
+    game::ProgramClock programClock;
+    language::ProgramLanguage programLanguage;
 
     std::mt19937 shuffleEngine(12345);
     std::array<int, 24> cards{};
@@ -106,18 +106,36 @@ int main(int argc, char* argv[]) {
     std::printf("%-22s %12.0f %8.2f %14s\n", "shuffle (baseline)", baseline, 1.0, "-");
 
     for (int set : {0, 1}) {
+        // Only the deal is timed: the options name the set, the records are never asked.
         struct Fixed final : game::OptionsDialog {
             explicit Fixed(int s) : set(s) {}
             void ChooseIni() override {}
             void SetColor() override {}
             int selectedPictureSet() const override { return set; }
+            int chkS() const override { return 0; }
+            void setChkS(int) override {}
+            void SetSound() override {}
+            QString SoundFile(int) const override { return {}; }
             int set;
-        };
+        } options(set);
+        struct NoRecords final : game::RecordBook {
+            void gameWon(const QString&) override {}
+            bool victoryPanelShown() const override { return false; }
+            void hideVictoryPanel() override {}
+            bool recordCanBeStored() const override { return false; }
+            void storeRecord() override {}
+            void optKartinka_Click(int) override {}
+            void txtRec_Change(const QString&) override {}
+            void showOrHideRecords() override {}
+            void showOrHideHelp() override {}
+            void lvRecord_ColumnClick(int) override {}
+        } records;
+        language::Captions captions(programLanguage);
         random.draws = 0;
         const double load = median(timeEach(repetitions, [&] {
-            game::Form1 form(
-                state, {random, locale, sound, messages, clock, links},
-                {[set](game::Form1&) { return std::make_unique<Fixed>(set); }, {}, {}, {}});
+            game::Form1 form(programClock, folders, {random, locale, sound, messages, clock, links},
+                             captions);
+            form.attach(options, records);
             form.Form_Load();
         }));
         std::printf("%-22s %12.0f %8.2f %14.1f\n",

@@ -12,10 +12,12 @@ int main(int argc, char** argv) {
     game.start();
     quilora::ui::Program& program = game.program();
     // Two cards that are not a pair: every click turns one up and the other down.
+    const quilora::game::Form1& form = program.models().form;
     int other = 1;
-    while (program.form()->CardFile[other] == program.form()->CardFile[0])
+    while (form.CardFile(other) == form.CardFile(0))
         ++other;
-    return quilora::bench::run(argc, argv, program.window(), [&program, other](int i) {
-        return static_cast<QWidget*>(program.window()->cardSlot(i == 0 ? 0 : other));
+    QWidget* window = &program.window();
+    return quilora::bench::run(argc, argv, window, [window, other](int i) {
+        return window->findChild<QWidget*>(QStringLiteral("Foto%1").arg(i == 0 ? 0 : other));
     });
 }

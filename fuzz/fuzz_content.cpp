@@ -4,9 +4,8 @@
 // stay well formed and give them back.
 #include "core/text_file.h"
 #include "fuzz_check.h"
-#include "language/set_language.h"
 #include "records/records_file.h"
-#include "support/real_game.h"
+#include "support/game.h"
 
 using namespace quilora;
 
@@ -21,25 +20,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     "999~Unknown~Test~6~05.11.2026~^\r\n");
     const QString name = QString::fromUtf8(parts.value(2));
 
-    testing::RealGame game(folder.path());
-    game::Form1& form = *game.form;
-    const core::ProgramState& state = game.state;
-    const game::OptionsDialog& dialog = game.dialog();
+    testing::Game game(12, false, false);
+    game.program.folders = {folder.path(), folder.path()};
+    game.start();
+    game::Form1& form = game.form();
+    const settings::Form2& dialog = game.options();
+    const records::Records& book = game.records();
 
-    for (const float language : {0.0f, 1.0f}) {
-        language::SetLanguage(form, language, nullptr);
+    for (const int language : {0, 1}) {
+        form.lblLOC_Click(language);
         const QString caption = dialog.pictureSetCaption(0);
         FUZZ_CHECK(!caption.contains(QLatin1Char('\n')) && !caption.contains(QLatin1Char('\r')));
         form.cmdTOP_Click(2);
-        FUZZ_CHECK(form.txtHELP.visible);
-        FUZZ_CHECK(form.txtHELP.text.size() <= 2 * (parts.value(1).size() + 1) + 200);
+        FUZZ_CHECK(book.txtHELP().visible);
+        FUZZ_CHECK(book.txtHELP().text.size() <= 2 * (parts.value(1).size() + 1) + 200);
         form.cmdTOP_Click(2);
-        FUZZ_CHECK(!form.txtHELP.visible && form.txtHELP.text.isEmpty());
+        FUZZ_CHECK(!book.txtHELP().visible && book.txtHELP().text.isEmpty());
     }
 
-    testing::winGame(form, QStringLiteral("12"));
-    FUZZ_CHECK(form.Frame2.visible && form.Frame2.cmdENDEnabled[2]);
+    game.win(12);
+    FUZZ_CHECK(book.recordCanBeStored());
     form.txtRec_Change(name);
+    const QString typed = book.Frame2().txtRec;
     form.cmdEND_Click(2);
     FUZZ_CHECK(game.platform.messages.shown.isEmpty());
 
@@ -51,12 +53,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(lines->size() == 2 && stored.size() == 2);
     FUZZ_CHECK(stored[0].marked && !stored[1].marked);
     FUZZ_CHECK(stored[1].fields[0] == QStringLiteral("12"));
-    FUZZ_CHECK(stored[1].fields[1] == state.PlayerName);
+    const QString storedName = typed.isEmpty()
+                                   ? QStringLiteral("Unknown")
+                                   : QString(typed).replace(QLatin1Char('~'), QLatin1Char('-'));
+    FUZZ_CHECK(stored[1].fields[1] == storedName);
     QString set = dialog.pictureSetCaption(0);
     FUZZ_CHECK(stored[1].fields[2] == set.replace(QLatin1Char('~'), QLatin1Char('-')));
 
     form.cmdTOP_Click(3);
-    FUZZ_CHECK(form.lvRecord.rows.size() == 2);
-    FUZZ_CHECK(form.lvRecord.rows[0].name == state.PlayerName);
+    FUZZ_CHECK(book.lvRecord().rows.size() == 2);
+    FUZZ_CHECK(book.lvRecord().rows[0].name == storedName);
     return 0;
 }

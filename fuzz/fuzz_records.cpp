@@ -71,13 +71,13 @@ void checkStoring(const QStringList& lines, const QList<Record>& records, double
 }
 
 void checkList(const QList<Record>& records, const QLocale& locale) {
-    const QList<game::RecordRow> rows = records::recordRows(records, locale);
+    const QList<records::RecordRow> rows = records::recordRows(records, locale);
     FUZZ_CHECK(rows.size() == records.size());
     for (qsizetype i = 0; i < rows.size(); ++i)
         FUZZ_CHECK(rows[i].place == i + 1 && (i == 0 || rows[i - 1].seconds <= rows[i].seconds));
     QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    using Row = game::RecordRow;
+    using Row = records::RecordRow;
     const std::function<bool(const Row&, const Row&)> inOrder[] = {
         [&](const Row& a, const Row& b) { return collator.compare(a.name, b.name) <= 0; },
         [](const Row& a, const Row& b) { return a.place < b.place; },

@@ -3,7 +3,7 @@
 #include "fuzz_check.h"
 #include "settings/form2.h"
 #include "settings/settings_file.h"
-#include "support/real_game.h"
+#include "support/game.h"
 
 #include <cmath>
 
@@ -38,15 +38,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkChoices(choices);
 
     // The main window and its options dialog load from that folder.
-    testing::RealGame game(folder.path());
-    const core::ProgramState& state = game.state;
-    settings::Form2& dialog = game.dialog();
-    FUZZ_CHECK(dialog.optFon == choices.background && dialog.optP == choices.pictureSet &&
-               dialog.chkSValue == choices.sound && state.Localisation == choices.language);
-    FUZZ_CHECK(state.PictureFolder ==
-               folder.path() + QStringLiteral("/img%1/").arg(choices.pictureSet));
-    for (const QString& card : game.form->CardFile)
-        FUZZ_CHECK(card.startsWith(state.PictureFolder));
+    testing::Game game(12, false, false);
+    game.program.folders = {folder.path(), folder.path()};
+    game.start();
+    settings::Form2& dialog = game.options();
+    FUZZ_CHECK(dialog.optFon() == choices.background && dialog.optP() == choices.pictureSet &&
+               dialog.chkS() == choices.sound &&
+               game.captions().program().Localisation() == choices.language);
+    const QString pictures = game.form().PictureFolder();
+    FUZZ_CHECK(pictures == folder.path() + QStringLiteral("/img%1/").arg(choices.pictureSet));
+    for (int s = 0; s < game::kSlotCount; ++s)
+        FUZZ_CHECK(game.form().CardFile(s).startsWith(pictures));
 
     // OK saves the choices; the next start finds the same ones.
     dialog.cmdNAS_Click(2);

@@ -4,6 +4,13 @@
 
 namespace quilora::core {
 
+// Where the game finds its content (pictures, sounds, help texts) and where it keeps the files it
+// writes (records, settings, the link shortcut). Both stay the same for the whole run.
+struct Folders {
+    QString programFolder;
+    QString dataFolder;
+};
+
 // Joins the program folder and a relative name written with backslashes ("\img3\",
 // "\sounds\click1.wav"), using this platform's separator.
 QString programPath(const QString& programFolder, const QString& relativeName);

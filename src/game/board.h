@@ -21,13 +21,6 @@ constexpr Rect slotGeometry(int slot) {
     return {16 + 104 * (slot % kColumns), 40 + 94 * (slot / kColumns), 90, 80};
 }
 
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
 // A window timer as the model sees it: it ticks only while enabled with a period.
 struct Timer {
     bool Enabled = false;
@@ -35,6 +28,11 @@ struct Timer {
     bool ticking() const { return Enabled && Interval > 0; }
     friend bool operator==(const Timer&, const Timer&) = default;
 };
+
+// 16-bit counters stop at their limit instead of wrapping into negative values.
+inline std::int16_t saturatingIncrement(std::int16_t value) {
+    return value == INT16_MAX ? value : static_cast<std::int16_t>(value + 1);
+}
 
 // The picture number of a card: its path's last six characters without path separators and
 // ".gif", read as a leading decimal number (0 when there is none).

@@ -1,35 +1,50 @@
 #include "game/form1.h"
 
-#include "core/paths.h"
 #include "core/version.h"
+#include "language/links.h"
+
+#include <QLocale>
 
 #include <algorithm>
 
 namespace quilora::game {
 
-Form1::Form1(core::ProgramState& program, platform::Services services, Form1Extensions extensions)
-    : program_(program), services_(services), extensions_(std::move(extensions)) {}
+Form1::Form1(ProgramClock& clock, const core::Folders& folders, platform::Services services,
+             language::Captions& captions)
+    : clock_(clock), folders_(folders), services_(services), captions_(captions),
+      lblTime_(language::text(language::Text::ClockAtStart, language::Language::English)) {}
 
 Form1::~Form1() = default;
 
+void Form1::attach(OptionsDialog& options, RecordBook& records) {
+    options_ = &options;
+    records_ = &records;
+}
+
 void Form1::Form_Load() {
-    caption = core::applicationCaption();
+    Q_ASSERT(options_ && records_);
+    caption_ = core::applicationCaption();
     PrevSlot = 23;
     switchTimer1On();
     // The slots themselves are laid out by the window on the fixed grid of slotGeometry().
     services_.random.seedFromClock();
-    if (extensions_.optionsDialog)
-        options_ = extensions_.optionsDialog(*this);
-    if (options_) {
-        options_->ChooseIni();
-        options_->SetColor();
-    }
+    options_->ChooseIni();
+    options_->SetColor();
     ChangePicSet();
-    emit changed();
 }
 
+// The window is going: no tick may reach it any more, and its parts go with it.
 void Form1::Form_Unload() {
-    options_.reset();
+    setTimers(false, false);
+    options_ = nullptr;
+    records_ = nullptr;
+}
+
+void Form1::show(int slot, const QString& picture) {
+    if (FotoPicture_[slot] == picture)
+        return;
+    FotoPicture_[slot] = picture;
+    emit cardChanged(slot);
 }
 
 void Form1::Foto_Click(int Index) {
@@ -37,27 +52,26 @@ void Form1::Foto_Click(int Index) {
         return;
     // Only a card that is face up can be half of a pair. The first click of a game, and the
     // click after an open card of a 24-picture set was turned down again, just open a card.
-    const bool previousOpen = !FotoPicture[PrevSlot].isEmpty();
-    services_.sound.play(program_.SoundFile[1]);
-    FotoPicture[Index] = CardFile[Index];
+    const bool previousOpen = !FotoPicture_[PrevSlot].isEmpty();
+    services_.sound.play(options_->SoundFile(1));
+    show(Index, CardFile_[Index]);
     const bool pairFound =
-        CardMatched[PrevSlot] != -1 && previousOpen && compareWithPrevious(Index);
+        CardMatched_[PrevSlot] != -1 && previousOpen && compareWithPrevious(Index);
     PrevSlot = static_cast<std::int16_t>(Index);
     pairChecks(pairFound);
-    emit changed();
 }
 
 bool Form1::compareWithPrevious(int Index) {
     bool pair = false;
-    if (EnglishSet == 0) {
-        if (CardFile[Index] == CardFile[PrevSlot]) {
+    if (EnglishSet_ == 0) {
+        if (CardFile_[Index] == CardFile_[PrevSlot]) {
             if (Index == PrevSlot)
                 return false;
             pair = true;
         }
     } else {
-        const int p = pictureNumber(CardFile[PrevSlot]);
-        const int n = pictureNumber(CardFile[Index]);
+        const int p = pictureNumber(CardFile_[PrevSlot]);
+        const int n = pictureNumber(CardFile_[Index]);
         PrevPictureNumber = QString::number(p);
         PictureNumber = QString::number(n);
         if (n < 12 && n + 12 != p) {
@@ -69,212 +83,182 @@ bool Form1::compareWithPrevious(int Index) {
         }
     }
     if (!pair) {
-        FotoPicture[PrevSlot].clear();
+        show(PrevSlot, QString());
         return false;
     }
-    CardMatched[PrevSlot] = -1;
-    CardMatched[Index] = -1;
-    services_.sound.play(program_.SoundFile[2]);
-    ++PairsFound;
+    CardMatched_[PrevSlot] = -1;
+    CardMatched_[Index] = -1;
+    services_.sound.play(options_->SoundFile(2));
+    ++PairsFound_;
     return true;
 }
 
 void Form1::pairChecks(bool pairFound) {
-    if (PairsFound == 12) {
+    if (PairsFound_ == 12) {
         // Once per won game: a later click on the finished board must not replay the victory
         // or throw away the icon the player has chosen.
         if (pairFound)
             endOfGame();
-    } else if (PairsFound == 10) {
-        if (!Timer2.ticking()) {
-            // The tenths start from the part of the current second already gone, so the clock
-            // is right to a tenth from its first tick on.
-            const qint64 intoSecond = services_.clock.milliseconds() - secondStartedAt_;
-            program_.ElapsedTenths =
-                Timer1.ticking()
-                    ? static_cast<std::int16_t>(std::clamp<qint64>(intoSecond / 100, 0, 9))
-                    : 0;
-        }
-        Timer2.Enabled = true;
-        Timer2.Interval = 100;
+    } else if (PairsFound_ == 10 && !Timer2_.ticking()) {
+        // The tenths start from the part of the current second already gone, so the clock is
+        // right to a tenth from its first tick on.
+        const qint64 intoSecond = services_.clock.milliseconds() - secondStartedAt_;
+        clock_.ElapsedTenths =
+            Timer1_.ticking()
+                ? static_cast<std::int16_t>(std::clamp<qint64>(intoSecond / 100, 0, 9))
+                : 0;
+        Timer2_ = {true, 100};
+        emit clockChanged();
     }
 }
 
 void Form1::endOfGame() {
     // A game won before the clock's first tick still has a time to rank and store.
-    if (lblTime == u"Time")
-        lblTime = QString::number(program_.ElapsedSeconds);
-    Frame2.lblEnd[1] = lblTime;
-    Timer1.Enabled = false;
-    Timer2.Enabled = false;
-    if (RecordBook* book = recordBook())
-        book->ProverkaRekorda();
-    Frame2.optKartinkaColour = cardColour;
-    Frame2.optKartinkaSelected = {false, false, false};
-    Frame2.visible = true;
+    if (lblTime_ == language::text(language::Text::ClockAtStart, language::Language::English))
+        lblTime_ = QString::number(clock_.ElapsedSeconds);
+    setTimers(false, false);
+    records_->gameWon(lblTime_);
+}
+
+void Form1::setTimers(bool timer1, bool timer2) {
+    Timer1_.Enabled = timer1;
+    Timer2_.Enabled = timer2;
+    emit clockChanged();
 }
 
 void Form1::switchTimer1On() {
-    if (!Timer1.ticking())
+    if (!Timer1_.ticking())
         secondStartedAt_ = services_.clock.milliseconds();
-    Timer1 = {true, 1000};
+    Timer1_ = {true, 1000};
+    emit clockChanged();
 }
 
 void Form1::Timer1_Timer() {
     secondStartedAt_ = services_.clock.milliseconds();
-    program_.ElapsedSeconds = core::saturatingIncrement(program_.ElapsedSeconds);
-    if (PairsFound <= 9)
-        lblTime = QString::number(program_.ElapsedSeconds);
-    else
-        program_.ElapsedTenths = -1;
-    emit clockChanged();
+    clock_.ElapsedSeconds = saturatingIncrement(clock_.ElapsedSeconds);
+    if (PairsFound_ <= 9) {
+        lblTime_ = QString::number(clock_.ElapsedSeconds);
+        emit clockChanged();
+    } else {
+        clock_.ElapsedTenths = -1;
+    }
 }
 
 void Form1::Timer2_Timer() {
-    program_.ElapsedTenths = core::saturatingIncrement(program_.ElapsedTenths);
-    lblTime = clockText(program_.ElapsedSeconds + program_.ElapsedTenths / 10.0,
-                        services_.localeInfo.locale());
+    clock_.ElapsedTenths = saturatingIncrement(clock_.ElapsedTenths);
+    lblTime_ = clockText(clock_.ElapsedSeconds + clock_.ElapsedTenths / 10.0,
+                         services_.localeInfo.locale());
     emit clockChanged();
 }
 
 void Form1::cmdTOP_Click(int Index) {
     switch (Index) {
     case 0: // Clear: a new game on the same deal
-        for (QString& picture : FotoPicture)
-            picture.clear();
+        for (int slot = 0; slot < kSlotCount; ++slot)
+            show(slot, QString());
         for (LoopCounter = 0; LoopCounter < kSlotCount; ++LoopCounter)
-            CardMatched[LoopCounter] = 0;
-        PairsFound = 0;
-        program_.ElapsedSeconds = 0;
-        Timer2.Enabled = false;
+            CardMatched_[LoopCounter] = 0;
+        PairsFound_ = 0;
+        clock_.ElapsedSeconds = 0;
+        Timer2_.Enabled = false;
         // A game started after a win would otherwise run without its seconds clock.
         switchTimer1On();
         break;
     case 1:
-        program_.SavedSeconds = program_.ElapsedSeconds;
+        clock_.SavedSeconds = clock_.ElapsedSeconds;
         emit optionsRequested();
         break;
     case 2:
-        if (RecordBook* book = recordBook())
-            book->showOrHideHelp();
+        records_->showOrHideHelp();
         break;
     case 3:
-        if (RecordBook* book = recordBook())
-            book->showOrHideRecords();
+        records_->showOrHideRecords();
         break;
     default:
-        return;
+        break;
     }
-    emit changed();
 }
 
 void Form1::cmdEND_Click(int Index) {
     switch (Index) {
     case 0: // a new game
-        Frame2.visible = false;
+        records_->hideVictoryPanel();
         cmdTOP_Click(0);
-        program_.ElapsedSeconds = 0;
+        clock_.ElapsedSeconds = 0;
         switchTimer1On();
-        if (reloadPending)
-            emit reloadRequested();
         break;
     case 1:
         emit endProgram();
         return;
-    case 2: { // store the record
-        if (!Frame2.cmdENDEnabled[2])
+    case 2: // store the record
+        if (!records_->recordCanBeStored())
             return;
-        Frame2.txtRec.replace(QLatin1Char('~'), QLatin1Char('-'));
-        program_.PlayerName = Frame2.txtRec;
-        Frame2.txtRec.clear();
-        Frame2.visible = false;
-        PairsFound = 0;
-        program_.ElapsedSeconds = 0;
-        Timer2.Enabled = false;
+        PairsFound_ = 0;
+        clock_.ElapsedSeconds = 0;
+        Timer2_.Enabled = false;
         switchTimer1On();
-        Frame2.recordIsDefault = false;
-        if (RecordBook* book = recordBook())
-            book->ZapisRecord();
-        if (reloadPending) // a set chosen while the panel was up is dealt now
-            emit reloadRequested();
+        records_->storeRecord();
         break;
-    }
     default:
         return;
     }
-    emit changed();
+    if (reloadPending_) // a set chosen while the victory panel was up is dealt now
+        emit reloadRequested();
 }
 
 void Form1::optKartinka_Click(int Index) {
-    static constexpr std::array<std::int16_t, 3> icons = {4, 5, 7};
-    if (Index < 0 || Index > 2)
-        return;
-    IconChoice = icons[Index];
-    Frame2.optKartinkaSelected = {Index == 0, Index == 1, Index == 2};
-    emit changed();
+    records_->optKartinka_Click(Index);
 }
 
 void Form1::txtRec_Change(const QString& text) {
-    // One line of at most 40 characters: a line break would split the record in the file.
-    QString name = text;
-    name.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    name.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    qsizetype length = VictoryPanel::kNameLength;
-    if (name.size() > length && name[length - 1].isHighSurrogate())
-        --length; // half a character would be stored as a replacement sign
-    Frame2.txtRec = name.left(length);
-    Frame2.recordIsDefault = true;
-    emit changed();
+    records_->txtRec_Change(text);
 }
 
 void Form1::lvRecord_ColumnClick(int column) {
-    if (column < 1 || column > 5)
-        return;
-    if (RecordBook* book = recordBook())
-        book->sortRecords(column - 1);
-    emit changed();
+    records_->lvRecord_ColumnClick(column);
 }
 
 void Form1::lblLOC_Click(int Index) {
-    if ((Index != 0 && Index != 1) || !extensions_.setLanguage)
-        return;
-    extensions_.setLanguage(*this, static_cast<float>(Index));
-    emit changed();
+    if (Index == 0 || Index == 1)
+        captions_.SetLanguage(static_cast<float>(Index));
 }
 
 void Form1::lblOrvane_Click(int Index) {
-    if (extensions_.openLink)
-        extensions_.openLink(*this, Index);
+    language::lblOrvane_Click(Index, captions_.program().Localisation(), folders_.dataFolder,
+                              services_.links);
 }
 
 void Form1::lblSND_Click() {
-    if (!options_)
-        return;
     options_->setChkS(options_->chkS() == 0 ? 1 : 0);
     options_->SetSound();
-    emit changed();
+}
+
+void Form1::resetElapsedSeconds() {
+    clock_.ElapsedSeconds = 0;
+}
+
+void Form1::restoreSavedSeconds() {
+    clock_.ElapsedSeconds = clock_.SavedSeconds;
 }
 
 void Form1::requestReload() {
-    reloadPending = true;
+    reloadPending_ = true;
     if (reloadDue())
         emit reloadRequested();
 }
 
-RecordBook* Form1::recordBook() {
-    if (!recordBook_ && extensions_.recordBook)
-        recordBook_ = extensions_.recordBook(*this);
-    return recordBook_.get();
+bool Form1::reloadDue() const {
+    return reloadPending_ && !(records_ && records_->victoryPanelShown());
 }
 
 void Form1::ChangePicSet() {
-    const int selected = options_ ? options_->selectedPictureSet() : -1;
-    pictureSet = selected;
+    const int selected = options_->selectedPictureSet();
+    pictureSet_ = selected;
     if (selected >= 0)
-        program_.PictureFolder =
-            core::programPath(program_.programFolder, QStringLiteral("\\img%1\\").arg(selected));
-    if (core::fileExists(program_.PictureFolder + QStringLiteral("13.gif"))) {
-        EnglishSet = -1;
+        clock_.PictureFolder =
+            core::programPath(folders_.programFolder, QStringLiteral("\\img%1\\").arg(selected));
+    if (core::fileExists(clock_.PictureFolder + QStringLiteral("13.gif"))) {
+        EnglishSet_ = -1;
         ChangePicSetEnglish();
         return;
     }
@@ -292,9 +276,9 @@ void Form1::deal(int pictureCount, std::int16_t copiesPerPicture) {
     while (PlacedCount < kSlotCount) {
         DrawnPicture = static_cast<std::int16_t>(drawBelow(pictureCount));
         DrawnSlot = static_cast<std::int16_t>(drawBelow(kSlotCount));
-        if (CardFile[DrawnSlot].isEmpty() && PictureUseCount[DrawnPicture] < copiesPerPicture) {
-            CardFile[DrawnSlot] =
-                program_.PictureFolder + QString::number(DrawnPicture) + QStringLiteral(".gif");
+        if (CardFile_[DrawnSlot].isEmpty() && PictureUseCount[DrawnPicture] < copiesPerPicture) {
+            CardFile_[DrawnSlot] =
+                clock_.PictureFolder + QString::number(DrawnPicture) + QStringLiteral(".gif");
             ++PictureUseCount[DrawnPicture];
             ++PlacedCount;
         }

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "game/form1.h"
+#include "language/catalogue.h"
 
 #include <QStringList>
 
-namespace quilora::language {
+#include <optional>
 
-// What a screen reader says for the board and for the controls that show no words of their
-// own, in the current language.
+namespace quilora::language {
 
 // A picture set's picture names, line k for picture k of its names.txt: Russian, a tab,
 // English.
@@ -17,30 +16,12 @@ struct PictureNames {
 };
 PictureNames readPictureNames(const QString& pictureFolder);
 
-// "row 2, card 3, face down", "row 2, card 3: cat" or "row 2, card 3, found: cat".
-QString cardName(const game::Form1& form, int slot, const PictureNames& names);
+// What a screen reader says of card `slot`: "row 2, card 3, face down", "row 2, card 3: cat" or
+// "row 2, card 3, found: cat". `picture` is the picture number it shows, none while face down.
+QString cardName(int slot, std::optional<int> picture, bool found, const PictureNames& names,
+                 Language language);
 
-enum class Control {
-    Board,
-    Clock,
-    VictoryPanel,
-    NameBox,
-    Boy,
-    Girl,
-    Friend,
-    RecordsList,
-    HelpText,
-    Russian,
-    English,
-    SiteLink,
-    Homepage,
-    SoundOn,    // the sound label while the sound is on
-    SoundOff,   // and while it is off
-    Background, // a background option, followed by its number
-};
-QString controlName(Control control, bool english);
-
-// The icon a records list row shows, in words: "boy", "girl", "friend", or nothing.
-QString iconName(int icon, bool english);
+// The icon a records row shows, in words: "boy", "girl", "friend", or nothing.
+QString iconName(int icon, Language language);
 
 } // namespace quilora::language

@@ -49,10 +49,11 @@ bool DoURL(const QString& strUrl, const QString& folder, platform::LinkOpener& o
     return opened;
 }
 
-void lblOrvane_Click(game::Form1& form, int Index) {
-    const QString address = pageAddress(Index, form.program().Localisation);
+void lblOrvane_Click(int Index, float localisation, const QString& folder,
+                     platform::LinkOpener& opener) {
+    const QString address = pageAddress(Index, localisation);
     if (!address.isEmpty())
-        DoURL(address, form.program().dataFolder, form.services().links);
+        DoURL(address, folder, opener);
 }
 
 } // namespace quilora::language

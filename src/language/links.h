@@ -1,6 +1,8 @@
 #pragma once
 
-#include "game/form1.h"
+#include "platform/platform.h"
+
+#include <QString>
 
 namespace quilora::language {
 
@@ -17,6 +19,8 @@ QString pageAddress(int label, float localisation);
 // existing temp.url that is a link or a folder is never written through.
 bool DoURL(const QString& strUrl, const QString& folder, platform::LinkOpener& opener);
 
-void lblOrvane_Click(game::Form1& form, int Index);
+// A click on link label `Index` (0, 1 or 3): opens its page in the language of the value.
+void lblOrvane_Click(int Index, float localisation, const QString& folder,
+                     platform::LinkOpener& opener);
 
 } // namespace quilora::language

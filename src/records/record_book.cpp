@@ -3,7 +3,6 @@
 #include "core/paths.h"
 #include "core/text_file.h"
 #include "records/records_file.h"
-#include "records/records_list.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,23 +10,22 @@
 namespace quilora::records {
 namespace {
 
+using language::Text;
+
 // Ten records take a few hundred bytes. A larger file was not made by the game; only its head
 // is read, so that the game stays responsive, and it is never written back.
 constexpr qint64 kRecordsReadLimit = 1 << 20;
 constexpr qint64 kHelpReadLimit = 1 << 20;
 
-const QString kTooManyRecords = QStringLiteral(
-    "В файле рекордов больше 10 результатов: запись производиться не будет. Исправьте файл.");
-
 } // namespace
 
-QString recordFilePath(const core::ProgramState& program) {
-    return core::programPath(program.dataFolder, QStringLiteral("\\record.txt"));
+QString recordFilePath(const core::Folders& folders) {
+    return core::programPath(folders.dataFolder, QStringLiteral("\\record.txt"));
 }
 
-bool EnsureRecordFile(const core::ProgramState& program, const platform::LocaleInfo& localeInfo,
+bool EnsureRecordFile(const core::Folders& folders, const platform::LocaleInfo& localeInfo,
                       QString* error) {
-    const QString path = recordFilePath(program);
+    const QString path = recordFilePath(folders);
     // A folder of that name is a table that cannot be read, not a missing one.
     if (QFileInfo::exists(path))
         return true;
@@ -35,178 +33,190 @@ bool EnsureRecordFile(const core::ProgramState& program, const platform::LocaleI
                             error);
 }
 
+Records::Records(game::Form1& form, settings::Form2& options, language::Captions& captions,
+                 platform::Services services)
+    : form_(form), options_(options), captions_(captions), services_(services) {}
+
 std::optional<QStringList> Records::readTable(QString* error, bool* whole) {
-    const core::ProgramState& program = form_.program();
-    if (!EnsureRecordFile(program, form_.services().localeInfo, error))
+    if (!EnsureRecordFile(form_.folders(), services_.localeInfo, error))
         return std::nullopt;
-    return core::readLines(recordFilePath(program), kRecordsReadLimit, whole, error);
+    return core::readLines(recordFilePath(form_.folders()), kRecordsReadLimit, whole, error);
 }
 
 double Records::wonSeconds() const {
-    return parseTime(form_.Frame2.lblEnd[1]).value_or(form_.program().ElapsedSeconds);
+    return parseTime(Frame2_.lblEnd[1]).value_or(form_.ElapsedSeconds());
+}
+
+void Records::report(Text message, const QString& reason) {
+    services_.messages.information(captions_.program().text(message).arg(
+        QDir::toNativeSeparators(recordFilePath(form_.folders())), reason));
+}
+
+void Records::gameWon(const QString& time) {
+    Frame2_.lblEnd[1] = time;
+    ProverkaRekorda();
+    Frame2_.optKartinkaColour = options_.appearance().cardColour;
+    Frame2_.optKartinkaSelected = {false, false, false};
+    Frame2_.visible = true;
+    emit victoryPanelChanged();
 }
 
 void Records::ProverkaRekorda() {
-    form_.IconChoice = 0;
-    form_.LoopCounter = 0;
+    IconChoice = 0;
     QString error;
     const std::optional<QStringList> lines = readTable(&error);
     // A table that cannot be read must not announce a first place that the next look at the
     // file would contradict: the time is shown, and nothing can be stored.
     const Outcome outcome = lines ? rank(readRecords(*lines), wonSeconds()) : Outcome::NoEntry;
 
-    core::ProgramState& program = form_.program();
-    game::VictoryPanel& panel = form_.Frame2;
-    const bool enters = outcome != Outcome::NoEntry;
+    const language::ProgramLanguage& texts = captions_.program();
     switch (outcome) {
     case Outcome::First:
-        form_.services().sound.play(program.SoundFile[4]);
-        panel.lblEnd[0] = program.MsgVictoryFirst;
+        services_.sound.play(options_.SoundFile(4));
+        Frame2_.lblEnd[0] = texts.MsgVictoryFirst();
         break;
     case Outcome::TopTen:
-        form_.services().sound.play(program.SoundFile[5]);
-        panel.lblEnd[0] = program.MsgVictoryTop10;
+        services_.sound.play(options_.SoundFile(5));
+        Frame2_.lblEnd[0] = texts.MsgVictoryTop10();
         break;
     case Outcome::NoEntry:
-        form_.services().sound.play(program.SoundFile[3]);
-        panel.lblEnd[0] = program.MsgVictoryTime;
+        services_.sound.play(options_.SoundFile(3));
+        Frame2_.lblEnd[0] = texts.MsgVictoryTime();
         break;
     }
-    panel.lblEnd[2] = enters ? program.MsgRecordPrompt : QStringLiteral("seconds");
-    panel.txtRecEnabled = enters;
-    panel.cmdENDEnabled[2] = enters;
-    panel.optKartinkaEnabled = {enters, enters, enters};
+    const bool enters = outcome != Outcome::NoEntry;
+    Frame2_.lblEnd[2] =
+        enters ? texts.MsgRecordPrompt() : text(Text::Seconds, language::Language::English);
+    Frame2_.entryEnabled = enters;
     if (!lines)
-        reportReadFailure(error, true);
+        report(Text::RecordsUnreadableAtEnd, error);
+}
+
+void Records::hideVictoryPanel() {
+    Frame2_.visible = false;
+    emit victoryPanelChanged();
+}
+
+void Records::storeRecord() {
+    Frame2_.txtRec.replace(QLatin1Char('~'), QLatin1Char('-'));
+    PlayerName = Frame2_.txtRec;
+    Frame2_.txtRec.clear();
+    Frame2_.visible = false;
+    Frame2_.recordIsDefault = false;
+    emit victoryPanelChanged();
+    ZapisRecord();
 }
 
 void Records::ZapisRecord() {
-    core::ProgramState& program = form_.program();
-    if (program.PlayerName.isEmpty())
-        program.PlayerName = program.DefaultPlayerName;
-    if (form_.IconChoice == 0)
-        form_.IconChoice = 6;
+    const language::ProgramLanguage& texts = captions_.program();
+    if (PlayerName.isEmpty())
+        PlayerName = texts.DefaultPlayerName();
+    if (IconChoice == 0)
+        IconChoice = 6;
 
     QString error;
     bool whole = true;
     const std::optional<QStringList> lines = readTable(&error, &whole);
-    if (!lines) {
-        reportWriteFailure(error);
-        return;
-    }
-    if (!whole) {
-        reportWriteFailure(core::isEnglish(program) ? QStringLiteral("it is larger than 1 MB")
-                                                    : QStringLiteral("он больше 1 МБ"));
+    if (!lines || !whole) {
+        report(Text::RecordNotSaved, lines ? texts.text(Text::RecordsFileTooLarge) : error);
         return;
     }
     // The game's own set, also when another one has been chosen since it was dealt.
-    game::OptionsDialog* dialog = form_.optionsDialog();
-    const QString set = dialog ? dialog->pictureSetCaption(form_.pictureSet) : QString();
-    const platform::LocaleInfo& localeInfo = form_.services().localeInfo;
-    const QString line = recordLine({plainNumerals(form_.Frame2.lblEnd[1]), program.PlayerName, set,
-                                     QString::number(form_.IconChoice),
-                                     recordDate(localeInfo.today(), localeInfo.locale())});
+    const QString set = options_.pictureSetCaption(form_.pictureSet());
+    const QString line =
+        recordLine({plainNumerals(Frame2_.lblEnd[1]), PlayerName, set, QString::number(IconChoice),
+                    recordDate(services_.localeInfo.today(), services_.localeInfo.locale())});
 
     const Insertion insertion = insertRecord(*lines, line, wonSeconds());
     switch (insertion.status) {
     case Insertion::Refused:
-        form_.services().messages.information(kTooManyRecords);
+        services_.messages.information(texts.text(Text::TooManyRecords));
         return;
     case Insertion::NotAmongBest:
-        form_.services().messages.information(
-            core::isEnglish(program)
-                ? QStringLiteral("The records file was changed while the game was being won: "
-                                 "this time is no longer among the ten best.")
-                : QStringLiteral("Файл рекордов изменился, пока шла игра: это время уже не "
-                                 "входит в десятку лучших."));
+        services_.messages.information(texts.text(Text::RecordsFileChanged));
         return;
     case Insertion::Stored:
-        if (!core::writeLines(recordFilePath(program), insertion.lines, &error))
-            reportWriteFailure(error);
+        if (!core::writeLines(recordFilePath(form_.folders()), insertion.lines, &error))
+            report(Text::RecordNotSaved, error);
         return;
     }
 }
 
-void Records::reportWriteFailure(const QString& reason) {
-    const QString path = QDir::toNativeSeparators(recordFilePath(form_.program()));
-    form_.services().messages.information(
-        core::isEnglish(form_.program())
-            ? QStringLiteral("The record could not be saved: the records file %1 cannot be "
-                             "written (%2). The records kept so far are unchanged.")
-                  .arg(path, reason)
-            : QStringLiteral("Рекорд не сохранён: файл рекордов %1 нельзя записать (%2). "
-                             "Прежние рекорды не изменились.")
-                  .arg(path, reason));
+void Records::optKartinka_Click(int Index) {
+    static constexpr std::array<std::int16_t, 3> icons = {4, 5, 7};
+    if (Index < 0 || Index > 2)
+        return;
+    IconChoice = icons[Index];
+    Frame2_.optKartinkaSelected = {Index == 0, Index == 1, Index == 2};
+    emit victoryPanelChanged();
 }
 
-void Records::reportReadFailure(const QString& reason, bool endOfGame) {
-    const QString path = QDir::toNativeSeparators(recordFilePath(form_.program()));
-    const bool english = core::isEnglish(form_.program());
-    const QString consequence =
-        endOfGame ? (english ? QStringLiteral("this game's time cannot be ranked or stored")
-                             : QStringLiteral("время этой игры нельзя сравнить с рекордами и "
-                                              "записать"))
-                  : (english ? QStringLiteral("the records cannot be shown")
-                             : QStringLiteral("рекорды нельзя показать"));
-    form_.services().messages.information(
-        english ? QStringLiteral("The records file %1 cannot be read (%2): %3. The file is left "
-                                 "as it is.")
-                      .arg(path, reason, consequence)
-                : QStringLiteral("Файл рекордов %1 нельзя прочитать (%2): %3. Файл оставлен как "
-                                 "есть.")
-                      .arg(path, reason, consequence));
+void Records::txtRec_Change(const QString& text) {
+    // One line of at most 40 characters: a line break would split the record in the file.
+    QString name = text;
+    name.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    name.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    qsizetype length = VictoryPanel::kNameLength;
+    if (name.size() > length && name[length - 1].isHighSurrogate())
+        --length; // half a character would be stored as a replacement sign
+    Frame2_.txtRec = name.left(length);
+    Frame2_.recordIsDefault = true;
+    emit victoryPanelChanged();
 }
 
 void Records::showOrHideRecords() {
-    core::ProgramState& program = form_.program();
-    game::RecordsList& list = form_.lvRecord;
+    const language::ProgramLanguage& texts = captions_.program();
     // Read on every press, also before hiding, so a missing file is created either way.
     QString error;
     const std::optional<QStringList> lines = readTable(&error);
-    if (list.visible) {
-        list.rows.clear();
-        list.visible = false;
-        form_.cmdTOP[3] = program.CaptionRecords;
+    if (lvRecord_.visible) {
+        lvRecord_.rows.clear();
+        lvRecord_.visible = false;
+        captions_.setCmdTOP(3, texts.CaptionRecords());
+    } else if (!lines) {
+        report(Text::RecordsUnreadableList, error);
         return;
+    } else {
+        lvRecord_.visible = true;
+        captions_.setCmdTOP(3, texts.CaptionCloseRecords());
+        const QLocale locale = services_.localeInfo.locale();
+        lvRecord_.rows = recordRows(readRecords(*lines).mid(0, kTableSize), locale);
+        sortRows(lvRecord_.rows, lvRecord_.sortColumn, locale);
     }
-    if (!lines) {
-        reportReadFailure(error, false);
-        return;
-    }
-    const QList<Record> records = readRecords(*lines);
-    list.visible = true;
-    form_.cmdTOP[3] = program.CaptionCloseRecords;
-    const QLocale locale = form_.services().localeInfo.locale();
-    list.rows = recordRows(records.mid(0, kTableSize), locale);
-    sortRows(list.rows, list.sortColumn, locale);
+    emit recordsListChanged();
 }
 
-void Records::sortRecords(int column) {
-    form_.lvRecord.sortColumn = column;
-    sortRows(form_.lvRecord.rows, column, form_.services().localeInfo.locale());
+void Records::lvRecord_ColumnClick(int column) {
+    if (column < 1 || column > 5)
+        return;
+    lvRecord_.sortColumn = column - 1;
+    sortRows(lvRecord_.rows, lvRecord_.sortColumn, services_.localeInfo.locale());
+    emit recordsListChanged();
 }
 
 void Records::showOrHideHelp() {
-    core::ProgramState& program = form_.program();
-    game::HelpBox& help = form_.txtHELP;
-    if (help.visible) {
-        help.visible = false;
-        help.text.clear();
-        form_.cmdTOP[2] = program.CaptionHelp;
+    const language::ProgramLanguage& texts = captions_.program();
+    if (txtHELP_.visible) {
+        txtHELP_.visible = false;
+        txtHELP_.text.clear();
+        captions_.setCmdTOP(2, texts.CaptionHelp());
+        emit helpChanged();
         return;
     }
-    help.visible = true;
-    form_.cmdTOP[2] = program.CaptionCloseHelp;
-    const QString path = core::programPath(program.programFolder, program.HelpFileName);
+    txtHELP_.visible = true;
+    captions_.setCmdTOP(2, texts.CaptionCloseHelp());
+    const QString path = core::programPath(form_.folders().programFolder, texts.HelpFileName());
     const std::optional<QStringList> lines =
         core::fileExists(path) ? core::readLines(path, kHelpReadLimit) : std::nullopt;
     if (!lines) {
-        help.text = QStringLiteral("Do not find help file ") + QDir::toNativeSeparators(path);
-        return;
+        txtHELP_.text = text(Text::HelpFileMissing, language::Language::English) +
+                        QDir::toNativeSeparators(path);
+    } else {
+        txtHELP_.text.clear();
+        for (const QString& line : *lines)
+            txtHELP_.text += QStringLiteral("\r\n") + line;
     }
-    help.text.clear();
-    for (const QString& line : *lines)
-        help.text += QStringLiteral("\r\n") + line;
+    emit helpChanged();
 }
 
 } // namespace quilora::records

@@ -34,10 +34,10 @@ QString paddedTime(const QString& time, double seconds) {
     return time;
 }
 
-QList<game::RecordRow> recordRows(const QList<Record>& records, const QLocale& locale) {
-    QList<game::RecordRow> rows;
+QList<RecordRow> recordRows(const QList<Record>& records, const QLocale& locale) {
+    QList<RecordRow> rows;
     for (const Record& record : records) {
-        game::RecordRow row;
+        RecordRow row;
         row.name = record.fields[1];
         bool ok = false;
         row.icon = record.fields[3].trimmed().toShort(&ok);
@@ -56,8 +56,8 @@ QList<game::RecordRow> recordRows(const QList<Record>& records, const QLocale& l
     return rows;
 }
 
-void sortRows(QList<game::RecordRow>& rows, int column, const QLocale& locale) {
-    using Row = game::RecordRow;
+void sortRows(QList<RecordRow>& rows, int column, const QLocale& locale) {
+    using Row = RecordRow;
     QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     const auto byText = [&](const QString& a, const QString& b) {

@@ -2,7 +2,6 @@
 
 #include "core/paths.h"
 #include "core/text_file.h"
-#include "language/set_language.h"
 #include "settings/settings_file.h"
 
 #include <QDir>
@@ -12,12 +11,15 @@
 namespace quilora::settings {
 namespace {
 
+using language::Language;
+using language::Text;
+
 constexpr std::array<const char*, 6> kSounds = {
     "\\sounds\\No.wav",      "\\sounds\\click1.wav",   "\\sounds\\click2.wav",
     "\\sounds\\victory.wav", "\\sounds\\victory1.wav", "\\sounds\\victory10.wav"};
 
 struct Background {
-    game::Rgb card;
+    core::Rgb card;
     const char* picture; // nullptr: the plain grey window
 };
 constexpr std::array<Background, kChoices> kBackgrounds = {{
@@ -33,31 +35,47 @@ constexpr qint64 kSetNameReadLimit = 64 * 1024;
 
 } // namespace
 
-Form2::Form2(game::Form1& form) : form_(form) {
-    const QString folder = form_.program().programFolder;
+Form2::Form2(ProgramSettings& program, game::Form1& form, language::Captions& captions,
+             platform::Services services)
+    : program_(program), form_(form), language_(captions), services_(services),
+      lblSND_(text(Text::SoundLabel, Language::English)) {
+    applyCaptions(captions.column().value_or(Language::English));
+    connect(&language_, &language::Captions::columnApplied, this, &Form2::applyCaptions);
+    // The set names and the spoken names follow the language value itself.
+    connect(&language_, &language::Captions::changed, this, &Form2::dialogChanged);
+    const QString folder = form_.folders().programFolder;
     ChooseIni();
     for (int i = 0; i < kChoices; ++i) {
         const QString thumbnail =
             core::programPath(folder, QStringLiteral("\\back\\back%1.jpg").arg(i));
         if (core::fileExists(thumbnail))
-            picChoose[i] = thumbnail;
+            picChoose_[i] = thumbnail;
         const QString names =
             core::programPath(folder, QStringLiteral("\\img%1\\setname.txt").arg(i));
-        pictureSetNames[i] =
+        pictureSetNames_[i] =
             core::readLines(names, kSetNameReadLimit).value_or(QStringList{}).mid(0, 2);
     }
 }
 
 QString Form2::settingsPath() const {
-    return core::programPath(form_.program().dataFolder, QStringLiteral("\\Quilora.ini"));
+    return core::programPath(form_.folders().dataFolder, QStringLiteral("\\Quilora.ini"));
+}
+
+void Form2::applyCaptions(Language column) {
+    captions_.title = text(Text::DialogTitle, column);
+    captions_.Frame = {text(Text::BackgroundFrame, column), text(Text::PicturesFrame, column),
+                       text(Text::SoundFrame, column)};
+    captions_.chkS = text(Text::SoundBox, column);
+    captions_.cmdNAS = {text(Text::BackgroundApply, column), text(Text::PicturesApply, column),
+                        text(Text::OkButton, column), text(Text::CancelButton, column)};
+    emit dialogChanged();
 }
 
 void Form2::ChooseIni() {
-    core::ProgramState& program = form_.program();
     std::optional<Slots> values;
-    if (program.unsavedSettings) {
+    if (program_.unsavedSettings_) {
         values.emplace();
-        std::copy(program.unsavedSettings->begin(), program.unsavedSettings->end(),
+        std::copy(program_.unsavedSettings_->begin(), program_.unsavedSettings_->end(),
                   values->begin());
     } else {
         values = readSettingsFile(settingsPath());
@@ -66,156 +84,149 @@ void Form2::ChooseIni() {
     Choices choices;
     if (values) {
         for (std::size_t i = 2; i < values->size(); ++i)
-            program.SettingValue[i] = (*values)[i];
+            program_.SettingValue_[i] = (*values)[i];
         choices = interpret(*values);
     }
     // The background and the picture set are read from their slots later on, so they hold the
     // values in use, never an unusable one.
-    program.SettingValue[0] = QString::number(choices.background);
-    program.SettingValue[1] = QString::number(choices.pictureSet);
-    optFon = choices.background;
-    optP = choices.pictureSet;
-    chkSValue = choices.sound;
-    program.Localisation = choices.language;
+    program_.SettingValue_[0] = QString::number(choices.background);
+    program_.SettingValue_[1] = QString::number(choices.pictureSet);
+    optFon_ = choices.background;
+    optP_ = choices.pictureSet;
+    chkS_ = choices.sound;
 
     SetSound();
-    form_.lblSND = core::isEnglish(program) ? QStringLiteral("Sound") : QStringLiteral("Звук");
-    language::SetLanguage(form_, program.Localisation, &dialogCaptions);
-    emit changed();
+    lblSND_ =
+        text(Text::SoundLabel, choices.language == 1.0f ? Language::English : Language::Russian);
+    emit soundChanged();
+    language_.SetLanguage(choices.language);
+    emit dialogChanged();
 }
 
 void Form2::SetSound() {
-    core::ProgramState& program = form_.program();
-    if (chkSValue == 0) {
-        for (std::size_t i = 1; i < program.SoundFile.size(); ++i)
-            program.SoundFile[i] = program.SoundFile[0];
-        form_.lblSND = QStringLiteral("Snd on");
+    if (chkS_ == 0) {
+        for (std::size_t i = 1; i < program_.SoundFile_.size(); ++i)
+            program_.SoundFile_[i] = program_.SoundFile_[0];
+        lblSND_ = text(Text::SoundOnCaption, Language::English);
     } else {
         QStringList paths;
         for (std::size_t i = 0; i < kSounds.size(); ++i) {
-            program.SoundFile[i] =
-                core::programPath(program.programFolder, QLatin1String(kSounds[i]));
-            paths.append(program.SoundFile[i]);
+            program_.SoundFile_[i] =
+                core::programPath(form_.folders().programFolder, QLatin1String(kSounds[i]));
+            paths.append(program_.SoundFile_[i]);
         }
-        form_.services().sound.preload(paths);
-        form_.lblSND = QStringLiteral("Snd off");
+        services_.sound.preload(paths);
+        lblSND_ = text(Text::SoundOffCaption, Language::English);
     }
+    emit soundChanged();
 }
 
 void Form2::SetColor() {
-    const core::ProgramState& program = form_.program();
     bool ok = false;
-    const int choice = program.SettingValue[0].trimmed().toInt(&ok);
+    const int choice = program_.SettingValue_[0].trimmed().toInt(&ok);
     if (ok && choice >= 0 && choice < kChoices) {
         const Background& background = kBackgrounds[choice];
-        form_.cardColour = background.card;
+        appearance_.cardColour = background.card;
         if (!background.picture) {
-            form_.windowPicture.clear();
-            form_.windowColour = game::Rgb{180, 180, 180};
+            appearance_.windowPicture.clear();
+            appearance_.windowColour = core::Rgb{180, 180, 180};
         } else {
             // A missing picture leaves the window's colour showing.
             const QString picture =
-                core::programPath(program.programFolder, QLatin1String(background.picture));
-            form_.windowPicture = core::fileExists(picture) ? picture : QString();
+                core::programPath(form_.folders().programFolder, QLatin1String(background.picture));
+            appearance_.windowPicture = core::fileExists(picture) ? picture : QString();
         }
     }
-    form_.panelColour = form_.cardColour;
+    appearance_.panelColour = appearance_.cardColour;
+    emit appearanceChanged();
 }
 
 void Form2::setChkS(int value) {
-    chkSValue = value;
-    emit changed();
+    chkS_ = value;
+    emit soundChanged();
+}
+
+void Form2::chkS_Click() {
+    chkS_ = chkS_ == 0 ? 1 : 0;
+    SetSound();
 }
 
 QString Form2::pictureSetCaption(int index) const {
     if (index < 0 || index >= kChoices)
         return {};
-    const QStringList& names = pictureSetNames[index];
-    if (english() && names.size() > 1 && !names[1].isEmpty())
+    const QStringList& names = pictureSetNames_[index];
+    if (language_.program().english() && names.size() > 1 && !names[1].isEmpty())
         return names[1];
     return names.value(0);
 }
 
 void Form2::optFon_Click(int Index) {
     if (Index >= 0 && Index < kChoices)
-        optFon = Index;
-    emit changed();
+        optFon_ = Index;
+    emit dialogChanged();
 }
 
 void Form2::optP_Click(int Index) {
     if (Index >= 0 && Index < kChoices)
-        optP = Index;
-    emit changed();
-}
-
-void Form2::chkS_Click() {
-    SetSound();
-    emit form_.changed();
+        optP_ = Index;
+    emit dialogChanged();
 }
 
 void Form2::writeSettings() {
-    core::ProgramState& program = form_.program();
-    const QStringList lines = settingsLines(program.SettingValue[0], program.SettingValue[1],
-                                            chkSValue, program.Localisation);
+    const float localisation = language_.program().Localisation();
+    const QStringList lines =
+        settingsLines(program_.SettingValue_[0], program_.SettingValue_[1], chkS_, localisation);
     QString error;
     if (core::writeLines(settingsPath(), lines, &error)) {
-        program.unsavedSettings.reset();
+        program_.unsavedSettings_.reset();
         return;
     }
-    program.unsavedSettings = {program.SettingValue[0], program.SettingValue[1],
-                               QString::number(chkSValue), languageText(program.Localisation)};
-    const QString path = QDir::toNativeSeparators(settingsPath());
-    form_.services().messages.information(
-        core::isEnglish(program)
-            ? QStringLiteral("The settings could not be saved: %1 cannot be written (%2). "
-                             "They stay in effect until the game is closed.")
-                  .arg(path, error)
-            : QStringLiteral("Настройки не сохранены: файл %1 нельзя записать (%2). Они "
-                             "действуют, пока игра не закрыта.")
-                  .arg(path, error));
+    program_.unsavedSettings_ = {program_.SettingValue_[0], program_.SettingValue_[1],
+                                 QString::number(chkS_), languageText(localisation)};
+    services_.messages.information(language_.program()
+                                       .text(Text::SettingsNotSaved)
+                                       .arg(QDir::toNativeSeparators(settingsPath()), error));
 }
 
 // Deals a new board when the chosen picture set is not the one on the board.
 void Form2::changeMainWindow() {
     const QString chosen =
-        core::programPath(form_.program().programFolder, QStringLiteral("\\img%1\\").arg(optP));
-    if (chosen != form_.program().PictureFolder)
+        core::programPath(form_.folders().programFolder, QStringLiteral("\\img%1\\").arg(optP_));
+    if (chosen != form_.PictureFolder())
         form_.requestReload();
     else
         form_.cmdTOP_Click(0);
 }
 
 void Form2::cmdNAS_Click(int Index) {
-    core::ProgramState& program = form_.program();
     switch (Index) {
     case 0: // background Apply
-        program.SettingValue[0] = QString::number(optFon);
+        program_.SettingValue_[0] = QString::number(optFon_);
         SetColor();
         break;
     case 1: // pictures Apply
-        program.SettingValue[1] = QString::number(optP);
+        program_.SettingValue_[1] = QString::number(optP_);
         writeSettings();
         form_.requestReload();
-        program.ElapsedSeconds = 0;
+        form_.resetElapsedSeconds();
         emit hideRequested();
         break;
     case 2: // OK
-        program.SettingValue[0] = QString::number(optFon);
+        program_.SettingValue_[0] = QString::number(optFon_);
         SetColor();
-        program.SettingValue[1] = QString::number(optP);
+        program_.SettingValue_[1] = QString::number(optP_);
         writeSettings();
         emit hideRequested();
         changeMainWindow();
-        program.ElapsedSeconds = 0;
+        form_.resetElapsedSeconds();
         break;
     case 3: // Cancel
         emit hideRequested();
-        program.ElapsedSeconds = program.SavedSeconds;
+        form_.restoreSavedSeconds();
         break;
     default:
-        return;
+        break;
     }
-    emit form_.changed(); // the dialog's window follows the main window's changes
 }
 
 } // namespace quilora::settings

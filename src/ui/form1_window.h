@@ -1,60 +1,43 @@
 #pragma once
 
-#include "game/form1.h"
-#include "language/accessible_names.h"
+#include "records/record_book.h"
 
-#include <QHash>
-#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 
 #include <array>
-#include <optional>
 
 class QFrame;
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
-class QTreeWidget;
 
 namespace quilora::ui {
 
-class CardSlot;
+class BoardView;
 class ClickableLabel;
 class Form2Window;
+class HelpBoxView;
+class RecordsListView;
+class VictoryPanelView;
 
-// The main window: draws the state of its Form1 model and forwards the player's actions to it.
-// The panels that start hidden (victory panel, help text, records list, options dialog) are
-// built when first needed, so that the board shows as early as it can.
+// The models one main window shows; they live as long as it does.
+struct WindowModels {
+    game::Form1& form;
+    settings::Form2& options;
+    records::Records& records;
+    language::Captions& captions;
+};
+
+// The main window: the board, the clock, the side buttons and the bottom row, with the panels
+// that start hidden (victory panel, help text, records list, options dialog) built when first
+// needed, so that the board shows as early as it can. It drives the real timers from the
+// clock's state.
 class Form1Window : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form1Window(game::Form1& form, QWidget* parent = nullptr);
+    explicit Form1Window(WindowModels models, QWidget* parent = nullptr);
     ~Form1Window() override;
-
-    CardSlot* cardSlot(int index) const { return slots_[index]; }
-    QLabel* clockLabel() const { return lblTime_; }
-    QPushButton* sideButton(int index) const { return cmdTOP_[index]; }
-    ClickableLabel* languageLabel(int index) const { return lblLOC_[index]; }
-    ClickableLabel* soundLabel() const { return lblSND_; }
-    ClickableLabel* linkLabel(int index) const { return lblOrvane_[index]; }
-    QFrame* bottomFrame(int index) const { return bottomFrames_[index]; }
-    const QTimer& timer1() const { return timer1_; }
-    const QTimer& timer2() const { return timer2_; }
-    int keyboardCard() const { return keyboardCard_; }
-
-    // The panels, built on the first call if they are not yet.
-    QFrame* victoryPanel();
-    QLabel* victoryLabel(int index);
-    QRadioButton* iconButton(int index);
-    QLineEdit* nameBox();
-    QPushButton* victoryButton(int index);
-    QPlainTextEdit* helpBox();
-    QTreeWidget* recordsList();
-    Form2Window* optionsWindow();
 
     // True while a dialog of this window runs its own event loop: the window must not be
     // replaced then.
@@ -72,52 +55,37 @@ protected:
 private:
     void buildSideButtons();
     void buildBottomRow();
-    void buildVictoryPanel();
-    void buildHelpBox();
-    void buildRecordsList();
+    void showVictoryPanel();
+    void showRecordsList();
+    void showHelp();
+    void keepVictoryPanelOnTop();
     void updateTabOrder();
-    void layoutIconRow();
-    void moveCardFocus(int from, int columns, int rows);
     void showOptions();
-    void refresh();
     void refreshClock();
-    void refreshVictoryPanel();
-    void refreshHelp();
-    void refreshRecords();
-    void refreshSpokenNames();
-    QPixmap picture(const QString& path);
+    void refreshCaptions();
+    void refreshAppearance();
+    void refreshSound();
 
-    game::Form1& form_;
-    std::array<CardSlot*, game::kSlotCount> slots_{};
+    WindowModels models_;
+    BoardView* board_ = nullptr;
     QLabel* lblTime_ = nullptr;
     std::array<QPushButton*, 4> cmdTOP_{};
     std::array<ClickableLabel*, 4> lblOrvane_{}; // 0 and 1 the site, 3 the homepage
     ClickableLabel* lblSND_ = nullptr;
     std::array<ClickableLabel*, 2> lblLOC_{};
     std::array<QFrame*, 4> bottomFrames_{}; // frmURL(1), frmSND, frmLOC(0), frmLOC(1)
-
-    QFrame* frame2_ = nullptr;
-    std::array<QLabel*, 4> lblEnd_{};
-    std::array<QRadioButton*, 3> optKartinka_{};
-    QLineEdit* txtRec_ = nullptr;
-    std::array<QPushButton*, 3> cmdEND_{};
-    QPlainTextEdit* txtHELP_ = nullptr;
-    QTreeWidget* lvRecord_ = nullptr;
+    VictoryPanelView* frame2_ = nullptr;
+    RecordsListView* lvRecord_ = nullptr;
+    HelpBoxView* txtHELP_ = nullptr;
     Form2Window* form2_ = nullptr;
 
     QTimer timer1_;
     QTimer timer2_;
-    QHash<QString, QPixmap> pictures_;
-    std::optional<game::Rgb> paintedColour_;
-    QString paintedPicture_;
-    std::optional<std::optional<game::Rgb>> panelColour_; // unset until first applied
-    QList<game::RecordRow> shownRows_;
+    QPixmap background_;
+    std::optional<settings::Appearance> shownAppearance_;
+    std::optional<language::Language> spokenIn_;
     int modalDepth_ = 0;
     bool firstFramePainted_ = false;
-    int keyboardCard_ = 0; // the one card that Tab reaches; the arrow keys move it
-    QString namesFolder_;
-    language::PictureNames pictureNames_;
-    std::optional<std::pair<bool, bool>> spokenFor_; // the language and sound names were set for
 };
 
 } // namespace quilora::ui

@@ -1,6 +1,5 @@
 #include "ui/form2_window.h"
 
-#include "language/accessible_names.h"
 #include "ui/twips.h"
 
 #include <QButtonGroup>
@@ -41,6 +40,7 @@ Form2Window::Form2Window(settings::Form2& form, QWidget* parent) : QDialog(paren
         twips(113, 120, 1575, 2775), twips(1793, 120, 1575, 2775), twips(3473, 120, 975, 1815)};
     for (int i = 0; i < 3; ++i) {
         frames_[i] = new QGroupBox(this);
+        frames_[i]->setObjectName(QStringLiteral("Frame%1").arg(i));
         frames_[i]->setGeometry(frameGeometry[i]);
     }
 
@@ -48,55 +48,59 @@ Form2Window::Form2Window(settings::Form2& form, QWidget* parent) : QDialog(paren
     auto* pictureSets = exclusiveGroup(this);
     for (int i = 0; i < settings::kChoices; ++i) {
         optFon_[i] = new QRadioButton(frames_[0]);
+        optFon_[i]->setObjectName(QStringLiteral("optFon%1").arg(i));
         optFon_[i]->setGeometry(twips(120, 480 + 360 * i, 375, 255));
         backgrounds->addButton(optFon_[i], i);
         connect(optFon_[i], &QRadioButton::clicked, &form_, [this, i] { form_.optFon_Click(i); });
 
         picChoose_[i] = new QLabel(frames_[0]);
+        picChoose_[i]->setObjectName(QStringLiteral("picChoose%1").arg(i));
         picChoose_[i]->setGeometry(twips(360, 480 + 360 * i, 1090, 255));
         // Unscaled from the top-left corner; the box clips what does not fit.
         picChoose_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picChoose_[i]->setFrameShape(QFrame::NoFrame);
-        if (!form_.picChoose[i].isEmpty()) // only the part the box shows is kept
+        if (!form_.picChoose(i).isEmpty()) // only the part the box shows is kept
             picChoose_[i]->setPixmap(
-                QPixmap(form_.picChoose[i]).copy(QRect(QPoint(0, 0), picChoose_[i]->size())));
+                QPixmap(form_.picChoose(i)).copy(QRect(QPoint(0, 0), picChoose_[i]->size())));
 
         optP_[i] = new QRadioButton(frames_[1]);
+        optP_[i]->setObjectName(QStringLiteral("optP%1").arg(i));
         optP_[i]->setGeometry(twips(120, 480 + 360 * i, 1380, 255));
         pictureSets->addButton(optP_[i], i);
         connect(optP_[i], &QRadioButton::clicked, &form_, [this, i] { form_.optP_Click(i); });
     }
 
     chkS_ = new QCheckBox(frames_[2]);
+    chkS_->setObjectName(QStringLiteral("chkS"));
     chkS_->setGeometry(twips(120, 360, 735, 375));
-    connect(chkS_, &QCheckBox::clicked, &form_, [this] {
-        form_.setChkS(form_.chkSValue == 0 ? 1 : 0);
-        form_.chkS_Click();
-    });
+    connect(chkS_, &QCheckBox::clicked, &form_, &settings::Form2::chkS_Click);
 
     const std::array<QRect, 4> buttonGeometry = {
         twips(240, 2400, 1335, 375), twips(1920, 2400, 1335, 375), twips(3480, 2520, 975, 375),
         twips(3480, 2040, 975, 375)};
     for (int i = 0; i < 4; ++i) {
         cmdNAS_[i] = new QPushButton(this);
+        cmdNAS_[i]->setObjectName(QStringLiteral("cmdNAS%1").arg(i));
         cmdNAS_[i]->setGeometry(buttonGeometry[i]);
         cmdNAS_[i]->setAutoDefault(false);
         connect(cmdNAS_[i], &QPushButton::clicked, &form_, [this, i] { form_.cmdNAS_Click(i); });
     }
     cmdNAS_[2]->setDefault(true);
 
-    connect(&form_, &settings::Form2::changed, this, &Form2Window::refresh);
+    connect(&form_, &settings::Form2::dialogChanged, this, &Form2Window::refresh);
+    connect(&form_, &settings::Form2::soundChanged, this, &Form2Window::refreshSound);
     connect(&form_, &settings::Form2::hideRequested, this, [this] {
         if (isVisible())
             done(QDialog::Accepted);
     });
     refresh();
+    refreshSound();
 }
 
 // The keyboard starts on the chosen background; the arrow keys choose another.
 void Form2Window::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    optFon_[std::max(0, form_.optFon)]->setFocus();
+    optFon_[std::max(0, form_.optFon())]->setFocus();
 }
 
 void Form2Window::reject() {
@@ -105,7 +109,7 @@ void Form2Window::reject() {
 }
 
 void Form2Window::refresh() {
-    const game::DialogCaptions& captions = *form_.captions();
+    const settings::DialogCaptions& captions = form_.captions();
     setWindowTitle(captions.title);
     for (int i = 0; i < 3; ++i)
         frames_[i]->setTitle(captions.Frame[i]);
@@ -113,19 +117,21 @@ void Form2Window::refresh() {
     for (int i = 0; i < 4; ++i)
         cmdNAS_[i]->setText(captions.cmdNAS[i]);
 
-    select(optFon_[0]->group(), optFon_, form_.optFon);
-    select(optP_[0]->group(), optP_, form_.optP);
-    const QString background =
-        language::controlName(language::Control::Background, form_.english());
+    select(optFon_[0]->group(), optFon_, form_.optFon());
+    select(optP_[0]->group(), optP_, form_.optP());
+    const QString background = text(language::Text::BackgroundOption, form_.spokenLanguage());
     for (int i = 0; i < settings::kChoices; ++i) {
         optP_[i]->setText(form_.pictureSetCaption(i));
         // The backgrounds are told apart by their pictures alone.
         optFon_[i]->setAccessibleName(background + QStringLiteral(" %1").arg(i + 1));
     }
-    chkS_->setTristate(form_.chkSValue == 2);
-    chkS_->setCheckState(form_.chkSValue == 0   ? Qt::Unchecked
-                         : form_.chkSValue == 2 ? Qt::PartiallyChecked
-                                                : Qt::Checked);
+}
+
+void Form2Window::refreshSound() {
+    chkS_->setTristate(form_.chkS() == 2);
+    chkS_->setCheckState(form_.chkS() == 0   ? Qt::Unchecked
+                         : form_.chkS() == 2 ? Qt::PartiallyChecked
+                                             : Qt::Checked);
 }
 
 } // namespace quilora::ui

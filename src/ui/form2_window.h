@@ -22,16 +22,6 @@ class Form2Window : public QDialog {
 public:
     Form2Window(settings::Form2& form, QWidget* parent);
 
-    QGroupBox* frame(int index) const { return frames_[index]; }
-    QRadioButton* backgroundOption(int index) const { return optFon_[index]; }
-    QRadioButton* pictureSetOption(int index) const { return optP_[index]; }
-    QLabel* thumbnail(int index) const { return picChoose_[index]; }
-    QCheckBox* soundBox() const { return chkS_; }
-    QPushButton* button(int index) const { return cmdNAS_[index]; }
-
-    // Shows the model's state; the main window's changes (a language switch) reach it here.
-    void refresh();
-
 public slots:
     void reject() override;
 
@@ -39,6 +29,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void refresh();
+    void refreshSound();
+
     settings::Form2& form_;
     std::array<QGroupBox*, 3> frames_{};
     std::array<QRadioButton*, settings::kChoices> optFon_{};

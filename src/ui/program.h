@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/program_state.h"
-#include "game/form1.h"
-#include "platform/platform.h"
+#include "records/record_book.h"
 
 #include <QObject>
 #include <QPoint>
@@ -14,17 +12,32 @@ namespace quilora::ui {
 
 class Form1Window;
 
-// The extensions of the finished game: records, settings, language and links.
-game::Form1Extensions gameExtensions();
+// What the program keeps for the whole run, whatever main window shows it.
+struct ProgramWide {
+    core::Folders folders;
+    game::ProgramClock clock;
+    settings::ProgramSettings settings;
+    language::ProgramLanguage language;
+};
 
-// The running program: the state both windows share, and the main window, which the options
-// dialog may replace by a fresh one while that state lives on.
+// The models of one main window, made in the order they need each other, and loaded: the
+// options dialog reads the settings, the board is dealt.
+struct MainWindowModels {
+    MainWindowModels(ProgramWide& program, platform::Services services);
+
+    language::Captions captions;
+    game::Form1 form;
+    settings::Form2 options;
+    records::Records records;
+};
+
+// The running program: what it keeps for the whole run, and the main window, which the options
+// dialog may replace by a fresh one.
 class Program : public QObject {
     Q_OBJECT
 
 public:
-    Program(const QString& programFolder, const QString& dataFolder, platform::Services services,
-            game::Form1Extensions extensions = gameExtensions());
+    Program(const QString& programFolder, const QString& dataFolder, platform::Services services);
     ~Program() override;
 
     // Loads and shows the main window.
@@ -32,9 +45,8 @@ public:
     // Unloads the main window, discards it and shows a freshly loaded one in its place.
     void reloadMainWindow();
 
-    core::ProgramState& state() { return state_; }
-    game::Form1* form() const { return form_.get(); }
-    Form1Window* window() const { return window_.get(); }
+    MainWindowModels& models() const { return *models_; }
+    Form1Window& window() const { return *window_; }
 
 signals:
     // A main window has drawn its first frame.
@@ -44,10 +56,9 @@ private:
     void load(std::optional<QPoint> position);
     void reloadWhenIdle();
 
-    core::ProgramState state_;
+    ProgramWide program_;
     platform::Services services_;
-    game::Form1Extensions extensions_;
-    std::unique_ptr<game::Form1> form_;
+    std::unique_ptr<MainWindowModels> models_;
     std::unique_ptr<Form1Window> window_;
 };
 

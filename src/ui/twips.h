@@ -1,11 +1,15 @@
 #pragma once
 
-#include "game/board.h"
+#include "core/rgb.h"
 
 #include <QColor>
+#include <QFont>
+#include <QPalette>
 #include <QRect>
+#include <QWidget>
 
 #include <cmath>
+#include <optional>
 
 namespace quilora::ui {
 
@@ -15,8 +19,30 @@ inline QRect twips(int left, int top, int width, int height) {
     return {px(left), px(top), px(width), px(height)};
 }
 
-inline QColor toColor(const game::Rgb& rgb) {
+inline QColor toColor(const core::Rgb& rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// The widget's own face at another size and weight.
+QFont sizedFont(const QWidget* widget, qreal pointSize, bool bold);
+
+void setTextColour(QWidget* widget, const QColor& colour);
+
+// Only the background itself: a panel's buttons keep their own colour. Unset: the style's
+// button colour.
+void setBackground(QWidget* widget, const std::optional<core::Rgb>& rgb);
+
+// A centred label at a place, in a face and colour (none: the default text colour).
+template <typename Label>
+Label* placedLabel(QWidget* parent, const QRect& geometry, const QFont& font,
+                   const QColor& text = QColor()) {
+    auto* label = new Label(parent);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    if (text.isValid())
+        setTextColour(label, text);
+    return label;
 }
 
 } // namespace quilora::ui

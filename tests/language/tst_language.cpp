@@ -1,172 +1,307 @@
+// Every text of the game in both languages, where the language switch puts it, the language
+// labels, the web links and the names a screen reader says.
 #include "language/accessible_names.h"
 #include "language/links.h"
-#include "language/set_language.h"
-#include "support/game_fixture.h"
-#include "support/real_game.h"
+#include "support/game.h"
 
 #include <QDir>
 #include <QTest>
 
 using namespace quilora;
+using language::Language;
+using language::Text;
 
-struct Game : testing::GameFixture {
-    explicit Game(const std::optional<QByteArray>& settings = std::nullopt)
-        : GameFixture(false, [&](game::Form1Extensions& extensions) {
-              if (settings)
-                  writeFile("Quilora.ini", *settings);
-              testing::useRealParts(extensions);
-              extensions.setLanguage = [](game::Form1& form, float value) {
-                  language::SetLanguage(form, value, form.optionsDialog()->captions());
-              };
-              extensions.openLink = &language::lblOrvane_Click;
-          }) {}
-    settings::Form2& dialog() const { return testing::optionsOf(*form); }
+namespace {
+
+// A game whose settings file holds this language value.
+struct Game : testing::Game {
+    explicit Game(const QByteArray& language, const QByteArray& sound = "1")
+        : testing::Game(12, false) {
+        writeFile("Quilora.ini", "0\r\n0\r\n" + sound + "\r\nLocalisation=" + language + "\r\n");
+        start();
+    }
 };
 
-static const std::optional<game::Rgb> kDarkRed = game::Rgb{128, 0, 0};
+using Target = std::function<QString(const Game&)>;
+
+Target button(int index) {
+    return [index](const Game& g) { return g.captions().cmdTOP(index); };
+}
+Target dialog(const std::function<QString(const settings::DialogCaptions&)>& caption) {
+    return [caption](const Game& g) { return caption(g.options().captions()); };
+}
+Target variable(QString (language::ProgramLanguage::*text)() const) {
+    return [text](const Game& g) { return (g.captions().program().*text)(); };
+}
+Target ending(int index) {
+    return [index](const Game& g) { return g.captions().cmdEND(index); };
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Target)
 
 class TestLanguage : public QObject {
     Q_OBJECT
 
 private slots:
-    void captions_data();
-    void captions();
-    void fromSettings_data();
-    void fromSettings();
-    void linksAndNames();
-    void spokenCardNames();
+    void captionTable_data();
+    void captionTable();
+    void otherTexts_data();
+    void otherTexts();
+    void labelsAndSound_data();
+    void labelsAndSound();
+    void links();
+    void spokenNames();
+
+private:
+    QSet<Text> checked_;
 };
 
-// Every text the language switch sets, in the order of its table.
-QStringList allTexts(game::Form1& form, const game::DialogCaptions& d) {
-    const core::ProgramState& p = form.program();
-    const game::VictoryPanel& end = form.Frame2;
-    return QStringList(form.cmdTOP.begin(), form.cmdTOP.end())
-           << d.title << d.Frame[0] << d.Frame[1] << d.Frame[2] << d.chkS << d.cmdNAS[0]
-           << d.cmdNAS[1] << d.cmdNAS[3] << p.CaptionCloseHelp << p.HelpFileName << p.CaptionHelp
-           << p.CaptionCloseRecords << p.CaptionRecords << p.DefaultPlayerName << p.MsgVictoryFirst
-           << p.MsgVictoryTop10 << p.MsgVictoryTime << p.MsgRecordPrompt << end.lblEnd[3]
-           << end.cmdEND[2] << end.cmdEND[1] << end.cmdEND[0] << d.cmdNAS[2] << form.lblSND;
-}
-
-void TestLanguage::captions_data() {
-    QTest::addColumn<int>("label");
-    QTest::addColumn<QStringList>("texts");
-    QTest::newRow("Rus") << 0
-                         << QStringLiteral(
-                                "Очистить|Настройки|Помощь|Рекорды|Настройки|Фон|Картинки|Звук|"
-                                "Есть|Сменить|Сменить|Отмена|Закр. пом.|\\help.txt|Помощь|"
-                                "Закрыть рек.|Рекорды|Неизвестный|ПОБЕДА!   У тебя 1-е место!|"
-                                "ПОБЕДА! Ты в десятке лучших.|ПОБЕДА!   На неё ты затратил|"
-                                "Запишись: |Ты:       мальчик,       девочка,       друг?|"
-                                "В рекорды|Конец|Ещё|OK|Sound")
-                                .split('|');
-    QTest::newRow("Eng") << 1
-                         << QStringLiteral(
-                                "Clear|Options|Help|Records|Options|Background|Pictures|Sound|"
-                                "Yes|Apply|Apply|Cancel|Close help|\\help-e.txt|Help|Close rec.|"
-                                "Records|Unknown|VICTORY!   You is First!|"
-                                "VICTORY! You is in Top-10.|VICTORY!  You time is|Record: |"
-                                "       boy?              girl?               ?|"
-                                "To records|End|Else|OK|Sound")
-                                .split('|');
-}
-
-// With the help open and a victory message shown: both stay as they are.
-void TestLanguage::captions() {
-    QFETCH(int, label);
-    QFETCH(QStringList, texts);
-    Game game; // starts in English, from no settings file
-    game.form->cmdTOP_Click(2);
-    game.form->Frame2.lblEnd[0] = game.state.MsgVictoryFirst;
-    game.form->lblLOC_Click(1 - label); // for Rus the lit label: no change
-    game.form->lblLOC_Click(label);
-    QCOMPARE(allTexts(*game.form, *game.dialog().captions()), texts);
-    QCOMPARE(game.form->Frame2.lblEnd[0], "VICTORY!   You is First!");
-    game.form->cmdTOP_Click(2); // hides the help, whatever the caption says
-    QVERIFY(!game.form->txtHELP.visible);
-}
-
-// Language and sound from the settings; reading them names the sound label again.
-void TestLanguage::fromSettings_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<float>("stored");
-    QTest::addColumn<int>("highlighted");
-    QTest::addColumn<QString>("captions");   // Clear and the sound label
-    QTest::addColumn<QList<int>>("soundOn"); // after each click on the sound label
-    const auto row = [](const char* tag, const char* file, float stored, int highlighted,
-                        const char* captions, QList<int> on) {
-        QTest::newRow(tag) << QByteArray(file) << stored << highlighted << QString(captions) << on;
+// The captions the language switch sets, where it sets them: before the first switch (a value
+// that changes nothing, 0.7), in Russian and in English.
+void TestLanguage::captionTable_data() {
+    QTest::addColumn<Text>("id");
+    QTest::addColumn<Target>("target");
+    QTest::addColumn<QStringList>("texts"); // before, Russian, English
+    using D = settings::DialogCaptions;
+    using P = language::ProgramLanguage;
+    const auto row = [](Text id, const Target& target, const QString& before, const QString& ru,
+                        const QString& en) {
+        QTest::addRow("%d %s", int(id), qPrintable(en))
+            << id << target << QStringList{before, ru, en};
     };
-    row("0, sound off", "0\n0\n0\n0", 0, 0, "Очистить|Звук", {1, 0});
-    row("0.5 rounds to even, greyed sound on", "0\n0\n2\n0.5", 0.5, 0, "Clear|Звук", {0, 1});
-    row("0.7", "0\n0\n1\n0.7", 0.7f, 1, "Clear|Звук", {0, 1});
-    row("1.5 is no language", "0\n0\n1\n1.5", 1, 1, "Clear|Sound", {0, 1});
+    row(Text::ClearButton, button(0), "Clear", "Очистить", "Clear");
+    row(Text::OptionsButton, button(1), "Options", "Настройки", "Options");
+    row(Text::HelpButton, button(2), "Help", "Помощь", "Help");
+    row(Text::RecordsButton, button(3), "Records", "Рекорды", "Records");
+    row(Text::DialogTitle, dialog([](const D& d) { return d.title; }), "Options", "Настройки",
+        "Options");
+    row(Text::BackgroundFrame, dialog([](const D& d) { return d.Frame[0]; }), "Background", "Фон",
+        "Background");
+    row(Text::PicturesFrame, dialog([](const D& d) { return d.Frame[1]; }), "Pictures", "Картинки",
+        "Pictures");
+    row(Text::SoundFrame, dialog([](const D& d) { return d.Frame[2]; }), "Sound", "Звук", "Sound");
+    row(Text::SoundBox, dialog([](const D& d) { return d.chkS; }), "Yes", "Есть", "Yes");
+    row(Text::BackgroundApply, dialog([](const D& d) { return d.cmdNAS[0]; }), "Apply", "Сменить",
+        "Apply");
+    row(Text::PicturesApply, dialog([](const D& d) { return d.cmdNAS[1]; }), "Apply", "Сменить",
+        "Apply");
+    row(Text::OkButton, dialog([](const D& d) { return d.cmdNAS[2]; }), "OK", "OK", "OK");
+    row(Text::CancelButton, dialog([](const D& d) { return d.cmdNAS[3]; }), "Cancel", "Отмена",
+        "Cancel");
+    // The texts shown later start in English, so that a value like 0.7 still has them.
+    row(Text::CaptionCloseHelp, variable(&P::CaptionCloseHelp), "Close help", "Закр. пом.",
+        "Close help");
+    row(Text::HelpFileName, variable(&P::HelpFileName), "\\help-e.txt", "\\help.txt",
+        "\\help-e.txt");
+    row(Text::CaptionHelp, variable(&P::CaptionHelp), "Help", "Помощь", "Help");
+    row(Text::CaptionCloseRecords, variable(&P::CaptionCloseRecords), "Close rec.", "Закрыть рек.",
+        "Close rec.");
+    row(Text::CaptionRecords, variable(&P::CaptionRecords), "Records", "Рекорды", "Records");
+    row(Text::DefaultPlayerName, variable(&P::DefaultPlayerName), "Unknown", "Неизвестный",
+        "Unknown");
+    row(Text::MsgVictoryFirst, variable(&P::MsgVictoryFirst), "VICTORY!   You is First!",
+        "ПОБЕДА!   У тебя 1-е место!", "VICTORY!   You is First!");
+    row(Text::MsgVictoryTop10, variable(&P::MsgVictoryTop10), "VICTORY! You is in Top-10.",
+        "ПОБЕДА! Ты в десятке лучших.", "VICTORY! You is in Top-10.");
+    row(Text::MsgVictoryTime, variable(&P::MsgVictoryTime), "VICTORY!  You time is",
+        "ПОБЕДА!   На неё ты затратил", "VICTORY!  You time is");
+    row(Text::MsgRecordPrompt, variable(&P::MsgRecordPrompt), "Record: ", "Запишись: ", "Record: ");
+    const QString question = "Ты:       мальчик,       девочка,       друг?";
+    row(
+        Text::IconQuestion, [](const Game& g) { return g.captions().lblEnd3(); }, question,
+        question, "       boy?              girl?               ?");
+    row(Text::RecordButton, ending(2), "To records", "В рекорды", "To records");
+    row(Text::EndButton, ending(1), "Конец", "Конец", "End");
+    row(Text::ElseButton, ending(0), "Ещё", "Ещё", "Else");
+    // Set by reading the settings: English only for exactly 1.
+    row(
+        Text::SoundLabel, [](const Game& g) { return g.options().lblSND(); }, "Звук", "Звук",
+        "Sound");
 }
 
-void TestLanguage::fromSettings() {
-    QFETCH(QByteArray, file);
-    QFETCH(float, stored);
-    QFETCH(int, highlighted);
-    QFETCH(QString, captions);
-    QFETCH(QList<int>, soundOn);
-    Game game(file);
-    QCOMPARE(game.state.Localisation, stored);
-    QCOMPARE(game.form->lblLOCColour[highlighted], kDarkRed);
-    QCOMPARE(game.form->cmdTOP[0] + '|' + game.form->lblSND, captions);
-    for (int on : soundOn) {
-        game.form->lblSND_Click();
-        QCOMPARE(game.form->lblSND, on ? "Snd off" : "Snd on");
-        QCOMPARE(game.dialog().chkSValue, on);
+void TestLanguage::captionTable() {
+    QFETCH(Text, id);
+    QFETCH(Target, target);
+    QFETCH(QStringList, texts);
+    QStringList shown;
+    for (const char* value : {"0.7", "0", "1"})
+        shown << target(Game(value));
+    QCOMPARE(shown, texts);
+    QCOMPARE(text(id, Language::Russian), texts[1]);
+    QCOMPARE(text(id, Language::English), texts[2]);
+    checked_ << id;
+}
+
+// The other texts, in both languages; the last row checks that no text went untested.
+void TestLanguage::otherTexts_data() {
+    QTest::addColumn<Text>("id");
+    QTest::addColumn<QString>("russian");
+    QTest::addColumn<QString>("english");
+    const auto same = [](Text id, const QString& text) {
+        QTest::addRow("%d %s", int(id), qPrintable(text)) << id << text << text;
+    };
+    const auto both = [](Text id, const QString& ru, const QString& en) {
+        QTest::addRow("%d %s", int(id), qPrintable(en)) << id << ru << en;
+    };
+    same(Text::RussianLabel, "Rus");
+    same(Text::EnglishLabel, "Eng");
+    same(Text::SoundOnCaption, "Snd on");
+    same(Text::SoundOffCaption, "Snd off");
+    same(Text::Seconds, "seconds");
+    same(Text::HomepageLabel, "Homepage");
+    same(Text::ClockAtStart, "Time");
+    same(Text::HelpFileMissing, "Do not find help file ");
+    same(Text::ColumnGamer, "Gamer");
+    same(Text::ColumnPlace, "№");
+    same(Text::ColumnTime, "Time");
+    same(Text::ColumnSet, "Set");
+    same(Text::ColumnDate, "Date");
+    same(Text::TooManyRecords, "В файле рекордов больше 10 результатов: запись производиться не "
+                               "будет. Исправьте файл.");
+    same(Text::CardFaceUp, ": ");
+    both(Text::RecordNotSaved,
+         "Рекорд не сохранён: файл рекордов %1 нельзя записать (%2). Прежние рекорды не "
+         "изменились.",
+         "The record could not be saved: the records file %1 cannot be written (%2). The records "
+         "kept so far are unchanged.");
+    both(Text::RecordsFileTooLarge, "он больше 1 МБ", "it is larger than 1 MB");
+    both(Text::RecordsFileChanged,
+         "Файл рекордов изменился, пока шла игра: это время уже не входит в десятку лучших.",
+         "The records file was changed while the game was being won: this time is no longer "
+         "among the ten best.");
+    both(Text::RecordsUnreadableAtEnd,
+         "Файл рекордов %1 нельзя прочитать (%2): время этой игры нельзя сравнить с рекордами и "
+         "записать. Файл оставлен как есть.",
+         "The records file %1 cannot be read (%2): this game's time cannot be ranked or stored. "
+         "The file is left as it is.");
+    both(Text::RecordsUnreadableList,
+         "Файл рекордов %1 нельзя прочитать (%2): рекорды нельзя показать. Файл оставлен как есть.",
+         "The records file %1 cannot be read (%2): the records cannot be shown. The file is left "
+         "as it is.");
+    both(Text::SettingsNotSaved,
+         "Настройки не сохранены: файл %1 нельзя записать (%2). Они действуют, пока игра не "
+         "закрыта.",
+         "The settings could not be saved: %1 cannot be written (%2). They stay in effect until "
+         "the game is closed.");
+    both(Text::CardPosition, "ряд %1, карточка %2", "row %1, card %2");
+    both(Text::CardFaceDown, ", закрыта", ", face down");
+    both(Text::CardFound, ", найдена: ", ", found: ");
+    both(Text::UnnamedPicture, "картинка %1", "picture %1");
+    both(Text::Board, "Поле с карточками", "Board of cards");
+    both(Text::Clock, "Время", "Time");
+    both(Text::VictoryPanel, "Победа", "Victory");
+    both(Text::NameBox, "Твоё имя", "Your name");
+    both(Text::Boy, "Мальчик", "Boy");
+    both(Text::Girl, "Девочка", "Girl");
+    both(Text::Friend, "Друг", "Friend");
+    both(Text::RecordsList, "Рекорды", "Records");
+    both(Text::HelpText, "Помощь", "Help");
+    both(Text::RussianLanguage, "Русский язык", "Russian language");
+    both(Text::EnglishLanguage, "Английский язык", "English language");
+    both(Text::SiteLink, "Сайт игры", "The game's web site");
+    both(Text::HomepageLink, "Домашняя страница игры", "The game's home page");
+    both(Text::SoundIsOn, "Звук включён, нажмите, чтобы выключить",
+         "Sound on, press to switch it off");
+    both(Text::SoundIsOff, "Звук выключен, нажмите, чтобы включить",
+         "Sound off, press to switch it on");
+    both(Text::BackgroundOption, "Фон", "Background");
+    QTest::newRow("every text checked") << Text::Count << QString() << QString();
+}
+
+void TestLanguage::otherTexts() {
+    QFETCH(Text, id);
+    QFETCH(QString, russian);
+    QFETCH(QString, english);
+    if (id == Text::Count) {
+        for (int i = 0; i < static_cast<int>(Text::Count); ++i)
+            QVERIFY2(checked_.contains(static_cast<Text>(i)), qPrintable(QString::number(i)));
+        return;
     }
-    game.dialog().ChooseIni();
-    QCOMPARE(game.form->cmdTOP[0] + '|' + game.form->lblSND, captions);
+    QCOMPARE(text(id, Language::Russian), russian);
+    QCOMPARE(text(id, Language::English), english);
+    checked_ << id;
 }
 
-void TestLanguage::linksAndNames() {
-    Game game;
+// The labels' colours follow the nearest whole value; the sound label names the sound in the
+// language of exactly 1 after the settings are read, and the switch's state once clicked.
+void TestLanguage::labelsAndSound_data() {
+    QTest::addColumn<QByteArray>("language");
+    QTest::addColumn<QByteArray>("sound");
+    QTest::addColumn<int>("highlighted");
+    QTest::addColumn<QStringList>("labels"); // of the sound, at start, after one click, after two
+    QTest::newRow("0, sound off") << QByteArray("0") << QByteArray("0") << 0
+                                  << QStringList{"Звук", "Snd off", "Snd on"};
+    QTest::newRow("0.5 rounds to even, greyed sound")
+        << QByteArray("0.5") << QByteArray("2") << 0 << QStringList{"Звук", "Snd on", "Snd off"};
+    QTest::newRow("0.7") << QByteArray("0.7") << QByteArray("1") << 1
+                         << QStringList{"Звук", "Snd on", "Snd off"};
+    QTest::newRow("1.5 is no language: English")
+        << QByteArray("1.5") << QByteArray("1") << 1 << QStringList{"Sound", "Snd on", "Snd off"};
+}
+
+void TestLanguage::labelsAndSound() {
+    QFETCH(QByteArray, language);
+    QFETCH(QByteArray, sound);
+    QFETCH(int, highlighted);
+    QFETCH(QStringList, labels);
+    Game game(language, sound);
+    const std::optional<core::Rgb> darkRed = core::Rgb{128, 0, 0}, black = core::Rgb{0, 0, 0};
+    QCOMPARE(game.captions().lblLOCColour(highlighted), darkRed);
+    QCOMPARE(game.captions().lblLOCColour(1 - highlighted), black);
+    QStringList shown = {game.options().lblSND()};
+    for (int click = 0; click < 2; ++click) {
+        game.form().lblSND_Click();
+        shown << game.options().lblSND();
+    }
+    QCOMPARE(shown, labels);
+    game.form().lblLOC_Click(2); // no such label
+    QCOMPARE(game.captions().lblLOCColour(highlighted), darkRed);
+}
+
+void TestLanguage::links() {
+    Game game("1");
     game.writeFile("temp.url", "left behind by something else, much longer than the new file");
-    game.form->lblOrvane_Click(3);
+    game.form().lblOrvane_Click(3);
     QCOMPARE(game.platform.links.handedOver,
              QList<QByteArray>{
                  "[InternetShortcut]\r\nURL=https://quilora.example.org/quilora/index-e.htm\r\n"});
     game.platform.links.opens = false; // no browser: nothing is left behind either
-    game.form->lblOrvane_Click(0);
+    game.form().lblOrvane_Click(0);
+    game.form().lblOrvane_Click(2); // no such label
     QCOMPARE(game.platform.links.handedOver.size(), 2);
+    QVERIFY(game.platform.links.handedOver[1].endsWith("example.org/index-e.htm\r\n"));
     QVERIFY(!QFileInfo::exists(game.path("temp.url")));
     QVERIFY(QDir(game.dir.path()).mkdir("temp.url")); // cannot be written: nothing opens
-    game.form->lblOrvane_Click(1);
+    game.form().lblOrvane_Click(1);
     QCOMPARE(game.platform.links.handedOver.size(), 2);
-    QCOMPARE(language::pageAddress(0, 0), "https://quilora.example.org/index-r.htm");
-    QCOMPARE(language::pageAddress(3, 0.7f), "https://quilora.example.org/quilora/index-r.htm");
-    QCOMPARE(language::pageAddress(2, 1), QString()); // no such label
-    // Without picture names a card is named by its number; the old icons have no name.
-    game.form->FotoPicture[6] = game.form->CardFile[6]; // picture 6
-    QCOMPARE(language::cardName(*game.form, 6, {}), "row 2, card 1: picture 7");
-    QCOMPARE(language::iconName(4, true), "boy");
-    QCOMPARE(language::iconName(5, false), QStringLiteral("девочка"));
-    QCOMPARE(language::iconName(7, true), "friend");
-    QCOMPARE(language::iconName(6, true), QString());
+    Game russian("0.7");
+    russian.form().lblOrvane_Click(1);
+    QVERIFY(russian.platform.links.handedOver.value(0).endsWith("org/index-r.htm\r\n"));
     testing::RecordingLinks links; // a folder where no file can be made
     QVERIFY(!language::DoURL("https://a.example/", "/proc/self", links));
     QVERIFY(links.handedOver.isEmpty());
 }
 
-// What a screen reader hears of a card: names.txt gives one picture per line, Russian, a tab,
-// English; lines past the 24th are not the set's.
-void TestLanguage::spokenCardNames() {
-    Game game;
-    QVERIFY(QDir(game.dir.path()).mkdir("set"));
-    game.writeFile("set/names.txt", QStringLiteral("кошка\tcat\r\n").repeated(25).toUtf8());
-    const language::PictureNames names = language::readPictureNames(game.path("set/"));
+// names.txt gives one picture per line, Russian, a tab, English; lines past the 24th are not the
+// set's. Without a name a picture is called by its number; the records' icons by their word.
+void TestLanguage::spokenNames() {
+    testing::TestFolder folder;
+    folder.writeFile("names.txt", QStringLiteral("кошка\tcat\r\n").repeated(25).toUtf8());
+    const language::PictureNames names = language::readPictureNames(folder.dir.path() + "/");
     QCOMPARE(names.english.size(), 24);
-    QCOMPARE(language::cardName(*game.form, 0, names), "row 1, card 1, face down");
-    game.form->FotoPicture[6] = game.form->CardFile[6];
-    QCOMPARE(language::cardName(*game.form, 6, names), "row 2, card 1: cat");
-    game.form->CardMatched[6] = -1;
-    game.state.Localisation = 0;
-    QCOMPARE(language::cardName(*game.form, 6, names),
-             QStringLiteral("ряд 2, карточка 1, найдена: кошка"));
+    using language::cardName;
+    QCOMPARE(cardName(0, std::nullopt, false, names, Language::English),
+             "row 1, card 1, face down");
+    QCOMPARE(cardName(6, 3, false, names, Language::English), "row 2, card 1: cat");
+    QCOMPARE(cardName(23, 3, true, names, Language::Russian),
+             QStringLiteral("ряд 4, карточка 6, найдена: кошка"));
+    QCOMPARE(cardName(6, 30, false, names, Language::English), "row 2, card 1: picture 31");
+    QCOMPARE(language::iconName(4, Language::English), "boy");
+    QCOMPARE(language::iconName(5, Language::Russian), QStringLiteral("девочка"));
+    QCOMPARE(language::iconName(7, Language::English), "friend");
+    QCOMPARE(language::iconName(6, Language::English), QString());
 }
 
 QTEST_GUILESS_MAIN(TestLanguage)

@@ -1,8 +1,6 @@
-#include "language/set_language.h"
-#include "records/record_book.h"
+// record.txt through won games, the records list and the help text.
 #include "records/records_file.h"
-#include "records/records_list.h"
-#include "support/game_fixture.h"
+#include "support/game.h"
 
 #include <QTest>
 
@@ -15,7 +13,7 @@ namespace {
 const QLocale kRussian(QLocale::Russian, QLocale::Russia);
 
 // Record lines by code, space-separated: "999*" is a marked record of 999 seconds, "+70" the
-// record being stored, "=text" a line as it stands.
+// record being stored (its time as a Russian clock shows it), "=text" a line as it stands.
 QStringList lines(const QString& codes) {
     QStringList result;
     for (QString code : codes.split(' ', Qt::SkipEmptyParts)) {
@@ -25,6 +23,8 @@ QStringList lines(const QString& codes) {
         }
         const bool stored = code.startsWith('+'), marked = code.endsWith('*');
         code = code.mid(stored ? 1 : 0).chopped(marked ? 1 : 0);
+        if (stored)
+            code.replace('.', ',');
         result.append(code + (stored ? "~New~Animals~4~05.12.2026" : "~Old~Test~6~01.11.2026") +
                       (marked ? "~^" : ""));
     }
@@ -42,16 +42,29 @@ QByteArray crlf(const QStringList& lines) {
     return lines.isEmpty() ? QByteArray() : (lines.join("\r\n") + "\r\n").toUtf8();
 }
 
-// A game with the real records behind it.
-struct Game : testing::GameFixture {
-    explicit Game(float language = 1, const QLocale& numbers = QLocale::c())
-        : GameFixture(false, [](game::Form1Extensions& extensions) {
-              extensions.recordBook = [](game::Form1& form) {
-                  return std::make_unique<records::Records>(form);
-              };
-          }) {
-        language::SetLanguage(*form, language, nullptr);
-        platform.localeInfo.numbers = numbers;
+// A game in a language and a number format, its records file written before it loads; set 0
+// is called "Animals".
+struct Game : testing::Game {
+    explicit Game(float language = 1, const std::optional<QByteArray>& records = {},
+                  const QString& setName = "Animals")
+        : testing::Game(12, false) {
+        writeFile("Quilora.ini", "optFon=0\r\noptP=0\r\nchks.Value=1\r\nLocalisation=" +
+                                     QByteArray::number(language) + "\r\n");
+        writeFile("img0/setname.txt", setName.toUtf8());
+        if (records)
+            writeFile("record.txt", *records);
+        platform.localeInfo.numbers = kRussian;
+        start();
+    }
+    // Wins in `seconds` (to a tenth).
+    void winIn(double seconds) {
+        const int tenths = qRound(seconds * 10);
+        win(tenths / 10, tenths % 10);
+    }
+    QStringList panel() const {
+        const records::VictoryPanel& end = records().Frame2();
+        return {end.lblEnd[0], end.lblEnd[1], end.lblEnd[2],
+                platform.sound.played.last().section('/', -1)};
     }
 };
 
@@ -63,11 +76,11 @@ class TestRecords : public QObject {
 private slots:
     void storing_data();
     void storing();
+    void nameBox_data();
+    void nameBox();
     void missingFiles();
     void recordsList_data();
     void recordsList();
-    void nameBox_data();
-    void nameBox();
 };
 
 void TestRecords::storing_data() {
@@ -114,66 +127,108 @@ void TestRecords::storing() {
     QFETCH(int, status);
     QFETCH(QString, after);
     const QStringList file = lines(before);
-    QCOMPARE(records::rank(records::readRecords(file), seconds), outcome);
-    const Insertion insertion =
-        records::insertRecord(file, lines("+" + QString::number(seconds))[0], seconds);
-    QCOMPARE(int(insertion.status), status);
-    QCOMPARE(insertion.lines, lines(after));
-
-    // The same through a won game: the panel for the outcome (the stand-in names sound n
-    // "sound<n>"), then the file as stored.
-    const QStringList panel = outcome == Outcome::First
-                                  ? QStringList{"VICTORY!   You is First!", "Record: ", "sound4"}
-                              : outcome == Outcome::TopTen
-                                  ? QStringList{"VICTORY! You is in Top-10.", "Record: ", "sound5"}
-                                  : QStringList{"VICTORY!  You time is", "seconds", "sound3"};
-    Game game(1, kRussian);
-    static_cast<testing::StandInOptionsDialog*>(game.form->optionsDialog())->setName = "Animals";
-    game.writeFile("record.txt", crlf(file));
-    game.form->IconChoice = 5;
-    game.win(QString::number(seconds));
-    const game::VictoryPanel& end = game.form->Frame2;
-    QCOMPARE((QStringList{end.lblEnd[0], end.lblEnd[2], game.platform.sound.played.last()}), panel);
-    QCOMPARE(game.form->IconChoice, 0);
+    Game game(1, crlf(file));
+    game.winIn(seconds);
+    const QString time = QString::number(seconds).replace(QLatin1Char('.'), QLatin1Char(','));
+    const QStringList panel =
+        outcome == Outcome::First
+            ? QStringList{"VICTORY!   You is First!", time, "Record: ", "victory1.wav"}
+        : outcome == Outcome::TopTen
+            ? QStringList{"VICTORY! You is in Top-10.", time, "Record: ", "victory10.wav"}
+            : QStringList{"VICTORY!  You time is", time, "seconds", "victory.wav"};
+    QCOMPARE(game.panel(), panel);
     const bool enters = status != Insertion::NotAmongBest;
-    QCOMPARE(end.txtRecEnabled && end.cmdENDEnabled[2] && end.optKartinkaEnabled[1], enters);
-    if (!enters)
-        return;
-    game.form->txtRec_Change("New");
-    game.form->optKartinka_Click(0);
-    game.form->cmdEND_Click(2);
+    QCOMPARE(game.records().Frame2().entryEnabled, enters);
+    game.form().txtRec_Change("New");
+    game.form().optKartinka_Click(0);
+    game.form().cmdEND_Click(2);
+    QCOMPARE(game.records().Frame2().visible, !enters);
     QCOMPARE(game.readFile("record.txt"), crlf(status == Insertion::Stored ? lines(after) : file));
     QCOMPARE(game.platform.messages.shown,
-             status == Insertion::Stored
-                 ? QStringList{}
-                 : QStringList{"В файле рекордов больше 10 результатов: запись производиться не "
-                               "будет. Исправьте файл."});
+             status == Insertion::Refused
+                 ? QStringList{"В файле рекордов больше 10 результатов: запись производиться не "
+                               "будет. Исправьте файл."}
+                 : QStringList{});
 }
 
-// Missing files: the records file is created with its default record dated 30 days back; the
-// help names its file, and reads it in Windows-1251 once it is there.
+// To the file byte for byte: the name cleaned up, the set name as shown, the icon last clicked
+// or 6, and the default name of the language in force.
+void TestRecords::nameBox_data() {
+    QTest::addColumn<float>("language");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QList<int>>("icons");
+    QTest::addColumn<QString>("stored");
+    const auto row = [](const char* tag, float language, const QString& typed,
+                        const QList<int>& icons, const QString& stored) {
+        QTest::newRow(tag) << language << typed << icons << stored;
+    };
+    const QString x38(38, 'x');
+    row("marks, the last icon counts", 0, "a~b~^", {0, 1, 2}, "a-b-^~Зве-ри~7");
+    row("no name, no icon", 0, QString(), {}, "Неизвестный~Зве-ри~6");
+    row("no name in English, a girl", 1, QString(), {1}, "Unknown~Зве-ри~5");
+    row("blanks are a name", 1, "  ", {}, "  ~Зве-ри~6");
+    row("line breaks", 1, "a\r\nb\rc", {0}, "a  b c~Зве-ри~4");
+    row("forty characters", 1, x38 + "yzzz", {}, x38 + "yz~Зве-ри~6");
+    row("no half character", 1, x38 + "y\U0001F600", {}, x38 + "y~Зве-ри~6");
+    row("a whole one fits", 1, x38 + "\U0001F600z", {}, x38 + "\U0001F600~Зве-ри~6");
+}
+
+void TestRecords::nameBox() {
+    QFETCH(float, language);
+    QFETCH(QString, typed);
+    QFETCH(QList<int>, icons);
+    QFETCH(QString, stored);
+    Game game(language, std::nullopt, "Зве~ри");
+    game.win(3); // a game before, won with an icon chosen and left with "Else"
+    game.form().optKartinka_Click(1);
+    game.form().cmdEND_Click(0);
+    game.winIn(47.3);
+    QCOMPARE(game.records().Frame2().optKartinkaSelected, (std::array<bool, 3>{}));
+    for (int icon : icons)
+        game.form().optKartinka_Click(icon);
+    game.click({4}); // a stray click on the finished board: the click only, the icon stays
+    QCOMPARE(game.platform.sound.played.last().section('/', -1), "click1.wav");
+    if (!typed.isNull())
+        game.form().txtRec_Change(typed);
+    QCOMPARE(game.records().Frame2().recordIsDefault, !typed.isNull());
+    game.form().cmdEND_Click(2);
+    QCOMPARE(game.readFile("record.txt"),
+             ("999~Unknown~Test~6~05.11.2026~^\r\n47,3~" + stored + "~05.12.2026\r\n").toUtf8());
+    // Nothing of this record carries over to the next win's panel.
+    const records::VictoryPanel& panel = game.records().Frame2();
+    QVERIFY(!panel.visible && panel.txtRec.isEmpty() && !panel.recordIsDefault);
+}
+
+// Missing files: the records file is created with its default record dated 30 days back, by
+// the Records button too, opening or closing; the help names its file, and reads it in
+// Windows-1251 once it is there.
 void TestRecords::missingFiles() {
     Game game;
-    game.form->cmdTOP_Click(2);
-    QVERIFY(game.form->txtHELP.visible);
-    QCOMPARE(game.form->txtHELP.text, "Do not find help file " + game.path("help-e.txt"));
-    QCOMPARE(game.form->cmdTOP[2], "Close help");
-    game.form->cmdTOP_Click(2);
-    QVERIFY(!game.form->txtHELP.visible && game.form->txtHELP.text.isEmpty());
-    QCOMPARE(game.form->cmdTOP[2], "Help");
+    game.form().cmdTOP_Click(2);
+    QVERIFY(game.records().txtHELP().visible);
+    QCOMPARE(game.records().txtHELP().text, "Do not find help file " + game.path("help-e.txt"));
+    QCOMPARE(game.captions().cmdTOP(2), "Close help");
+    game.form().cmdTOP_Click(2);
+    QVERIFY(!game.records().txtHELP().visible && game.records().txtHELP().text.isEmpty());
+    QCOMPARE(game.captions().cmdTOP(2), "Help");
     game.writeFile("help-e.txt", "\xCF\xF0\xE8\xE2\xE5\xF2\r\nline two"); // Windows-1251
-    game.form->cmdTOP_Click(2);
-    QCOMPARE(game.form->txtHELP.text, QStringLiteral("\r\nПривет\r\nline two"));
+    game.form().cmdTOP_Click(2);
+    QCOMPARE(game.records().txtHELP().text, QStringLiteral("\r\nПривет\r\nline two"));
     for (const auto& [today, date] : {std::pair{QDate(2027, 1, 15), "16.12.2026"},
                                       std::pair{QDate(2026, 3, 1), "30.01.2026"}}) {
-        Game records(1, kRussian);
+        Game records(0);
         records.platform.localeInfo.date = today;
-        records.form->cmdTOP_Click(3);
+        records.form().cmdTOP_Click(3);
         QCOMPARE(records.readFile("record.txt"),
                  "999~Unknown~Test~6~" + QByteArray(date) + "~^\r\n");
-        QVERIFY(records.form->lvRecord.visible && records.form->lvRecord.rows.size() == 1);
-        records.form->cmdTOP_Click(3);
-        QVERIFY(!records.form->lvRecord.visible && records.form->lvRecord.rows.isEmpty());
+        QCOMPARE(records.records().lvRecord().rows.size(), 1);
+        QCOMPARE(records.captions().cmdTOP(3), QStringLiteral("Закрыть рек."));
+        QFile::remove(records.path("record.txt"));
+        records.form().cmdTOP_Click(3);
+        QVERIFY(!records.records().lvRecord().visible &&
+                records.records().lvRecord().rows.isEmpty());
+        QCOMPARE(records.captions().cmdTOP(3), QStringLiteral("Рекорды"));
+        QVERIFY(QFile::exists(records.path("record.txt")));
     }
 }
 
@@ -194,6 +249,7 @@ void TestRecords::recordsList_data() {
     QTest::newRow("empty file") << kRussian << QByteArray("") << QList<int>{6} << "";
     QTest::newRow("Gamer") << kRussian << five << QList<int>{1} << "ann|Bob|cid|Dan|Eve";
     QTest::newRow("№ after Gamer") << kRussian << five << QList<int>{1, 2} << "Bob|cid|Eve|Dan|ann";
+    QTest::newRow("Set") << kRussian << five << QList<int>{4} << "Dan|Eve|ann|cid|Bob";
     QTest::newRow("Date") << kRussian << five << QList<int>{5} << "Eve|ann|cid|Bob|Dan";
     QTest::newRow("Date, two-digit years")
         << QLocale(QLocale::English, QLocale::UnitedStates)
@@ -207,15 +263,15 @@ void TestRecords::recordsList() {
     QFETCH(QByteArray, file);
     QFETCH(QList<int>, headers);
     QFETCH(QString, shown);
-    Game game(1, locale);
-    game.writeFile("record.txt", file);
-    game.form->cmdTOP_Click(3);
+    Game game(1, file);
+    game.platform.localeInfo.numbers = locale;
+    game.form().cmdTOP_Click(3);
     QCOMPARE(game.readFile("record.txt"), file);
     for (int header : headers)
-        game.form->lvRecord_ColumnClick(header);
+        game.form().lvRecord_ColumnClick(header);
     const auto listed = [&] {
         QStringList rows;
-        for (const game::RecordRow& r : game.form->lvRecord.rows)
+        for (const records::RecordRow& r : game.records().lvRecord().rows)
             rows << (shown.contains(' ') ? QStringLiteral("%1 %2 %3 %4")
                                                .arg(r.name, QString::number(r.place), r.time)
                                                .arg(r.icon)
@@ -223,52 +279,9 @@ void TestRecords::recordsList() {
         return rows.join('|');
     };
     QCOMPARE(listed(), shown);
-    game.form->cmdTOP_Click(3); // closed and opened again: still in the order chosen
-    game.form->cmdTOP_Click(3);
+    game.form().cmdTOP_Click(3); // closed and opened again: still in the order chosen
+    game.form().cmdTOP_Click(3);
     QCOMPARE(listed(), shown);
-}
-
-// To the file byte for byte: the name cleaned up, the set name shown, the icon last clicked or
-// 6, and the default name of the language in force.
-void TestRecords::nameBox_data() {
-    QTest::addColumn<float>("language");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QList<int>>("icons");
-    QTest::addColumn<QString>("stored");
-    const auto row = [](const char* tag, float language, const QString& typed,
-                        const QList<int>& icons, const QString& stored) {
-        QTest::newRow(tag) << language << typed << icons << stored;
-    };
-    const QString x38(38, 'x');
-    row("marks, the last icon counts", 0, "a~b~^", {0, 1, 2}, "a-b-^~Зве-ри~7");
-    row("no name, no icon", 0, QString(), {}, "Неизвестный~Зве-ри~6");
-    row("line breaks", 1, "a\r\nb\rc", {0}, "a  b c~Зве-ри~4");
-    row("forty characters", 1, x38 + "yzzz", {}, x38 + "yz~Зве-ри~6");
-    row("no half character", 1, x38 + "y\U0001F600", {}, x38 + "y~Зве-ри~6");
-    row("a whole one fits", 1, x38 + "\U0001F600z", {}, x38 + "\U0001F600~Зве-ри~6");
-}
-
-void TestRecords::nameBox() {
-    QFETCH(float, language);
-    QFETCH(QString, typed);
-    QFETCH(QList<int>, icons);
-    QFETCH(QString, stored);
-    Game game(language, kRussian);
-    static_cast<testing::StandInOptionsDialog*>(game.form->optionsDialog())->setName = "Зве~ри";
-    game.win("47,3");
-    for (int icon : icons)
-        game.form->optKartinka_Click(icon);
-    const qsizetype sounds = game.platform.sound.played.size();
-    game.click({4}); // a stray click on the finished board: the click only, the icon stays
-    QCOMPARE(game.platform.sound.played.size(), sounds + 1);
-    if (!typed.isNull())
-        game.form->txtRec_Change(typed);
-    game.form->cmdEND_Click(2);
-    QCOMPARE(game.readFile("record.txt"),
-             ("999~Unknown~Test~6~05.11.2026~^\r\n47,3~" + stored + "~05.12.2026\r\n").toUtf8());
-    // Nothing of this record carries over to the next win's panel.
-    QVERIFY(!game.form->Frame2.visible && game.form->Frame2.txtRec.isEmpty() &&
-            !game.form->Frame2.recordIsDefault);
 }
 
 QTEST_GUILESS_MAIN(TestRecords)

@@ -3,7 +3,7 @@
 // saying "wrote" after each write. With a second argument n it stops after n writes, says
 // "waiting" and waits to be killed; otherwise it goes on until killed.
 #include "core/text_file.h"
-#include "support/real_game.h"
+#include "support/game.h"
 
 #include <cstdio>
 
@@ -22,22 +22,24 @@ bool reported(bool wrote, int& budget) {
 } // namespace
 
 int main(int argc, char** argv) {
-    testing::RealGame game(QString::fromLocal8Bit(argv[1]));
-    int budget = argc > 2 ? std::atoi(argv[2]) : -1;
+    testing::Game game(12, false);
+    game.program.folders = {QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[1])};
     game.platform.localeInfo.numbers = QLocale(QLocale::Russian, QLocale::Russia);
-    const QString path = records::recordFilePath(game.state);
+    game.start();
+    int budget = argc > 2 ? std::atoi(argv[2]) : -1;
+    const QString path = records::recordFilePath(game.program.folders);
     const QStringList table = core::readLines(path).value_or(QStringList());
     std::puts("ready");
     std::fflush(stdout);
     for (int round = 0; budget != 0; ++round) {
         if (!reported(core::writeLines(path, table), budget))
             break;
-        testing::winGame(*game.form, QStringLiteral("5"));
-        game.form->cmdEND_Click(2);
+        game.win(5);
+        game.form().cmdEND_Click(2);
         if (!reported(game.platform.messages.shown.isEmpty(), budget))
             break;
-        game.dialog().optFon_Click(2 + round % 2);
-        game.dialog().cmdNAS_Click(2); // OK: saves, and clears the board for the next game
+        game.options().optFon_Click(2 + round % 2);
+        game.options().cmdNAS_Click(2); // OK: saves, and clears the board for the next game
         if (!reported(game.platform.messages.shown.isEmpty(), budget))
             break;
     }

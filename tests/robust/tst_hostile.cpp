@@ -1,9 +1,7 @@
 // The game keeps running where its files cannot be written or read as they should.
 #include "platform/qt_platform.h"
 #include "support/full_disk.h"
-#include "support/real_game.h"
-#include "support/running_game.h"
-#include "ui/clickable_label.h"
+#include "support/window.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -50,10 +48,10 @@ void TestHostile::fullDisk() {
     game.writeFile("Quilora.ini", kOldSettings);
     game.start();
     std::optional<testing::FullDisk> full(std::in_place);
-    game.findPairs(12);
-    QTest::mouseClick(game.window().victoryButton(2), Qt::LeftButton);
-    testing::optionsOf(game.form()).optFon_Click(3);
-    testing::optionsOf(game.form()).cmdNAS_Click(2);
+    game.win(0);
+    game.press("cmdEND2");
+    game.program->models().options.optFon_Click(3);
+    game.program->models().options.cmdNAS_Click(2);
     full.reset();
     const QRegularExpression reason(" cannot be written[^\n]*");
     QCOMPARE(game.platform.messages.shown.join('\n').remove(reason),
@@ -62,7 +60,8 @@ void TestHostile::fullDisk() {
                  .arg(game.dir.path()));
     QCOMPARE(game.readFile("record.txt"), kOldRecords);
     QCOMPARE(game.readFile("Quilora.ini"), kOldSettings);
-    QCOMPARE(game.window().cardSlot(0)->colour(), QColor(134, 138, 163)); // options in effect
+    QCOMPARE(game.program->models().options.appearance().cardColour,
+             (core::Rgb{134, 138, 163})); // the options in effect
 }
 
 void TestHostile::hugeFiles_data() {
@@ -85,15 +84,15 @@ void TestHostile::hugeFiles() {
     const qint64 size = QFileInfo(game.path(name)).size();
     const qint64 before = bytesRead();
     game.start();
-    game.findPairs(12);
-    QTest::mouseClick(game.window().sideButton(3), Qt::LeftButton);
-    QTest::mouseClick(game.window().sideButton(2), Qt::LeftButton);
+    game.win(0);
+    game.press("cmdTOP3");
+    game.press("cmdTOP2");
     const qint64 read = bytesRead() - before;
     QVERIFY2(read < 8 << 20, qPrintable(QStringLiteral("read %1 bytes").arg(read)));
-    QCOMPARE(game.window().recordsList()->topLevelItemCount(), rows);
-    QVERIFY(game.window().helpBox()->isVisible());
-    QVERIFY(game.window().helpBox()->toPlainText().size() <= 1 << 20);
-    QTest::mouseClick(game.window().victoryButton(2), Qt::LeftButton);
+    QCOMPARE(game.find<QTreeWidget>("lvRecord")->topLevelItemCount(), rows);
+    QVERIFY(game.shown("txtHELP"));
+    QVERIFY(game.find<QPlainTextEdit>("txtHELP")->toPlainText().size() <= 1 << 20);
+    game.press("cmdEND2");
     QCOMPARE(game.platform.messages.shown.join("").endsWith(
                  "(it is larger than 1 MB). The records kept so far are unchanged."),
              name == "record.txt");
@@ -119,8 +118,8 @@ void TestHostile::damagedContent() {
     game.program = std::make_unique<ui::Program>(game.dir.path(), game.dir.path(), services);
     game.program->start();
     QVERIFY(!game.window().grab().isNull());
-    game.findPairs(12);
-    QTest::mouseClick(game.window().victoryButton(2), Qt::LeftButton);
+    game.win(0);
+    game.press("cmdEND2");
     QVERIFY(game.platform.messages.shown.isEmpty());
     QVERIFY(game.readFile("record.txt").contains("~Unknown~~6~"));
 }
@@ -130,8 +129,8 @@ void TestHostile::shortcutThatIsALink() {
     testing::RunningGame game;
     game.writeFile("precious.txt", "keep me");
     QVERIFY(QFile::link(game.dir.filePath("precious.txt"), game.dir.filePath("temp.url")));
-    QTest::mouseClick(game.window().linkLabel(1), Qt::LeftButton);
-    (testing::FullDisk(), QTest::mouseClick(game.window().linkLabel(1), Qt::LeftButton));
+    game.press("lblOrvane1");
+    (testing::FullDisk(), game.press("lblOrvane1"));
     QCOMPARE(game.platform.links.handedOver.size(), 1);
     QVERIFY(game.platform.links.handedOver[0].startsWith("[InternetShortcut]\r\nURL=https://"));
     QCOMPARE(game.readFile("precious.txt"), QByteArray("keep me"));

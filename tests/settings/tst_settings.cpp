@@ -1,188 +1,223 @@
-#include "support/game_fixture.h"
-#include "support/real_game.h"
+// Quilora.ini, the options dialog's buttons, the sound table and the backgrounds.
+#include "support/game.h"
 
 #include <QDir>
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace quilora;
-using game::Rgb;
+using core::Rgb;
 
-// A game with the real options dialog; its settings file is written before it loads.
-struct Game : testing::GameFixture {
+namespace {
+
+// A game whose settings file is written before it loads.
+struct Game : testing::Game {
     explicit Game(const std::optional<QByteArray>& settings = std::nullopt)
-        : GameFixture(false, [&](game::Form1Extensions& extensions) {
-              if (settings)
-                  writeFile("Quilora.ini", *settings);
-              testing::useRealParts(extensions);
-          }) {}
-    settings::Form2& dialog() const { return testing::optionsOf(*form); }
+        : testing::Game(12, false) {
+        if (settings)
+            writeFile("Quilora.ini", *settings);
+        start();
+    }
+    QList<int> choices() const { return {options().optFon(), options().optP(), options().chkS()}; }
+    QStringList sounds() const {
+        QStringList names;
+        for (int i = 1; i < 6; ++i)
+            names << options().SoundFile(i).section('/', -1);
+        return names;
+    }
 };
+
+} // namespace
 
 class TestSettings : public QObject {
     Q_OBJECT
+
 private slots:
     void reader_data();
     void reader();
+    void buttons();
     void failedWriteKeepsTheChoicesInEffect();
-    void applyAndOk();
     void soundTable();
-    void setColor();
-    void pictureSetNames();
+    void backgrounds();
+    void namesAndThumbnails();
 };
 
+// Values by line position, keys unread; unusable values fall back one by one to the defaults.
+// What the game then writes holds the values in use.
 void TestSettings::reader_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QList<int>>("choices"); // background, picture set, sound
-    QTest::addColumn<float>("language");
-    QTest::addColumn<QStringList>("values");
-    const auto row = [](const char* tag, const QByteArray& file, QList<int> choices, float language,
-                        const char* values) {
-        QTest::newRow(tag) << file << choices << language << QString(values).split('|');
+    QTest::addColumn<QByteArray>("written");
+    const auto row = [](const char* tag, const QByteArray& file, QList<int> choices,
+                        const char* written) {
+        QTest::newRow(tag) << file << choices << QByteArray(written);
     };
-    row("keys play no part", "optP=3\r\n=1\r\nabc=0\r\nx=1=2\r\n", {3, 1, 0}, 1, "3|1|0|1=2||");
-    row("lines without =", "4\n2\n1\n0", {4, 2, 1}, 0, "4|2|1|0||");
-    row("more than six lines", "1\r\n2\r\n0\r\n0\r\n4\r\n5\r\n6\r\n7\r\n", {1, 2, 0}, 0,
-        "1|2|0|0|4|5");
-    row("fewer lines", "optFon=3\r\n", {3, 0, 1}, 1, "3|0||||");
-    row("no numbers", "optFon=abc\r\noptP=\r\nchks.Value=yes\r\nLocalisation=en\r\n", {0, 0, 1}, 1,
-        "0|0|yes|en||");
-    row("out of range", "optFon=7\r\noptP=-1\r\nchks.Value=3\r\nLocalisation=3\r\n", {0, 0, 1}, 1,
-        "0|0|3|3||");
-    row("greyed box, language 0.7", "optFon=1\r\noptP=4\r\nchks.Value=2\r\nLocalisation=0,7\r\n",
-        {1, 4, 2}, 0.7f, "1|4|2|0,7||");
-    row("huge file", "optFon=2\r\n" + QByteArray(20 << 20, 'x'), {2, 0, 1}, 1, "2|0||||");
+    row("no file: the defaults", {}, {0, 0, 1}, "0|0|1|1");
+    row("keys play no part", "optP=3\r\n=1\r\nabc=0\r\nx=1=2\r\n", {3, 1, 0}, "3|1|0|1");
+    row("lines without =", "4\n2\n1\n0", {4, 2, 1}, "4|2|1|0");
+    row("more than six lines", "1\r\n2\r\n0\r\n0\r\n4\r\n5\r\n6\r\n", {1, 2, 0}, "1|2|0|0");
+    row("fewer lines", "optFon=3\r\n", {3, 0, 1}, "3|0|1|1");
+    row("no numbers", "optFon=abc\r\noptP=\r\nchks.Value=yes\r\nLocalisation=en\r\n", {0, 0, 1},
+        "0|0|1|1");
+    row("out of range", "optFon=7\r\noptP=-1\r\nchks.Value=3\r\nLocalisation=3\r\n", {0, 0, 1},
+        "0|0|1|1");
+    row("a greyed box and 0,7", "optFon=1\r\noptP=4\r\nchks.Value=2\r\nLocalisation=0,7\r\n",
+        {1, 4, 2}, "1|4|2|0.7");
+    row("huge file", "optFon=2\r\n" + QByteArray(20 << 20, 'x'), {2, 0, 1}, "2|0|1|1");
 }
 
 void TestSettings::reader() {
     QFETCH(QByteArray, file);
     QFETCH(QList<int>, choices);
-    QFETCH(float, language);
-    QFETCH(QStringList, values);
-    Game game(file);
-    QCOMPARE((QList<int>{game.dialog().optFon, game.dialog().optP, game.dialog().chkSValue}),
-             choices);
-    QCOMPARE(game.state.Localisation, language);
-    QCOMPARE(QStringList(game.state.SettingValue.begin(), game.state.SettingValue.end()), values);
+    QFETCH(QByteArray, written);
+    Game game(file.isNull() ? std::nullopt : std::optional(file));
+    QCOMPARE(game.choices(), choices);
+    QVERIFY(file.isNull() != QFile::exists(game.path("Quilora.ini"))); // never made by reading
+    game.options().cmdNAS_Click(2);
+    const QList<QByteArray> values = written.split('|');
+    QCOMPARE(game.readFile("Quilora.ini"), "optFon=" + values[0] + "\r\noptP=" + values[1] +
+                                               "\r\nchks.Value=" + values[2] +
+                                               "\r\nLocalisation=" + values[3] + "\r\n");
 }
 
-// The choices that could not be written stay in effect for the reloaded window.
-void TestSettings::failedWriteKeepsTheChoicesInEffect() {
+// Background Apply changes the window only; OK and pictures Apply save, then clear the board or
+// deal another set; Cancel gives the clock back its time. Only OK and Apply close the dialog.
+void TestSettings::buttons() {
     Game game;
-    QVERIFY(QDir(game.dir.path()).mkdir("Quilora.ini"));
-    game.dialog().optP_Click(3);
-    game.dialog().cmdNAS_Click(1);
-    game::Form1Extensions parts;
-    testing::useRealParts(parts);
-    game::Form1 reloaded(game.state, game.platform.services(), parts);
-    reloaded.Form_Load();
-    QVERIFY(reloaded.program().PictureFolder.endsWith("img3/"));
-
-    // Once a write succeeds, the file is what counts again.
-    QVERIFY(QDir(game.dir.path()).rmdir("Quilora.ini"));
-    testing::optionsOf(reloaded).cmdNAS_Click(2);
-    game.writeFile("Quilora.ini", "0\r\n2\r\n1\r\n1\r\n");
-    testing::optionsOf(reloaded).ChooseIni();
-    QCOMPARE(testing::optionsOf(reloaded).optP, 2);
-}
-
-// Background Apply changes the window only; OK and pictures Apply save, clear or reload.
-void TestSettings::applyAndOk() {
-    Game game;
-    settings::Form2& dialog = game.dialog();
+    settings::Form2& dialog = game.options();
+    QSignalSpy closed(&dialog, &settings::Form2::hideRequested);
+    QSignalSpy reloads(&game.form(), &game::Form1::reloadRequested);
     dialog.optFon_Click(3);
     dialog.optFon_Click(5); // no such option: the choice stays
     dialog.cmdNAS_Click(0);
-    QCOMPARE(game.form->cardColour, (Rgb{134, 138, 163}));
-    QVERIFY(!QFile::exists(game.path("Quilora.ini")));
-    game.findPairs(3);
+    QCOMPARE(dialog.appearance().cardColour, (Rgb{134, 138, 163}));
+    QVERIFY(!QFile::exists(game.path("Quilora.ini")) && closed.isEmpty());
+
+    game.tick(30);
+    game.form().cmdTOP_Click(1); // Options: the clock goes on, Cancel gives it back
+    game.tick(5);
+    dialog.cmdNAS_Click(3);
+    game.tick(1);
+    QCOMPARE(game.form().lblTime(), "31");
+
+    game.findPairs(0, 3);
     dialog.optFon_Click(1);
-    dialog.cmdNAS_Click(2);
+    dialog.cmdNAS_Click(2); // OK: saved, applied, a new game on the same cards
     QCOMPARE(game.readFile("Quilora.ini"),
              QByteArray("optFon=1\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\n"));
-    QCOMPARE(game.form->cardColour, (Rgb{225, 205, 190}));
-    QVERIFY(game.faceUp().isEmpty() && game.form->PairsFound == 0);
-    QVERIFY(!game.form->reloadPending);
-    dialog.optP_Click(4);
+    QCOMPARE(dialog.appearance().cardColour, (Rgb{225, 205, 190}));
+    QCOMPARE(game.form().PairsFound(), 0);
+    game.tick(1);
+    QCOMPARE(game.form().lblTime(), "1");
+    QCOMPARE(closed.size(), 2);
+    QVERIFY(reloads.isEmpty());
+
+    dialog.optP_Click(4); // another set: dealt by a new window
     dialog.cmdNAS_Click(2);
-    QVERIFY(game.form->reloadPending);
-    game.form->reloadPending = false;
-    dialog.optP_Click(0); // back to the set on the board: no reload
+    QCOMPARE(reloads.size(), 1);
+    dialog.optP_Click(0); // the set on the board: no reload
     dialog.cmdNAS_Click(2);
-    QVERIFY(!game.form->reloadPending);
-    QSignalSpy hidden(&dialog, &settings::Form2::hideRequested);
+    QCOMPARE(reloads.size(), 1);
+
     dialog.optFon_Click(4); // selected, never applied
     dialog.optP_Click(2);
     dialog.optP_Click(5); // no such set
-    dialog.setChkS(0);
-    game.state.ElapsedSeconds = 40;
+    dialog.chkS_Click();
+    game.tick(40);
     dialog.cmdNAS_Click(1);
     QCOMPARE(game.readFile("Quilora.ini"),
              QByteArray("optFon=1\r\noptP=2\r\nchks.Value=0\r\nLocalisation=1\r\n"));
-    QVERIFY(game.form->reloadPending);
-    QCOMPARE(game.state.ElapsedSeconds, 0);
-    QCOMPARE(hidden.size(), 1);
+    QCOMPARE(reloads.size(), 2);
+    QCOMPARE(closed.size(), 5);
+    game.start(); // the reload: set 2, and the clock that pictures Apply set back to 0
+    QVERIFY(game.form().PictureFolder().endsWith("img2/"));
+    game.tick(1);
+    QCOMPARE(game.form().lblTime(), "1");
 }
 
-// Off from the start: silence; on: the six sounds, loaded at once; off again: No.wav.
-void TestSettings::soundTable() {
-    Game game(QByteArray("0\r\n0\r\n0\r\n1\r\n"));
-    game.dialog().ChooseIni(); // the fixture's own click and pair sounds go
-    for (int i = 0; i < 6; ++i)
-        QVERIFY(game.state.SoundFile[i].isEmpty());
-    QVERIFY(game.platform.sound.preloaded.isEmpty());
-    game.dialog().setChkS(1);
-    game.dialog().chkS_Click();
-    int i = 0;
-    for (const char* name :
-         {"No.wav", "click1.wav", "click2.wav", "victory.wav", "victory1.wav", "victory10.wav"})
-        QCOMPARE(game.state.SoundFile[i++], game.path(QStringLiteral("sounds/") + name));
-    QCOMPARE(game.platform.sound.preloaded.size(), 6);
-    game.dialog().setChkS(0);
-    game.dialog().chkS_Click();
-    for (int i = 1; i < 6; ++i)
-        QCOMPARE(game.state.SoundFile[i], game.path("sounds/No.wav"));
-}
-
-// Cards, panels and window picture for each background; a fresh window keeps its colour.
-void TestSettings::setColor() {
+// The choices that could not be written stay in effect for the reloaded window, until a write
+// succeeds and the file counts again.
+void TestSettings::failedWriteKeepsTheChoicesInEffect() {
     Game game;
+    QVERIFY(QDir(game.dir.path()).mkdir("Quilora.ini"));
+    game.options().optP_Click(3);
+    game.options().cmdNAS_Click(1);
+    QCOMPARE(game.platform.messages.shown.size(), 1);
+    QVERIFY(game.platform.messages.shown[0].startsWith(
+        "The settings could not be saved: " + game.path("Quilora.ini") + " cannot be written ("));
+    game.start();
+    QVERIFY(game.form().PictureFolder().endsWith("img3/"));
+    QVERIFY(QDir(game.dir.path()).rmdir("Quilora.ini"));
+    game.options().cmdNAS_Click(2);
+    game.writeFile("Quilora.ini", "0\r\n2\r\n1\r\n1\r\n");
+    game.start();
+    QCOMPARE(game.options().optP(), 2);
+}
+
+// Off from the start: silence; on: the six sounds, loaded at once; off again: No.wav, for
+// every event. The label's clicks and the box's act alike.
+void TestSettings::soundTable() {
+    Game game("0\r\n0\r\n0\r\n1\r\n");
+    QCOMPARE(game.sounds(), QStringList(5, QString()));
+    QVERIFY(game.platform.sound.preloaded.isEmpty());
+    game.options().chkS_Click();
+    QCOMPARE(game.sounds(), (QStringList{"click1.wav", "click2.wav", "victory.wav", "victory1.wav",
+                                         "victory10.wav"}));
+    QCOMPARE(game.options().SoundFile(1), game.path("sounds/click1.wav"));
+    QCOMPARE(game.platform.sound.preloaded.size(), 6);
+    QCOMPARE(game.options().lblSND(), "Snd off");
+    game.form().lblSND_Click();
+    QCOMPARE(game.sounds(), QStringList(5, "No.wav"));
+    QCOMPARE(game.options().chkS(), 0);
+    game.win(5);
+    QCOMPARE(game.platform.sound.played.last(), game.path("sounds/No.wav"));
+}
+
+// Cards, panels and window picture for each background; a window once grey stays grey under the
+// pictures.
+void TestSettings::backgrounds() {
+    Game game("3\r\n0\r\n1\r\n1\r\n");
+    const settings::Appearance& look = game.options().appearance();
+    QCOMPARE(look.cardColour, (Rgb{134, 138, 163}));
+    QVERIFY(!look.windowColour && look.panelColour == look.cardColour);
     QDir(game.dir.path()).mkdir("back");
     for (const char* name : {"back/back1.jpg", "back/back3.jpg", "back/back4.jpg"})
         game.writeFile(name, "jpeg");
-    const auto choose = [&](const char* choice, Rgb card, const char* picture) {
-        game.state.SettingValue[0] = choice;
-        game.dialog().SetColor();
-        QCOMPARE(game.form->cardColour, card);
-        QCOMPARE(game.form->panelColour, card);
-        QCOMPARE(game.form->windowPicture, *picture ? game.path(picture) : QString());
+    const auto choose = [&](int choice, Rgb card, const char* picture) {
+        game.options().optFon_Click(choice);
+        game.options().cmdNAS_Click(0);
+        QCOMPARE(look.cardColour, card);
+        QCOMPARE(look.panelColour, card);
+        QCOMPARE(look.windowPicture, *picture ? game.path(picture) : QString());
     };
-    game.form->windowColour.reset();
-    choose("3", {134, 138, 163}, "back/back3.jpg");
-    QVERIFY(!game.form->windowColour);
-    choose("0", {200, 200, 200}, "");
-    choose("1", {225, 205, 190}, "back/back1.jpg");
-    QCOMPARE(game.form->windowColour, (Rgb{180, 180, 180})); // grey once shown, under pictures
-    choose("2", {255, 197, 85}, "");                         // its picture is missing
-    choose("4", {239, 96, 162}, "back/back4.jpg");
-    game.form->panelColour.reset();
-    choose("7", {239, 96, 162}, "back/back4.jpg"); // no such choice: the panels still follow
+    choose(3, {134, 138, 163}, "back/back3.jpg");
+    QVERIFY(!look.windowColour);
+    choose(0, {200, 200, 200}, "");
+    QCOMPARE(look.windowColour, (Rgb{180, 180, 180}));
+    choose(1, {225, 205, 190}, "back/back1.jpg");
+    QCOMPARE(look.windowColour, (Rgb{180, 180, 180}));
+    choose(2, {255, 197, 85}, ""); // its picture is missing
+    choose(4, {239, 96, 162}, "back/back4.jpg");
 }
 
-void TestSettings::pictureSetNames() {
-    Game game;
-    for (const char* folder : {"img0", "img1", "img3", "back"})
+void TestSettings::namesAndThumbnails() {
+    Game game(std::nullopt);
+    for (const char* folder : {"img1", "img3", "back"})
         QDir(game.dir.path()).mkdir(folder);
     game.writeFile("img0/setname.txt", QStringLiteral("Животные\r\nAnimals\r\n").toUtf8());
     game.writeFile("img1/setname.txt", "\xD4\xF0\xF3\xEA\xF2\xFB\r\n"); // Windows-1251
     game.writeFile("img3/setname.txt", QStringLiteral("Цвета\r\n\r\nnotes\r\n").toUtf8());
     game.writeFile("back/back1.jpg", "jpeg");
-    settings::Form2 dialog(*game.form); // reads the names and thumbnails as it loads
+    game.start(); // the dialog reads the names and thumbnails as it loads
+    const settings::Form2& dialog = game.options();
     QCOMPARE(dialog.pictureSetCaption(0), "Animals");
     QCOMPARE(dialog.pictureSetCaption(1), QStringLiteral("Фрукты"));
+    QCOMPARE(dialog.pictureSetCaption(2), QString());
     QCOMPARE(dialog.pictureSetCaption(3), QStringLiteral("Цвета")); // no English name given
-    QCOMPARE(dialog.picChoose[1], game.path("back/back1.jpg"));
-    game.state.Localisation = 0;
+    QCOMPARE(dialog.pictureSetCaption(5), QString());
+    QCOMPARE(dialog.picChoose(1), game.path("back/back1.jpg"));
+    QCOMPARE(dialog.picChoose(0), QString());
+    game.form().lblLOC_Click(0);
     QCOMPARE(dialog.pictureSetCaption(0), QStringLiteral("Животные"));
 }
 

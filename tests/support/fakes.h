@@ -1,14 +1,11 @@
 #pragma once
 
-#include "core/program_state.h"
-#include "game/form1.h"
 #include "platform/platform.h"
 
 #include <QFile>
 #include <QList>
 #include <QStringList>
 
-#include <memory>
 #include <random>
 
 namespace quilora::testing {
@@ -77,18 +74,6 @@ struct FakePlatform {
     FakeClock clock;
     RecordingLinks links;
     platform::Services services() { return {random, localeInfo, sound, messages, clock, links}; }
-};
-
-// A main window in fake surroundings, loaded from `folder` as its program and data folder.
-struct LoadedGame {
-    void load(const QString& folder, const game::Form1Extensions& extensions) {
-        state.programFolder = state.dataFolder = folder;
-        form = std::make_unique<game::Form1>(state, platform.services(), extensions);
-        form->Form_Load();
-    }
-    FakePlatform platform;
-    core::ProgramState state;
-    std::unique_ptr<game::Form1> form;
 };
 
 } // namespace quilora::testing

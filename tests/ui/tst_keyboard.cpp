@@ -1,16 +1,9 @@
 // The whole game is played from the keyboard.
-#include "support/running_game.h"
-#include "ui/clickable_label.h"
-#include "ui/form2_window.h"
+#include "support/window.h"
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScopeGuard>
-#include <QTimer>
-#include <QTreeWidget>
 
 using namespace quilora;
 
@@ -42,31 +35,36 @@ private slots:
     void tabOrderEscapeAndOptions();
 };
 
+QWidget* card(const testing::RunningGame& game, int slot) {
+    return game.find(QStringLiteral("Foto%1").arg(slot));
+}
+
 void TestKeyboard::wholeGameAndRecordFromTheKeyboard() {
     testing::RunningGame game;
     activate(game.window());
-    QCOMPARE(QApplication::focusWidget(), game.window().cardSlot(0));
+    QCOMPARE(QApplication::focusWidget(), card(game, 0));
     // Round the edges, turning no card.
     for (const auto& [key, slot] :
          {std::pair{Qt::Key_Up, 18}, {Qt::Key_Left, 23}, {Qt::Key_Right, 18}, {Qt::Key_Down, 0}}) {
         press(key);
-        QCOMPARE(QApplication::focusWidget(), game.window().cardSlot(slot));
+        QCOMPARE(QApplication::focusWidget(), card(game, slot));
     }
-    QCOMPARE(game.form().FotoPicture, (std::array<QString, 24>{}));
+    for (int s = 0; s < game::kSlotCount; ++s)
+        QVERIFY(game.form().FotoPicture(s).isEmpty());
     int at = 0;
-    for (const QList<int>& pair : game.pairsOfTheDeal()) {
+    for (const QList<int>& pair : testing::pairsOf(game.form())) {
         walk(at, pair[0], Qt::Key_Space);
         walk(pair[0], pair[1], Qt::Key_Return);
         at = pair[1];
     }
-    QCOMPARE(QApplication::focusWidget(), game.window().nameBox()); // the victory panel's, first
+    QCOMPARE(QApplication::focusWidget(), game.find("txtRec")); // the victory panel's, first
     QTest::keyClicks(QApplication::focusWidget(), "Kim");
     for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}) // past the icons to the girl
         press(key);
-    game.window().nameBox()->setFocus();
+    game.find("txtRec")->setFocus();
     press(Qt::Key_Return);
     QVERIFY(game.readFile("record.txt").contains("~Kim~~5~"));
-    QCOMPARE(QApplication::focusWidget(), game.window().cardSlot(at)); // back on the board
+    QCOMPARE(QApplication::focusWidget(), card(game, at)); // back on the board
 }
 
 void TestKeyboard::tabOrderEscapeAndOptions() {
@@ -74,36 +72,37 @@ void TestKeyboard::tabOrderEscapeAndOptions() {
     ui::Form1Window& window = game.window();
     activate(window);
     press(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), window.sideButton(3));
-    press(Qt::Key_Return);
-    QTRY_VERIFY(window.recordsList()->isVisible());
-    press(Qt::Key_Tab); // Help
+    QCOMPARE(QApplication::focusWidget(), game.find("cmdTOP3"));
+    press(Qt::Key_Return); // a button pressed with Enter, as with Space
+    QCoreApplication::sendPostedEvents();
+    QTRY_VERIFY_WITH_TIMEOUT(game.shown("lvRecord"), 60000); // animated: after its flash
+    press(Qt::Key_Tab);                                      // Help
     press(Qt::Key_Space);
-    QVERIFY(window.helpBox()->isVisible());
+    QVERIFY(game.shown("txtHELP"));
     press(Qt::Key_Escape);
-    QVERIFY(!window.helpBox()->isVisible() && !window.recordsList()->isVisible());
+    QVERIFY(!game.shown("txtHELP") && !game.shown("lvRecord"));
     QSet<QWidget*> reached;
     for (int i = 0; i < 10; ++i)
         press(Qt::Key_Tab), reached << QApplication::focusWidget();
-    QVERIFY(reached.contains({window.soundLabel(), window.languageLabel(0), window.linkLabel(3),
-                              window.cardSlot(0)})); // and round to the board
-    window.languageLabel(0)->setFocus();
+    QVERIFY(reached.contains({game.find("lblSND"), game.find("lblLOC0"), game.find("lblOrvane3"),
+                              game.find("Foto0")})); // and round to the board
+    game.find("lblLOC0")->setFocus();
     press(Qt::Key_Space);
-    QCOMPARE(window.sideButton(0)->text(), QStringLiteral("Очистить"));
-    window.sideButton(1)->setFocus();
-    ui::Form2Window* dialog = window.optionsWindow();
-    QTimer::singleShot(0, dialog, [dialog] {
-        const auto close = qScopeGuard([dialog] { dialog->reject(); }); // should a check fail
+    QCOMPARE(game.find<QPushButton>("cmdTOP0")->text(), QStringLiteral("Очистить"));
+    game.find("cmdTOP1")->setFocus();
+    QTimer::singleShot(0, &window, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        const auto close = qScopeGuard([dialog] { dialog->close(); }); // should a check fail
         activate(*dialog);
-        QCOMPARE(QApplication::focusWidget(), dialog->backgroundOption(0));
+        QCOMPARE(QApplication::focusWidget(), dialog->findChild<QWidget*>("optFon0"));
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Down); // the next background
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Down);
-        QCOMPARE(dialog->focusWidget(), dialog->backgroundOption(2));
+        QCOMPARE(dialog->focusWidget(), dialog->findChild<QWidget*>("optFon2"));
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Return); // OK is the default button
     });
-    press(Qt::Key_Space);                                // the options, in Russian now
-    QTRY_COMPARE(QApplication::activeWindow(), &window); // the keyboard is back, on Options
-    QCOMPARE(QApplication::focusWidget(), window.sideButton(1));
+    press(Qt::Key_Space); // the options, in Russian now
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), &window, 60000); // the keyboard is back
+    QCOMPARE(QApplication::focusWidget(), game.find("cmdTOP1"));
     QCOMPARE(game.readFile("Quilora.ini"),
              QByteArray("optFon=2\r\noptP=0\r\nchks.Value=1\r\nLocalisation=0\r\n"));
 }

@@ -1,7 +1,7 @@
 // Whole games under a locale with digits of its own (CTest runs this under LC_ALL=ar_EG.UTF-8
 // and LC_ALL=fa_IR.UTF-8): the clock may show the locale's digits, but what goes into
 // record.txt reads back, and later games rank against it.
-#include "support/running_game.h"
+#include "support/window.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -20,24 +20,14 @@ struct Expected {
     QString oldDate; // a month earlier, as an earlier version wrote it
 };
 
-// Finds the pairs from..to-1 of the deal with the mouse.
-void findPairs(testing::RunningGame& game, int from, int to) {
-    const QList<QList<int>> pairs = game.pairsOfTheDeal();
-    for (int i = from; i < to; ++i) {
-        game.click(pairs[i][0]);
-        game.click(pairs[i][1]);
-    }
-}
-
 // Plays a game of `seconds` whole seconds and `tenths` tenths and types `name` for its record.
 void play(testing::RunningGame& game, int seconds, int tenths, const QString& name) {
-    for (int i = 0; i < seconds; ++i)
-        game.form().Timer1_Timer();
-    findPairs(game, 0, 10);
-    for (int i = 0; i < tenths; ++i)
-        game.form().Timer2_Timer();
-    findPairs(game, 10, 12);
-    QTest::keyClicks(game.window().nameBox(), name);
+    game.win(seconds, tenths);
+    QTest::keyClicks(game.find("txtRec"), name);
+}
+
+QString text(testing::RunningGame& game, const QString& label) {
+    return game.find<QLabel>(label)->text();
 }
 
 } // namespace
@@ -67,24 +57,24 @@ void TestLocales::recordsReadBack() {
     game.start();
 
     play(game, 14, 7, "Ann");
-    QCOMPARE(game.window().clockLabel()->text(), e.clock);
-    QCOMPARE(game.window().victoryLabel(1)->text(), e.clock);
-    QCOMPARE(game.window().victoryLabel(0)->text(), "VICTORY! You is in Top-10.");
-    QTest::mouseClick(game.window().victoryButton(2), Qt::LeftButton);
+    QCOMPARE(text(game, "lblTime"), e.clock);
+    QCOMPARE(text(game, "lblEnd1"), e.clock);
+    QCOMPARE(text(game, "lblEnd0"), "VICTORY! You is in Top-10.");
+    game.press("cmdEND2");
     const QString line = "~Ann~~6~" + e.date + "~^\r\n";
     QCOMPARE(QString::fromUtf8(game.readFile("record.txt")), old + e.stored + line);
 
-    QTest::mouseClick(game.window().sideButton(0), Qt::LeftButton); // Clear: a second game
+    game.press("cmdTOP0"); // Clear: a second game
     play(game, 9, 3, "Bob");
-    QCOMPARE(game.window().victoryLabel(0)->text(), "VICTORY!   You is First!");
-    QTest::mouseClick(game.window().victoryButton(2), Qt::LeftButton);
-    QTest::mouseClick(game.window().sideButton(0), Qt::LeftButton); // a third, the slowest
+    QCOMPARE(text(game, "lblEnd0"), "VICTORY!   You is First!");
+    game.press("cmdEND2");
+    game.press("cmdTOP0"); // a third, the slowest
     play(game, 20, 0, "Cy");
-    QCOMPARE(game.window().victoryLabel(0)->text(), "VICTORY! You is in Top-10.");
-    QTest::mouseClick(game.window().victoryButton(2), Qt::LeftButton);
+    QCOMPARE(text(game, "lblEnd0"), "VICTORY! You is in Top-10.");
+    game.press("cmdEND2");
 
-    QTest::mouseClick(game.window().sideButton(3), Qt::LeftButton);
-    QTreeWidget* list = game.window().recordsList();
+    game.press("cmdTOP3");
+    auto* list = game.find<QTreeWidget>("lvRecord");
     const auto rows = [list] {
         QStringList shown;
         for (int row = 0; row < list->topLevelItemCount(); ++row)

@@ -1,7 +1,7 @@
 // A won game is stored with its own time and set, whatever the player does before storing it,
 // and a records file that cannot be read is said so.
-#include "support/running_game.h"
-#include "ui/form2_window.h"
+#include "support/window.h"
+#include "ui/card_slot.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -25,23 +25,22 @@ void tick(RunningGame& game, int seconds) {
         game.form().Timer1_Timer();
 }
 
-// Opens the options dialog and runs `act` on it within its modal loop.
-void withOptions(RunningGame& game, const std::function<void(ui::Form2Window&)>& act) {
-    ui::Form2Window* dialog = game.window().optionsWindow();
-    QTimer::singleShot(0, dialog, [dialog, act] { act(*dialog); });
-    QTest::mouseClick(game.window().sideButton(1), Qt::LeftButton);
+void choosePictureSet(QWidget& dialog, int set, int button) {
+    auto* option = dialog.findChild<QWidget*>(QStringLiteral("optP%1").arg(set));
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+    QTest::mouseClick(dialog.findChild<QWidget*>(QStringLiteral("cmdNAS%1").arg(button)),
+                      Qt::LeftButton);
 }
 
-void choosePictureSet(ui::Form2Window& dialog, int set, int button) {
-    QRadioButton* option = dialog.pictureSetOption(set);
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-    QTest::mouseClick(dialog.button(button), Qt::LeftButton);
+QString text(RunningGame& game, const QString& label) {
+    return game.find<QLabel>(label)->text();
 }
 
 // The set a card's picture comes from: the test sets differ in brightness.
 int setOfCard(RunningGame& game, int slot) {
     game.click(slot);
-    const QImage picture = game.window().cardSlot(slot)->picture().toImage();
+    const QImage picture =
+        game.find<ui::CardSlot>(QStringLiteral("Foto%1").arg(slot))->picture().toImage();
     return picture.isNull() ? -1 : (220 - QColor(picture.pixel(0, 0)).value()) / 30;
 }
 
@@ -89,31 +88,29 @@ void TestWonGame::storedWithItsOwnTimeAndSet() {
     game.writeFile("img1/setname.txt", "Фрукты\r\nFruit\r\n");
     game.platform.localeInfo.numbers = kRussian;
     game.start();
-    tick(game, 7);
-    game.findPairs(12);
-    QCOMPARE(game.window().victoryLabel(1)->text(), "7");
+    game.win(7);
+    QCOMPARE(text(game, "lblEnd1"), "7");
 
     const QString action = meanwhile.section(' ', 0, 0);
     if (action == "clear") {
-        QTest::mouseClick(game.window().sideButton(0), Qt::LeftButton);
+        game.press("cmdTOP0");
     } else {
         const int set = meanwhile.section(' ', 1).toInt();
-        withOptions(game, [&](ui::Form2Window& dialog) {
-            choosePictureSet(dialog, set, action == "ok" ? 2 : 1);
-        });
+        game.withOptions(
+            [&](QWidget& dialog) { choosePictureSet(dialog, set, action == "ok" ? 2 : 1); });
     }
     QCoreApplication::sendPostedEvents(); // a reload asked for would run now
     tick(game, 3);
-    QVERIFY(game.window().victoryPanel()->isVisible());
-    QCOMPARE(game.window().victoryLabel(1)->text(), "7");
+    QVERIFY(game.shown("Frame2"));
+    QCOMPARE(text(game, "lblEnd1"), "7");
 
-    QTest::mouseClick(game.window().victoryButton(leave == "record" ? 2 : 0), Qt::LeftButton);
+    game.press(leave == "record" ? "cmdEND2" : "cmdEND0");
     QCoreApplication::sendPostedEvents();
     QCOMPARE(game.readFile("record.txt"),
              leave == "record" ? kDefault + "7~Unknown~Animals~6~05.12.2026\r\n" : kDefault);
     QVERIFY(game.platform.messages.shown.isEmpty());
     QCOMPARE(setOfCard(game, 5), dealtAfter);
-    QVERIFY(!game.window().victoryPanel()->isVisible());
+    QVERIFY(!game.shown("Frame2"));
 }
 
 // A hand-edited language value of 0.7 changes no caption: the texts shown later are still
@@ -124,14 +121,14 @@ void TestWonGame::languageValueThatChangesNoCaption() {
     game.writeFile("help-e.txt", "Turn the cards.\r\n");
     game.platform.localeInfo.numbers = kRussian;
     game.start();
-    QTest::mouseClick(game.window().sideButton(2), Qt::LeftButton);
-    QCOMPARE(game.window().helpBox()->toPlainText(), "\nTurn the cards.");
-    QCOMPARE(game.window().sideButton(2)->text(), "Close help");
-    QTest::mouseClick(game.window().sideButton(2), Qt::LeftButton); // it lies over the board
-    game.findPairs(12);
-    QCOMPARE(game.window().victoryLabel(0)->text(), "VICTORY!   You is First!");
-    QCOMPARE(game.window().victoryLabel(2)->text(), "Record: ");
-    QTest::mouseClick(game.window().victoryButton(2), Qt::LeftButton);
+    game.press("cmdTOP2");
+    QCOMPARE(game.find<QPlainTextEdit>("txtHELP")->toPlainText(), "\nTurn the cards.");
+    QCOMPARE(game.find<QPushButton>("cmdTOP2")->text(), "Close help");
+    game.press("cmdTOP2"); // it lies over the board
+    game.win(0);
+    QCOMPARE(text(game, "lblEnd0"), "VICTORY!   You is First!");
+    QCOMPARE(text(game, "lblEnd2"), "Record: ");
+    game.press("cmdEND2");
     QVERIFY(game.readFile("record.txt").endsWith("~Unknown~~6~05.12.2026\r\n"));
 }
 
@@ -164,15 +161,13 @@ void TestWonGame::unreadableRecordsFile() {
                    "optFon=0\r\noptP=0\r\nchks.Value=1\r\nLocalisation=" + language + "\r\n");
     QVERIFY(QDir(game.dir.path()).mkdir("record.txt"));
     game.start();
-    game.findPairs(12);
-    ui::Form1Window& window = game.window();
-    QCOMPARE((QStringList{window.victoryLabel(0)->text(), window.victoryLabel(2)->text()}),
-             texts.mid(0, 2));
-    QVERIFY(!window.nameBox()->isEnabled() && !window.victoryButton(2)->isEnabled() &&
-            !window.iconButton(0)->isEnabled());
-    QTest::mouseClick(window.sideButton(3), Qt::LeftButton);
-    QVERIFY(!window.recordsList()->isVisible());
-    QCOMPARE(window.sideButton(3)->text(), language == "1" ? "Records" : "Рекорды");
+    game.win(0);
+    QCOMPARE((QStringList{text(game, "lblEnd0"), text(game, "lblEnd2")}), texts.mid(0, 2));
+    QVERIFY(!game.find("txtRec")->isEnabled() && !game.find("cmdEND2")->isEnabled() &&
+            !game.find("optKartinka0")->isEnabled());
+    game.press("cmdTOP3");
+    QVERIFY(!game.shown("lvRecord"));
+    QCOMPARE(game.find<QPushButton>("cmdTOP3")->text(), language == "1" ? "Records" : "Рекорды");
     const QString path = game.path("record.txt");
     QStringList shown = game.platform.messages.shown;
     QCOMPARE(shown.size(), 2);
@@ -190,8 +185,8 @@ void TestWonGame::sortArrowShowsTheOrder() {
     RunningGame game(false);
     game.writeFile("record.txt", "30~Cy~S~4~d\r\n10~Al~S~4~d\r\n20~Bo~S~4~d~^\r\n");
     game.start();
-    QTest::mouseClick(game.window().sideButton(3), Qt::LeftButton);
-    QTreeWidget* list = game.window().recordsList();
+    game.press("cmdTOP3");
+    auto* list = game.find<QTreeWidget>("lvRecord");
     QHeaderView* header = list->header();
     for (const auto& [column, order] :
          {std::pair{2, "Al Bo Cy"}, {2, "Al Bo Cy"}, {0, "Al Bo Cy"}, {0, "Al Bo Cy"}}) {

@@ -1,0 +1,139 @@
+#include "language/catalogue.h"
+
+#include <QTranslator>
+
+#include <array>
+
+namespace quilora::language {
+namespace {
+
+constexpr const char* kContext = "Quilora";
+
+struct Entry {
+    const char* source;  // the English text, UTF-8
+    const char* comment; // for translators; none for texts that are the same in every language
+};
+
+// clang-format off
+constexpr std::array kEntries = {
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Clear", "side button: a new game on the same cards"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Options", "side button: opens the options window"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Help", "side button: shows the help text"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Records", "side button: shows the records list"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Options", "title of the options window"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Background", "options window: frame of the backgrounds"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Pictures", "options window: frame of the picture sets"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Sound", "options window: frame of the sound switch"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Yes", "options window: the sound switch"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Apply", "options window: shows the chosen background"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Apply", "options window: deals the chosen picture set"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Cancel", "options window: closes it, nothing saved"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Close help", "side button while the help is shown"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "\\help-e.txt", "the help file of this language"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Help", "side button after the help is closed"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Close rec.", "side button while the records are shown"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Records", "side button after the records are closed"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Unknown", "the name of a record stored without one"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "VICTORY!   You is First!", "won: a new best time"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "VICTORY! You is in Top-10.", "won: a place in the table"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "VICTORY!  You time is", "won: no place in the table"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Record: ", "won: asks for the player's name"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "       boy?              girl?               ?",
+                             "won: the icon question; the blanks leave room for the three icon "
+                             "buttons, each before its word"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "To records", "won: stores the record"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "End", "won: ends the program"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Else", "won: a new game"),
+
+    Entry{"OK", nullptr},
+    Entry{"Rus", nullptr},
+    Entry{"Eng", nullptr},
+    Entry{"Snd on", nullptr},
+    Entry{"Snd off", nullptr},
+    Entry{"seconds", nullptr},
+    Entry{"Homepage", nullptr},
+    Entry{"Time", nullptr},
+    Entry{"Do not find help file ", nullptr},
+    Entry{"Gamer", nullptr},
+    Entry{"№", nullptr},
+    Entry{"Time", nullptr},
+    Entry{"Set", nullptr},
+    Entry{"Date", nullptr},
+    Entry{"В файле рекордов больше 10 результатов: запись производиться не будет. Исправьте "
+          "файл.", nullptr},
+
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Sound", "the sound label once the settings are read"),
+    Entry QT_TRANSLATE_NOOP3("Quilora",
+                             "The record could not be saved: the records file %1 cannot be "
+                             "written (%2). The records kept so far are unchanged.",
+                             "%1 the file, %2 the reason"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "it is larger than 1 MB",
+                             "why the records file cannot be written"),
+    Entry QT_TRANSLATE_NOOP3("Quilora",
+                             "The records file was changed while the game was being won: this "
+                             "time is no longer among the ten best.",
+                             "the record is not stored"),
+    Entry QT_TRANSLATE_NOOP3("Quilora",
+                             "The records file %1 cannot be read (%2): this game's time cannot "
+                             "be ranked or stored. The file is left as it is.",
+                             "at the end of a game; %1 the file, %2 the reason"),
+    Entry QT_TRANSLATE_NOOP3("Quilora",
+                             "The records file %1 cannot be read (%2): the records cannot be "
+                             "shown. The file is left as it is.",
+                             "the Records button; %1 the file, %2 the reason"),
+    Entry QT_TRANSLATE_NOOP3("Quilora",
+                             "The settings could not be saved: %1 cannot be written (%2). They "
+                             "stay in effect until the game is closed.",
+                             "%1 the file, %2 the reason"),
+
+    Entry QT_TRANSLATE_NOOP3("Quilora", "row %1, card %2", "spoken: where a card lies"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", ", face down", "spoken: after where a card lies"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", ", found: ", "spoken: before the picture of a found card"),
+    Entry{": ", nullptr},
+    Entry QT_TRANSLATE_NOOP3("Quilora", "picture %1", "spoken: a picture without a name"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Board of cards", "spoken"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Time", "spoken: the clock"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Victory", "spoken: the victory panel"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Your name", "spoken: the name box"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Boy", "spoken: an icon button"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Girl", "spoken: an icon button"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Friend", "spoken: an icon button"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Records", "spoken: the records list"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Help", "spoken: the help text"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Russian language", "spoken: the label Rus"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "English language", "spoken: the label Eng"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "The game's web site", "spoken: the site link"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "The game's home page", "spoken: the Homepage link"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Sound on, press to switch it off",
+                             "spoken: the sound label"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Sound off, press to switch it on",
+                             "spoken: the sound label"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Background", "spoken: a background option, then its "
+                                                      "number"),
+};
+// clang-format on
+static_assert(kEntries.size() == static_cast<std::size_t>(Text::Count), "one entry for every text");
+
+const QTranslator& russian() {
+    static const QTranslator* const translator = [] {
+        auto* loaded = new QTranslator;
+        if (!loaded->load(QStringLiteral(":/i18n/quilora_ru.qm")))
+            qWarning("The Russian texts are missing from this build");
+        return loaded;
+    }();
+    return *translator;
+}
+
+} // namespace
+
+QString text(Text id, Language language) {
+    const Entry& entry = kEntries[static_cast<std::size_t>(id)];
+    if (language == Language::Russian && entry.comment) {
+        const QString translated = russian().translate(kContext, entry.source, entry.comment);
+        if (!translated.isEmpty())
+            return translated;
+    }
+    return QString::fromUtf8(entry.source);
+}
+
+} // namespace quilora::language

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QString>
+
+namespace quilora::language {
+
+enum class Language { Russian, English };
+
+// Every text the game shows or speaks. The English texts are written in catalogue.cpp, the
+// Russian ones in translations/quilora_ru.ts (Qt's translation files).
+enum class Text {
+    // The captions and texts that SetLanguage applies, in the order it applies them.
+    ClearButton,
+    OptionsButton,
+    HelpButton,
+    RecordsButton,
+    DialogTitle,
+    BackgroundFrame,
+    PicturesFrame,
+    SoundFrame,
+    SoundBox,
+    BackgroundApply,
+    PicturesApply,
+    CancelButton,
+    CaptionCloseHelp,
+    HelpFileName,
+    CaptionHelp,
+    CaptionCloseRecords,
+    CaptionRecords,
+    DefaultPlayerName,
+    MsgVictoryFirst,
+    MsgVictoryTop10,
+    MsgVictoryTime,
+    MsgRecordPrompt,
+    IconQuestion,
+    RecordButton,
+    EndButton,
+    ElseButton,
+
+    // The same in both languages.
+    OkButton,
+    RussianLabel,
+    EnglishLabel,
+    SoundOnCaption,  // the sound label while the sound is off
+    SoundOffCaption, // and while it is on
+    Seconds,
+    HomepageLabel,
+    ClockAtStart,
+    HelpFileMissing,
+    ColumnGamer,
+    ColumnPlace,
+    ColumnTime,
+    ColumnSet,
+    ColumnDate,
+    TooManyRecords,
+
+    // Chosen by the language value, outside SetLanguage.
+    SoundLabel,
+    RecordNotSaved,
+    RecordsFileTooLarge,
+    RecordsFileChanged,
+    RecordsUnreadableAtEnd,
+    RecordsUnreadableList,
+    SettingsNotSaved,
+
+    // What a screen reader says.
+    CardPosition,
+    CardFaceDown,
+    CardFound,
+    CardFaceUp,
+    UnnamedPicture,
+    Board,
+    Clock,
+    VictoryPanel,
+    NameBox,
+    Boy,
+    Girl,
+    Friend,
+    RecordsList,
+    HelpText,
+    RussianLanguage,
+    EnglishLanguage,
+    SiteLink,
+    HomepageLink,
+    SoundIsOn,
+    SoundIsOff,
+    BackgroundOption,
+
+    Count
+};
+
+QString text(Text id, Language language);
+
+} // namespace quilora::language

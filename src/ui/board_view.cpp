@@ -1,0 +1,87 @@
+#include "ui/board_view.h"
+
+#include "ui/card_slot.h"
+#include "ui/twips.h"
+
+namespace quilora::ui {
+
+BoardView::BoardView(game::Form1& form, const settings::Form2& options,
+                     const language::Captions& captions, QWidget* parent)
+    : QWidget(parent), form_(form), options_(options), captions_(captions) {
+    const game::Rect first = game::slotGeometry(0);
+    const game::Rect last = game::slotGeometry(game::kSlotCount - 1);
+    setGeometry(first.left, first.top, last.left + last.width - first.left,
+                last.top + last.height - first.top);
+    for (int i = 0; i < game::kSlotCount; ++i) {
+        const game::Rect r = game::slotGeometry(i);
+        slots_[i] = new CardSlot(i, this);
+        slots_[i]->setObjectName(QStringLiteral("Foto%1").arg(i));
+        slots_[i]->setGeometry(r.left - first.left, r.top - first.top, r.width, r.height);
+        slots_[i]->spokenName = [this, i] { return spokenName(i); };
+        connect(slots_[i], &CardSlot::clicked, &form_, &game::Form1::Foto_Click);
+        connect(slots_[i], &CardSlot::moveFocus, this, &BoardView::moveCardFocus);
+    }
+    slots_[keyboardCard_]->setFocusPolicy(Qt::TabFocus);
+    connect(&form_, &game::Form1::cardChanged, this, &BoardView::showCard);
+    connect(&options_, &settings::Form2::appearanceChanged, this, &BoardView::recolour);
+    connect(&captions_, &language::Captions::changed, this, &BoardView::rename);
+    recolour();
+    for (int i = 0; i < game::kSlotCount; ++i)
+        showCard(i);
+    rename();
+}
+
+void BoardView::showCard(int slot) {
+    slots_[slot]->show(toColor(options_.appearance().cardColour), picture(form_.FotoPicture(slot)));
+}
+
+void BoardView::recolour() {
+    const QColor colour = toColor(options_.appearance().cardColour);
+    for (CardSlot* card : slots_)
+        card->show(colour, card->picture());
+}
+
+// The cards are named when a screen reader asks; it is told when their language changes.
+void BoardView::rename() {
+    const language::Language spoken = captions_.program().spoken();
+    if (spokenIn_ == spoken)
+        return;
+    spokenIn_ = spoken;
+    setAccessibleName(language::text(language::Text::Board, spoken));
+    for (CardSlot* card : slots_)
+        card->spokenNameChanged();
+}
+
+QString BoardView::spokenName(int slot) {
+    if (namesFolder_ != form_.PictureFolder()) {
+        namesFolder_ = form_.PictureFolder();
+        pictureNames_ = language::readPictureNames(namesFolder_);
+    }
+    std::optional<int> shown;
+    if (!form_.FotoPicture(slot).isEmpty())
+        shown = game::pictureNumber(form_.CardFile(slot));
+    return language::cardName(slot, shown, form_.CardMatched(slot), pictureNames_,
+                              captions_.program().spoken());
+}
+
+QPixmap BoardView::picture(const QString& path) {
+    if (path.isEmpty())
+        return {};
+    auto it = pictures_.find(path);
+    if (it == pictures_.end())
+        it = pictures_.insert(path, QPixmap(path)); // a null pixmap when unreadable
+    return *it;
+}
+
+// The arrow keys move over the board and wrap round at its edges.
+void BoardView::moveCardFocus(int from, int columns, int rows) {
+    const int column = (from % game::kColumns + columns + game::kColumns) % game::kColumns;
+    const int rowCount = game::kSlotCount / game::kColumns;
+    const int row = (from / game::kColumns + rows + rowCount) % rowCount;
+    slots_[keyboardCard_]->setFocusPolicy(Qt::NoFocus);
+    keyboardCard_ = row * game::kColumns + column;
+    slots_[keyboardCard_]->setFocusPolicy(Qt::TabFocus);
+    slots_[keyboardCard_]->takeFocus(true);
+}
+
+} // namespace quilora::ui

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "game/form1.h"
+#include "language/accessible_names.h"
+#include "settings/form2.h"
+
+#include <QHash>
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+namespace quilora::ui {
+
+class CardSlot;
+
+// The 24 cards. A card is drawn again only when it turns or the cards' colour changes. From the
+// keyboard the board is one Tab stop: the arrow keys move a frame over the cards, round the
+// edges, and Space or Enter turn the card in the frame.
+class BoardView : public QWidget {
+    Q_OBJECT
+
+public:
+    BoardView(game::Form1& form, const settings::Form2& options, const language::Captions& captions,
+              QWidget* parent);
+
+    // The card that Tab reaches.
+    CardSlot* keyboardCard() const { return slots_[keyboardCard_]; }
+    QList<QWidget*> cards() const { return {slots_.begin(), slots_.end()}; }
+
+private:
+    void showCard(int slot);
+    void recolour();
+    void rename();
+    void moveCardFocus(int from, int columns, int rows);
+    QPixmap picture(const QString& path);
+    QString spokenName(int slot);
+
+    game::Form1& form_;
+    const settings::Form2& options_;
+    const language::Captions& captions_;
+    std::array<CardSlot*, game::kSlotCount> slots_{};
+    QHash<QString, QPixmap> pictures_;
+    int keyboardCard_ = 0;
+    std::optional<language::Language> spokenIn_;
+    QString namesFolder_;
+    language::PictureNames pictureNames_;
+};
+
+} // namespace quilora::ui

@@ -1,0 +1,124 @@
+#include "ui/side_panels.h"
+
+#include "language/accessible_names.h"
+#include "ui/twips.h"
+
+#include <QHeaderView>
+
+namespace quilora::ui {
+namespace {
+
+const QColor kLightYellow(255, 255, 192);
+
+void setLightYellow(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, kLightYellow);
+    widget->setPalette(palette);
+}
+
+// Shows or hides a side panel; a panel shown comes on top.
+template <typename Panel> void showOnTop(Panel* panel, bool visible) {
+    if (visible == panel->isVisible())
+        return;
+    panel->setVisible(visible);
+    if (visible) {
+        panel->raise();
+        emit panel->raised();
+    }
+}
+
+} // namespace
+
+RecordsListView::RecordsListView(game::Form1& form, const records::Records& records,
+                                 const language::Captions& captions, QWidget* parent)
+    : QTreeWidget(parent), records_(records), captions_(captions) {
+    hide();
+    setObjectName(QStringLiteral("lvRecord"));
+    setGeometry(twips(1680, 1920, 6255, 2940));
+    setFont(sizedFont(this, 8.25, false));
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setIconSize(QSize(16, 16));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    using language::Text;
+    QStringList headers;
+    for (Text column : {Text::ColumnGamer, Text::ColumnPlace, Text::ColumnTime, Text::ColumnSet,
+                        Text::ColumnDate})
+        headers << text(column, language::Language::English);
+    setHeaderLabels(headers);
+    const std::array<int, 5> widths = {126, 30, 75, 100, 80};
+    for (int i = 0; i < 5; ++i)
+        setColumnWidth(i, widths[i]);
+    header()->setSectionsClickable(true);
+    header()->setSortIndicatorShown(true);
+    header()->setStretchLastSection(false);
+    connect(header(), &QHeaderView::sectionClicked, &form,
+            [&form](int section) { form.lvRecord_ColumnClick(section + 1); });
+    setLightYellow(this);
+    connect(&records_, &records::Records::recordsListChanged, this, &RecordsListView::refresh);
+    connect(&captions_, &language::Captions::changed, this, &RecordsListView::rename);
+    rename();
+    refresh();
+}
+
+void RecordsListView::refresh() {
+    const records::RecordsList& list = records_.lvRecord();
+    if (list.rows != shownRows_) {
+        shownRows_ = list.rows;
+        clear();
+        const language::Language spoken = captions_.program().spoken();
+        for (const records::RecordRow& row : list.rows) {
+            auto* item = new QTreeWidgetItem(this);
+            item->setText(0, row.name);
+            if (row.icon >= 1 && row.icon <= 8)
+                item->setIcon(0, QIcon(QStringLiteral(":/icons/%1.png").arg(row.icon)));
+            item->setText(1, QString::number(row.place));
+            item->setText(2, row.time);
+            item->setText(3, row.set);
+            item->setText(4, row.date);
+            const QString icon = language::iconName(row.icon, spoken);
+            if (!icon.isEmpty())
+                item->setData(0, Qt::AccessibleTextRole, row.name + QStringLiteral(", ") + icon);
+        }
+    }
+    // A click on the heading already sorted by flips the header's arrow by itself; the rows
+    // stay ascending, and so must the arrow.
+    if (header()->sortIndicatorSection() != list.sortColumn ||
+        header()->sortIndicatorOrder() != Qt::AscendingOrder)
+        header()->setSortIndicator(list.sortColumn, Qt::AscendingOrder);
+    showOnTop(this, list.visible);
+}
+
+void RecordsListView::rename() {
+    const language::Language spoken = captions_.program().spoken();
+    if (spokenIn_ == spoken)
+        return;
+    spokenIn_ = spoken;
+    setAccessibleName(text(language::Text::RecordsList, spoken));
+}
+
+HelpBoxView::HelpBoxView(const records::Records& records, const language::Captions& captions,
+                         QWidget* parent)
+    : QPlainTextEdit(parent), records_(records), captions_(captions) {
+    hide();
+    setObjectName(QStringLiteral("txtHELP"));
+    setGeometry(twips(1680, 1920, 6255, 2888));
+    setReadOnly(true);
+    setLightYellow(this);
+    connect(&records_, &records::Records::helpChanged, this, &HelpBoxView::refresh);
+    connect(&captions_, &language::Captions::changed, this,
+            [this] { setAccessibleName(captions_.program().text(language::Text::HelpText)); });
+    setAccessibleName(captions_.program().text(language::Text::HelpText));
+    refresh();
+}
+
+void HelpBoxView::refresh() {
+    const records::HelpBox& help = records_.txtHELP();
+    QString helpText = help.text;
+    helpText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (toPlainText() != helpText)
+        setPlainText(helpText);
+    showOnTop(this, help.visible);
+}
+
+} // namespace quilora::ui

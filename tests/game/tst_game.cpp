@@ -1,0 +1,237 @@
+// The rule of play, the clock and the deal, through the main window's handlers.
+#include "support/game.h"
+
+#include <QTest>
+
+using namespace quilora;
+using testing::Game;
+
+namespace {
+
+QList<int> where(const std::function<bool(int)>& holds) {
+    QList<int> cards;
+    for (int s = 0; s < game::kSlotCount; ++s)
+        if (holds(s))
+            cards.append(s);
+    return cards;
+}
+
+QList<int> faceUp(const Game& game) {
+    return where([&](int s) { return !game.form().FotoPicture(s).isEmpty(); });
+}
+
+QList<int> matched(const Game& game) {
+    return where([&](int s) { return game.form().CardMatched(s); });
+}
+
+QStringList soundNames(const Game& game) {
+    QStringList names;
+    for (const QString& path : game.platform.sound.played)
+        names << path.section('/', -1);
+    return names;
+}
+
+} // namespace
+
+class TestGame : public QObject {
+    Q_OBJECT
+
+private slots:
+    void clicks_data();
+    void clicks();
+    void clearStartsANewGameOnTheSameDeal();
+    void secondsThenTenthsThenTheWin();
+    void firstTenthIsTheTrueTime_data();
+    void firstTenthIsTheTrueTime();
+    void clockText();
+    void dealsEverySlot_data();
+    void dealsEverySlot();
+    void drawsPictureThenSlot();
+};
+
+// Slots s and s + 12 are partners; in a set of 24 slot s shows picture s.
+void TestGame::clicks_data() {
+    QTest::addColumn<int>("pictures");
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<QList<int>>("faceUp");
+    QTest::addColumn<QList<int>>("matched");
+    QTest::addColumn<QString>("sounds"); // c a click, p a pair
+    using L = QList<int>;
+    const auto row = [](const char* tag, int pictures, const L& clicks, const L& up,
+                        const L& matched, const char* sounds) {
+        QTest::newRow(tag) << pictures << clicks << up << matched << QString(sounds);
+    };
+    row("12: pair", 12, {3, 15}, {3, 15}, {3, 15}, "ccp");
+    row("12: wrong guess, then the open card's partner", 12, {0, 1, 13}, {1, 13}, {1, 13}, "cccp");
+    row("12: after a pair the next click only opens", 12, {0, 12, 5, 17}, {0, 5, 12, 17},
+        {0, 5, 12, 17}, "ccpccp");
+    row("12: a matched card turns the open card down", 12, {0, 12, 5, 0}, {0, 12}, {0, 12},
+        "ccpcc");
+    row("12: the open card clicked again stays open", 12, {4, 4, 16}, {4, 16}, {4, 16}, "cccp");
+    row("24: 3 and 15", 24, {3, 15}, {3, 15}, {3, 15}, "ccp");
+    row("24: 15 and 3", 24, {15, 3}, {3, 15}, {3, 15}, "ccp");
+    row("24: 3 and 14", 24, {3, 14}, {14}, {}, "cc");
+    row("24: 11 and 12", 24, {11, 12}, {12}, {}, "cc");
+    row("24: 0 after 12", 24, {12, 0}, {0, 12}, {0, 12}, "ccp");
+    row("24: the open card clicked again turns down", 24, {4, 4, 16}, {16}, {}, "ccc");
+    row("24: reopened, it pairs", 24, {4, 4, 4, 16}, {4, 16}, {4, 16}, "ccccp");
+    // After loading, the card compared with is slot 23, still face down: it only opens.
+    row("24: first click on slot 23's partner", 24, {11}, {11}, {}, "c");
+    row("24: first click on slot 23", 24, {23}, {23}, {}, "c");
+    row("no such card", 12, {-1, 24}, {}, {}, "");
+}
+
+void TestGame::clicks() {
+    QFETCH(int, pictures);
+    QFETCH(QList<int>, clicks);
+    QFETCH(QList<int>, faceUp);
+    QFETCH(QList<int>, matched);
+    QFETCH(QString, sounds);
+    Game game(pictures);
+    game.click(clicks);
+    QCOMPARE(::faceUp(game), faceUp);
+    QCOMPARE(::matched(game), matched);
+    QCOMPARE(game.form().PairsFound(), matched.size() / 2);
+    QString heard;
+    for (const QString& name : soundNames(game))
+        heard += name == "click1.wav" ? 'c' : name == "click2.wav" ? 'p' : '?';
+    QCOMPARE(heard, sounds);
+}
+
+// Clear turns every card down and forgets the pairs; the next click only opens a card, as the
+// first of a game does, and the same pictures lie where they did.
+void TestGame::clearStartsANewGameOnTheSameDeal() {
+    Game game;
+    QStringList deal;
+    for (int s = 0; s < game::kSlotCount; ++s)
+        deal << game.form().CardFile(s);
+    game.click({0, 12, 1});
+    game.form().cmdTOP_Click(0);
+    QCOMPARE(faceUp(game), QList<int>{});
+    QCOMPARE(matched(game), QList<int>{});
+    QCOMPARE(game.form().PairsFound(), 0);
+    game.click({13, 1});
+    QCOMPARE(game.form().PairsFound(), 1);
+    for (int s = 0; s < game::kSlotCount; ++s)
+        QCOMPARE(game.form().CardFile(s), deal[s]);
+}
+
+void TestGame::secondsThenTenthsThenTheWin() {
+    Game game;
+    QCOMPARE(game.form().lblTime(), "Time");
+    QCOMPARE(game.form().Timer1(), (game::Timer{true, 1000}));
+    game.findPairs(0, 9);
+    game.tick(41);
+    QCOMPARE(game.form().lblTime(), "41");
+    QVERIFY(!game.form().Timer2().ticking());
+    game.findPairs(9, 10);
+    QCOMPARE(game.form().Timer2(), (game::Timer{true, 100}));
+    game.tick(1); // the seconds no longer write the label
+    QCOMPARE(game.form().lblTime(), "41");
+    game.tick(0, 4);
+    QCOMPARE(game.form().lblTime(), "42.3");
+    game.tick(0, 7); // ten tenths before the next second tick show it
+    QCOMPARE(game.form().lblTime(), "43");
+    game.findPairs(10, 12); // the win stops both clocks and shows the time
+    QVERIFY(!game.form().Timer1().ticking() && !game.form().Timer2().ticking());
+    QCOMPARE(game.records().Frame2().lblEnd[1], "43");
+    game.form().cmdTOP_Click(0); // Clear starts the seconds again, from 0
+    QVERIFY(game.form().Timer1().ticking() && !game.form().Timer2().ticking());
+    game.tick(1);
+    QCOMPARE(game.form().lblTime(), "1");
+    for (int i = 0; i < 32767; ++i) // the count stops at its limit rather than wrapping
+        game.form().Timer1_Timer();
+    QCOMPARE(game.form().lblTime(), "32767");
+}
+
+void TestGame::firstTenthIsTheTrueTime_data() {
+    QTest::addColumn<int>("staleTenths");
+    QTest::addColumn<int>("intoSecond");
+    QTest::addColumn<QString>("firstShown");
+    // The tenth pair comes `intoSecond` ms after the 41st second tick; the first tenth 100 ms on.
+    QTest::newRow("just past a tenth") << 0 << 199 << "41.2";
+    QTest::newRow("just before the next second") << 0 << 990 << "42";
+    QTest::newRow("a count left from the game before") << 4 << 250 << "41.3";
+    QTest::newRow("a late second tick") << 7 << 1500 << "42";
+}
+
+void TestGame::firstTenthIsTheTrueTime() {
+    QFETCH(int, staleTenths);
+    QFETCH(int, intoSecond);
+    QFETCH(QString, firstShown);
+    Game game;
+    if (staleTenths) { // a game before, whose tenths ran on
+        game.findPairs(0, 10);
+        game.tick(0, staleTenths);
+        game.form().cmdTOP_Click(0);
+    }
+    for (int i = 0; i < 41; ++i) {
+        game.platform.clock.now += 1000;
+        game.tick(1);
+    }
+    game.findPairs(0, 9);
+    game.platform.clock.now += intoSecond;
+    game.findPairs(9, 10);
+    game.platform.clock.now += 100;
+    game.tick(0, 1);
+    QCOMPARE(game.form().lblTime(), firstShown);
+}
+
+void TestGame::clockText() {
+    const QLocale english(QLocale::English), russian(QLocale::Russian);
+    QCOMPARE(game::clockText(41.3, russian), "41,3");
+    QCOMPARE(game::clockText(42, english), "42");
+    QCOMPARE(game::clockText(32767.9, english), "32767.9"); // no digit grouping
+    QCOMPARE(game::clockText(0.7, russian), "0,7");
+}
+
+void TestGame::dealsEverySlot_data() {
+    QTest::addColumn<int>("files");
+    QTest::addColumn<int>("missing");
+    QTest::addColumn<int>("pictures");
+    QTest::newRow("12 pictures") << 12 << -1 << 12;
+    QTest::newRow("24 pictures") << 24 << -1 << 24;
+    QTest::newRow("24 files without 13.gif") << 24 << 13 << 12;
+    QTest::newRow("no folder") << 0 << -1 << 12;
+}
+
+void TestGame::dealsEverySlot() {
+    QFETCH(int, files);
+    QFETCH(int, missing);
+    QFETCH(int, pictures);
+    for (unsigned seed = 1; seed <= 50; ++seed) {
+        Game game(12, false, false);
+        QDir(game.path("img0")).removeRecursively();
+        testing::makePictureSet(game.dir.path(), 0, files);
+        if (missing >= 0)
+            QFile::remove(game.path(QStringLiteral("img0/%1.gif").arg(missing)));
+        game.platform.random.reseed(seed);
+        game.start();
+        const QString folder = game.path("img0/");
+        QCOMPARE(game.form().PictureFolder(), folder);
+        QCOMPARE(game.form().EnglishSet(), pictures == 24);
+        // Each picture on 24 / pictures cards fills all 24 slots with nothing else.
+        QMap<QString, int> cards;
+        for (int s = 0; s < game::kSlotCount; ++s)
+            ++cards[game.form().CardFile(s)];
+        for (int n = 0; n < pictures; ++n)
+            QCOMPARE(cards.value(folder + QString::number(n) + ".gif"), 24 / pictures);
+        QCOMPARE(faceUp(game), QList<int>{});
+    }
+}
+
+void TestGame::drawsPictureThenSlot() {
+    // Picture 5 into slot 7; picture 3 into slot 7 again (rejected); picture 11 into slot 23
+    // (a source that gives 1 itself stays on the board); picture 5 into slot 0.
+    Game game(12, false, false);
+    game.platform.random.script = {5.5f / 12, 7.5f / 24, 3.5f / 12, 7.5f / 24,
+                                   1.0f,      1.0f,      5.5f / 12, 0.0f};
+    game.start();
+    const QString folder = game.path("img0/");
+    QCOMPARE(
+        (QStringList{game.form().CardFile(7), game.form().CardFile(23), game.form().CardFile(0)}),
+        (QStringList{folder + "5.gif", folder + "11.gif", folder + "5.gif"}));
+}
+
+QTEST_GUILESS_MAIN(TestGame)
+#include "tst_game.moc"

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "support/fakes.h"
+#include "support/test_folder.h"
+#include "ui/program.h"
+
+#include <QDir>
+#include <QImage>
+#include <QMap>
+
+#include <memory>
+
+namespace quilora::testing {
+
+// `count` plainly different pictures in picture set `set` of a program folder: picture n in
+// hue 30 n, the sets told apart by brightness. They are PNG data under .gif names.
+inline void makePictureSet(const QString& programFolder, int set = 0, int count = 12) {
+    const QString folder = QStringLiteral("%1/img%2").arg(programFolder).arg(set);
+    QDir().mkpath(folder);
+    for (int n = 0; n < count; ++n) {
+        QImage picture(90, 80, QImage::Format_RGB32);
+        picture.fill(QColor::fromHsv(n * 15, 255, 220 - 30 * set));
+        picture.save(QStringLiteral("%1/%2.gif").arg(folder).arg(n), "PNG");
+    }
+}
+
+// The pairs of the deal on a board, as the rule of play has them.
+inline QList<QList<int>> pairsOf(const game::Form1& form) {
+    QMap<int, QList<int>> byPair;
+    for (int s = 0; s < game::kSlotCount; ++s) {
+        const int picture = game::pictureNumber(form.CardFile(s));
+        byPair[form.EnglishSet() ? picture % 12 : picture].append(s);
+    }
+    return byPair.values();
+}
+
+// The slot that holds picture `number`.
+inline int slotOf(const game::Form1& form, int number) {
+    for (int s = 0; s < game::kSlotCount; ++s)
+        if (game::pictureNumber(form.CardFile(s)) == number)
+            return s;
+    return -1;
+}
+
+// Random draws that deal picture s % count to slot s (count 12 or 24), so that slots s and
+// s + 12 are partners.
+inline QList<float> laidOut(int count) {
+    QList<float> draws;
+    for (int s = 0; s < game::kSlotCount; ++s)
+        draws << (s % count + 0.5f) / count << (s + 0.5f) / game::kSlotCount;
+    return draws;
+}
+
+// A main window's models in fake surroundings, without widgets, in a fresh folder that is both
+// the program and the data folder: what a test writes there before start() is what the game
+// finds. Set 0 holds `pictures` pictures (12 or 24), laid out as laidOut() says unless `dealt`
+// is false.
+struct Game : TestFolder {
+    explicit Game(int pictures = 12, bool start = true, bool dealt = true) {
+        makePictureSet(dir.path(), 0, pictures);
+        program.folders = {dir.path(), dir.path()};
+        if (dealt)
+            platform.random.script = laidOut(pictures);
+        if (start)
+            this->start();
+    }
+    // Loads a main window; again, it replaces the one before, as a reload does.
+    void start() {
+        models.reset();
+        models = std::make_unique<ui::MainWindowModels>(program, platform.services());
+    }
+
+    game::Form1& form() const { return models->form; }
+    settings::Form2& options() const { return models->options; }
+    records::Records& records() const { return models->records; }
+    language::Captions& captions() const { return models->captions; }
+
+    void click(const QList<int>& cards) const {
+        for (int s : cards)
+            form().Foto_Click(s);
+    }
+    void tick(int seconds, int tenths = 0) const {
+        for (int i = 0; i < seconds; ++i)
+            form().Timer1_Timer();
+        for (int i = 0; i < tenths; ++i)
+            form().Timer2_Timer();
+    }
+    // Finds the pairs from..to-1 of the deal.
+    void findPairs(int from, int to) const {
+        const QList<QList<int>> pairs = pairsOf(form());
+        for (int i = from; i < to; ++i)
+            click(pairs[i]);
+    }
+    // Wins a game of `seconds` whole seconds and `tenths` tenths.
+    void win(int seconds, int tenths = 0) const {
+        tick(seconds);
+        findPairs(0, 10);
+        tick(0, tenths);
+        findPairs(10, 12);
+    }
+
+    ui::ProgramWide program;
+    FakePlatform platform;
+    std::unique_ptr<ui::MainWindowModels> models;
+};
+
+} // namespace quilora::testing

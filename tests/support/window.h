@@ -1,0 +1,84 @@
+#pragma once
+
+#include "support/game.h"
+#include "ui/form1_window.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace quilora::testing {
+
+// The whole program with its real windows, in a fresh folder: a player's view of it. Controls
+// are found by their names (cmdTOP3, lblEnd1, Foto5...); the panels built on first use are
+// absent until then.
+struct RunningGame : TestFolder {
+    explicit RunningGame(bool start = true) {
+        makePictureSet(dir.path());
+        if (start)
+            this->start();
+    }
+    void start() {
+        program.reset();
+        program = std::make_unique<ui::Program>(dir.path(), dir.path(), platform.services());
+        program->start();
+    }
+
+    ui::Form1Window& window() const { return program->window(); }
+    game::Form1& form() const { return program->models().form; }
+
+    template <typename Widget = QWidget> Widget* find(const QString& name) const {
+        return window().findChild<Widget*>(name);
+    }
+    // Whether a control is there and shown.
+    bool shown(const QString& name) const {
+        QWidget* widget = find(name);
+        return widget && widget->isVisible();
+    }
+    void press(const QString& name) const {
+        QWidget* widget = find(name);
+        QVERIFY2(widget, qPrintable(name));
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+    }
+    // Clicks the board where the card lies, as the player would.
+    void click(int slot) const {
+        const game::Rect r = game::slotGeometry(slot);
+        const QPoint centre(r.left + r.width / 2, r.top + r.height / 2);
+        QWidget* target = window().childAt(centre);
+        QVERIFY(target);
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&window(), centre));
+    }
+    void findPairs(int from, int to) const {
+        const QList<QList<int>> pairs = pairsOf(form());
+        for (int i = from; i < to; ++i)
+            for (int s : pairs[i])
+                click(s);
+    }
+    void win(int seconds, int tenths = 0) const {
+        for (int i = 0; i < seconds; ++i)
+            form().Timer1_Timer();
+        findPairs(0, 10);
+        for (int i = 0; i < tenths; ++i)
+            form().Timer2_Timer();
+        findPairs(10, 12);
+    }
+    // Opens the options dialog and runs `act` on it within its modal loop; should `act` leave
+    // it open (a failed check), it is closed.
+    void withOptions(const std::function<void(QWidget& dialog)>& act) const {
+        QTimer::singleShot(0, &window(), [act] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            act(*dialog);
+            if (dialog->isVisible())
+                dialog->close();
+        });
+        press(QStringLiteral("cmdTOP1"));
+    }
+
+    FakePlatform platform;
+    std::unique_ptr<ui::Program> program;
+};
+
+} // namespace quilora::testing
