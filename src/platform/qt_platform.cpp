@@ -40,14 +40,19 @@ QtSoundPlayer::~QtSoundPlayer() {
     qDeleteAll(effects_);
 }
 
+// The file is looked for once: a click must not wait for the file system.
 QSoundEffect* QtSoundPlayer::effect(const QString& path) {
-    if (path.isEmpty() || !core::fileExists(path))
+    if (path.isEmpty())
         return nullptr;
-    QSoundEffect*& effect = effects_[path];
-    if (!effect) {
+    const auto known = effects_.constFind(path);
+    if (known != effects_.cend())
+        return *known;
+    QSoundEffect* effect = nullptr;
+    if (core::fileExists(path)) {
         effect = new QSoundEffect;
         effect->setSource(QUrl::fromLocalFile(path));
     }
+    effects_.insert(path, effect);
     return effect;
 }
 
