@@ -243,8 +243,7 @@ void Form1::restoreSavedSeconds() {
 
 void Form1::requestReload() {
     reloadPending_ = true;
-    if (reloadDue())
-        emit reloadRequested();
+    emit reloadRequested();
 }
 
 bool Form1::reloadDue() const {

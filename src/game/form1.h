@@ -99,8 +99,8 @@ public:
     void restoreSavedSeconds();
 
     // Asks for this window to be replaced by a freshly loaded one once the current event, and
-    // any dialog it opened, has finished. A won game's victory panel holds it back until the
-    // player leaves the panel, so that its record is not lost.
+    // any dialog it opened, has finished: when reloadDue(). A won game's victory panel holds it
+    // back until the player leaves the panel, so that its record is not lost.
     void requestReload();
     bool reloadDue() const;
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 namespace quilora::language {
+Q_NAMESPACE
 
 enum class Language { Russian, English };
 
@@ -88,6 +90,7 @@ enum class Text {
 
     Count
 };
+Q_ENUM_NS(Text)
 
 QString text(Text id, Language language);
 

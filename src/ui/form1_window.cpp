@@ -71,9 +71,13 @@ Form1Window::Form1Window(WindowModels models, QWidget* parent) : QWidget(parent)
     buildBottomRow();
     updateTabOrder();
 
-    timer2_.setTimerType(Qt::PreciseTimer);
-    connect(&timer1_, &QTimer::timeout, &form, &game::Form1::Timer1_Timer);
-    connect(&timer2_, &QTimer::timeout, &form, &game::Form1::Timer2_Timer);
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer2_ = new QTimer(this);
+    timer2_->setObjectName(QStringLiteral("Timer2"));
+    timer2_->setTimerType(Qt::PreciseTimer);
+    connect(timer1_, &QTimer::timeout, &form, &game::Form1::Timer1_Timer);
+    connect(timer2_, &QTimer::timeout, &form, &game::Form1::Timer2_Timer);
     connect(&form, &game::Form1::clockChanged, this, &Form1Window::refreshClock);
     connect(&form, &game::Form1::optionsRequested, this, &Form1Window::showOptions);
     connect(&models_.captions, &language::Captions::changed, this, &Form1Window::refreshCaptions);
@@ -226,8 +230,8 @@ void Form1Window::refreshClock() {
     lblTime_->setText(models_.form.lblTime());
     lblTime_->setAccessibleName(models_.captions.program().text(Text::Clock) +
                                 QStringLiteral(": ") + models_.form.lblTime());
-    syncTimer(timer1_, models_.form.Timer1());
-    syncTimer(timer2_, models_.form.Timer2());
+    syncTimer(*timer1_, models_.form.Timer1());
+    syncTimer(*timer2_, models_.form.Timer2());
 }
 
 void Form1Window::refreshCaptions() {

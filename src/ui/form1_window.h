@@ -79,8 +79,8 @@ private:
     HelpBoxView* txtHELP_ = nullptr;
     Form2Window* form2_ = nullptr;
 
-    QTimer timer1_;
-    QTimer timer2_;
+    QTimer* timer1_ = nullptr;
+    QTimer* timer2_ = nullptr;
     QPixmap background_;
     std::optional<settings::Appearance> shownAppearance_;
     std::optional<language::Language> spokenIn_;

@@ -43,6 +43,7 @@ private slots:
     void secondsThenTenthsThenTheWin();
     void firstTenthIsTheTrueTime_data();
     void firstTenthIsTheTrueTime();
+    void pictureNumbers();
     void clockText();
     void dealsEverySlot_data();
     void dealsEverySlot();
@@ -175,6 +176,14 @@ void TestGame::firstTenthIsTheTrueTime() {
     game.platform.clock.now += 100;
     game.tick(0, 1);
     QCOMPARE(game.form().lblTime(), firstShown);
+}
+
+void TestGame::pictureNumbers() {
+    for (const auto& [path, number] : {std::pair{"/x/img3/23.gif", 23},
+                                       {"C:\\img0\\7.gif", 7},
+                                       {"/x/img1/ab.gif", 0},
+                                       {"/a/b5x.gif", 5}})
+        QCOMPARE(game::pictureNumber(path), number);
 }
 
 void TestGame::clockText() {

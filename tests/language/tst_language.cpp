@@ -1,10 +1,12 @@
-// Every text of the game in both languages, where the language switch puts it, the language
+// Every text of the game in both languages and where the language switch puts it, the language
 // labels, the web links and the names a screen reader says.
 #include "language/accessible_names.h"
 #include "language/links.h"
 #include "support/game.h"
 
 #include <QDir>
+#include <QMetaEnum>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace quilora;
@@ -22,206 +24,114 @@ struct Game : testing::Game {
     }
 };
 
-using Target = std::function<QString(const Game&)>;
+using Shown = std::function<QString(const Game&)>;
 
-Target button(int index) {
-    return [index](const Game& g) { return g.captions().cmdTOP(index); };
-}
-Target dialog(const std::function<QString(const settings::DialogCaptions&)>& caption) {
-    return [caption](const Game& g) { return caption(g.options().captions()); };
-}
-Target variable(QString (language::ProgramLanguage::*text)() const) {
-    return [text](const Game& g) { return (g.captions().program().*text)(); };
-}
-Target ending(int index) {
-    return [index](const Game& g) { return g.captions().cmdEND(index); };
+// Where the captions that the language switch sets are shown.
+QHash<Text, Shown> shownAt() {
+    const auto button = [](int i) -> Shown {
+        return [i](auto& g) { return g.captions().cmdTOP(i); };
+    };
+    const auto ending = [](int i) -> Shown {
+        return [i](auto& g) { return g.captions().cmdEND(i); };
+    };
+    using D = settings::DialogCaptions;
+    const auto dialog = [](QString D::*caption) -> Shown {
+        return [caption](auto& g) { return g.options().captions().*caption; };
+    };
+    const auto frame = [](int i) -> Shown {
+        return [i](auto& g) { return g.options().captions().Frame[i]; };
+    };
+    const auto nas = [](int i) -> Shown {
+        return [i](auto& g) { return g.options().captions().cmdNAS[i]; };
+    };
+    using P = language::ProgramLanguage;
+    const auto later = [](QString (P::*text)() const) -> Shown {
+        return [text](auto& g) { return (g.captions().program().*text)(); };
+    };
+    return {{Text::ClearButton, button(0)},
+            {Text::OptionsButton, button(1)},
+            {Text::HelpButton, button(2)},
+            {Text::RecordsButton, button(3)},
+            {Text::DialogTitle, dialog(&D::title)},
+            {Text::BackgroundFrame, frame(0)},
+            {Text::PicturesFrame, frame(1)},
+            {Text::SoundFrame, frame(2)},
+            {Text::SoundBox, dialog(&D::chkS)},
+            {Text::BackgroundApply, nas(0)},
+            {Text::PicturesApply, nas(1)},
+            {Text::OkButton, nas(2)},
+            {Text::CancelButton, nas(3)},
+            {Text::CaptionCloseHelp, later(&P::CaptionCloseHelp)},
+            {Text::HelpFileName, later(&P::HelpFileName)},
+            {Text::CaptionHelp, later(&P::CaptionHelp)},
+            {Text::CaptionCloseRecords, later(&P::CaptionCloseRecords)},
+            {Text::CaptionRecords, later(&P::CaptionRecords)},
+            {Text::DefaultPlayerName, later(&P::DefaultPlayerName)},
+            {Text::MsgVictoryFirst, later(&P::MsgVictoryFirst)},
+            {Text::MsgVictoryTop10, later(&P::MsgVictoryTop10)},
+            {Text::MsgVictoryTime, later(&P::MsgVictoryTime)},
+            {Text::MsgRecordPrompt, later(&P::MsgRecordPrompt)},
+            {Text::IconQuestion, [](auto& g) { return g.captions().lblEnd3(); }},
+            {Text::RecordButton, ending(2)},
+            {Text::EndButton, ending(1)},
+            {Text::ElseButton, ending(0)},
+            {Text::SoundLabel, [](auto& g) { return g.options().lblSND(); }}};
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Target)
 
 class TestLanguage : public QObject {
     Q_OBJECT
 
 private slots:
-    void captionTable_data();
-    void captionTable();
-    void otherTexts_data();
-    void otherTexts();
+    void texts_data();
+    void texts();
     void labelsAndSound_data();
     void labelsAndSound();
     void links();
     void spokenNames();
-
-private:
-    QSet<Text> checked_;
 };
 
-// The captions the language switch sets, where it sets them: before the first switch (a value
-// that changes nothing, 0.7), in Russian and in English.
-void TestLanguage::captionTable_data() {
+// The texts as written down in texts.tsv; each once.
+void TestLanguage::texts_data() {
     QTest::addColumn<Text>("id");
-    QTest::addColumn<Target>("target");
-    QTest::addColumn<QStringList>("texts"); // before, Russian, English
-    using D = settings::DialogCaptions;
-    using P = language::ProgramLanguage;
-    const auto row = [](Text id, const Target& target, const QString& before, const QString& ru,
-                        const QString& en) {
-        QTest::addRow("%d %s", int(id), qPrintable(en))
-            << id << target << QStringList{before, ru, en};
-    };
-    row(Text::ClearButton, button(0), "Clear", "Очистить", "Clear");
-    row(Text::OptionsButton, button(1), "Options", "Настройки", "Options");
-    row(Text::HelpButton, button(2), "Help", "Помощь", "Help");
-    row(Text::RecordsButton, button(3), "Records", "Рекорды", "Records");
-    row(Text::DialogTitle, dialog([](const D& d) { return d.title; }), "Options", "Настройки",
-        "Options");
-    row(Text::BackgroundFrame, dialog([](const D& d) { return d.Frame[0]; }), "Background", "Фон",
-        "Background");
-    row(Text::PicturesFrame, dialog([](const D& d) { return d.Frame[1]; }), "Pictures", "Картинки",
-        "Pictures");
-    row(Text::SoundFrame, dialog([](const D& d) { return d.Frame[2]; }), "Sound", "Звук", "Sound");
-    row(Text::SoundBox, dialog([](const D& d) { return d.chkS; }), "Yes", "Есть", "Yes");
-    row(Text::BackgroundApply, dialog([](const D& d) { return d.cmdNAS[0]; }), "Apply", "Сменить",
-        "Apply");
-    row(Text::PicturesApply, dialog([](const D& d) { return d.cmdNAS[1]; }), "Apply", "Сменить",
-        "Apply");
-    row(Text::OkButton, dialog([](const D& d) { return d.cmdNAS[2]; }), "OK", "OK", "OK");
-    row(Text::CancelButton, dialog([](const D& d) { return d.cmdNAS[3]; }), "Cancel", "Отмена",
-        "Cancel");
-    // The texts shown later start in English, so that a value like 0.7 still has them.
-    row(Text::CaptionCloseHelp, variable(&P::CaptionCloseHelp), "Close help", "Закр. пом.",
-        "Close help");
-    row(Text::HelpFileName, variable(&P::HelpFileName), "\\help-e.txt", "\\help.txt",
-        "\\help-e.txt");
-    row(Text::CaptionHelp, variable(&P::CaptionHelp), "Help", "Помощь", "Help");
-    row(Text::CaptionCloseRecords, variable(&P::CaptionCloseRecords), "Close rec.", "Закрыть рек.",
-        "Close rec.");
-    row(Text::CaptionRecords, variable(&P::CaptionRecords), "Records", "Рекорды", "Records");
-    row(Text::DefaultPlayerName, variable(&P::DefaultPlayerName), "Unknown", "Неизвестный",
-        "Unknown");
-    row(Text::MsgVictoryFirst, variable(&P::MsgVictoryFirst), "VICTORY!   You is First!",
-        "ПОБЕДА!   У тебя 1-е место!", "VICTORY!   You is First!");
-    row(Text::MsgVictoryTop10, variable(&P::MsgVictoryTop10), "VICTORY! You is in Top-10.",
-        "ПОБЕДА! Ты в десятке лучших.", "VICTORY! You is in Top-10.");
-    row(Text::MsgVictoryTime, variable(&P::MsgVictoryTime), "VICTORY!  You time is",
-        "ПОБЕДА!   На неё ты затратил", "VICTORY!  You time is");
-    row(Text::MsgRecordPrompt, variable(&P::MsgRecordPrompt), "Record: ", "Запишись: ", "Record: ");
-    const QString question = "Ты:       мальчик,       девочка,       друг?";
-    row(
-        Text::IconQuestion, [](const Game& g) { return g.captions().lblEnd3(); }, question,
-        question, "       boy?              girl?               ?");
-    row(Text::RecordButton, ending(2), "To records", "В рекорды", "To records");
-    row(Text::EndButton, ending(1), "Конец", "Конец", "End");
-    row(Text::ElseButton, ending(0), "Ещё", "Ещё", "Else");
-    // Set by reading the settings: English only for exactly 1.
-    row(
-        Text::SoundLabel, [](const Game& g) { return g.options().lblSND(); }, "Звук", "Звук",
-        "Sound");
-}
-
-void TestLanguage::captionTable() {
-    QFETCH(Text, id);
-    QFETCH(Target, target);
-    QFETCH(QStringList, texts);
-    QStringList shown;
-    for (const char* value : {"0.7", "0", "1"})
-        shown << target(Game(value));
-    QCOMPARE(shown, texts);
-    QCOMPARE(text(id, Language::Russian), texts[1]);
-    QCOMPARE(text(id, Language::English), texts[2]);
-    checked_ << id;
-}
-
-// The other texts, in both languages; the last row checks that no text went untested.
-void TestLanguage::otherTexts_data() {
-    QTest::addColumn<Text>("id");
-    QTest::addColumn<QString>("russian");
-    QTest::addColumn<QString>("english");
-    const auto same = [](Text id, const QString& text) {
-        QTest::addRow("%d %s", int(id), qPrintable(text)) << id << text << text;
-    };
-    const auto both = [](Text id, const QString& ru, const QString& en) {
-        QTest::addRow("%d %s", int(id), qPrintable(en)) << id << ru << en;
-    };
-    same(Text::RussianLabel, "Rus");
-    same(Text::EnglishLabel, "Eng");
-    same(Text::SoundOnCaption, "Snd on");
-    same(Text::SoundOffCaption, "Snd off");
-    same(Text::Seconds, "seconds");
-    same(Text::HomepageLabel, "Homepage");
-    same(Text::ClockAtStart, "Time");
-    same(Text::HelpFileMissing, "Do not find help file ");
-    same(Text::ColumnGamer, "Gamer");
-    same(Text::ColumnPlace, "№");
-    same(Text::ColumnTime, "Time");
-    same(Text::ColumnSet, "Set");
-    same(Text::ColumnDate, "Date");
-    same(Text::TooManyRecords, "В файле рекордов больше 10 результатов: запись производиться не "
-                               "будет. Исправьте файл.");
-    same(Text::CardFaceUp, ": ");
-    both(Text::RecordNotSaved,
-         "Рекорд не сохранён: файл рекордов %1 нельзя записать (%2). Прежние рекорды не "
-         "изменились.",
-         "The record could not be saved: the records file %1 cannot be written (%2). The records "
-         "kept so far are unchanged.");
-    both(Text::RecordsFileTooLarge, "он больше 1 МБ", "it is larger than 1 MB");
-    both(Text::RecordsFileChanged,
-         "Файл рекордов изменился, пока шла игра: это время уже не входит в десятку лучших.",
-         "The records file was changed while the game was being won: this time is no longer "
-         "among the ten best.");
-    both(Text::RecordsUnreadableAtEnd,
-         "Файл рекордов %1 нельзя прочитать (%2): время этой игры нельзя сравнить с рекордами и "
-         "записать. Файл оставлен как есть.",
-         "The records file %1 cannot be read (%2): this game's time cannot be ranked or stored. "
-         "The file is left as it is.");
-    both(Text::RecordsUnreadableList,
-         "Файл рекордов %1 нельзя прочитать (%2): рекорды нельзя показать. Файл оставлен как есть.",
-         "The records file %1 cannot be read (%2): the records cannot be shown. The file is left "
-         "as it is.");
-    both(Text::SettingsNotSaved,
-         "Настройки не сохранены: файл %1 нельзя записать (%2). Они действуют, пока игра не "
-         "закрыта.",
-         "The settings could not be saved: %1 cannot be written (%2). They stay in effect until "
-         "the game is closed.");
-    both(Text::CardPosition, "ряд %1, карточка %2", "row %1, card %2");
-    both(Text::CardFaceDown, ", закрыта", ", face down");
-    both(Text::CardFound, ", найдена: ", ", found: ");
-    both(Text::UnnamedPicture, "картинка %1", "picture %1");
-    both(Text::Board, "Поле с карточками", "Board of cards");
-    both(Text::Clock, "Время", "Time");
-    both(Text::VictoryPanel, "Победа", "Victory");
-    both(Text::NameBox, "Твоё имя", "Your name");
-    both(Text::Boy, "Мальчик", "Boy");
-    both(Text::Girl, "Девочка", "Girl");
-    both(Text::Friend, "Друг", "Friend");
-    both(Text::RecordsList, "Рекорды", "Records");
-    both(Text::HelpText, "Помощь", "Help");
-    both(Text::RussianLanguage, "Русский язык", "Russian language");
-    both(Text::EnglishLanguage, "Английский язык", "English language");
-    both(Text::SiteLink, "Сайт игры", "The game's web site");
-    both(Text::HomepageLink, "Домашняя страница игры", "The game's home page");
-    both(Text::SoundIsOn, "Звук включён, нажмите, чтобы выключить",
-         "Sound on, press to switch it off");
-    both(Text::SoundIsOff, "Звук выключен, нажмите, чтобы включить",
-         "Sound off, press to switch it on");
-    both(Text::BackgroundOption, "Фон", "Background");
-    QTest::newRow("every text checked") << Text::Count << QString() << QString();
-}
-
-void TestLanguage::otherTexts() {
-    QFETCH(Text, id);
-    QFETCH(QString, russian);
-    QFETCH(QString, english);
-    if (id == Text::Count) {
-        for (int i = 0; i < static_cast<int>(Text::Count); ++i)
-            QVERIFY2(checked_.contains(static_cast<Text>(i)), qPrintable(QString::number(i)));
-        return;
+    QTest::addColumn<QStringList>("texts"); // Russian, English, before the first switch
+    QFile file(QStringLiteral(QUILORA_TEXTS));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QMetaEnum ids = QMetaEnum::fromType<Text>();
+    QSet<int> listed;
+    static const QRegularExpression field(QStringLiteral("\"([^\"]*)\""));
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+        QStringList fields;
+        for (auto match = field.globalMatch(line); match.hasNext();)
+            fields << match.next().captured(1);
+        if (line.startsWith('#') || fields.isEmpty())
+            continue;
+        bool known = false;
+        const int id = ids.keyToValue(qPrintable(fields[0]), &known);
+        QVERIFY2(known && !listed.contains(id), qPrintable(fields[0]));
+        listed << id;
+        QTest::newRow(qPrintable(fields[0])) << Text(id) << fields.mid(1);
     }
-    QCOMPARE(text(id, Language::Russian), russian);
-    QCOMPARE(text(id, Language::English), english);
-    checked_ << id;
+    QCOMPARE(listed.size(), int(Text::Count));
+}
+
+// The catalogue holds each text byte for byte; the language switch shows the captions it sets
+// where they belong, and before the first switch (a value such as 0.7 never switches) the
+// window's own.
+void TestLanguage::texts() {
+    QFETCH(Text, id);
+    QFETCH(QStringList, texts);
+    QCOMPARE(text(id, Language::Russian), texts[0]);
+    QCOMPARE(text(id, Language::English), texts[1]);
+    static const QHash<Text, Shown> shown = shownAt();
+    QCOMPARE(shown.contains(id), texts.size() == 3);
+    if (!shown.contains(id))
+        return;
+    QStringList seen;
+    for (const char* value : {"0", "1", "0.7"})
+        seen << shown[id](Game(value));
+    QCOMPARE(seen, texts);
 }
 
 // The labels' colours follow the nearest whole value; the sound label names the sound in the

@@ -166,6 +166,8 @@ void TestRecords::nameBox_data() {
     row("marks, the last icon counts", 0, "a~b~^", {0, 1, 2}, "a-b-^~Зве-ри~7");
     row("no name, no icon", 0, QString(), {}, "Неизвестный~Зве-ри~6");
     row("no name in English, a girl", 1, QString(), {1}, "Unknown~Зве-ри~5");
+    row("no name under 0.7, which keeps the English texts", 0.7f, QString(), {},
+        "Unknown~Зве-ри~6");
     row("blanks are a name", 1, "  ", {}, "  ~Зве-ри~6");
     row("line breaks", 1, "a\r\nb\rc", {0}, "a  b c~Зве-ри~4");
     row("forty characters", 1, x38 + "yzzz", {}, x38 + "yz~Зве-ри~6");
@@ -200,10 +202,10 @@ void TestRecords::nameBox() {
 }
 
 // Missing files: the records file is created with its default record dated 30 days back, by
-// the Records button too, opening or closing; the help names its file, and reads it in
-// Windows-1251 once it is there.
+// the Records button too, opening or closing; the help names its file (the English one also
+// under a value such as 0.7), and reads it in Windows-1251 once it is there.
 void TestRecords::missingFiles() {
-    Game game;
+    Game game(0.7f);
     game.form().cmdTOP_Click(2);
     QVERIFY(game.records().txtHELP().visible);
     QCOMPARE(game.records().txtHELP().text, "Do not find help file " + game.path("help-e.txt"));

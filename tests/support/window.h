@@ -56,12 +56,16 @@ struct RunningGame : TestFolder {
             for (int s : pairs[i])
                 click(s);
     }
-    void win(int seconds, int tenths = 0) const {
+    void tick(int seconds, int tenths = 0) const {
         for (int i = 0; i < seconds; ++i)
             form().Timer1_Timer();
-        findPairs(0, 10);
         for (int i = 0; i < tenths; ++i)
             form().Timer2_Timer();
+    }
+    void win(int seconds, int tenths = 0) const {
+        tick(seconds);
+        findPairs(0, 10);
+        tick(0, tenths);
         findPairs(10, 12);
     }
     // Opens the options dialog and runs `act` on it within its modal loop; should `act` leave

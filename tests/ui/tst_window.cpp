@@ -1,11 +1,10 @@
 // The real windows, as a player sees and uses them.
 #include "support/window.h"
 #include "ui/card_slot.h"
-#include "ui/clickable_label.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,7 +18,11 @@ using testing::RunningGame;
 
 namespace {
 
-QString soundName(const RunningGame& game) {
+QString text(const RunningGame& game, const char* label) {
+    return game.find<QLabel>(label)->text();
+}
+
+QString lastSound(const RunningGame& game) {
     return game.platform.sound.played.last().section(QLatin1Char('/'), -1);
 }
 
@@ -27,8 +30,23 @@ QColor cardColour(const RunningGame& game, int slot) {
     return game.find<ui::CardSlot>(QStringLiteral("Foto%1").arg(slot))->colour();
 }
 
+// The set a card's picture comes from: the test sets differ in brightness.
+int setOfCard(const RunningGame& game, int slot) {
+    game.click(slot);
+    const QImage face =
+        game.find<ui::CardSlot>(QStringLiteral("Foto%1").arg(slot))->picture().toImage();
+    return face.isNull() ? -1 : (220 - QColor(face.pixel(0, 0)).value()) / 30;
+}
+
 template <typename Widget = QWidget> Widget* in(QWidget& dialog, const QString& name) {
     return dialog.findChild<Widget*>(name);
+}
+
+QStringList column(QTreeWidget* list, int column) {
+    QStringList cells;
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        cells << list->topLevelItem(row)->text(column);
+    return cells;
 }
 
 } // namespace
@@ -37,51 +55,77 @@ class TestWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void wholeGameStoresARecordAndListsIt();
+    void wholeGame();
     void optionsDialog();
-    void picturesApplyReplacesTheWindowInPlace();
-    void soundAndLanguageLabels();
+    void wonGameKeepsItsTimeAndSet_data();
+    void wonGameKeepsItsTimeAndSet();
+    void soundAndLanguage();
+    void unreadableRecordsFile_data();
+    void unreadableRecordsFile();
+    void leftoversOfCutWritesGo();
 };
 
-void TestWindow::wholeGameStoresARecordAndListsIt() {
+// A game to its record, listed with its icon; the clocks the window runs; the list sorted by a
+// heading, its arrow always ascending as its rows are; the help on top; closing stops the clock.
+void TestWindow::wholeGame() {
     RunningGame game(false);
     game.platform.localeInfo.numbers = QLocale(QLocale::Russian, QLocale::Russia);
     game.writeFile("img0/setname.txt", QStringLiteral("Животные\r\nAnimals\r\n").toUtf8());
+    game.writeFile("record.txt", "1~Cy~S~4~d\r\n2~Al~S~7~d~^\r\n");
     game.start();
     QCOMPARE(game.window().windowTitle(), "Quilora 2.0");
     QVERIFY(!game.find("Frame2") && !game.find("lvRecord") && !game.find("txtHELP"));
-    game.win(1);
+    auto* timer1 = game.find<QTimer>("Timer1");
+    auto* timer2 = game.find<QTimer>("Timer2");
+    QVERIFY(timer1->isActive() && timer1->interval() == 1000 && !timer2->isActive());
+    game.form().Timer1_Timer();
+    game.findPairs(0, 10);
+    QVERIFY(timer2->isActive() && timer2->interval() == 100);
+    game.form().Timer2_Timer();
+    QCOMPARE(text(game, "lblTime"), "1,1");
+    game.findPairs(10, 12);
+    QVERIFY(!timer1->isActive() && !timer2->isActive());
     QVERIFY(game.shown("Frame2"));
-    QCOMPARE(game.find<QLabel>("lblEnd0")->text(), "VICTORY!   You is First!");
-    QCOMPARE(game.find<QLabel>("lblEnd1")->text(), "1");
-    QCOMPARE(game.find<QLabel>("lblTime")->text(), "1");
-    QCOMPARE(soundName(game), "victory1.wav");
-    QCOMPARE(game.find<QRadioButton>("optKartinka1")->palette().color(QPalette::Window),
-             cardColour(game, 1));
+    QCOMPARE(text(game, "lblEnd0"), "VICTORY! You is in Top-10.");
+    QCOMPARE(text(game, "lblEnd1"), "1,1");
+    QCOMPARE(lastSound(game), "victory10.wav");
+    QCOMPARE(game.find("optKartinka1")->palette().color(QPalette::Window), cardColour(game, 1));
     QTest::mouseClick(game.find("optKartinka1"), Qt::LeftButton);
     QVERIFY(!game.find<QPushButton>("cmdEND2")->font().bold());
     QTest::keyClicks(game.find("txtRec"), "Ann~a");
     QVERIFY(game.find<QPushButton>("cmdEND2")->font().bold());
     QTest::keyClick(game.find("txtRec"), Qt::Key_Return);
-    QVERIFY(!game.shown("Frame2"));
-    QCOMPARE(game.readFile("record.txt"),
-             QByteArray("999~Unknown~Test~6~05.11.2026~^\r\n1~Ann-a~Animals~5~05.12.2026\r\n"));
+    QVERIFY(!game.shown("Frame2") && timer1->isActive());
+    QVERIFY(game.readFile("record.txt").endsWith("1,1~Ann-a~Animals~5~05.12.2026\r\n"));
+
     game.press("cmdTOP3");
     QCOMPARE(game.find<QPushButton>("cmdTOP3")->text(), "Close rec.");
     auto* list = game.find<QTreeWidget>("lvRecord");
-    QVERIFY(list->isVisible());
-    QCOMPARE(list->topLevelItemCount(), 2);
-    QTreeWidgetItem* row = list->topLevelItem(0);
-    QCOMPARE(QStringList({row->text(0), row->text(1), row->text(2), row->text(3)}),
-             QStringList({"Ann-a", "1", "  1", "Animals"}));
+    QCOMPARE(column(list, 0), (QStringList{"Cy", "Ann-a", "Al"}));
+    QCOMPARE(column(list, 2), (QStringList{"  1", "  1,1", "  2"}));
+    QTreeWidgetItem* row = list->topLevelItem(1);
     const QImage girl = row->icon(0).pixmap(16, 16).toImage();
     QCOMPARE(girl, QImage(":/icons/5.png").convertToFormat(girl.format()));
     QCOMPARE(row->data(0, Qt::AccessibleTextRole).toString(), "Ann-a, girl");
+    QHeaderView* header = list->header();
+    for (const auto& [section, order] : {std::pair{2, "Cy Ann-a Al"},
+                                         {0, "Al Ann-a Cy"},
+                                         {0, "Al Ann-a Cy"},
+                                         {1, "Cy Ann-a Al"}}) {
+        const QPoint at(header->sectionViewportPosition(section) + 10, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(column(list, 0).join(' '), order);
+        QCOMPARE(header->sortIndicatorSection(), section);
+        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    }
     game.press("cmdTOP2"); // the help comes on top; Escape closes both
     QVERIFY(game.shown("txtHELP") && list->isVisible());
+    QCOMPARE(game.window().childAt(400, 250), game.find<QPlainTextEdit>("txtHELP")->viewport());
     QTest::keyClick(&game.window(), Qt::Key_Escape);
     QVERIFY(!game.shown("txtHELP") && !list->isVisible());
     QCOMPARE(game.find<QPushButton>("cmdTOP3")->text(), "Records");
+    game.window().close();
+    QVERIFY(!timer1->isActive() && !game.form().Timer1().ticking());
 }
 
 // Cancel, Escape and the title bar give the clock back and leave the colours; OK applies and
@@ -96,22 +140,19 @@ void TestWindow::optionsDialog() {
     game.writeFile("img0/setname.txt", "Animals");
     game.start();
     game.window().move(100, 50);
-    for (int i = 0; i < 17; ++i)
-        game.form().Timer1_Timer();
+    game.tick(17);
     using Close = std::function<void(QWidget&)>;
     for (const Close& close : {Close([](QWidget& d) { d.close(); }),
                                Close([](QWidget& d) { QTest::keyClick(&d, Qt::Key_Escape); })}) {
         game.withOptions([&](QWidget& dialog) {
-            for (int i = 0; i < 13; ++i)
-                game.form().Timer1_Timer();
+            game.tick(13);
             QTest::mouseClick(in(dialog, "optFon4"), Qt::LeftButton);
             close(dialog);
         });
-        game.form().Timer1_Timer();
-        QCOMPARE(game.find<QLabel>("lblTime")->text(), "18");
-        game.form().cmdTOP_Click(0);
-        for (int i = 0; i < 17; ++i)
-            game.form().Timer1_Timer();
+        game.tick(1);
+        QCOMPARE(text(game, "lblTime"), "18");
+        game.press("cmdTOP0");
+        game.tick(17);
     }
     QCOMPARE(cardColour(game, 0), QColor(200, 200, 200));
     QVERIFY(!QFile::exists(game.path("Quilora.ini")));
@@ -120,8 +161,9 @@ void TestWindow::optionsDialog() {
         dialogAt = dialog.pos() - game.window().pos();
         QVERIFY(in<QRadioButton>(dialog, "optFon4")->isChecked()); // the choice last shown
         QCOMPARE(in<QRadioButton>(dialog, "optP0")->text(), "Animals");
-        QCOMPARE(in<QLabel>(dialog, "picChoose2")->pixmap().size(), QSize(73, 17)); // clipped
-        QVERIFY(in<QLabel>(dialog, "picChoose2")->pixmap().toImage().pixelColor(5, 5).blue() > 200);
+        const QPixmap shown = in<QLabel>(dialog, "picChoose2")->pixmap();
+        QCOMPARE(shown.size(), QSize(73, 17)); // only the part the box shows
+        QVERIFY(shown.toImage().pixelColor(5, 5).blue() > 200);
         QVERIFY(in<QLabel>(dialog, "picChoose1")->pixmap().isNull());
         QTest::mouseClick(in(dialog, "optFon2"), Qt::LeftButton);
         QTest::mouseClick(in(dialog, "cmdNAS2"), Qt::LeftButton);
@@ -129,69 +171,171 @@ void TestWindow::optionsDialog() {
     QCOMPARE(dialogAt, QPoint(8, 27)); // 120 and 400 twips from the main window
     QCOMPARE(game.readFile("Quilora.ini"),
              QByteArray("optFon=2\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\n"));
-    QCOMPARE(cardColour(game, 23), QColor(255, 197, 85));
-    QCOMPARE(game.find<QFrame>("frmSND")->palette().color(QPalette::Window), QColor(255, 197, 85));
-    QVERIFY(game.find<QPushButton>("cmdTOP0")->styleSheet().contains("#ffc555"));
+    for (const QColor& colour :
+         {cardColour(game, 23), game.find("frmSND")->palette().color(QPalette::Window)})
+        QCOMPARE(colour, QColor(255, 197, 85));
+    QVERIFY(game.find("cmdTOP0")->styleSheet().contains("#ffc555"));
     game.start();
     QCOMPARE(cardColour(game, 7), QColor(255, 197, 85));
 }
 
-void TestWindow::picturesApplyReplacesTheWindowInPlace() {
-    RunningGame game;
-    testing::makePictureSet(game.dir.path(), 1);
-    game.window().move(120, 70);
-    const QPoint place = game.window().pos();
-    const QPointer<QWidget> before = &game.window();
-    game.withOptions([](QWidget& dialog) {
-        auto* set = in<QRadioButton>(dialog, "optP1"); // unnamed: only its circle takes clicks
-        QTest::mouseClick(set, Qt::LeftButton, {}, QPoint(6, set->height() / 2));
-        QTest::mouseClick(in(dialog, "cmdNAS1"), Qt::LeftButton);
-    });
-    QVERIFY(before); // never inside the dialog's loop
-    QCoreApplication::sendPostedEvents();
-    QVERIFY(!before);
-    QCOMPARE(game.window().pos(), place);
-    QVERIFY(game.window().isVisible());
-    game.click(5);
-    const QImage face = game.find<ui::CardSlot>("Foto5")->picture().toImage();
-    QCOMPARE(QColor(face.pixel(0, 0)).value(), 190); // a picture of set 1
+// Between the win and leaving its panel the player may clear the board, let the clock run and
+// choose another picture set: the record keeps the won time and the set it was dealt from, and
+// the chosen set is dealt in a window in the same place once the panel is left.
+void TestWindow::wonGameKeepsItsTimeAndSet_data() {
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<QString>("leave");
+    QTest::addColumn<int>("dealtAfter");
+    QTest::newRow("Clear, to records") << "cmdTOP0"
+                                       << "cmdEND2" << 0;
+    QTest::newRow("OK with the same set, to records") << "cmdNAS2 0"
+                                                      << "cmdEND2" << 0;
+    QTest::newRow("OK with another set, to records") << "cmdNAS2 1"
+                                                     << "cmdEND2" << 1;
+    QTest::newRow("pictures Apply, to records") << "cmdNAS1 1"
+                                                << "cmdEND2" << 1;
+    QTest::newRow("pictures Apply, else") << "cmdNAS1 1"
+                                          << "cmdEND0" << 1;
 }
 
-void TestWindow::soundAndLanguageLabels() {
+void TestWindow::wonGameKeepsItsTimeAndSet() {
+    QFETCH(QString, meanwhile);
+    QFETCH(QString, leave);
+    QFETCH(int, dealtAfter);
+    RunningGame game(false);
+    testing::makePictureSet(game.dir.path(), 1);
+    game.writeFile("img0/setname.txt", "Животные\r\nAnimals\r\n");
+    game.writeFile("img1/setname.txt", "Фрукты\r\nFruit\r\n");
+    game.start();
+    game.window().move(40, 30);
+    game.win(7);
+    if (meanwhile == "cmdTOP0") {
+        game.press(meanwhile);
+    } else {
+        game.withOptions([&](QWidget& dialog) {
+            QTest::mouseClick(in(dialog, "optP" + meanwhile.right(1)), Qt::LeftButton, {},
+                              QPoint(6, 8));
+            QTest::mouseClick(in(dialog, meanwhile.left(7)), Qt::LeftButton);
+        });
+    }
+    QCoreApplication::sendPostedEvents(); // a reload asked for would run now
+    game.tick(3);
+    QVERIFY(game.shown("Frame2"));
+    QCOMPARE(text(game, "lblEnd1"), "7");
+    game.press(leave);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(game.readFile("record.txt").contains("\r\n7~Unknown~Animals~6~"), leave == "cmdEND2");
+    QVERIFY(game.platform.messages.shown.isEmpty());
+    QCOMPARE(setOfCard(game, 5), dealtAfter);
+    QVERIFY(!game.shown("Frame2"));
+    QCOMPARE(game.window().pos(), QPoint(40, 30));
+}
+
+// The sound label and the box act alike and at once; the language labels switch every caption,
+// which the next start reads back.
+void TestWindow::soundAndLanguage() {
     RunningGame game(false);
     game.writeFile("Quilora.ini", "0\r\n0\r\n2\r\n1\r\n"); // a greyed box counts as on
     game.start();
-    QCOMPARE(game.find<QLabel>("lblSND")->text(), "Sound");
+    QCOMPARE(text(game, "lblSND"), "Sound");
     game.press("lblSND");
-    QCOMPARE(game.find<QLabel>("lblSND")->text(), "Snd on");
+    QCOMPARE(text(game, "lblSND"), "Snd on");
     QCOMPARE(game.find("lblSND")->accessibleName(), "Sound off, press to switch it on");
     game.click(3);
-    QCOMPARE(soundName(game), "No.wav");
+    QCOMPARE(lastSound(game), "No.wav");
     QTest::keyClick(game.find("lblSND"), Qt::Key_Space);
-    QCOMPARE(game.find<QLabel>("lblSND")->text(), "Snd off");
+    QCOMPARE(text(game, "lblSND"), "Snd off");
     game.click(4);
-    QCOMPARE(soundName(game), "click1.wav");
+    QCOMPARE(lastSound(game), "click1.wav");
     game.withOptions([](QWidget& dialog) { // the box acts at once; Cancel keeps it
         auto* box = in<QCheckBox>(dialog, "chkS");
         QVERIFY(box->checkState() == Qt::Checked);
         QTest::mouseClick(box, Qt::LeftButton);
         QTest::mouseClick(in(dialog, "cmdNAS3"), Qt::LeftButton);
     });
-    QCOMPARE(game.find<QLabel>("lblSND")->text(), "Snd on");
+    QCOMPARE(text(game, "lblSND"), "Snd on");
     game.press("lblLOC0");
     QCOMPARE(game.find<QPushButton>("cmdTOP0")->text(), "Очистить");
     QCOMPARE(game.find("lblLOC0")->palette().color(QPalette::WindowText), QColor(128, 0, 0));
     QCOMPARE(game.find("lblLOC1")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
-    QCOMPARE(game.find("lblLOC1")->accessibleName(), QStringLiteral("Английский язык"));
+    QCOMPARE(game.find("lblLOC1")->accessibleName(), "Английский язык");
     game.withOptions([](QWidget& dialog) {
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Настройки"));
-        QCOMPARE(in<QGroupBox>(dialog, "Frame2")->title(), QStringLiteral("Звук"));
+        QCOMPARE(dialog.windowTitle(), "Настройки");
+        QCOMPARE(in<QGroupBox>(dialog, "Frame2")->title(), "Звук");
         QTest::mouseClick(in(dialog, "cmdNAS2"), Qt::LeftButton);
     });
     QVERIFY(game.readFile("Quilora.ini").endsWith("chks.Value=0\r\nLocalisation=0\r\n"));
     game.start();
-    QCOMPARE(game.find<QPushButton>("cmdTOP1")->text(), QStringLiteral("Настройки"));
-    QCOMPARE(game.find<QLabel>("lblSND")->text(), QStringLiteral("Звук"));
+    QCOMPARE(game.find<QPushButton>("cmdTOP1")->text(), "Настройки");
+    QCOMPARE(text(game, "lblSND"), "Звук");
+}
+
+void TestWindow::unreadableRecordsFile_data() {
+    QTest::addColumn<QByteArray>("language");
+    QTest::addColumn<QStringList>("texts"); // the panel's message, the first words of each box
+    QTest::newRow("English") << QByteArray("1")
+                             << QStringList{"VICTORY!  You time is",
+                                            "The records file %1 cannot be read (%2): this game",
+                                            "The records file %1 cannot be read (%2): the records"};
+    QTest::newRow("Russian") << QByteArray("0.7")
+                             << QStringList{"VICTORY!  You time is",
+                                            "Файл рекордов %1 нельзя прочитать (%2): время",
+                                            "Файл рекордов %1 нельзя прочитать (%2): рекорды"};
+}
+
+// A records file that exists but cannot be read is no empty table: no place in it, no list,
+// one message each time in the language of the value, and nothing written.
+void TestWindow::unreadableRecordsFile() {
+    QFETCH(QByteArray, language);
+    QFETCH(QStringList, texts);
+    RunningGame game(false);
+    game.writeFile("Quilora.ini", "0\r\n0\r\n1\r\n" + language + "\r\n");
+    QVERIFY(QDir(game.dir.path()).mkdir("record.txt"));
+    game.start();
+    game.win(0);
+    QCOMPARE(text(game, "lblEnd0") + '|' + text(game, "lblEnd2"), texts[0] + "|seconds");
+    QVERIFY(!game.find("txtRec")->isEnabled() && !game.find("cmdEND2")->isEnabled() &&
+            !game.find("optKartinka0")->isEnabled());
+    game.press("cmdTOP3");
+    QVERIFY(!game.shown("lvRecord"));
+    const QStringList shown = game.platform.messages.shown;
+    QCOMPARE(shown.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        const QString reason = shown[i].section('(', 1).section(')', 0, 0);
+        QVERIFY2(shown[i].startsWith(texts[1 + i].arg(game.path("record.txt"), reason)),
+                 qPrintable(shown[i]));
+    }
+    QVERIFY(QFileInfo(game.path("record.txt")).isDir());
+}
+
+// What a write cut off by a kill leaves beside the files goes at the next start, and only that.
+void TestWindow::leftoversOfCutWritesGo() {
+    RunningGame game(false);
+    const QDateTime now = QDateTime::currentDateTime();
+    const auto make = [&](const QString& name, int secondsAgo) {
+        game.writeFile(name, "leftover");
+        QFile file(game.path(name));
+        QVERIFY(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(now.addSecs(-secondsAgo), QFileDevice::FileModificationTime));
+    };
+    QStringList kept = {"record.txt.backup",  "record.txt.BACKUP", "record.txt.qLNsp",
+                        "record.txt.qLNspVx", "record.txt.qLN5pV", "record.txt~qLNspV",
+                        "help.txt.qLNspV",    "precious.txt"};
+    for (const QString& name : kept + QStringList{"record.txt.qLNspV", "Quilora.ini.KZzpcH"})
+        make(name, 3600);
+    make("record.txt.rIYbUM", -3600); // another copy of the game writing it now
+    QVERIFY(QFile::link(game.path("precious.txt"), game.path("Quilora.ini.YOfxLW")));
+    QVERIFY(QDir(game.dir.path()).mkdir("record.txt.AqMSpP"));
+    kept << "record.txt.rIYbUM"
+         << "Quilora.ini.YOfxLW"
+         << "record.txt.AqMSpP"
+         << "img0";
+    game.start();
+    QStringList left =
+        QDir(game.dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    left.sort();
+    kept.sort();
+    QCOMPARE(left, kept);
 }
 
 QTEST_MAIN(TestWindow)
