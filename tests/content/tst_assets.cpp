@@ -1,6 +1,7 @@
 // The shipped content against the game's figures; its bytes are checked against the generator.
 #include <QDir>
 #include <QFile>
+#include <QIcon>
 #include <QImageReader>
 #include <QStringDecoder>
 #include <QtEndian>
@@ -28,6 +29,10 @@ QStringList crlfLines(const QString& relative) {
 class TestAssets : public QObject {
     Q_OBJECT
 
+public:
+    // A screen scaled by 2: only then does QIcon look for @2x files.
+    static void initMain() { qputenv("QT_SCALE_FACTOR", "2"); }
+
 private slots:
     void images_data();
     void images();
@@ -39,16 +44,20 @@ private slots:
 void TestAssets::images_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
-    const auto row = [](const QString& path, QSize size) {
-        QTest::newRow(qPrintable(path.section('/', -2))) << path << size;
+    // scales 2: the picture also comes as name@2x at twice the size, for screens scaled by 2.
+    const auto row = [](const QString& path, QSize size, int scales = 1) {
+        for (int s = 1; s <= scales; ++s) {
+            const QString file = s == 1 ? path : QString(path).insert(path.lastIndexOf('.'), "@2x");
+            QTest::newRow(qPrintable(file.section('/', -2))) << file << size * s;
+        }
     };
     for (int set = 0; set < 5; ++set)
         for (int k = 0; k < (set < 3 ? 12 : 24); ++k)
-            row(dataPath(QStringLiteral("img%1/%2.gif").arg(set).arg(k)), {90, 80});
+            row(dataPath(QStringLiteral("img%1/%2.gif").arg(set).arg(k)), {90, 80}, 2);
     for (int i = 0; i < 5; ++i)
-        row(dataPath(QStringLiteral("back/back%1.jpg").arg(i)), {641, 425});
+        row(dataPath(QStringLiteral("back/back%1.jpg").arg(i)), {641, 425}, 2);
     for (int i = 1; i <= 8; ++i)
-        row(QStringLiteral(":/icons/%1.png").arg(i), {16, 16});
+        row(QStringLiteral(":/icons/%1.png").arg(i), {16, 16}, 2);
     row(QStringLiteral(":/icons/app.png"), {64, 64});
     for (int size : {16, 32, 48, 128, 256})
         row(QStringLiteral(QUILORA_DESKTOP_ICON_DIR "/quilora-%1.png").arg(size), {size, size});
@@ -65,6 +74,13 @@ void TestAssets::images() {
     QCOMPARE(image.size(), size);
     // A transparent pixel would let the face-down colour show through a face-up card.
     QVERIFY(path.endsWith(".png") || !image.hasAlphaChannel());
+    // QIcon finds a records icon's @2x file by itself on a screen scaled by 2.
+    if (path.startsWith(":/icons/") && path.contains("@2x"))
+        QCOMPARE(QIcon(QString(path).remove("@2x"))
+                     .pixmap(size / 2, 2)
+                     .toImage()
+                     .convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
 // The sets' names, a screen reader's name a picture ("ru<TAB>en"), and the help.
@@ -73,7 +89,7 @@ void TestAssets::texts() {
         const int pictures = set < 3 ? 12 : 24;
         const QDir dir(dataPath(QStringLiteral("img%1").arg(set)));
         QCOMPARE(dir.exists("13.gif"), pictures == 24); // how the game tells a set of 24
-        QCOMPARE(dir.entryList({"*.gif"}, QDir::Files).size(), pictures);
+        QCOMPARE(dir.entryList({"*.gif"}, QDir::Files).size(), 2 * pictures); // with the @2x
         const QStringList names = crlfLines(dir.dirName() + "/setname.txt");
         QCOMPARE(names.size(), 2);
         QCOMPARE(names[0].front().script(), QChar::Script_Cyrillic);

@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kWidth = 641;
 constexpr int kHeight = 425;
+constexpr QRect kArea(0, 0, kWidth, kHeight);
 constexpr int kJpegQuality = 90;
 
 // A tiny generator of our own: std distributions differ between standard libraries, and the
@@ -35,8 +36,9 @@ private:
     std::uint32_t state_;
 };
 
-QImage canvas() {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+// Each background is painted at `scale` times its size from the same shapes and random draws.
+QImage canvas(int scale) {
+    QImage image(kWidth * scale, kHeight * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
 }
@@ -52,14 +54,15 @@ void verticalGradient(QPainter& p, const QColor& top, const QColor& bottom) {
 // keeps its top strip dark enough for it.
 
 // Soft rolling hills under a sky, the sun peeking in at the top-left corner.
-QImage meadow() {
-    QImage image = canvas();
+QImage meadow(int scale) {
+    QImage image = canvas(scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     QLinearGradient air(0, 0, 0, 170);
     air.setColorAt(0, QColor(72, 142, 212));
     air.setColorAt(1, QColor(196, 229, 248));
-    p.fillRect(image.rect(), air);
+    p.fillRect(kArea, air);
 
     QRadialGradient halo(QPointF(22, 6), 70);
     halo.setColorAt(0, QColor(255, 245, 190, 200));
@@ -115,10 +118,11 @@ void cloud(QPainter& p, double x, double y, double size, int alpha) {
 }
 
 // Blue sky with scattered soft clouds; orange cards stand out against it.
-QImage sky() {
-    QImage image = canvas();
+QImage sky(int scale) {
+    QImage image = canvas(scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     verticalGradient(p, QColor(70, 135, 210), QColor(176, 214, 246)); // matched in cloud()
     p.setPen(Qt::NoPen);
     Random rnd(23);
@@ -145,14 +149,15 @@ void leaf(QPainter& p, const QPointF& at, double length, double angle, const QCo
 }
 
 // Autumn leaves on deep forest green; the light blue-grey cards read clearly on it.
-QImage leaves() {
-    QImage image = canvas();
+QImage leaves(int scale) {
+    QImage image = canvas(scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     QLinearGradient g(0, 0, kWidth, kHeight);
     g.setColorAt(0, QColor(34, 74, 64));
     g.setColorAt(1, QColor(58, 100, 78));
-    p.fillRect(image.rect(), g);
+    p.fillRect(kArea, g);
     const QColor colours[] = {QColor(226, 120, 50, 170), QColor(205, 70, 50, 160),
                               QColor(232, 178, 50, 170), QColor(170, 160, 70, 150)};
     Random rnd(37);
@@ -166,10 +171,11 @@ QImage leaves() {
 }
 
 // Deep night sky with stars and a crescent moon; the pink cards glow against it.
-QImage night() {
-    QImage image = canvas();
+QImage night(int scale) {
+    QImage image = canvas(scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     verticalGradient(p, QColor(22, 32, 78), QColor(58, 46, 112));
     p.setPen(Qt::NoPen);
     Random rnd(41);
@@ -201,8 +207,8 @@ QImage night() {
     return image;
 }
 
-QImage plain() {
-    QImage image = canvas();
+QImage plain(int scale) {
+    QImage image = canvas(scale);
     image.fill(QColor(180, 180, 180));
     return image;
 }
@@ -213,11 +219,15 @@ void writeBackgrounds(const QDir& dataDir) {
     if (!dataDir.mkpath("back"))
         throw std::runtime_error("cannot create back folder");
     const QDir dir(dataDir.filePath("back"));
-    const QImage images[] = {plain(), meadow(), sky(), leaves(), night()};
-    for (int i = 0; i < 5; ++i) {
-        const QString path = dir.filePath(QStringLiteral("back%1.jpg").arg(i));
-        if (!images[i].save(path, "JPG", kJpegQuality))
-            throw std::runtime_error("cannot write " + path.toStdString());
+    QImage (*const paint[])(int) = {plain, meadow, sky, leaves, night};
+    for (const int scale : {1, 2}) {
+        const QString name =
+            scale == 1 ? QStringLiteral("back%1.jpg") : QStringLiteral("back%1@2x.jpg");
+        for (int i = 0; i < 5; ++i) {
+            const QString path = dir.filePath(name.arg(i));
+            if (!paint[i](scale).save(path, "JPG", kJpegQuality))
+                throw std::runtime_error("cannot write " + path.toStdString());
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <functional>
 #include <stdexcept>
 
 namespace contentgen {
@@ -39,11 +40,13 @@ const QColor kInk(44, 46, 52);
 // pixels inside it. The quarter pixel keeps antialiasing off the last clear pixel.
 const QRectF kLetterBox(13.25, 13.25, 63.5, 53.5);
 
-QImage blankCard(const CardStyle& style) {
-    QImage card(kCardW, kCardH, QImage::Format_RGB32);
+// Each card is drawn at `scale` times its size from the same shapes; scale 2 makes the @2x file.
+QImage blankCard(const CardStyle& style, int scale) {
+    QImage card(kCardW * scale, kCardH * scale, QImage::Format_RGB32);
     card.fill(style.fill);
     QPainter p(&card);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     // A crisp outer edge separates neighbouring cards on busy backgrounds; the inner rounded
     // line gives the face a printed-card look without gradients (which quantise badly).
     p.setPen(QPen(style.frame.darker(115), 1));
@@ -53,18 +56,21 @@ QImage blankCard(const CardStyle& style) {
     return card;
 }
 
-QImage emojiCard(const QString& emoji, const CardStyle& style) {
-    const QImage glyph =
-        renderEmoji(emoji).scaled(72, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    QImage card = blankCard(style);
+// The glyph is scaled once from the font's bitmap straight to its pixel size and placed on whole
+// pixels, never resampled by the painter. At scale 2 that enlarges it a little: the font has no
+// larger bitmap.
+QImage emojiCard(const QString& emoji, const CardStyle& style, int scale) {
+    const QImage glyph = renderEmoji(emoji).scaled(72 * scale, 64 * scale, Qt::KeepAspectRatio,
+                                                   Qt::SmoothTransformation);
+    QImage card = blankCard(style, scale);
     QPainter p(&card);
-    p.drawImage((kCardW - glyph.width()) / 2, (kCardH - glyph.height()) / 2, glyph);
+    p.drawImage((card.width() - glyph.width()) / 2, (card.height() - glyph.height()) / 2, glyph);
     return card;
 }
 
 // Sets every text of a group at one size, the largest at which the widest still fits the box, on
 // one common baseline. Drawn as filled paths so the size is exact.
-QList<QImage> letteringCards(const QStringList& texts, const CardStyle& style) {
+QList<QImage> letteringCards(const QStringList& texts, const CardStyle& style, int scale) {
     QList<QPainterPath> paths;
     QRectF extent;
     qreal widest = 0;
@@ -75,17 +81,17 @@ QList<QImage> letteringCards(const QStringList& texts, const CardStyle& style) {
         widest = std::max(widest, path.boundingRect().width());
         paths.append(path);
     }
-    const qreal scale =
-        std::min(kLetterBox.width() / widest, kLetterBox.height() / extent.height());
+    const qreal fit = std::min(kLetterBox.width() / widest, kLetterBox.height() / extent.height());
     QList<QImage> cards;
     for (const QPainterPath& path : paths) {
         QTransform t;
         t.translate(kLetterBox.center().x(), kLetterBox.center().y());
-        t.scale(scale, scale);
+        t.scale(fit, fit);
         t.translate(-path.boundingRect().center().x(), -extent.center().y());
-        QImage card = blankCard(style);
+        QImage card = blankCard(style, scale);
         QPainter p(&card);
         p.setRenderHint(QPainter::Antialiasing);
+        p.scale(scale, scale);
         p.fillPath(t.map(path), kInk);
         p.end();
         cards.append(card);
@@ -94,7 +100,7 @@ QList<QImage> letteringCards(const QStringList& texts, const CardStyle& style) {
 }
 
 // Dots in centred rows, laid out so every count from 1 to 12 has its own outline.
-QImage dotsCard(int count, const CardStyle& style) {
+QImage dotsCard(int count, const CardStyle& style, int scale) {
     static const QList<QList<int>> rows = {
         {1},       {2},       {1, 2},    {2, 2},    {2, 1, 2}, {3, 3},
         {2, 3, 2}, {3, 2, 3}, {3, 3, 3}, {3, 4, 3}, {4, 3, 4}, {4, 4, 4},
@@ -103,9 +109,10 @@ QImage dotsCard(int count, const CardStyle& style) {
     const qreal radius = count <= 2 ? 12 : count <= 6 ? 9 : 7.5;
     const qreal dx = count <= 2 ? 34 : count == 5 ? 30 : count <= 6 ? 25 : 18.5;
     const qreal dy = layout.size() == 1 ? 0 : layout.size() == 2 ? 26 : 21;
-    QImage card = blankCard(style);
+    QImage card = blankCard(style, scale);
     QPainter p(&card);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     p.setPen(Qt::NoPen);
     p.setBrush(kInk);
     const qreal top = kCardH / 2.0 - dy * (layout.size() - 1) / 2.0;
@@ -117,18 +124,26 @@ QImage dotsCard(int count, const CardStyle& style) {
     return card;
 }
 
-void writeSet(const QDir& dataDir, int index, const Name& setName, const QList<QImage>& cards,
+// Makes a set's cards at the given scale.
+using CardMaker = std::function<QList<QImage>(int scale)>;
+
+// Writes picture k as k.gif and, at twice the size, as k@2x.gif for screens that scale by 2.
+void writeSet(const QDir& dataDir, int index, const Name& setName, const CardMaker& makeCards,
               const QList<Name>& names) {
-    if (names.size() != cards.size())
-        throw std::logic_error("set " + std::to_string(index) + ": a name for every picture");
     const QString folder = QStringLiteral("img%1").arg(index);
     if (!dataDir.mkpath(folder))
         throw std::runtime_error("cannot create " + folder.toStdString());
     QDir dir(dataDir.filePath(folder));
     for (const QString& old : dir.entryList({"*.gif"}, QDir::Files))
         dir.remove(old);
-    for (int i = 0; i < cards.size(); ++i)
-        writeGif(cards[i], dir.filePath(QStringLiteral("%1.gif").arg(i)));
+    for (const int scale : {1, 2}) {
+        const QList<QImage> cards = makeCards(scale);
+        if (names.size() != cards.size())
+            throw std::logic_error("set " + std::to_string(index) + ": a name for every picture");
+        const QString name = scale == 1 ? QStringLiteral("%1.gif") : QStringLiteral("%1@2x.gif");
+        for (int i = 0; i < cards.size(); ++i)
+            writeGif(cards[i], dir.filePath(name.arg(i)));
+    }
     writeCrlfText(dir.filePath("setname.txt"), {setName.ru, setName.en});
     QStringList lines;
     for (const Name& n : names)
@@ -138,13 +153,16 @@ void writeSet(const QDir& dataDir, int index, const Name& setName, const QList<Q
 
 void writeEmojiSet(const QDir& dataDir, int index, const Name& setName,
                    const QList<Picture>& pictures, const CardStyle& style) {
-    QList<QImage> cards;
     QList<Name> names;
-    for (const Picture& pic : pictures) {
-        cards.append(emojiCard(QString::fromUtf8(pic.emoji), style));
+    for (const Picture& pic : pictures)
         names.append({QString::fromUtf8(pic.ru), QString::fromUtf8(pic.en)});
-    }
-    writeSet(dataDir, index, setName, cards, names);
+    const auto makeCards = [&](int scale) {
+        QList<QImage> cards;
+        for (const Picture& pic : pictures)
+            cards.append(emojiCard(QString::fromUtf8(pic.emoji), style, scale));
+        return cards;
+    };
+    writeSet(dataDir, index, setName, makeCards, names);
 }
 
 QString russianDots(int n) {
@@ -216,35 +234,44 @@ void writePictureSets(const QDir& dataDir) {
         {"🐟", "рыба", "fish"},   {"🐻", "медведь", "bear"}, {"🐼", "панда", "panda"},
         {"🐭", "мышь", "mouse"},  {"🦆", "утка", "duck"}, {"🐑", "овца", "sheep"},
     };
-    QList<QImage> cards;
     QList<Name> names;
     QStringList texts;
     for (const Picture& pic : wordAnimals) {
-        cards.append(emojiCard(QString::fromUtf8(pic.emoji), words));
         names.append({QString::fromUtf8(pic.ru), QString::fromUtf8(pic.en)});
         texts.append(QString::fromUtf8(pic.en));
     }
-    cards.append(letteringCards(texts, words));
     for (const Picture& pic : wordAnimals)
         names.append({QStringLiteral("слово „%1“").arg(QString::fromUtf8(pic.ru)),
                       QStringLiteral("the word %1").arg(QString::fromUtf8(pic.en))});
-    writeSet(dataDir, 3, {"Слова", "Words"}, cards, names);
+    writeSet(
+        dataDir, 3, {"Слова", "Words"},
+        [&](int scale) {
+            QList<QImage> cards;
+            for (const Picture& pic : wordAnimals)
+                cards.append(emojiCard(QString::fromUtf8(pic.emoji), words, scale));
+            return cards + letteringCards(texts, words, scale);
+        },
+        names);
 
     // Picture k pairs with picture k + 12: the number k + 1 and as many dots.
-    cards.clear();
     names.clear();
     texts.clear();
     for (int n = 1; n <= 12; ++n) {
         texts.append(QString::number(n));
         names.append({QStringLiteral("число %1").arg(n), QStringLiteral("the number %1").arg(n)});
     }
-    cards.append(letteringCards(texts, numbers));
-    for (int n = 1; n <= 12; ++n) {
-        cards.append(dotsCard(n, numbers));
+    for (int n = 1; n <= 12; ++n)
         names.append(
             {russianDots(n), n == 1 ? QStringLiteral("1 dot") : QStringLiteral("%1 dots").arg(n)});
-    }
-    writeSet(dataDir, 4, {"Числа", "Numbers"}, cards, names);
+    writeSet(
+        dataDir, 4, {"Числа", "Numbers"},
+        [&](int scale) {
+            QList<QImage> cards = letteringCards(texts, numbers, scale);
+            for (int n = 1; n <= 12; ++n)
+                cards.append(dotsCard(n, numbers, scale));
+            return cards;
+        },
+        names);
 }
 
 } // namespace contentgen

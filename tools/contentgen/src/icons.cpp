@@ -16,13 +16,12 @@ namespace {
 constexpr int kIconSize = 16;
 constexpr int kWork = 128; // drawn large, then scaled down smoothly
 
-QImage fitIcon(const QImage& large) {
-    const QImage small =
-        large.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    QImage icon(kIconSize, kIconSize, QImage::Format_ARGB32);
+QImage fitIcon(const QImage& large, int size) {
+    const QImage small = large.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage icon(size, size, QImage::Format_ARGB32);
     icon.fill(Qt::transparent);
     QPainter p(&icon);
-    p.drawImage((kIconSize - small.width()) / 2, (kIconSize - small.height()) / 2, small);
+    p.drawImage((size - small.width()) / 2, (size - small.height()) / 2, small);
     return icon;
 }
 
@@ -119,16 +118,19 @@ void writeIcons(const QDir& iconDir, const QDir& desktopIconDir) {
         throw std::runtime_error("cannot create the icon folders");
     // 4 boy, 5 girl, 6 no choice, 7 friend (one smiling face: two figures blur together at this
     // size); the rest are neutral marks of honour.
-    const QImage icons[] = {
-        fitIcon(renderEmoji("⭐")), fitIcon(renderEmoji("🏆")),      fitIcon(renderEmoji("🥇")),
-        fitIcon(renderEmoji("👦")), fitIcon(renderEmoji("👧")),      fitIcon(questionFace()),
-        fitIcon(renderEmoji("😊")), fitIcon(renderEmoji("❤️")),
+    const QImage drawings[] = {
+        renderEmoji("⭐"), renderEmoji("🏆"), renderEmoji("🥇"), renderEmoji("👦"),
+        renderEmoji("👧"), questionFace(),   renderEmoji("😊"),    renderEmoji("❤️"),
     };
+    // N@2x.png beside N.png: QIcon loads it by itself for a screen that scales by 2.
     QByteArray qrc = "<RCC>\n    <qresource prefix=\"/icons\">\n";
-    for (int i = 0; i < 8; ++i) {
-        const QString name = QStringLiteral("%1.png").arg(i + 1);
-        savePng(icons[i], iconDir.filePath(name));
-        qrc += "        <file>" + name.toUtf8() + "</file>\n";
+    for (const int scale : {1, 2}) {
+        for (int i = 0; i < 8; ++i) {
+            const QString name = scale == 1 ? QStringLiteral("%1.png").arg(i + 1)
+                                            : QStringLiteral("%1@2x.png").arg(i + 1);
+            savePng(fitIcon(drawings[i], kIconSize * scale), iconDir.filePath(name));
+            qrc += "        <file>" + name.toUtf8() + "</file>\n";
+        }
     }
     savePng(applicationIcon(64), iconDir.filePath("app.png"));
     qrc += "        <file>app.png</file>\n";
