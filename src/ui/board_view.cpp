@@ -1,6 +1,7 @@
 #include "ui/board_view.h"
 
 #include "ui/card_slot.h"
+#include "ui/sharp_picture.h"
 #include "ui/twips.h"
 
 namespace quilora::ui {
@@ -64,12 +65,18 @@ QString BoardView::spokenName(int slot) {
                               captions_.program().spoken());
 }
 
+// Each picture is read once, from its double-size file on a scaled screen.
 QPixmap BoardView::picture(const QString& path) {
     if (path.isEmpty())
         return {};
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != picturesRatio_) {
+        pictures_.clear();
+        picturesRatio_ = ratio;
+    }
     auto it = pictures_.find(path);
     if (it == pictures_.end())
-        it = pictures_.insert(path, QPixmap(path)); // a null pixmap when unreadable
+        it = pictures_.insert(path, sharpPicture(path, ratio)); // null when unreadable
     return *it;
 }
 

@@ -42,6 +42,7 @@ private:
     const language::Captions& captions_;
     std::array<CardSlot*, game::kSlotCount> slots_{};
     QHash<QString, QPixmap> pictures_;
+    qreal picturesRatio_ = 0;
     int keyboardCard_ = 0;
     std::optional<language::Language> spokenIn_;
     QString namesFolder_;

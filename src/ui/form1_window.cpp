@@ -7,6 +7,7 @@
 #include "ui/clickable_label.h"
 #include "ui/form2_window.h"
 #include "ui/shadow_label.h"
+#include "ui/sharp_picture.h"
 #include "ui/side_panels.h"
 #include "ui/twips.h"
 #include "ui/victory_panel_view.h"
@@ -266,7 +267,9 @@ void Form1Window::refreshAppearance() {
             setBackground(frame, look.panelColour);
     }
     if (!shownAppearance_ || look.windowPicture != shownAppearance_->windowPicture)
-        background_ = look.windowPicture.isEmpty() ? QPixmap() : QPixmap(look.windowPicture);
+        background_ = look.windowPicture.isEmpty()
+                          ? QPixmap()
+                          : sharpPicture(look.windowPicture, devicePixelRatioF());
     shownAppearance_ = look;
     update();
 }

@@ -1,5 +1,6 @@
 #include "ui/form2_window.h"
 
+#include "ui/sharp_picture.h"
 #include "ui/twips.h"
 
 #include <QButtonGroup>
@@ -59,9 +60,13 @@ Form2Window::Form2Window(settings::Form2& form, QWidget* parent) : QDialog(paren
         // Unscaled from the top-left corner; the box clips what does not fit.
         picChoose_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picChoose_[i]->setFrameShape(QFrame::NoFrame);
-        if (!form_.picChoose(i).isEmpty()) // only the part the box shows is kept
-            picChoose_[i]->setPixmap(
-                QPixmap(form_.picChoose(i)).copy(QRect(QPoint(0, 0), picChoose_[i]->size())));
+        if (!form_.picChoose(i).isEmpty()) { // only the part the box shows is kept
+            const QPixmap whole = sharpPicture(form_.picChoose(i), devicePixelRatioF());
+            QPixmap part =
+                whole.copy(QRect(QPoint(0, 0), picChoose_[i]->size() * whole.devicePixelRatio()));
+            part.setDevicePixelRatio(whole.devicePixelRatio());
+            picChoose_[i]->setPixmap(part);
+        }
 
         optP_[i] = new QRadioButton(frames_[1]);
         optP_[i]->setObjectName(QStringLiteral("optP%1").arg(i));
