@@ -16,6 +16,10 @@ bool fileExists(const QString& path);
 // (../share/quilora beside the bin folder).
 QString contentFolder(const QString& executableFolder);
 
+// The folder of picture set `set`, ending in a separator: the player's own imgN in
+// `userSetsFolder` when it holds a set (at least its 0.gif), else the shipped one.
+QString pictureSetFolder(const QString& programFolder, const QString& userSetsFolder, int set);
+
 // Where the game keeps the files it writes: the program folder while files can be created
 // there, as in a copied or built game; otherwise (an installed copy) the given per-user folder,
 // which is created when missing.

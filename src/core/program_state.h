@@ -13,6 +13,8 @@ namespace quilora::core {
 struct ProgramState {
     QString programFolder; // the game's own files: pictures, sounds, help texts
     QString dataFolder;    // the files it writes: records, settings, link shortcut
+    // The player's own picture sets (imgN), which take the place of the shipped ones.
+    QString userSetsFolder;
 
     std::int16_t ElapsedSeconds = 0;     // whole seconds of the running game
     std::int16_t ElapsedTenths = 0;      // tenths counter used from the tenth pair on

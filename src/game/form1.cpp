@@ -266,7 +266,7 @@ void Form1::ChangePicSet() {
     const int selected = options_ ? options_->selectedPictureSet() : -1;
     if (selected >= 0)
         program_.PictureFolder =
-            core::programPath(program_.programFolder, QStringLiteral("\\img%1\\").arg(selected));
+            core::pictureSetFolder(program_.programFolder, program_.userSetsFolder, selected);
     if (core::fileExists(program_.PictureFolder + QStringLiteral("13.gif"))) {
         EnglishSet = -1;
         ChangePicSetEnglish();

@@ -41,8 +41,8 @@ Form2::Form2(game::Form1& form) : form_(form) {
             core::programPath(folder, QStringLiteral("\\back\\back%1.jpg").arg(i));
         if (core::fileExists(thumbnail))
             picChoose[i] = thumbnail;
-        const QString names =
-            core::programPath(folder, QStringLiteral("\\img%1\\setname.txt").arg(i));
+        const QString names = core::pictureSetFolder(folder, form_.program().userSetsFolder, i) +
+                              QStringLiteral("setname.txt");
         pictureSetNames[i] =
             core::readLines(names, kSetNameReadLimit).value_or(QStringList{}).mid(0, 2);
     }
@@ -178,7 +178,7 @@ void Form2::writeSettings() {
 // Deals a new board when the chosen picture set is not the one on the board.
 void Form2::changeMainWindow() {
     const QString chosen =
-        core::programPath(form_.program().programFolder, QStringLiteral("\\img%1\\").arg(optP));
+        core::pictureSetFolder(form_.program().programFolder, form_.program().userSetsFolder, optP);
     if (chosen != form_.program().PictureFolder)
         form_.requestReload();
     else
