@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+#include <QString>
+
+namespace quilora::mypictures {
+
+// The lettering of a name card, in pixels of the 1x card: shrunk as far as the smaller for a
+// long name, and never smaller, which children could not read from their seat.
+constexpr double kLargestLettering = 26;
+constexpr double kSmallestLettering = 11;
+
+// The part `crop` of `photo` on a card of `scale` times 90 x 80 pixels, edged like the shipped
+// cards.
+QImage photoCard(const QImage& photo, const QRectF& crop, int scale);
+
+// A name on a card in the style of the shipped word cards, on one line or broken at a space
+// onto two, at `scale` times 90 x 80 pixels. A null image when the name is empty or would need
+// lettering below kSmallestLettering.
+QImage nameCard(const QString& name, int scale);
+
+// The name as it is put on a card and into the set's files: runs of spaces, tabs and line ends
+// made one space, none at the ends.
+QString tidyName(const QString& name);
+
+} // namespace quilora::mypictures
