@@ -118,17 +118,14 @@ std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet&
 
     // Everything that can fail without touching the disk comes first.
     QList<EncodedFile> files;
-    for (int scale : {1, 2}) {
-        const QList<QImage> cards = drawCards(set, scale);
-        for (qsizetype k = 0; k < cards.size(); ++k) {
-            QString error;
-            const QByteArray gif = encodeGif(cards[k], &error);
-            if (gif.isEmpty())
-                return Problem{Text::EncodeFailed, error, {}};
-            files.append(
-                {scale == 1 ? QStringLiteral("%1.gif").arg(k) : QStringLiteral("%1@2x.gif").arg(k),
-                 gif});
-        }
+    const QList<QImage> small = drawCards(set, 1), large = drawCards(set, 2);
+    for (qsizetype k = 0; k < small.size(); ++k) {
+        QString error;
+        const QList<QByteArray> gifs = encodeGifs({small[k], large[k]}, k < kPhotosPerSet, &error);
+        if (gifs.size() != 2)
+            return Problem{Text::EncodeFailed, error, {}};
+        files.append({QStringLiteral("%1.gif").arg(k), gifs[0]});
+        files.append({QStringLiteral("%1@2x.gif").arg(k), gifs[1]});
     }
 
     const QString nativeRoot = QDir::toNativeSeparators(userRoot);
