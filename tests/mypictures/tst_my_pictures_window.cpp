@@ -1,6 +1,8 @@
 #include "core/text_file.h"
+#include "support/running_game.h"
 #include "support/test_folder.h"
 #include "test_photos.h"
+#include "ui/form2_window.h"
 #include "ui/my_pictures_window.h"
 #include "ui/photo_frame_view.h"
 
@@ -20,6 +22,7 @@ class TestMyPicturesWindow : public QObject {
 
 private slots:
     void makesAndRestoresASetWithNames();
+    void theGameIsPlayedWithThePlayersSet();
 };
 
 void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
@@ -95,6 +98,28 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     QCOMPARE(window.statusLabel()->text(), "The shipped set is back in place 2.");
     QCOMPARE(window.slotBox()->currentText(), "2: Fruit");
     QVERIFY(!window.restoreButton()->isEnabled());
+}
+
+void TestMyPicturesWindow::theGameIsPlayedWithThePlayersSet() {
+    testing::RunningGame game(false);
+    game.writeFile("Quilora.ini", "optFon=0\r\noptP=3\r\nchks.Value=1\r\nLocalisation=1\r\n");
+    const QString users = game.path("user");
+    const QStringList photos = testing::twelvePhotos(game.dir.path());
+    QVERIFY(!mypictures::writeSet(users, 3, testing::setOf(photos, "Our family")));
+    game.program =
+        std::make_unique<ui::Program>(game.dir.path(), game.dir.path(), game.platform.services());
+    game.program->state().userSetsFolder = users;
+    game.program->start();
+    for (const QString& card : game.form().CardFile)
+        QVERIFY2(card.startsWith(users + "/img3/"), qPrintable(card));
+    QCOMPARE(game.window().optionsWindow()->pictureSetOption(3)->text(), "Our family");
+
+    game.form().Timer1_Timer();
+    game.findPairs(12);
+    QVERIFY(game.window().victoryPanel()->isVisible());
+    QTest::keyClicks(game.window().nameBox(), "Ann");
+    QTest::keyClick(game.window().nameBox(), Qt::Key_Return);
+    QVERIFY2(game.readFile("record.txt").contains("~Ann~Our family~"), game.readFile("record.txt"));
 }
 
 QTEST_MAIN(TestMyPicturesWindow)
