@@ -8,7 +8,7 @@ namespace quilora::mypictures {
 
 // The lettering of a name card, in pixels of the 1x card: as large as the larger, shrunk for a
 // long name down to the smaller, below which it is no longer read at a glance.
-constexpr double kLargestLettering = 26;
+constexpr double kLargestLettering = 20;
 constexpr double kSmallestLettering = 9;
 
 // The part `crop` of `photo` on a card of `scale` times 90 x 80 pixels, edged like the shipped

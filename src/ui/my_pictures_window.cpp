@@ -178,6 +178,10 @@ void MyPicturesWindow::buildLayout() {
     zoomRow->addWidget(remove_);
 
     nameRow_ = new QWidget(this);
+    // Its place stays when hidden, so the window keeps its layout from one kind to the other.
+    QSizePolicy keepPlace = nameRow_->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    nameRow_->setSizePolicy(keepPlace);
     auto* nameLayout = new QGridLayout(nameRow_);
     nameLayout->setContentsMargins(0, 0, 0, 0);
     auto* nameLabel = new QLabel(t(Text::CardNameLabel), nameRow_);
