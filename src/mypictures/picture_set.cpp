@@ -116,7 +116,13 @@ std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet&
     if (std::optional<Problem> problem = checkSet(set))
         return problem;
 
-    // Everything that can fail without touching the disk comes first.
+    const QString nativeRoot = QDir::toNativeSeparators(userRoot);
+    std::error_code made;
+    std::filesystem::create_directories(fsPath(userRoot), made);
+    if (made)
+        return Problem{Text::FolderNotCreated, nativeRoot, QString::fromLocal8Bit(made.message())};
+
+    // Then everything else that can fail, before the set's own folder is touched.
     QList<EncodedFile> files;
     const QList<QImage> small = drawCards(set, 1), large = drawCards(set, 2);
     for (qsizetype k = 0; k < small.size(); ++k) {
@@ -128,11 +134,6 @@ std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet&
         files.append({QStringLiteral("%1@2x.gif").arg(k), gifs[1]});
     }
 
-    const QString nativeRoot = QDir::toNativeSeparators(userRoot);
-    std::error_code made;
-    std::filesystem::create_directories(fsPath(userRoot), made);
-    if (made)
-        return Problem{Text::FolderNotCreated, nativeRoot, QString::fromLocal8Bit(made.message())};
     const QDir root(userRoot);
     removeLeftovers(root, slot);
     // Beside the target, so that moving it into place is a rename on the same disk.
