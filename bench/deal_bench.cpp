@@ -93,7 +93,7 @@ int main(int argc, char* argv[]) {
     NoMessages messages;
     StillClock clock;
     NoLinks links;
-    const core::Folders folders{dir.path(), dir.path()};
+    const core::Folders folders{dir.path(), dir.path(), {}};
     game::ProgramClock programClock;
     language::ProgramLanguage programLanguage;
 

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString name = QString::fromUtf8(parts.value(2));
 
     testing::Game game(12, false, false);
-    game.program.folders = {folder.path(), folder.path()};
+    game.program.folders = {folder.path(), folder.path(), {}};
     game.start();
     game::Form1& form = game.form();
     const settings::Form2& dialog = game.options();

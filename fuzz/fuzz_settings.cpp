@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The main window and its options dialog load from that folder.
     testing::Game game(12, false, false);
-    game.program.folders = {folder.path(), folder.path()};
+    game.program.folders = {folder.path(), folder.path(), {}};
     game.start();
     settings::Form2& dialog = game.options();
     FUZZ_CHECK(dialog.optFon() == choices.background && dialog.optP() == choices.pictureSet &&

@@ -23,6 +23,7 @@ if [[ ${1-} != --play ]]; then
     cmake --install "$build" --prefix "$work/prefix" >/dev/null
     id=$(cmake -L -N "$build" | sed -n 's/^QUILORA_APP_ID:STRING=//p')
     desktop-file-validate "$work/prefix/share/applications/$id.desktop"
+    desktop-file-validate "$work/prefix/share/applications/$id.mypictures.desktop"
     appstreamcli validate --no-net "$work/prefix/share/metainfo/$id.metainfo.xml" >/dev/null ||
         fail "appstreamcli rejects $id.metainfo.xml"
     # Every wait below has its own limit; this one also covers a hung X call.

@@ -7,12 +7,15 @@ set -euo pipefail
 # scripts/check-content.sh runs; xvfb, xdotool, imagemagick, appstream and desktop-file-utils for
 # scripts/check-install.sh; dpkg-dev and file for the Debian package that cpack makes;
 # dbus-daemon, at-spi2-core and python3-pyatspi for scripts/check-accessibility.sh; clang, its
-# libFuzzer runtime and llvm (for readable stack traces) for scripts/fuzz.sh.
+# libFuzzer runtime and llvm (for readable stack traces) for scripts/fuzz.sh. libmagick++-dev
+# quantises the GIFs of the player's own sets; qt6-image-formats-plugins reads WebP (and TIFF)
+# photos.
 packages=(cmake g++ ninja-build qt6-base-dev qt6-multimedia-dev fonts-dejavu-core
           clang-format libgif-dev fonts-noto-color-emoji
           xvfb xdotool imagemagick appstream desktop-file-utils dpkg-dev file
           dbus-daemon at-spi2-core python3-pyatspi
-          clang libclang-rt-14-dev llvm)
+          clang libclang-rt-14-dev llvm
+          libmagick++-dev qt6-image-formats-plugins)
 missing=()
 for p in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)

@@ -30,6 +30,16 @@ QString contentFolder(const QString& executableFolder) {
     return executableFolder;
 }
 
+QString pictureSetFolder(const QString& programFolder, const QString& userSetsFolder, int set) {
+    const QString relative = QStringLiteral("\\img%1\\").arg(set);
+    if (!userSetsFolder.isEmpty()) {
+        const QString own = programPath(userSetsFolder, relative);
+        if (fileExists(own + QStringLiteral("0.gif")))
+            return own;
+    }
+    return programPath(programFolder, relative);
+}
+
 QString dataFolder(const QString& programFolder, const QString& userFolder) {
     // Permission bits do not tell about read-only mounts or ACLs: try to create a file.
     QTemporaryFile probe(QDir(programFolder).filePath(QStringLiteral(".quilora-XXXXXX")));

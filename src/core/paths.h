@@ -4,11 +4,13 @@
 
 namespace quilora::core {
 
-// Where the game finds its content (pictures, sounds, help texts) and where it keeps the files it
-// writes (records, settings, the link shortcut). Both stay the same for the whole run.
+// Where the game finds its content (pictures, sounds, help texts), where it keeps the files it
+// writes (records, settings, the link shortcut) and the player's own picture sets. They stay the
+// same for the whole run.
 struct Folders {
     QString programFolder;
     QString dataFolder;
+    QString userSetsFolder; // imgN here take the place of the shipped sets; none when empty
 };
 
 // Joins the program folder and a relative name written with backslashes ("\img3\",
@@ -22,6 +24,10 @@ bool fileExists(const QString& path);
 // a copy that runs where it was unpacked or built, or the shared data folder of an installation
 // (../share/quilora beside the bin folder).
 QString contentFolder(const QString& executableFolder);
+
+// The folder of picture set `set`, ending in a separator: the player's own imgN in
+// `userSetsFolder` when it holds a set (at least its 0.gif), else the shipped one.
+QString pictureSetFolder(const QString& programFolder, const QString& userSetsFolder, int set);
 
 // Where the game keeps the files it writes: the program folder while files can be created
 // there, as in a copied or built game; otherwise (an installed copy) the given per-user folder,

@@ -255,7 +255,7 @@ void Form1::ChangePicSet() {
     pictureSet_ = selected;
     if (selected >= 0)
         clock_.PictureFolder =
-            core::programPath(folders_.programFolder, QStringLiteral("\\img%1\\").arg(selected));
+            core::pictureSetFolder(folders_.programFolder, folders_.userSetsFolder, selected);
     if (core::fileExists(clock_.PictureFolder + QStringLiteral("13.gif"))) {
         EnglishSet_ = -1;
         ChangePicSetEnglish();

@@ -50,8 +50,8 @@ Form2::Form2(ProgramSettings& program, game::Form1& form, language::Captions& ca
             core::programPath(folder, QStringLiteral("\\back\\back%1.jpg").arg(i));
         if (core::fileExists(thumbnail))
             picChoose_[i] = thumbnail;
-        const QString names =
-            core::programPath(folder, QStringLiteral("\\img%1\\setname.txt").arg(i));
+        const QString names = core::pictureSetFolder(folder, form_.folders().userSetsFolder, i) +
+                              QStringLiteral("setname.txt");
         pictureSetNames_[i] =
             core::readLines(names, kSetNameReadLimit).value_or(QStringList{}).mid(0, 2);
     }
@@ -190,8 +190,8 @@ void Form2::writeSettings() {
 
 // Deals a new board when the chosen picture set is not the one on the board.
 void Form2::changeMainWindow() {
-    const QString chosen =
-        core::programPath(form_.folders().programFolder, QStringLiteral("\\img%1\\").arg(optP_));
+    const QString chosen = core::pictureSetFolder(form_.folders().programFolder,
+                                                  form_.folders().userSetsFolder, optP_);
     if (chosen != form_.PictureFolder())
         form_.requestReload();
     else

@@ -14,10 +14,11 @@ Launcher::Launcher(const QString& desktopFileName) {
     QGuiApplication::setDesktopFileName(desktopFileName);
 
     const QString programFolder = core::contentFolder(QApplication::applicationDirPath());
-    const QString dataFolder = core::dataFolder(
-        programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString dataFolder = core::dataFolder(programFolder, userFolder);
+    // The player's own picture sets live there even when the program folder can be written.
     program_ = std::make_unique<Program>(
-        programFolder, dataFolder,
+        core::Folders{programFolder, dataFolder, userFolder},
         platform::Services{random_, localeInfo_, sound_, messages_, clock_, links_});
     // The sound system and the icon's image reader start once the board has been drawn.
     sound_.holdPreloading();

@@ -16,10 +16,8 @@ MainWindowModels::MainWindowModels(ProgramWide& program, platform::Services serv
     form.Form_Load();
 }
 
-Program::Program(const QString& programFolder, const QString& dataFolder,
-                 platform::Services services)
-    : services_(services) {
-    program_.folders = {programFolder, dataFolder};
+Program::Program(const core::Folders& folders, platform::Services services) : services_(services) {
+    program_.folders = folders;
 }
 
 Program::~Program() = default;

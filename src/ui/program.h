@@ -37,7 +37,7 @@ class Program : public QObject {
     Q_OBJECT
 
 public:
-    Program(const QString& programFolder, const QString& dataFolder, platform::Services services);
+    Program(const core::Folders& folders, platform::Services services);
     ~Program() override;
 
     // Loads and shows the main window.

@@ -23,7 +23,7 @@ bool reported(bool wrote, int& budget) {
 
 int main(int argc, char** argv) {
     testing::Game game(12, false);
-    game.program.folders = {QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[1])};
+    game.program.folders = {QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[1]), {}};
     game.platform.localeInfo.numbers = QLocale(QLocale::Russian, QLocale::Russia);
     game.start();
     int budget = argc > 2 ? std::atoi(argv[2]) : -1;

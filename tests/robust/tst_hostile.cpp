@@ -115,7 +115,8 @@ void TestHostile::damagedContent() {
         game.writeFile(entry.section('|', 0, 0), entry.section('|', 1).toUtf8());
     testing::FakePlatform& f = game.platform;
     const platform::Services services{f.random, f.localeInfo, sound, f.messages, f.clock, f.links};
-    game.program = std::make_unique<ui::Program>(game.dir.path(), game.dir.path(), services);
+    game.program = std::make_unique<ui::Program>(
+        core::Folders{game.dir.path(), game.dir.path(), {}}, services);
     game.program->start();
     QVERIFY(!game.window().grab().isNull());
     game.win(0);

@@ -58,7 +58,7 @@ inline QList<float> laidOut(int count) {
 struct Game : TestFolder {
     explicit Game(int pictures = 12, bool start = true, bool dealt = true) {
         makePictureSet(dir.path(), 0, pictures);
-        program.folders = {dir.path(), dir.path()};
+        program.folders = {dir.path(), dir.path(), {}};
         if (dealt)
             platform.random.script = laidOut(pictures);
         if (start)

@@ -22,7 +22,7 @@ struct RunningGame : TestFolder {
     }
     void start() {
         program.reset();
-        program = std::make_unique<ui::Program>(dir.path(), dir.path(), platform.services());
+        program = std::make_unique<ui::Program>(folders, platform.services());
         program->start();
     }
 
@@ -81,6 +81,7 @@ struct RunningGame : TestFolder {
         press(QStringLiteral("cmdTOP1"));
     }
 
+    core::Folders folders{dir.path(), dir.path(), {}};
     FakePlatform platform;
     std::unique_ptr<ui::Program> program;
 };

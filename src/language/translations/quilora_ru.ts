@@ -268,5 +268,225 @@
         <comment>spoken: a background option, then its number</comment>
         <translation>Фон</translation>
     </message>
+    <message>
+        <source>Quilora: my pictures</source>
+        <comment>picture-set maker: WindowTitle</comment>
+        <translation>Quilora: мои картинки</translation>
+    </message>
+    <message>
+        <source>Make a picture set from your own photos. Choose 12 photos, frame each one, give the set a name and pick its place; the game&apos;s Options then offer it.</source>
+        <comment>picture-set maker: Intro</comment>
+        <translation>Сделайте набор картинок из своих фотографий. Выберите 12 фото, подберите кадр для каждого, дайте набору название и выберите его место; затем он появится в «Настройках» игры.</translation>
+    </message>
+    <message>
+        <source>Each photo twice</source>
+        <comment>picture-set maker: KindTwice</comment>
+        <translation>Каждое фото дважды</translation>
+    </message>
+    <message>
+        <source>Each photo with its name</source>
+        <comment>picture-set maker: KindWithNames</comment>
+        <translation>Фото и карточка с именем</translation>
+    </message>
+    <message>
+        <source>Choose photos…</source>
+        <comment>picture-set maker: ChoosePhotos</comment>
+        <translation>Выбрать фото…</translation>
+    </message>
+    <message>
+        <source>Choose 12 photos</source>
+        <comment>picture-set maker: PhotoDialogTitle</comment>
+        <translation>Выберите 12 фотографий</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <comment>picture-set maker: PictureFilter</comment>
+        <translation>Изображения (%1)</translation>
+    </message>
+    <message>
+        <source>%1 of 12 photos</source>
+        <comment>picture-set maker: PhotoCount</comment>
+        <translation>Фото: %1 из 12</translation>
+    </message>
+    <message>
+        <source>Card %1: no photo yet</source>
+        <comment>picture-set maker: EmptyCard</comment>
+        <translation>Карточка %1: фото нет</translation>
+    </message>
+    <message>
+        <source>Card %1</source>
+        <comment>picture-set maker: CardNumber</comment>
+        <translation>Карточка %1</translation>
+    </message>
+    <message>
+        <source>Drag the frame over the photo; the wheel or the slider zooms.</source>
+        <comment>picture-set maker: CropHint</comment>
+        <translation>Перетаскивайте рамку по фото; колесо мыши или ползунок меняют масштаб.</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <comment>picture-set maker: Zoom</comment>
+        <translation>Масштаб</translation>
+    </message>
+    <message>
+        <source>Remove photo</source>
+        <comment>picture-set maker: RemovePhoto</comment>
+        <translation>Убрать фото</translation>
+    </message>
+    <message>
+        <source>Name on its card:</source>
+        <comment>picture-set maker: CardNameLabel</comment>
+        <translation>Имя на карточке:</translation>
+    </message>
+    <message>
+        <source>e.g. Grandma</source>
+        <comment>picture-set maker: CardNamePlaceholder</comment>
+        <translation>например, Бабушка</translation>
+    </message>
+    <message>
+        <source>Name of the set:</source>
+        <comment>picture-set maker: SetNameLabel</comment>
+        <translation>Название набора:</translation>
+    </message>
+    <message>
+        <source>e.g. Our family</source>
+        <comment>picture-set maker: SetNamePlaceholder</comment>
+        <translation>например, Наша семья</translation>
+    </message>
+    <message>
+        <source>Place in the game:</source>
+        <comment>picture-set maker: SlotLabel</comment>
+        <translation>Место в игре:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>picture-set maker: SlotShipped</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (yours)</source>
+        <comment>picture-set maker: SlotPlayers</comment>
+        <translation>%1: %2 (ваш)</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <comment>picture-set maker: SlotEmpty</comment>
+        <translation>(без названия)</translation>
+    </message>
+    <message>
+        <source>Make the set</source>
+        <comment>picture-set maker: MakeSet</comment>
+        <translation>Создать набор</translation>
+    </message>
+    <message>
+        <source>Restore the shipped set</source>
+        <comment>picture-set maker: Restore</comment>
+        <translation>Вернуть исходный набор</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>picture-set maker: Close</comment>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Making the set…</source>
+        <comment>picture-set maker: Busy</comment>
+        <translation>Набор создаётся…</translation>
+    </message>
+    <message>
+        <source>photo %1</source>
+        <comment>picture-set maker: PhotoSpokenName</comment>
+        <translation>фото %1</translation>
+    </message>
+    <message>
+        <source>A set needs 12 photos; %1 chosen so far.</source>
+        <comment>picture-set maker: TooFewPhotos</comment>
+        <translation>Для набора нужно 12 фотографий; выбрано: %1.</translation>
+    </message>
+    <message>
+        <source>A set holds 12 photos; %1 more were left out.</source>
+        <comment>picture-set maker: TooManyPhotos</comment>
+        <translation>В наборе 12 фотографий; ещё %1 не вошли.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture.</source>
+        <comment>picture-set maker: PhotoUnreadable</comment>
+        <translation>Файл %1 не читается как картинка.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to open.</source>
+        <comment>picture-set maker: PhotoTooLarge</comment>
+        <translation>Файл %1 слишком велик, чтобы его открыть.</translation>
+    </message>
+    <message>
+        <source>Give the set a name.</source>
+        <comment>picture-set maker: SetNameMissing</comment>
+        <translation>Дайте набору название.</translation>
+    </message>
+    <message>
+        <source>The set&apos;s name may be 40 characters at most.</source>
+        <comment>picture-set maker: SetNameTooLong</comment>
+        <translation>Название набора — не больше 40 знаков.</translation>
+    </message>
+    <message>
+        <source>Card %1 has no name yet.</source>
+        <comment>picture-set maker: CardNameMissing</comment>
+        <translation>У карточки %1 ещё нет имени.</translation>
+    </message>
+    <message>
+        <source>“%1” does not fit on a card: please shorten it.</source>
+        <comment>picture-set maker: CardNameTooLong</comment>
+        <translation>«%1» не помещается на карточке: сократите, пожалуйста.</translation>
+    </message>
+    <message>
+        <source>Its name card:</source>
+        <comment>picture-set maker: CardNameFits</comment>
+        <translation>Карточка с именем:</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created (%2). Nothing was changed.</source>
+        <comment>picture-set maker: FolderNotCreated</comment>
+        <translation>Папку %1 создать не удалось (%2). Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>The set could not be written to %1 (%2). The old set is kept.</source>
+        <comment>picture-set maker: WriteFailed</comment>
+        <translation>Набор не записан в %1 (%2). Прежний набор сохранён.</translation>
+    </message>
+    <message>
+        <source>The pictures could not be prepared (%1). Nothing was changed.</source>
+        <comment>picture-set maker: EncodeFailed</comment>
+        <translation>Картинки подготовить не удалось (%1). Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>“%1” is ready in place %2. Choose it in the game&apos;s Options.</source>
+        <comment>picture-set maker: Written</comment>
+        <translation>Набор «%1» готов, место %2. Выберите его в «Настройках» игры.</translation>
+    </message>
+    <message>
+        <source>Remove your set “%1” from place %2 and bring back the shipped one?</source>
+        <comment>picture-set maker: RestoreQuestion</comment>
+        <translation>Убрать ваш набор «%1» с места %2 и вернуть исходный?</translation>
+    </message>
+    <message>
+        <source>The shipped set is back in place %1.</source>
+        <comment>picture-set maker: Restored</comment>
+        <translation>Исходный набор снова на месте %1.</translation>
+    </message>
+    <message>
+        <source>Place %1 already holds the shipped set.</source>
+        <comment>picture-set maker: NothingToRestore</comment>
+        <translation>На месте %1 и так исходный набор.</translation>
+    </message>
+    <message>
+        <source>Your set in place %1 could not be removed (%2).</source>
+        <comment>picture-set maker: RestoreFailed</comment>
+        <translation>Ваш набор на месте %1 удалить не удалось (%2).</translation>
+    </message>
+    <message>
+        <source>Close without making the set? The chosen photos are not kept.</source>
+        <comment>picture-set maker: DiscardQuestion</comment>
+        <translation>Закрыть, не создав набор? Выбранные фото не сохранятся.</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,66 @@
+#include "mypictures/gif.h"
+
+#include <Magick++.h>
+
+#include <QPainter>
+
+#include <algorithm>
+#include <mutex>
+
+namespace quilora::mypictures {
+
+QList<QByteArray> encodeGifs(const QList<QImage>& sizes, bool dither, QString* error) {
+    static std::once_flag initialised;
+    std::call_once(initialised, [] {
+        Magick::InitializeMagick(nullptr);
+        // Cards are tiny: a pool of threads would cost more than it saves.
+        Magick::ResourceLimits::thread(1);
+    });
+    // The sizes one above the other, so that one quantisation serves them all.
+    int width = 0, height = 0;
+    for (const QImage& image : sizes) {
+        width = std::max(width, image.width());
+        height += image.height();
+    }
+    QImage stack(width, height, QImage::Format_RGBX8888);
+    stack.fill(Qt::white);
+    QPainter painter(&stack);
+    int top = 0;
+    for (const QImage& image : sizes) {
+        painter.drawImage(0, top, image);
+        top += image.height();
+    }
+    painter.end();
+    try {
+        // RGBX rows are whole 32-bit words, so the lines lie back to back.
+        Magick::Image all(static_cast<size_t>(width), static_cast<size_t>(height), "RGBP",
+                          Magick::CharPixel, stack.constBits());
+        all.quiet(true);
+        all.quantizeColors(256);
+        all.quantizeDither(dither);
+        if (dither)
+            all.quantizeDitherMethod(Magick::FloydSteinbergDitherMethod);
+        all.quantize();
+        QList<QByteArray> gifs;
+        top = 0;
+        for (const QImage& image : sizes) {
+            Magick::Image part = all;
+            part.crop(Magick::Geometry(static_cast<size_t>(image.width()),
+                                       static_cast<size_t>(image.height()), 0, top));
+            part.page(Magick::Geometry(0, 0, 0, 0));
+            part.magick("GIF");
+            Magick::Blob blob;
+            part.write(&blob);
+            gifs.append(QByteArray(static_cast<const char*>(blob.data()),
+                                   static_cast<qsizetype>(blob.length())));
+            top += image.height();
+        }
+        return gifs;
+    } catch (const Magick::Exception& e) {
+        if (error)
+            *error = QString::fromLocal8Bit(e.what());
+        return {};
+    }
+}
+
+} // namespace quilora::mypictures

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "mypictures/texts.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+namespace quilora::mypictures {
+
+// A photo is kept at a working size: enough for the largest card at the deepest zoom, small
+// enough that twelve of a camera's photos fit easily in memory.
+constexpr int kWorkingShortSide = 960;
+constexpr int kWorkingLongSide = 4096;
+
+// The size a photo of `stored` pixels is decoded at: scaled down, never up, keeping its shape.
+QSize workingSize(QSize stored);
+
+// A photo read upright (after its EXIF orientation), decoded at most at its working size, with
+// any transparency laid on white; opaque RGB32.
+struct LoadedPhoto {
+    QImage image;                // null when the photo could not be used
+    std::optional<Text> problem; // why: PhotoUnreadable or PhotoTooLarge
+};
+LoadedPhoto loadPhoto(const QString& path);
+
+// The file name patterns of every picture format this Qt can read ("*.jpg *.png ...").
+QString readablePatterns();
+
+} // namespace quilora::mypictures

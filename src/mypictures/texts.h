@@ -1,0 +1,15 @@
+#pragma once
+
+#include "language/catalogue.h"
+
+namespace quilora::mypictures {
+
+using language::Text;
+
+// The maker's texts, like all of the game's, are in its catalogue: English, or Russian when
+// `english` is false.
+inline QString text(Text id, bool english) {
+    return language::text(id, english ? language::Language::English : language::Language::Russian);
+}
+
+} // namespace quilora::mypictures
