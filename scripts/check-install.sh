@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs a release build into a temporary prefix and plays one whole game with the installed
-# program as an unprivileged user under Xvfb: it must find its pictures in ../share/quilora, keep
-# its records in the user's data folder and write nothing into the prefix. Also validates the
-# menu entry and the AppStream data. Needs Xvfb, xdotool and ImageMagick (scripts/setup.sh).
+# program, started as its menu entry starts it, as an unprivileged user under Xvfb: it must find
+# its pictures in share/games/quilora (share/quilora beside bin/ without QUILORA_GAMES_LAYOUT),
+# keep its records in the user's data folder and write nothing into the prefix. Also validates
+# the menu entry and the AppStream data. Needs Xvfb, xdotool and ImageMagick (scripts/setup.sh).
 #   check-install.sh [build folder]     (default: build/release)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -22,12 +23,22 @@ if [[ ${1-} != --play ]]; then
     chmod 755 "$work"
     cmake --install "$build" --prefix "$work/prefix" >/dev/null
     id=$(cmake -L -N "$build" | sed -n 's/^QUILORA_APP_ID:STRING=//p')
-    desktop-file-validate "$work/prefix/share/applications/$id.desktop"
+    games=$(cmake -L -N "$build" | sed -n 's/^QUILORA_GAMES_LAYOUT:BOOL=//p')
+    program_dir=bin
+    [[ $games == ON ]] && program_dir=games
+    desktop="$work/prefix/share/applications/$id.desktop"
+    desktop-file-validate "$desktop"
     desktop-file-validate "$work/prefix/share/applications/$id.mypictures.desktop"
+    # The menu runs the command of Exec and shows the entry only when TryExec is found in PATH.
+    exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+    try_exec=$(sed -n 's/^TryExec=//p' "$desktop")
+    found=$(PATH="$work/prefix/$program_dir" command -v "$try_exec" || true)
+    [[ $found == "$work/prefix/$program_dir/quilora" ]] ||
+        fail "the menu entry's TryExec=$try_exec is not the installed $program_dir/quilora"
     appstreamcli validate --no-net "$work/prefix/share/metainfo/$id.metainfo.xml" >/dev/null ||
         fail "appstreamcli rejects $id.metainfo.xml"
     # Every wait below has its own limit; this one also covers a hung X call.
-    timeout --kill-after=5 60 bash "${BASH_SOURCE[0]}" --play "$work" ||
+    timeout --kill-after=5 60 bash "${BASH_SOURCE[0]}" --play "$work" "$program_dir" "$exec_line" ||
         fail "the installed game did not pass (exit status $?)"
     exit 0
 fi
@@ -35,6 +46,8 @@ fi
 # --- The game, played as a person would -------------------------------------------------------
 work=$2
 prefix=$work/prefix
+program_dir=$prefix/$3
+read -r -a command <<<"$4"
 home=$work/home
 name="Install Check"
 game_pid=
@@ -77,8 +90,8 @@ wait_for 10 "display from Xvfb" test -s "$work/display"
 DISPLAY=:$(<"$work/display")
 export DISPLAY
 
-"${as_user[@]}" env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb HOME="$home" \
-    XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/run" "$prefix/bin/quilora" \
+"${as_user[@]}" env -i PATH="$program_dir:/usr/bin:/bin" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb \
+    HOME="$home" XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/run" "${command[@]}" \
     >"$work/game.log" 2>&1 &
 game_pid=$!
 trap 'cleanup; echo "--- game output:"; cat "$work/game.log"' EXIT
@@ -120,7 +133,7 @@ face_up() {
 declare -A cards_of
 for n in $(seq 0 23); do
     click_card "$n"
-    wait_for 5 "picture on card $n (are the pictures of ../share/quilora found?)" face_up "$n"
+    wait_for 5 "picture on card $n (are the pictures in share found?)" face_up "$n"
     cards_of[$shown]+="$n "
 done
 ((${#cards_of[@]} == 12)) || fail "${#cards_of[@]} different pictures on the board, not 12"

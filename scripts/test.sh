@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting and that the committed content matches its
-# generator, installs a release build and plays a game with it, runs each fuzz target for 45
-# seconds, then builds and runs every test twice: a debug build and an AddressSanitizer +
-# UndefinedBehaviorSanitizer build; last, reads the game as a screen reader does.
+# generator, installs a release build and plays a game with it, checks its Debian package with
+# lintian, runs each fuzz target for 45 seconds, then builds and runs every test twice: a debug
+# build and an AddressSanitizer + UndefinedBehaviorSanitizer build; last, reads the game as a
+# screen reader does.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bash "$root/scripts/setup.sh"
@@ -17,6 +18,9 @@ bash "$root/scripts/check-content.sh"
 # test build, and it drops root to play as an ordinary user.
 echo "== Installed game"
 bash "$root/scripts/check-install.sh"
+
+echo "== Debian package"
+bash "$root/scripts/check-package.sh"
 
 echo "== Fuzzing"
 bash "$root/scripts/fuzz.sh" 45

@@ -24,7 +24,10 @@ QString contentFolder(const QString& executableFolder) {
     const QDir here(executableFolder);
     if (here.exists(QStringLiteral("img0")))
         return executableFolder;
-    const QString shared = QDir::cleanPath(here.filePath(QStringLiteral("../share/quilora")));
+    // Debian installs games into games/ and their data into share/games/ (its policy, 11.11).
+    const QString shared = QDir::cleanPath(here.filePath(
+        here.dirName() == QLatin1String("games") ? QStringLiteral("../share/games/quilora")
+                                                 : QStringLiteral("../share/quilora")));
     if (QDir(shared).exists(QStringLiteral("img0")))
         return shared;
     return executableFolder;

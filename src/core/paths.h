@@ -21,8 +21,8 @@ QString programPath(const QString& programFolder, const QString& relativeName);
 bool fileExists(const QString& path);
 
 // The folder that holds the game's pictures, sounds and texts: the executable's own folder for
-// a copy that runs where it was unpacked or built, or the shared data folder of an installation
-// (../share/quilora beside the bin folder).
+// a copy that runs where it was unpacked or built, or the shared data folder of an installation:
+// ../share/games/quilora beside a games folder, ../share/quilora beside any other.
 QString contentFolder(const QString& executableFolder);
 
 // The folder of picture set `set`, ending in a separator: the player's own imgN in

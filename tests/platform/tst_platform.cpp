@@ -14,7 +14,9 @@ private slots:
     void soundPlayerIsSilentWhereThereIsNothingToPlay();
     void shortcutAddress_data();
     void shortcutAddress();
-    void folders();
+    void contentFolder_data();
+    void contentFolder();
+    void dataFolder();
 };
 
 // No audio device on a build machine: every call must still return and nothing may crash.
@@ -51,15 +53,33 @@ void TestPlatform::shortcutAddress() {
     QCOMPARE(platform::shortcutAddress(content), address);
 }
 
-void TestPlatform::folders() {
-    QTemporaryDir root;
-    QVERIFY(QDir(root.path()).mkpath("bin") && QDir(root.path()).mkpath("share/quilora/img0"));
-    const QString bin = root.filePath("bin");
-    QCOMPARE(core::contentFolder(bin), root.filePath("share/quilora")); // installed
-    QDir(bin).mkdir("img0");
-    QCOMPARE(core::contentFolder(bin), bin); // a copy that runs where it lies
-    QCOMPARE(core::contentFolder(root.filePath("a/b")), root.filePath("a/b")); // neither
+void TestPlatform::contentFolder_data() {
+    QTest::addColumn<QStringList>("folders");
+    QTest::addColumn<QString>("executable");
+    QTest::addColumn<QString>("content");
+    QTest::newRow("installed in bin") << QStringList{"bin", "share/quilora/img0"} << "bin"
+                                      << "share/quilora";
+    QTest::newRow("installed in games")
+        << QStringList{"games", "share/games/quilora/img0", "share/quilora/img0"} << "games"
+        << "share/games/quilora";
+    QTest::newRow("a copy that runs where it lies")
+        << QStringList{"games/img0", "share/games/quilora/img0"} << "games"
+        << "games";
+    QTest::newRow("neither") << QStringList{"a/b", "a/share/quilora"} << "a/b"
+                             << "a/b";
+}
 
+void TestPlatform::contentFolder() {
+    QFETCH(QStringList, folders);
+    QFETCH(QString, executable);
+    QFETCH(QString, content);
+    QTemporaryDir root;
+    for (const QString& folder : folders)
+        QVERIFY(QDir(root.path()).mkpath(folder));
+    QCOMPARE(core::contentFolder(root.filePath(executable)), root.filePath(content));
+}
+
+void TestPlatform::dataFolder() {
     QTemporaryDir program, user;
     const QString userData = user.filePath("share/Quilora");
     QCOMPARE(core::dataFolder(program.path(), userData), program.path());
