@@ -12,7 +12,7 @@ if [[ ${2-} != --inside ]]; then
     trap 'rm -rf "$work"' EXIT
     cp -r "$bin" "$work/game" # the game may write its files beside itself
     rm -f "$work/game/record.txt" "$work/game/Quilora.ini"
-    exec timeout --kill-after=5 90 dbus-run-session -- bash "${BASH_SOURCE[0]}" "$work/game" --inside
+    exec timeout --kill-after=5 300 dbus-run-session -- bash "${BASH_SOURCE[0]}" "$work/game" --inside
 fi
 
 pids=()
@@ -20,7 +20,7 @@ trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
 exec {display_fd}<> <(:)
 Xvfb -displayfd "$display_fd" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
-read -r -t 10 display <&"$display_fd" || { echo "check-accessibility: no Xvfb" >&2; exit 1; }
+read -r -t 30 display <&"$display_fd" || { echo "check-accessibility: no Xvfb" >&2; exit 1; }
 export DISPLAY=:$display
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 pids+=($!)

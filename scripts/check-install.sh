@@ -37,8 +37,9 @@ if [[ ${1-} != --play ]]; then
         fail "the menu entry's TryExec=$try_exec is not the installed $program_dir/quilora"
     appstreamcli validate --no-net "$work/prefix/share/metainfo/$id.metainfo.xml" >/dev/null ||
         fail "appstreamcli rejects $id.metainfo.xml"
-    # Every wait below has its own limit; this one also covers a hung X call.
-    timeout --kill-after=5 60 bash "${BASH_SOURCE[0]}" --play "$work" "$program_dir" "$exec_line" ||
+    # Every wait below has its own limit, generous for a busy machine; this one also covers a hung
+    # X call.
+    timeout --kill-after=5 300 bash "${BASH_SOURCE[0]}" --play "$work" "$program_dir" "$exec_line" ||
         fail "the installed game did not pass (exit status $?)"
     exit 0
 fi
@@ -86,7 +87,7 @@ before=$(listing)
 # A display of our own: -displayfd picks a free number, so a running X server is never reused.
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
-wait_for 10 "display from Xvfb" test -s "$work/display"
+wait_for 30 "display from Xvfb" test -s "$work/display"
 DISPLAY=:$(<"$work/display")
 export DISPLAY
 
@@ -98,12 +99,12 @@ trap 'cleanup; echo "--- game output:"; cat "$work/game.log"' EXIT
 
 WIDTH=0 HEIGHT=0 X=0 Y=0
 find_window() { window=$(xdotool search --name '^Quilora [0-9]' 2>/dev/null | head -n 1); }
-wait_for 10 "game window" find_window
+wait_for 30 "game window" find_window
 geometry() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
     ((WIDTH == 641 && HEIGHT == 425))
 }
-wait_for 5 "window of 641x425 (last seen ${WIDTH:-?}x${HEIGHT:-?})" geometry
+wait_for 30 "window of 641x425 (last seen ${WIDTH:-?}x${HEIGHT:-?})" geometry
 # Without a window manager the window stays where the program put it, the top left corner.
 ((X == 0 && Y == 0)) || fail "window at $X,$Y instead of the top left corner"
 
@@ -121,7 +122,7 @@ painted() {
     [[ $(pixels 1 1 10 100) != $(pixels 1 1 20 100) ]] && face_down=$(card_hash 0) &&
         [[ $(card_hash 23) == "$face_down" ]]
 }
-wait_for 5 "board of face-down cards" painted
+wait_for 30 "board of face-down cards" painted
 board_gap=$(panel_edge)
 # Face up when it differs from the back and two looks agree, so a half-drawn card never counts.
 face_up() {
@@ -133,7 +134,7 @@ face_up() {
 declare -A cards_of
 for n in $(seq 0 23); do
     click_card "$n"
-    wait_for 5 "picture on card $n (are the pictures in share found?)" face_up "$n"
+    wait_for 30 "picture on card $n (are the pictures in share found?)" face_up "$n"
     cards_of[$shown]+="$n "
 done
 ((${#cards_of[@]} == 12)) || fail "${#cards_of[@]} different pictures on the board, not 12"
@@ -146,14 +147,14 @@ for cards in "${cards_of[@]}"; do
 done
 
 panel_shown() { [[ $(panel_edge) != "$board_gap" ]]; }
-wait_for 5 "victory panel after the twelfth pair" panel_shown
+wait_for 30 "victory panel after the twelfth pair" panel_shown
 xdotool windowfocus --sync "$window"
 xdotool type --delay 10 "$name"
 xdotool key Return
 
 records=$home/data/Quilora/record.txt
 stored() { [[ -f $records ]] && grep -q "~$name~" "$records"; }
-wait_for 5 "record named '$name' in $records" stored
+wait_for 30 "record named '$name' in $records" stored
 mapfile -t lines < <(tr -d '\r' <"$records")
 ((${#lines[@]} == 2)) || fail "$records holds ${#lines[@]} lines, not 2: ${lines[*]}"
 printf '%s\n' "${lines[@]}" | grep -q '^999~Unknown~' || fail "no default record in $records"
