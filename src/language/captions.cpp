@@ -26,6 +26,7 @@ void Captions::SetLanguage(float language) {
             cmdTOP_[i] = caption(static_cast<Text>(static_cast<int>(Text::ClearButton) + i));
         emit columnApplied(applied);
     }
+    emit languageChanged();
     emit changed();
 }
 

@@ -74,6 +74,8 @@ signals:
     void changed();
     // A language's captions were applied to this window.
     void columnApplied(Language language);
+    // SetLanguage ran: what is spoken follows the value, whichever it is.
+    void languageChanged();
 
 private:
     QString caption(Text id) const;

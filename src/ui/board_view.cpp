@@ -8,7 +8,8 @@ namespace quilora::ui {
 
 BoardView::BoardView(game::Form1& form, const settings::Form2& options,
                      const language::Captions& captions, QWidget* parent)
-    : QWidget(parent), form_(form), options_(options), captions_(captions) {
+    : QWidget(parent), form_(form), options_(options), captions_(captions),
+      pictureNames_(language::readPictureNames(form.PictureFolder())) {
     const game::Rect first = game::slotGeometry(0);
     const game::Rect last = game::slotGeometry(game::kSlotCount - 1);
     setGeometry(first.left, first.top, last.left + last.width - first.left,
@@ -25,8 +26,7 @@ BoardView::BoardView(game::Form1& form, const settings::Form2& options,
     slots_[keyboardCard_]->setFocusPolicy(Qt::TabFocus);
     connect(&form_, &game::Form1::cardChanged, this, &BoardView::showCard);
     connect(&options_, &settings::Form2::appearanceChanged, this, &BoardView::recolour);
-    connect(&captions_, &language::Captions::changed, this, &BoardView::rename);
-    recolour();
+    connect(&captions_, &language::Captions::languageChanged, this, &BoardView::rename);
     for (int i = 0; i < game::kSlotCount; ++i)
         showCard(i);
     rename();
@@ -44,20 +44,12 @@ void BoardView::recolour() {
 
 // The cards are named when a screen reader asks; it is told when their language changes.
 void BoardView::rename() {
-    const language::Language spoken = captions_.program().spoken();
-    if (spokenIn_ == spoken)
-        return;
-    spokenIn_ = spoken;
-    setAccessibleName(language::text(language::Text::Board, spoken));
+    setAccessibleName(captions_.program().text(language::Text::Board));
     for (CardSlot* card : slots_)
         card->spokenNameChanged();
 }
 
 QString BoardView::spokenName(int slot) {
-    if (namesFolder_ != form_.PictureFolder()) {
-        namesFolder_ = form_.PictureFolder();
-        pictureNames_ = language::readPictureNames(namesFolder_);
-    }
     std::optional<int> shown;
     if (!form_.FotoPicture(slot).isEmpty())
         shown = game::pictureNumber(form_.CardFile(slot));

@@ -44,9 +44,8 @@ private:
     QHash<QString, QPixmap> pictures_;
     qreal picturesRatio_ = 0;
     int keyboardCard_ = 0;
-    std::optional<language::Language> spokenIn_;
-    QString namesFolder_;
-    language::PictureNames pictureNames_;
+    // The board's set is dealt for the window's life, and so are its names.
+    const language::PictureNames pictureNames_;
 };
 
 } // namespace quilora::ui

@@ -10,7 +10,6 @@ namespace quilora::ui {
 CardSlot::CardSlot(int index, QWidget* parent) : QWidget(parent), index_(index) {
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::NoFocus);
 }
 
 void CardSlot::show(const QColor& colour, const QPixmap& picture) {

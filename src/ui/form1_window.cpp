@@ -82,6 +82,7 @@ Form1Window::Form1Window(WindowModels models, QWidget* parent) : QWidget(parent)
     connect(&form, &game::Form1::clockChanged, this, &Form1Window::refreshClock);
     connect(&form, &game::Form1::optionsRequested, this, &Form1Window::showOptions);
     connect(&models_.captions, &language::Captions::changed, this, &Form1Window::refreshCaptions);
+    connect(&models_.captions, &language::Captions::languageChanged, this, &Form1Window::respeak);
     connect(&models_.options, &settings::Form2::appearanceChanged, this,
             &Form1Window::refreshAppearance);
     connect(&models_.options, &settings::Form2::soundChanged, this, &Form1Window::refreshSound);
@@ -92,8 +93,8 @@ Form1Window::Form1Window(WindowModels models, QWidget* parent) : QWidget(parent)
     connect(&models_.records, &records::Records::helpChanged, this, &Form1Window::showHelp);
     refreshClock();
     refreshCaptions();
+    respeak();
     refreshAppearance();
-    refreshSound();
     board_->keyboardCard()->takeFocus(false);
 }
 
@@ -157,8 +158,6 @@ void Form1Window::showRecordsList() {
         return;
     lvRecord_ = new RecordsListView(models_.form, models_.records, models_.captions, this);
     connect(lvRecord_, &RecordsListView::raised, this, &Form1Window::keepVictoryPanelOnTop);
-    lvRecord_->show();
-    lvRecord_->raise();
     keepVictoryPanelOnTop();
     updateTabOrder();
 }
@@ -168,8 +167,6 @@ void Form1Window::showHelp() {
         return;
     txtHELP_ = new HelpBoxView(models_.records, models_.captions, this);
     connect(txtHELP_, &HelpBoxView::raised, this, &Form1Window::keepVictoryPanelOnTop);
-    txtHELP_->show();
-    txtHELP_->raise();
     keepVictoryPanelOnTop();
     updateTabOrder();
 }
@@ -242,35 +239,30 @@ void Form1Window::refreshCaptions() {
     for (int i = 0; i < 2; ++i)
         setTextColour(lblLOC_[i], captions.lblLOCColour(i) ? toColor(*captions.lblLOCColour(i))
                                                            : palette().color(QPalette::WindowText));
-    const language::Language spoken = captions.program().spoken();
-    if (spokenIn_ == spoken)
-        return;
-    spokenIn_ = spoken;
-    lblLOC_[0]->setAccessibleName(text(Text::RussianLanguage, spoken));
-    lblLOC_[1]->setAccessibleName(text(Text::EnglishLanguage, spoken));
-    lblOrvane_[1]->setAccessibleName(text(Text::SiteLink, spoken));
-    lblOrvane_[3]->setAccessibleName(text(Text::HomepageLink, spoken));
+}
+
+// The names of the controls that show no words of their own, in the language spoken.
+void Form1Window::respeak() {
+    const language::ProgramLanguage& texts = models_.captions.program();
+    lblLOC_[0]->setAccessibleName(texts.text(Text::RussianLanguage));
+    lblLOC_[1]->setAccessibleName(texts.text(Text::EnglishLanguage));
+    lblOrvane_[1]->setAccessibleName(texts.text(Text::SiteLink));
+    lblOrvane_[3]->setAccessibleName(texts.text(Text::HomepageLink));
     refreshClock();
     refreshSound();
 }
 
 void Form1Window::refreshAppearance() {
     const settings::Appearance& look = models_.options.appearance();
-    if (look == shownAppearance_)
-        return;
-    if (!shownAppearance_ || look.panelColour != shownAppearance_->panelColour) {
-        const QString style =
-            look.panelColour ? flatButtonStyle(toColor(*look.panelColour)) : QString();
-        for (QPushButton* button : cmdTOP_)
-            button->setStyleSheet(style);
-        for (QFrame* frame : bottomFrames_)
-            setBackground(frame, look.panelColour);
-    }
-    if (!shownAppearance_ || look.windowPicture != shownAppearance_->windowPicture)
-        background_ = look.windowPicture.isEmpty()
-                          ? QPixmap()
-                          : sharpPicture(look.windowPicture, devicePixelRatioF());
-    shownAppearance_ = look;
+    const QString style =
+        look.panelColour ? flatButtonStyle(toColor(*look.panelColour)) : QString();
+    for (QPushButton* button : cmdTOP_)
+        button->setStyleSheet(style);
+    for (QFrame* frame : bottomFrames_)
+        setBackground(frame, look.panelColour);
+    background_ = look.windowPicture.isEmpty()
+                      ? QPixmap()
+                      : sharpPicture(look.windowPicture, devicePixelRatioF());
     update();
 }
 

@@ -63,6 +63,7 @@ private:
     void showOptions();
     void refreshClock();
     void refreshCaptions();
+    void respeak();
     void refreshAppearance();
     void refreshSound();
 
@@ -82,8 +83,6 @@ private:
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
     QPixmap background_;
-    std::optional<settings::Appearance> shownAppearance_;
-    std::optional<language::Language> spokenIn_;
     int modalDepth_ = 0;
     bool firstFramePainted_ = false;
 };

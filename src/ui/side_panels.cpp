@@ -56,7 +56,7 @@ RecordsListView::RecordsListView(game::Form1& form, const records::Records& reco
             [&form](int section) { form.lvRecord_ColumnClick(section + 1); });
     setLightYellow(this);
     connect(&records_, &records::Records::recordsListChanged, this, &RecordsListView::refresh);
-    connect(&captions_, &language::Captions::changed, this, &RecordsListView::rename);
+    connect(&captions_, &language::Captions::languageChanged, this, &RecordsListView::rename);
     rename();
     refresh();
 }
@@ -90,11 +90,7 @@ void RecordsListView::refresh() {
 }
 
 void RecordsListView::rename() {
-    const language::Language spoken = captions_.program().spoken();
-    if (spokenIn_ == spoken)
-        return;
-    spokenIn_ = spoken;
-    setAccessibleName(text(language::Text::RecordsList, spoken));
+    setAccessibleName(captions_.program().text(language::Text::RecordsList));
 }
 
 HelpBoxView::HelpBoxView(const records::Records& records, const language::Captions& captions,
@@ -106,7 +102,7 @@ HelpBoxView::HelpBoxView(const records::Records& records, const language::Captio
     setReadOnly(true);
     setLightYellow(this);
     connect(&records_, &records::Records::helpChanged, this, &HelpBoxView::refresh);
-    connect(&captions_, &language::Captions::changed, this,
+    connect(&captions_, &language::Captions::languageChanged, this,
             [this] { setAccessibleName(captions_.program().text(language::Text::HelpText)); });
     setAccessibleName(captions_.program().text(language::Text::HelpText));
     refresh();

@@ -28,7 +28,6 @@ private:
     const records::Records& records_;
     const language::Captions& captions_;
     QList<records::RecordRow> shownRows_;
-    std::optional<language::Language> spokenIn_;
 };
 
 // The help text.

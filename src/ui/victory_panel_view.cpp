@@ -84,10 +84,12 @@ VictoryPanelView::VictoryPanelView(game::Form1& form, const records::Records& re
 
     connect(&records_, &records::Records::victoryPanelChanged, this, &VictoryPanelView::refresh);
     connect(&captions_, &language::Captions::changed, this, &VictoryPanelView::refreshCaptions);
+    connect(&captions_, &language::Captions::languageChanged, this, &VictoryPanelView::respeak);
     connect(&options_, &settings::Form2::appearanceChanged, this,
             [this] { setBackground(this, options_.appearance().panelColour); });
     setBackground(this, options_.appearance().panelColour);
     refreshCaptions();
+    respeak();
     refresh();
 }
 
@@ -133,15 +135,15 @@ void VictoryPanelView::refreshCaptions() {
     }
     for (int i = 0; i < 3; ++i)
         cmdEND_[i]->setText(captions_.cmdEND(i));
-    const language::Language spoken = captions_.program().spoken();
-    if (spokenIn_ == spoken)
-        return;
-    spokenIn_ = spoken;
-    setAccessibleName(text(Text::VictoryPanel, spoken));
-    txtRec_->setAccessibleName(text(Text::NameBox, spoken));
+}
+
+void VictoryPanelView::respeak() {
+    const language::ProgramLanguage& texts = captions_.program();
+    setAccessibleName(texts.text(Text::VictoryPanel));
+    txtRec_->setAccessibleName(texts.text(Text::NameBox));
     for (int i = 0; i < 3; ++i)
         optKartinka_[i]->setAccessibleName(
-            text(std::array{Text::Boy, Text::Girl, Text::Friend}[i], spoken));
+            texts.text(std::array{Text::Boy, Text::Girl, Text::Friend}[i]));
 }
 
 // The icon question leaves a run of blanks before each of its three words for the icon buttons.

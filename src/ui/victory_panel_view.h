@@ -35,6 +35,7 @@ signals:
 private:
     void refresh();
     void refreshCaptions();
+    void respeak();
     void fitIconRow();
 
     const records::Records& records_;
@@ -44,7 +45,6 @@ private:
     std::array<QRadioButton*, 3> optKartinka_{};
     QLineEdit* txtRec_ = nullptr;
     std::array<QPushButton*, 3> cmdEND_{};
-    std::optional<language::Language> spokenIn_;
 };
 
 } // namespace quilora::ui

@@ -43,11 +43,23 @@ void TestKeyboard::wholeGameAndRecordFromTheKeyboard() {
     testing::RunningGame game;
     activate(game.window());
     QCOMPARE(QApplication::focusWidget(), card(game, 0));
-    // Round the edges, turning no card.
-    for (const auto& [key, slot] :
-         {std::pair{Qt::Key_Up, 18}, {Qt::Key_Left, 23}, {Qt::Key_Right, 18}, {Qt::Key_Down, 0}}) {
+    const auto frame = [&](int slot) { // the keyboard's frame: dark, then white inside
+        const QImage shown = card(game, slot)->grab().toImage();
+        return shown.pixelColor(1, 1) == QColor(20, 20, 20) && shown.pixelColor(3, 3) == Qt::white;
+    };
+    QVERIFY(!frame(0)); // not before a key is pressed: mouse players never see it
+    // Round the edges, turning no card; Tab leaves the board and comes back to the card reached.
+    for (const auto& [key, slot] : {std::pair{Qt::Key_Up, 18},
+                                    {Qt::Key_Left, 23},
+                                    {Qt::Key_Right, 18},
+                                    {Qt::Key_Down, 0},
+                                    {Qt::Key_Left, 5},
+                                    {Qt::Key_Tab, -1},
+                                    {Qt::Key_Backtab, 5},
+                                    {Qt::Key_Right, 0}}) {
         press(key);
-        QCOMPARE(QApplication::focusWidget(), card(game, slot));
+        if (slot >= 0)
+            QVERIFY(QApplication::focusWidget() == card(game, slot) && frame(slot));
     }
     for (int s = 0; s < game::kSlotCount; ++s)
         QVERIFY(game.form().FotoPicture(s).isEmpty());
@@ -68,7 +80,9 @@ void TestKeyboard::wholeGameAndRecordFromTheKeyboard() {
 }
 
 void TestKeyboard::tabOrderEscapeAndOptions() {
-    testing::RunningGame game;
+    testing::RunningGame game(false);
+    game.writeFile("Quilora.ini", "optFon=1\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\n");
+    game.start();
     ui::Form1Window& window = game.window();
     activate(window);
     press(Qt::Key_Tab);
@@ -94,9 +108,8 @@ void TestKeyboard::tabOrderEscapeAndOptions() {
         QWidget* dialog = QApplication::activeModalWidget();
         const auto close = qScopeGuard([dialog] { dialog->close(); }); // should a check fail
         activate(*dialog);
-        QCOMPARE(QApplication::focusWidget(), dialog->findChild<QWidget*>("optFon0"));
+        QCOMPARE(QApplication::focusWidget(), dialog->findChild<QWidget*>("optFon1")); // chosen
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Down); // the next background
-        QTest::keyClick(dialog->focusWidget(), Qt::Key_Down);
         QCOMPARE(dialog->focusWidget(), dialog->findChild<QWidget*>("optFon2"));
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Return); // OK is the default button
     });

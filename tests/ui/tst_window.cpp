@@ -1,8 +1,10 @@
 // The real windows, as a player sees and uses them.
 #include "support/window.h"
 #include "ui/card_slot.h"
+#include "ui/launcher.h"
 
 #include <QCheckBox>
+#include <QGraphicsDropShadowEffect>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 
 using namespace quilora;
@@ -42,6 +45,29 @@ template <typename Widget = QWidget> Widget* in(QWidget& dialog, const QString& 
     return dialog.findChild<Widget*>(name);
 }
 
+// A control as designed: its place in twips within its frame, and its lettering (0: the window's
+// default face) and colour (none: the default).
+struct Design {
+    const char* name;
+    QRect twips;
+    qreal points = 0;
+    QColor colour = {};
+};
+
+void checkDesign(QWidget& window, const QList<Design>& controls) {
+    const auto px = [](int twips) { return qRound(twips / 15.0); };
+    for (const Design& d : controls) {
+        auto* control = window.findChild<QWidget*>(d.name);
+        QVERIFY2(control, d.name);
+        const QRect t = d.twips;
+        QCOMPARE(control->geometry(), QRect(px(t.x()), px(t.y()), px(t.width()), px(t.height())));
+        if (d.points > 0)
+            QVERIFY2(control->font().pointSizeF() == d.points && control->font().bold(), d.name);
+        if (d.colour.isValid())
+            QCOMPARE(control->palette().color(QPalette::WindowText), d.colour);
+    }
+}
+
 QStringList column(QTreeWidget* list, int column) {
     QStringList cells;
     for (int row = 0; row < list->topLevelItemCount(); ++row)
@@ -54,7 +80,17 @@ QStringList column(QTreeWidget* list, int column) {
 class TestWindow : public QObject {
     Q_OBJECT
 
+public:
+    // The player's data folder of the game as the desktop starts it.
+    static void initMain() { qputenv("XDG_DATA_HOME", QFile::encodeName(userData().path())); }
+    static QTemporaryDir& userData() {
+        static QTemporaryDir dir;
+        return dir;
+    }
+
 private slots:
+    void launcher();
+    void design();
     void wholeGame();
     void optionsDialog();
     void wonGameKeepsItsTimeAndSet_data();
@@ -64,6 +100,83 @@ private slots:
     void unreadableRecordsFile();
     void leftoversOfCutWritesGo();
 };
+
+// The game as the desktop starts it: its names, the player's own set found in the user's data
+// folder, and its icon once its first frame is drawn.
+void TestWindow::launcher() {
+    testing::makePictureSet(userData().filePath("Quilora"), 2);
+    QDir(userData().path()).rename("Quilora/img2", "Quilora/img0");
+    ui::Launcher launcher(QStringLiteral("org.example.test"));
+    QCOMPARE(QApplication::applicationName(), "Quilora");
+    QCOMPARE(QGuiApplication::desktopFileName(), "org.example.test");
+    launcher.start();
+    QCOMPARE(launcher.program().models().form.PictureFolder(),
+             userData().filePath("Quilora/img0/"));
+    QVERIFY(QApplication::windowIcon().isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(!QApplication::windowIcon().isNull(), 60000);
+    launcher.program().window().close();
+}
+
+// Every control at its place, with its lettering, on the main window and in the options dialog;
+// the cards on their grid; the victory panel's red lines with a dark rim.
+void TestWindow::design() {
+    RunningGame game;
+    game.win(0);
+    game.press("cmdTOP3");
+    game.press("cmdTOP2");
+    const QColor white(Qt::white), red(255, 0, 0);
+    checkDesign(game.window(), {{"lblTime", {8040, 105, 1350, 375}, 12, white},
+                                {"cmdTOP3", {1800, 105, 1350, 374}},
+                                {"cmdTOP2", {3360, 105, 1350, 374}},
+                                {"cmdTOP1", {4920, 105, 1350, 374}},
+                                {"cmdTOP0", {6480, 105, 1350, 374}},
+                                {"lblOrvane1", {420, 195, 1215, 255}, 9.75, white},
+                                {"lblOrvane0", {435, 224, 1215, 255}, 9.75},
+                                {"frmURL1", {240, 6091, 1350, 239}},
+                                {"lblOrvane3", {120, 15, 1050, 255}, 8.25},
+                                {"frmSND", {6495, 6091, 1350, 239}},
+                                {"lblSND", {120, 15, 1170, 255}, 8.25},
+                                {"frmLOC0", {8055, 6091, 630, 239}},
+                                {"lblLOC0", {105, 15, 450, 255}, 8.25},
+                                {"frmLOC1", {8775, 6091, 630, 239}},
+                                {"lblLOC1", {102, 15, 450, 255}, 8.25},
+                                {"Frame2", {3240, 1920, 3135, 2880}},
+                                {"lblEnd0", {240, 120, 2655, 735}, 13.5, red},
+                                {"lblEnd1", {240, 840, 2655, 375}, 18, white},
+                                {"lblEnd2", {240, 1320, 2655, 375}, 13.5, red},
+                                {"lblEnd3", {45, 1725, 3015, 255}},
+                                {"txtRec", {120, 2040, 1455, 285}},
+                                {"cmdEND2", {1680, 2040, 1335, 285}},
+                                {"cmdEND0", {120, 2400, 1455, 375}, 9.75},
+                                {"cmdEND1", {1680, 2400, 1335, 375}, 9.75},
+                                {"lvRecord", {1680, 1920, 6255, 2940}},
+                                {"txtHELP", {1680, 1920, 6255, 2888}}});
+    QCOMPARE(game.find("lvRecord")->font().pointSizeF(), 8.25);
+    for (const auto& [slot, left, top] : {std::tuple{0, 16, 40}, {5, 536, 40}, {23, 536, 322}}) {
+        QWidget* card = game.find(QStringLiteral("Foto%1").arg(slot));
+        QCOMPARE(QRect(card->mapTo(&game.window(), QPoint()), card->size()),
+                 QRect(left, top, 90, 80));
+    }
+    QCOMPARE(game.find<QFrame>("Frame2")->frameShape(), QFrame::Panel);
+    for (const char* name : {"lblEnd0", "lblEnd2"}) {
+        auto* rim = qobject_cast<QGraphicsDropShadowEffect*>(game.find(name)->graphicsEffect());
+        QVERIFY(rim && rim->offset() == QPointF(0, 0) && rim->blurRadius() == 4);
+    }
+    game.withOptions([](QWidget& dialog) {
+        QCOMPARE(dialog.size(), QSize(304, 197));
+        checkDesign(dialog, {{"Frame0", {113, 120, 1575, 2775}},
+                             {"Frame1", {1793, 120, 1575, 2775}},
+                             {"Frame2", {3473, 120, 975, 1815}},
+                             {"optFon4", {120, 1920, 375, 255}},
+                             {"picChoose4", {360, 1920, 1090, 255}},
+                             {"optP4", {120, 1920, 1380, 255}},
+                             {"chkS", {120, 360, 735, 375}},
+                             {"cmdNAS0", {240, 2400, 1335, 375}},
+                             {"cmdNAS1", {1920, 2400, 1335, 375}},
+                             {"cmdNAS2", {3480, 2520, 975, 375}},
+                             {"cmdNAS3", {3480, 2040, 975, 375}}});
+    });
+}
 
 // A game to its record, listed with its icon; the clocks the window runs; the list sorted by a
 // heading, its arrow always ascending as its rows are; the help on top; closing stops the clock.
@@ -90,6 +203,13 @@ void TestWindow::wholeGame() {
     QCOMPARE(text(game, "lblEnd1"), "1,1");
     QCOMPARE(lastSound(game), "victory10.wav");
     QCOMPARE(game.find("optKartinka1")->palette().color(QPalette::Window), cardColour(game, 1));
+    QCOMPARE(text(game, "lblEnd3"), "       boy?              girl?               ?");
+    QCOMPARE(game.find("optKartinka2")->accessibleName(), "Friend");
+    for (const char* panel : {"cmdTOP3", "cmdTOP2"}) { // both lie under the victory panel
+        game.press(panel);
+        QCOMPARE(game.window().childAt(400, 200)->parentWidget(), game.find("Frame2"));
+        game.press(panel);
+    }
     QTest::mouseClick(game.find("optKartinka1"), Qt::LeftButton);
     QVERIFY(!game.find<QPushButton>("cmdEND2")->font().bold());
     QTest::keyClicks(game.find("txtRec"), "Ann~a");
@@ -108,6 +228,7 @@ void TestWindow::wholeGame() {
     QCOMPARE(girl, QImage(":/icons/5.png").convertToFormat(girl.format()));
     QCOMPARE(row->data(0, Qt::AccessibleTextRole).toString(), "Ann-a, girl");
     QHeaderView* header = list->header();
+    QVERIFY(header->isSortIndicatorShown());
     for (const auto& [section, order] : {std::pair{2, "Cy Ann-a Al"},
                                          {0, "Al Ann-a Cy"},
                                          {0, "Al Ann-a Cy"},
@@ -235,6 +356,7 @@ void TestWindow::soundAndLanguage() {
     game.writeFile("Quilora.ini", "0\r\n0\r\n2\r\n1\r\n"); // a greyed box counts as on
     game.start();
     QCOMPARE(text(game, "lblSND"), "Sound");
+    QCOMPARE(game.find<QPushButton>("cmdTOP0")->text(), "Clear");
     game.press("lblSND");
     QCOMPARE(text(game, "lblSND"), "Snd on");
     QCOMPARE(game.find("lblSND")->accessibleName(), "Sound off, press to switch it on");
@@ -254,6 +376,7 @@ void TestWindow::soundAndLanguage() {
     QCOMPARE(game.find("lblLOC0")->palette().color(QPalette::WindowText), QColor(128, 0, 0));
     QCOMPARE(game.find("lblLOC1")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     QCOMPARE(game.find("lblLOC1")->accessibleName(), "Английский язык");
+    QCOMPARE(game.find("lblSND")->accessibleName(), "Звук выключен, нажмите, чтобы включить");
     game.withOptions([](QWidget& dialog) {
         QCOMPARE(dialog.windowTitle(), "Настройки");
         QCOMPARE(in<QGroupBox>(dialog, "Frame2")->title(), "Звук");
