@@ -32,7 +32,6 @@ template <typename Panel> void showOnTop(Panel* panel, bool visible) {
 RecordsListView::RecordsListView(game::Form1& form, const records::Records& records,
                                  const language::Captions& captions, QWidget* parent)
     : QTreeWidget(parent), records_(records), captions_(captions) {
-    hide();
     setObjectName(QStringLiteral("lvRecord"));
     setGeometry(twips(1680, 1920, 6255, 2940));
     setFont(sizedFont(this, 8.25, false));
@@ -96,7 +95,6 @@ void RecordsListView::rename() {
 HelpBoxView::HelpBoxView(const records::Records& records, const language::Captions& captions,
                          QWidget* parent)
     : QPlainTextEdit(parent), records_(records), captions_(captions) {
-    hide();
     setObjectName(QStringLiteral("txtHELP"));
     setGeometry(twips(1680, 1920, 6255, 2888));
     setReadOnly(true);
@@ -112,8 +110,7 @@ void HelpBoxView::refresh() {
     const records::HelpBox& help = records_.txtHELP();
     QString helpText = help.text;
     helpText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (toPlainText() != helpText)
-        setPlainText(helpText);
+    setPlainText(helpText);
     showOnTop(this, help.visible);
 }
 

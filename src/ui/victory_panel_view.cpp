@@ -30,7 +30,6 @@ VictoryPanelView::VictoryPanelView(game::Form1& form, const records::Records& re
                                    const language::Captions& captions,
                                    const settings::Form2& options, QWidget* parent)
     : QFrame(parent), records_(records), captions_(captions), options_(options) {
-    hide();
     setObjectName(QStringLiteral("Frame2"));
     setGeometry(twips(3240, 1920, 3135, 2880));
     setFrameShape(QFrame::Panel);
@@ -109,11 +108,10 @@ void VictoryPanelView::refresh() {
     }
     cmdEND_[2]->setEnabled(panel.entryEnabled);
     txtRec_->setEnabled(panel.entryEnabled);
-    if (cmdEND_[2]->font().bold() != panel.recordIsDefault) {
-        QFont recordFont = font();
-        recordFont.setBold(panel.recordIsDefault);
-        cmdEND_[2]->setFont(recordFont);
-    }
+    QFont recordFont = font();
+    recordFont.setBold(panel.recordIsDefault);
+    cmdEND_[2]->setFont(recordFont);
+    // Set only when it differs: setting it moves the cursor of a player typing to the end.
     if (txtRec_->text() != panel.txtRec)
         txtRec_->setText(panel.txtRec);
     if (panel.visible == isVisible())

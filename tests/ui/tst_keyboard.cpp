@@ -87,6 +87,9 @@ void TestKeyboard::tabOrderEscapeAndOptions() {
     activate(window);
     press(Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), game.find("cmdTOP3"));
+    press(Qt::Key_Backtab); // back on the board, the keyboard's frame shows
+    QCOMPARE(game.find("Foto0")->grab().toImage().pixelColor(1, 1), QColor(20, 20, 20));
+    press(Qt::Key_Tab);
     press(Qt::Key_Return); // a button pressed with Enter, as with Space
     QCoreApplication::sendPostedEvents();
     QTRY_VERIFY_WITH_TIMEOUT(game.shown("lvRecord"), 60000); // animated: after its flash

@@ -3,6 +3,8 @@
 #include "ui/card_slot.h"
 #include "ui/launcher.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGraphicsDropShadowEffect>
 #include <QGroupBox>
@@ -151,7 +153,10 @@ void TestWindow::design() {
                                 {"cmdEND1", {1680, 2400, 1335, 375}, 9.75},
                                 {"lvRecord", {1680, 1920, 6255, 2940}},
                                 {"txtHELP", {1680, 1920, 6255, 2888}}});
-    QCOMPARE(game.find("lvRecord")->font().pointSizeF(), 8.25);
+    auto* list = game.find<QTreeWidget>("lvRecord");
+    QCOMPARE(list->font().pointSizeF(), 8.25);
+    for (const auto& [section, width] : {std::pair{0, 126}, {1, 30}, {2, 75}, {3, 100}, {4, 80}})
+        QCOMPARE(list->columnWidth(section), width);
     for (const auto& [slot, left, top] : {std::tuple{0, 16, 40}, {5, 536, 40}, {23, 536, 322}}) {
         QWidget* card = game.find(QStringLiteral("Foto%1").arg(slot));
         QCOMPARE(QRect(card->mapTo(&game.window(), QPoint()), card->size()),
@@ -194,6 +199,13 @@ void TestWindow::wholeGame() {
     game.form().Timer1_Timer();
     game.findPairs(0, 10);
     QVERIFY(timer2->isActive() && timer2->interval() == 100);
+    // A face-up card shows its picture from its corner, and says what it shows.
+    auto* face =
+        game.find<ui::CardSlot>(QStringLiteral("Foto%1").arg(testing::pairsOf(game.form())[0][0]));
+    QCOMPARE(face->grab().toImage().pixelColor(0, 0), face->picture().toImage().pixelColor(0, 0));
+    QVERIFY(QAccessible::queryAccessibleInterface(face)
+                ->text(QAccessible::Name)
+                .contains(", found: picture "));
     game.form().Timer2_Timer();
     QCOMPARE(text(game, "lblTime"), "1,1");
     game.findPairs(10, 12);
@@ -205,15 +217,26 @@ void TestWindow::wholeGame() {
     QCOMPARE(game.find("optKartinka1")->palette().color(QPalette::Window), cardColour(game, 1));
     QCOMPARE(text(game, "lblEnd3"), "       boy?              girl?               ?");
     QCOMPARE(game.find("optKartinka2")->accessibleName(), "Friend");
-    for (const char* panel : {"cmdTOP3", "cmdTOP2"}) { // both lie under the victory panel
+    for (const char* panel : {"cmdTOP3", "cmdTOP2", "cmdTOP3"}) { // built, and shown again
         game.press(panel);
         QCOMPARE(game.window().childAt(400, 200)->parentWidget(), game.find("Frame2"));
         game.press(panel);
     }
+    QStringList tabs; // round the panel's controls
+    game.find("txtRec")->setFocus();
+    for (int i = 0; i < 7; ++i, QTest::keyClick(game.window().focusWidget(), Qt::Key_Tab))
+        tabs << game.window().focusWidget()->objectName();
+    QCOMPARE(tabs.join(' '),
+             "txtRec optKartinka0 optKartinka1 optKartinka2 cmdEND2 cmdEND0 cmdEND1");
     QTest::mouseClick(game.find("optKartinka1"), Qt::LeftButton);
     QVERIFY(!game.find<QPushButton>("cmdEND2")->font().bold());
-    QTest::keyClicks(game.find("txtRec"), "Ann~a");
+    QTest::keyClicks(game.find("txtRec"), "Anx~a");
     QVERIFY(game.find<QPushButton>("cmdEND2")->font().bold());
+    auto* name = game.find<QLineEdit>("txtRec"); // a letter put in: the cursor stays there
+    name->setCursorPosition(3);
+    QTest::keyClick(name, Qt::Key_Backspace);
+    QTest::keyClicks(name, "n");
+    QCOMPARE(name->cursorPosition(), 3);
     QTest::keyClick(game.find("txtRec"), Qt::Key_Return);
     QVERIFY(!game.shown("Frame2") && timer1->isActive());
     QVERIFY(game.readFile("record.txt").endsWith("1,1~Ann-a~Animals~5~05.12.2026\r\n"));
@@ -293,7 +316,7 @@ void TestWindow::optionsDialog() {
     QCOMPARE(game.readFile("Quilora.ini"),
              QByteArray("optFon=2\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\n"));
     for (const QColor& colour :
-         {cardColour(game, 23), game.find("frmSND")->palette().color(QPalette::Window)})
+         {cardColour(game, 23), game.find("frmSND")->grab().toImage().pixelColor(1, 1)})
         QCOMPARE(colour, QColor(255, 197, 85));
     QVERIFY(game.find("cmdTOP0")->styleSheet().contains("#ffc555"));
     game.start();
