@@ -8,11 +8,10 @@ namespace quilora::records {
 namespace {
 
 QDate readDate(const QString& text, const QLocale& locale) {
-    // Records hold plain numerals (older ones the locale's own digits and direction marks).
+    // Records hold plain numerals (older ones the locale's own digits and direction marks); no
+    // locale writes its short dates with names, but for the C locale's English months.
     const QString format = locale.dateFormat(QLocale::ShortFormat);
     QDate date = QDate::fromString(plainNumerals(text), plainNumerals(format));
-    if (!date.isValid())
-        date = locale.toDate(text, QLocale::ShortFormat);
     // Two-digit years read as 19xx; the game never stores a date from before 2000.
     if (date.isValid() && date.year() < 2000 && !format.contains(QLatin1String("yyyy")))
         date = date.addYears(100);

@@ -78,6 +78,7 @@ private slots:
     void storing();
     void nameBox_data();
     void nameBox();
+    void changedTable();
     void missingFiles();
     void recordsList_data();
     void recordsList();
@@ -204,6 +205,20 @@ void TestRecords::nameBox() {
 // Missing files: the records file is created with its default record dated 30 days back, by
 // the Records button too, opening or closing; the help names its file (the English one also
 // under a value such as 0.7), and reads it in Windows-1251 once it is there.
+// A table that has changed since the game was ranked so that its time no longer enters: said,
+// and nothing stored. A field's line break would split a record in two.
+void TestRecords::changedTable() {
+    Game game(1, crlf(lines(tenths(9, 9))));
+    game.win(105);
+    game.writeFile("record.txt", crlf(lines(tenths(10, 10))));
+    game.form().cmdEND_Click(2);
+    QCOMPARE(game.platform.messages.shown,
+             QStringList{"The records file was changed while the game was being won: this time "
+                         "is no longer among the ten best."});
+    QCOMPARE(game.readFile("record.txt"), crlf(lines(tenths(10, 10))));
+    QCOMPARE(records::recordLine({"1", "a\r\nb", "c~d"}), "1~a  b~c-d");
+}
+
 void TestRecords::missingFiles() {
     Game game(0.7f);
     game.form().cmdTOP_Click(2);
@@ -250,6 +265,9 @@ void TestRecords::recordsList_data() {
                           "998~Eve~Birds~4~31.12.1999\r\n");
     QTest::newRow("empty file") << kRussian << QByteArray("") << QList<int>{6} << "";
     QTest::newRow("Gamer") << kRussian << five << QList<int>{1} << "ann|Bob|cid|Dan|Eve";
+    QTest::newRow("Gamer regardless of case")
+        << kRussian << QByteArray("1~Bob~S~4~d\r\n2~bob~S~4~d\r\n3~Al~S~4~d~^\r\n") << QList<int>{1}
+        << "Al|Bob|bob";
     QTest::newRow("№ after Gamer") << kRussian << five << QList<int>{1, 2} << "Bob|cid|Eve|Dan|ann";
     QTest::newRow("Set") << kRussian << five << QList<int>{4} << "Dan|Eve|ann|cid|Bob";
     QTest::newRow("Date") << kRussian << five << QList<int>{5} << "Eve|ann|cid|Bob|Dan";
