@@ -47,26 +47,24 @@ template <typename Widget = QWidget> Widget* in(QWidget& dialog, const QString& 
     return dialog.findChild<Widget*>(name);
 }
 
-// A control as designed: its place in twips within its frame, and its lettering (0: the window's
-// default face) and colour (none: the default).
-struct Design {
-    const char* name;
-    QRect twips;
-    qreal points = 0;
-    QColor colour = {};
-};
-
-void checkDesign(QWidget& window, const QList<Design>& controls) {
-    const auto px = [](int twips) { return qRound(twips / 15.0); };
-    for (const Design& d : controls) {
-        auto* control = window.findChild<QWidget*>(d.name);
-        QVERIFY2(control, d.name);
-        const QRect t = d.twips;
-        QCOMPARE(control->geometry(), QRect(px(t.x()), px(t.y()), px(t.width()), px(t.height())));
-        if (d.points > 0)
-            QVERIFY2(control->font().pointSizeF() == d.points && control->font().bold(), d.name);
-        if (d.colour.isValid())
-            QCOMPARE(control->palette().color(QPalette::WindowText), d.colour);
+// Every control of a window ("main" or "options") where design.tsv puts it, in its lettering.
+void checkDesign(QWidget& window, const QString& which) {
+    QFile file(QStringLiteral(QUILORA_DESIGN));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const auto px = [](const QString& twips) { return qRound(twips.toInt() / 15.0); };
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+        const QStringList f = line.split('\t');
+        if (f[0] != which)
+            continue;
+        auto* control = window.findChild<QWidget*>(f[1]);
+        QVERIFY2(control, qPrintable(f[1]));
+        const QStringList t = f[2].split(' ');
+        QCOMPARE(control->geometry(), QRect(px(t[0]), px(t[1]), px(t[2]), px(t[3])));
+        if (f.size() > 3)
+            QVERIFY2(control->font().pointSizeF() == f[3].toDouble() && control->font().bold(),
+                     qPrintable(f[1]));
+        if (f.size() > 4)
+            QCOMPARE(control->palette().color(QPalette::WindowText), QColor(f[4]));
     }
 }
 
@@ -126,33 +124,7 @@ void TestWindow::design() {
     game.win(0);
     game.press("cmdTOP3");
     game.press("cmdTOP2");
-    const QColor white(Qt::white), red(255, 0, 0);
-    checkDesign(game.window(), {{"lblTime", {8040, 105, 1350, 375}, 12, white},
-                                {"cmdTOP3", {1800, 105, 1350, 374}},
-                                {"cmdTOP2", {3360, 105, 1350, 374}},
-                                {"cmdTOP1", {4920, 105, 1350, 374}},
-                                {"cmdTOP0", {6480, 105, 1350, 374}},
-                                {"lblOrvane1", {420, 195, 1215, 255}, 9.75, white},
-                                {"lblOrvane0", {435, 224, 1215, 255}, 9.75},
-                                {"frmURL1", {240, 6091, 1350, 239}},
-                                {"lblOrvane3", {120, 15, 1050, 255}, 8.25},
-                                {"frmSND", {6495, 6091, 1350, 239}},
-                                {"lblSND", {120, 15, 1170, 255}, 8.25},
-                                {"frmLOC0", {8055, 6091, 630, 239}},
-                                {"lblLOC0", {105, 15, 450, 255}, 8.25},
-                                {"frmLOC1", {8775, 6091, 630, 239}},
-                                {"lblLOC1", {102, 15, 450, 255}, 8.25},
-                                {"Frame2", {3240, 1920, 3135, 2880}},
-                                {"lblEnd0", {240, 120, 2655, 735}, 13.5, red},
-                                {"lblEnd1", {240, 840, 2655, 375}, 18, white},
-                                {"lblEnd2", {240, 1320, 2655, 375}, 13.5, red},
-                                {"lblEnd3", {45, 1725, 3015, 255}},
-                                {"txtRec", {120, 2040, 1455, 285}},
-                                {"cmdEND2", {1680, 2040, 1335, 285}},
-                                {"cmdEND0", {120, 2400, 1455, 375}, 9.75},
-                                {"cmdEND1", {1680, 2400, 1335, 375}, 9.75},
-                                {"lvRecord", {1680, 1920, 6255, 2940}},
-                                {"txtHELP", {1680, 1920, 6255, 2888}}});
+    checkDesign(game.window(), "main");
     auto* list = game.find<QTreeWidget>("lvRecord");
     QCOMPARE(list->font().pointSizeF(), 8.25);
     for (const auto& [section, width] : {std::pair{0, 126}, {1, 30}, {2, 75}, {3, 100}, {4, 80}})
@@ -169,17 +141,7 @@ void TestWindow::design() {
     }
     game.withOptions([](QWidget& dialog) {
         QCOMPARE(dialog.size(), QSize(304, 197));
-        checkDesign(dialog, {{"Frame0", {113, 120, 1575, 2775}},
-                             {"Frame1", {1793, 120, 1575, 2775}},
-                             {"Frame2", {3473, 120, 975, 1815}},
-                             {"optFon4", {120, 1920, 375, 255}},
-                             {"picChoose4", {360, 1920, 1090, 255}},
-                             {"optP4", {120, 1920, 1380, 255}},
-                             {"chkS", {120, 360, 735, 375}},
-                             {"cmdNAS0", {240, 2400, 1335, 375}},
-                             {"cmdNAS1", {1920, 2400, 1335, 375}},
-                             {"cmdNAS2", {3480, 2520, 975, 375}},
-                             {"cmdNAS3", {3480, 2040, 975, 375}}});
+        checkDesign(dialog, "options");
     });
 }
 
