@@ -36,7 +36,7 @@ for variant in debug asan; do
     cmake -S "$root" -B "$root/build/$variant" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
           -DQUILORA_SANITIZE=$sanitize >/dev/null
     cmake --build "$root/build/$variant"
-    ctest --test-dir "$root/build/$variant" --output-on-failure
+    ctest --test-dir "$root/build/$variant" --output-on-failure -j2
 done
 
 echo "== Screen reader's view"
