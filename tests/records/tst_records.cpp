@@ -261,7 +261,7 @@ void TestRecords::recordsList_data() {
         << "Old 1   2 6|Old 2   3 6|Old 3   4 6|Old 4   5 6|Old 5   6 6|Old 6   7 6|Old 7  10 6|"
            "Old 8  47,3 6|Old 9 999 6|Old 10 1000 6";
     const QByteArray five("1000~ann~Birds~4~02.01.2026\r\n2~Bob~Trees~5~15.03.2027~^\r\n"
-                          "10~cid~Cars~7~09.11.2026\r\n999~Dan~Animals~6~someday\r\n"
+                          "10~cid~Cars~7~2026-11-09\r\n999~Dan~Animals~6~someday\r\n"
                           "998~Eve~Birds~4~31.12.1999\r\n");
     QTest::newRow("empty file") << kRussian << QByteArray("") << QList<int>{6} << "";
     QTest::newRow("Gamer") << kRussian << five << QList<int>{1} << "ann|Bob|cid|Dan|Eve";

@@ -59,7 +59,7 @@ void TestSettings::reader_data() {
     row("fewer lines", "optFon=3\r\n", {3, 0, 1}, "3|0|1|1");
     row("no numbers", "optFon=abc\r\noptP=\r\nchks.Value=yes\r\nLocalisation=en\r\n", {0, 0, 1},
         "0|0|1|1");
-    row("out of range", "optFon=7\r\noptP=-1\r\nchks.Value=3\r\nLocalisation=3\r\n", {0, 0, 1},
+    row("out of range", "optFon=-1\r\noptP=5\r\nchks.Value=3\r\nLocalisation=3\r\n", {0, 0, 1},
         "0|0|1|1");
     row("a greyed box and 0,7", "optFon=1\r\noptP=4\r\nchks.Value=2\r\nLocalisation=0,7\r\n",
         {1, 4, 2}, "1|4|2|0.7");
