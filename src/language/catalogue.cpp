@@ -172,11 +172,9 @@ const QTranslator& russian() {
 
 QString text(Text id, Language language) {
     const Entry& entry = kEntries[static_cast<std::size_t>(id)];
-    if (language == Language::Russian && entry.comment) {
-        const QString translated = russian().translate(kContext, entry.source, entry.comment);
-        if (!translated.isEmpty())
-            return translated;
-    }
+    // Every translatable text has its Russian one in the translation file: the tests see to it.
+    if (language == Language::Russian && entry.comment)
+        return russian().translate(kContext, entry.source, entry.comment);
     return QString::fromUtf8(entry.source);
 }
 

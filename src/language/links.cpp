@@ -37,13 +37,16 @@ bool DoURL(const QString& strUrl, const QString& folder, platform::LinkOpener& o
         if (!QFile::remove(path)) // a link goes, never what it points to
             return false;
     }
-    QFile file(path);
-    // Created afresh: a link put there meanwhile makes the open fail instead of being followed.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return false;
-    const QByteArray content = "[InternetShortcut]\r\nURL=" + strUrl.toUtf8() + "\r\n";
-    const bool written = file.write(content) == content.size() && file.flush(); // a full disk
-    file.close();
+    bool written = false;
+    {
+        QFile file(path);
+        // Created afresh: a link put there meanwhile makes the open fail instead of being
+        // followed.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return false;
+        const QByteArray content = "[InternetShortcut]\r\nURL=" + strUrl.toUtf8() + "\r\n";
+        written = file.write(content) == content.size() && file.flush(); // a full disk
+    } // closed before the desktop reads it
     const bool opened = written && opener.openShortcut(path);
     QFile::remove(path);
     return opened;

@@ -154,6 +154,8 @@ void TestWindow::wholeGame() {
     game.writeFile("record.txt", "1~Cy~S~4~d\r\n2~Al~S~7~d~^\r\n");
     game.start();
     QCOMPARE(game.window().windowTitle(), "Quilora 2.0");
+    QCOMPARE(text(game, "lblOrvane1") + '|' + game.find("lblOrvane1")->toolTip(),
+             "Quilora|Quilora on the web: news and more games");
     QVERIFY(!game.find("Frame2") && !game.find("lvRecord") && !game.find("txtHELP"));
     auto* timer1 = game.find<QTimer>("Timer1");
     auto* timer2 = game.find<QTimer>("Timer2");
