@@ -5,8 +5,13 @@
 namespace quilora::language {
 
 Captions::Captions(ProgramLanguage& program) : program_(program) {
-    for (int i = 0; i < 4; ++i)
-        cmdTOP_[i] = caption(static_cast<Text>(static_cast<int>(Text::ClearButton) + i));
+    applySideButtons();
+}
+
+// Clear, Options, Help and Records follow each other in the catalogue as on the window.
+void Captions::applySideButtons() {
+    for (int i = 0; QString & button : cmdTOP_)
+        button = caption(static_cast<Text>(static_cast<int>(Text::ClearButton) + i++));
 }
 
 void Captions::SetLanguage(float language) {
@@ -22,8 +27,7 @@ void Captions::SetLanguage(float language) {
         const Language applied = language == 1 ? Language::English : Language::Russian;
         column_ = applied;
         program_.variables_ = applied;
-        for (int i = 0; i < 4; ++i)
-            cmdTOP_[i] = caption(static_cast<Text>(static_cast<int>(Text::ClearButton) + i));
+        applySideButtons();
         emit columnApplied(applied);
     }
     emit languageChanged();

@@ -79,6 +79,7 @@ signals:
 
 private:
     QString caption(Text id) const;
+    void applySideButtons();
 
     ProgramLanguage& program_;
     std::optional<Language> column_;

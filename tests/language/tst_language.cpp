@@ -198,7 +198,7 @@ void TestLanguage::links() {
 // set's. Without a name a picture is called by its number; the records' icons by their word.
 void TestLanguage::spokenNames() {
     testing::TestFolder folder;
-    folder.writeFile("names.txt", QStringLiteral("кошка\tcat\r\n").repeated(25).toUtf8());
+    folder.writeFile("names.txt", QStringLiteral("кошка\tcat\tnote\r\n").repeated(25).toUtf8());
     const language::PictureNames names = language::readPictureNames(folder.dir.path() + "/");
     QCOMPARE(names.english.size(), 24);
     using language::cardName;
