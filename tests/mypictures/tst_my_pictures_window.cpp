@@ -2,26 +2,63 @@
 #include "support/test_folder.h"
 #include "support/window.h"
 #include "test_photos.h"
-#include "ui/form2_window.h"
 #include "ui/my_pictures_window.h"
 #include "ui/photo_frame_view.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
 
 using namespace quilora;
 
+namespace {
+
+QImage iconOf(const QToolButton* card) {
+    return card->icon().pixmap(card->iconSize()).toImage();
+}
+
+int darkest(const QImage& card) {
+    int least = 255;
+    for (int y = 10; y < 70; ++y)
+        for (int x = 10; x < 80; ++x)
+            least = std::min(least, qGray(card.pixel(x, y)));
+    return least;
+}
+
+bool near(QRgb a, QColor b) {
+    return std::abs(qRed(a) - b.red()) + std::abs(qGreen(a) - b.green()) +
+               std::abs(qBlue(a) - b.blue()) <
+           40;
+}
+
+// Laid out: no two visible controls overlap, and buttons keep their natural width.
+void checkLayout(const QWidget& window) {
+    const QList<QWidget*> all = window.findChildren<QWidget*>();
+    for (const QWidget* a : all)
+        for (const QWidget* b : all)
+            if (a < b && a->parentWidget() == b->parentWidget() && a->isVisible() && b->isVisible())
+                QVERIFY2(!a->geometry().intersects(b->geometry()),
+                         qPrintable(QString(a->metaObject()->className()) + " over " +
+                                    b->metaObject()->className()));
+    for (const QPushButton* button : window.findChildren<QPushButton*>())
+        QCOMPARE(button->width(), button->sizeHint().width());
+}
+
+} // namespace
+
 class TestMyPicturesWindow : public QObject {
     Q_OBJECT
 
 private slots:
     void makesAndRestoresASetWithNames();
+    void frameFollowsHandAndKeys();
     void theGameIsPlayedWithThePlayersSet();
 };
 
@@ -29,20 +66,38 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     const testing::TestFolder folder;
     QDir(folder.dir.path()).mkpath("shipped/img1");
     folder.writeFile("shipped/img1/setname.txt", QStringLiteral("Фрукты\r\nFruit\r\n").toUtf8());
-    const QString users = folder.path("user");
+    folder.writeFile("blocked", "a file where the sets would go");
+    folder.writeFile("bad.jpg", "not a photo");
+    const QString shipped = folder.path("shipped"), users = folder.path("user");
     const QStringList photos = testing::twelvePhotos(folder.dir.path());
 
-    ui::MyPicturesWindow russian(folder.path("shipped"), users, false);
+    ui::MyPicturesWindow russian(shipped, folder.path("blocked"), false);
     QCOMPARE(russian.windowTitle(), "Quilora: мои картинки");
     QCOMPARE(russian.slotBox()->itemText(1), "2: Фрукты");
+    QCOMPARE(russian.slotBox()->currentIndex(), 4);
+    russian.choosePhotoFiles = [&] { return photos; };
+    QTest::mouseClick(russian.chooseButton(), Qt::LeftButton);
+    QTest::keyClicks(russian.setNameBox(), "Semya");
+    QTest::mouseClick(russian.makeButton(), Qt::LeftButton);
+    QVERIFY(russian.statusLabel()->text().startsWith("Папку " + folder.path("blocked") +
+                                                     " создать не удалось (Not a directory)."));
 
-    ui::MyPicturesWindow window(folder.path("shipped"), users, true);
+    ui::MyPicturesWindow window(shipped, users, true);
     QList<bool> answers;
     window.confirm = [&](const QString&) { return answers.takeFirst(); };
-    window.choosePhotoFiles = [&] { return photos.mid(0, 11); };
+    QStringList files = photos.mid(0, 11) << folder.path("bad.jpg");
+    int asked = 0;
+    window.choosePhotoFiles = [&] {
+        ++asked;
+        return files;
+    };
+    window.resize(1000, 800); // room for everything, whatever the fonts
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(qAlpha(iconOf(window.cardButton(0)).pixel(0, 0)), 0);
     QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
+    QCOMPARE(window.statusLabel()->text(), "bad.jpg cannot be read as a picture.");
+    QVERIFY(near(iconOf(window.cardButton(10)).pixel(10, 10), QColor::fromHsv(300, 200, 230)));
     window.slotBox()->setCurrentIndex(1);
     QCOMPARE(window.slotBox()->currentText(), "2: Fruit");
     QVERIFY(!window.restoreButton()->isEnabled());
@@ -51,22 +106,54 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     QCOMPARE(window.statusLabel()->text(), "A set needs 12 photos; 11 chosen so far.");
     QVERIFY(!QFileInfo::exists(users));
 
-    // The empty card asks for its own photo.
-    window.choosePhotoFiles = [&] { return QStringList{photos[11]}; };
+    // The empty card asks for its photo, a full one does not; past twelve, photos are left out,
+    // and a single photo replaces the chosen card's.
+    files = {photos[11]};
     QTest::mouseClick(window.cardButton(11), Qt::LeftButton);
+    QTest::mouseClick(window.cardButton(0), Qt::LeftButton);
+    QCOMPARE(asked, 2);
+    files = {photos[0], photos[1]};
+    QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
+    QCOMPARE(window.statusLabel()->text(), "A set holds 12 photos; 2 more were left out.");
+    files = {photos[11]};
+    QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
+    QVERIFY(near(iconOf(window.cardButton(0)).pixel(10, 10), QColor::fromHsv(330, 200, 230)));
+
+    // Name cards keep the window's layout, the cards one size whatever their names.
+    const QRect viewPlace = window.frameView()->geometry();
     QTest::mouseClick(window.kindOption(1), Qt::LeftButton);
+    window.layout()->activate();
     QVERIFY(window.cardNameBox()->isVisible());
+    QCOMPARE(window.frameView()->geometry(), viewPlace);
     for (int k = 0; k < 12; ++k) {
         QTest::mouseClick(window.cardButton(k), Qt::LeftButton);
-        QTest::keyClicks(window.cardNameBox(), QStringLiteral("Name %1").arg(k + 1));
+        QTest::keyClicks(window.cardNameBox(), k ? QStringLiteral("Name %1").arg(k + 1)
+                                                 : QStringLiteral("Granny Valentina"));
     }
-    // Card 12, zoomed in and dragged to the photo's left edge, loses the dark middle square.
+    for (int k = 0; k < 12; ++k)
+        QCOMPARE(window.cardButton(k)->size(), window.cardButton(11)->size());
+    checkLayout(window);
+    const QSize cardSize = window.cardButton(0)->size(), viewSize = window.frameView()->size();
+    window.layout()->setGeometry(window.rect().adjusted(0, 0, 200, 200));
+    QCOMPARE(window.cardButton(0)->size(), cardSize);
+    QVERIFY(window.frameView()->width() > viewSize.width() + 100);
+    QVERIFY(window.frameView()->height() > viewSize.height() + 100);
+
+    // Card 12, zoomed in and dragged to the photo's left edge, loses the dark middle square;
+    // the zoom slider follows the card chosen and the keys.
     window.zoomSlider()->setValue(200);
     ui::PhotoFrameView* view = window.frameView();
     const QPoint middle = view->rect().center();
     QTest::mousePress(view, Qt::LeftButton, {}, middle);
     QTest::mouseMove(view, middle - QPoint(300, 0));
     QTest::mouseRelease(view, Qt::LeftButton, {}, middle - QPoint(300, 0));
+    QVERIFY(darkest(iconOf(window.cardButton(11))) > 100);
+    QTest::mouseClick(window.cardButton(10), Qt::LeftButton);
+    QCOMPARE(window.zoomSlider()->value(), 100);
+    QTest::mouseClick(window.cardButton(11), Qt::LeftButton);
+    QCOMPARE(window.zoomSlider()->value(), 200);
+    QTest::keyClick(view, Qt::Key_Plus);
+    QCOMPARE(window.zoomSlider()->value(), 220);
 
     answers = {false};
     window.close(); // declined: the work is not lost
@@ -75,29 +162,89 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     QCOMPARE(window.statusLabel()->text(),
              "“Our family” is ready in place 2. Choose it in the game's Options.");
     QCOMPARE(window.slotBox()->currentText(), "2: Our family (yours)");
+    QCOMPARE(ui::MyPicturesWindow(shipped, users, true).slotBox()->currentIndex(), 1);
     const QString set = users + "/img1/";
     QCOMPARE(QDir(set).entryList({"*.gif"}).size(), 48);
-    QCOMPARE(QImage(set + "23@2x.gif").size(), QSize(180, 160));
     QCOMPARE(core::readLines(set + "names.txt").value_or(QStringList()).value(11),
              "Name 12\tName 12");
-    const auto darkest = [](const QImage& card) {
-        int least = 255;
-        for (int y = 10; y < 70; ++y)
-            for (int x = 10; x < 80; ++x)
-                least = std::min(least, qGray(card.pixel(x, y)));
-        return least;
-    };
+    QVERIFY(near(QImage(set + "0.gif").pixel(10, 10), QColor::fromHsv(330, 200, 230)));
     QVERIFY(darkest(QImage(set + "10.gif")) < 40);
     QVERIFY(darkest(QImage(set + "11.gif")) > 100);
 
-    answers = {false, true};
+    answers = {false};
     QTest::mouseClick(window.restoreButton(), Qt::LeftButton);
     QVERIFY(QFileInfo::exists(set + "0.gif"));
+    QVERIFY(QDir().rename(set, users + "/gone")); // behind the window's back
+    QTest::mouseClick(window.restoreButton(), Qt::LeftButton);
+    QCOMPARE(window.statusLabel()->text(), "Place 2 already holds the shipped set.");
+    QVERIFY(QDir().rename(users + "/gone", set));
+    answers = {true};
     QTest::mouseClick(window.restoreButton(), Qt::LeftButton);
     QVERIFY(!QFileInfo::exists(set));
     QCOMPARE(window.statusLabel()->text(), "The shipped set is back in place 2.");
     QCOMPARE(window.slotBox()->currentText(), "2: Fruit");
     QVERIFY(!window.restoreButton()->isEnabled());
+    QVERIFY(window.close()); // nothing unsaved: no question
+}
+
+void TestMyPicturesWindow::frameFollowsHandAndKeys() {
+    ui::PhotoFrameView view;
+    view.resize(400, 300);
+    view.setVisible(true);
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QSignalSpy changed(&view, &ui::PhotoFrameView::cropChanged);
+    view.setZoom(2);
+    QTest::keyClick(&view, Qt::Key_Left);
+    QCOMPARE(changed.count(), 0); // no photo: nothing to frame
+    QCOMPARE(view.cursor().shape(), Qt::ArrowCursor);
+
+    // A wide photo across the middle of the view, at one view pixel to a photo pixel: its
+    // frame bright, edged in white, and the rest of the photo dimmed.
+    QImage photo(400, 100, QImage::Format_RGB32);
+    photo.fill(QColor(100, 150, 200));
+    view.show(photo, mypictures::Crop(photo.size()));
+    QCOMPARE(view.cursor().shape(), Qt::OpenHandCursor);
+    const QColor background = view.palette().color(QPalette::Mid);
+    QImage shot = view.grab().toImage();
+    QVERIFY(near(shot.pixel(200, 90), background) && near(shot.pixel(200, 210), background));
+    QVERIFY(near(shot.pixel(200, 110), QColor(100, 150, 200)));
+    QVERIFY(near(shot.pixel(200, 190), QColor(100, 150, 200)));
+    QVERIFY(near(shot.pixel(50, 150), QColor(49, 74, 98)));
+    QVERIFY(qGray(shot.pixel(144, 150)) > 200);
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    view.clearFocus();
+    QVERIFY(near(view.grab().toImage().pixel(1, 1), background));
+    view.setFocus();
+    QVERIFY(near(view.grab().toImage().pixel(1, 1), view.palette().color(QPalette::Highlight)));
+
+    // The frame follows the left button only.
+    const QPointF centre = view.crop().rect().center();
+    QTest::mousePress(&view, Qt::RightButton, {}, {200, 150});
+    QTest::mouseMove(&view, {150, 150});
+    QTest::mouseRelease(&view, Qt::RightButton, {}, {150, 150});
+    QTest::mousePress(&view, Qt::LeftButton, {}, {200, 150});
+    QCOMPARE(view.cursor().shape(), Qt::ClosedHandCursor);
+    QTest::mouseMove(&view, {180, 150});
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, {180, 150});
+    QCOMPARE(view.cursor().shape(), Qt::OpenHandCursor);
+    QCOMPARE(view.crop().rect().center(), centre - QPointF(20, 0));
+
+    // Zoomed in, there is room to move every way: eight pixels a key, a tenth a zoom step.
+    QWheelEvent wheel({200, 150}, view.mapToGlobal(QPointF(200, 150)), {}, {0, 240}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&view, &wheel);
+    QCOMPARE(view.crop().zoom(), 1.21);
+    const std::initializer_list<std::tuple<Qt::Key, QPointF, double>> keys = {
+        {Qt::Key_Left, {-8, 0}, 1.21}, {Qt::Key_Right, {8, 0}, 1.21}, {Qt::Key_Up, {0, -8}, 1.21},
+        {Qt::Key_Down, {0, 8}, 1.21},  {Qt::Key_Plus, {}, 1.331},     {Qt::Key_Minus, {}, 1.21},
+        {Qt::Key_Equal, {}, 1.331}};
+    for (const auto& [key, move, zoom] : keys) {
+        const QPointF before = view.crop().rect().center();
+        QTest::keyClick(&view, key);
+        QCOMPARE(view.crop().rect().center(), before + move);
+        QCOMPARE(view.crop().zoom(), zoom);
+    }
 }
 
 void TestMyPicturesWindow::theGameIsPlayedWithThePlayersSet() {
