@@ -68,7 +68,7 @@ std::optional<Problem> writeFile(const QString& path, const QByteArray& bytes) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         file.write(bytes) != bytes.size())
         return Problem{Text::MakerWriteFailed, QDir::toNativeSeparators(path), file.errorString()};
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
@@ -85,7 +85,7 @@ std::optional<Problem> checkSet(const NewSet& set) {
     if (name.size() > kLongestSetName)
         return Problem{Text::MakerSetNameTooLong, {}, {}};
     if (!set.withNames)
-        return std::nullopt;
+        return {};
     for (int k = 0; k < kPhotosPerSet; ++k) {
         const QString cardName = tidyName(set.cards[k].name);
         if (cardName.isEmpty())
@@ -93,7 +93,7 @@ std::optional<Problem> checkSet(const NewSet& set) {
         if (nameCard(cardName, 1).isNull())
             return Problem{Text::MakerCardNameTooLong, cardName, {}};
     }
-    return std::nullopt;
+    return {};
 }
 
 QList<QImage> drawCards(const NewSet& set, int scale) {
@@ -166,14 +166,14 @@ std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet&
     }
     // `fresh` now cleans up a path that is no longer there.
     QDir(aside).removeRecursively();
-    return std::nullopt;
+    return {};
 }
 
 std::optional<Problem> restoreShipped(const QString& userRoot, int slot) {
     const QDir root(userRoot);
     const QString target = root.filePath(setFolderName(slot));
     if (!QFileInfo::exists(target))
-        return std::nullopt;
+        return {};
     removeLeftovers(root, slot);
     // Out of the game's sight first, in one step; the deletion may then take its time.
     const QString aside = root.filePath(QStringLiteral(".img%1-old").arg(slot));
@@ -181,7 +181,7 @@ std::optional<Problem> restoreShipped(const QString& userRoot, int slot) {
     if (!renameFolder(target, aside, error))
         return Problem{Text::MakerRestoreFailed, QString::number(slot + 1), error};
     QDir(aside).removeRecursively();
-    return std::nullopt;
+    return {};
 }
 
 } // namespace quilora::mypictures

@@ -1,3 +1,4 @@
+#include "core/text_file.h"
 #include "mypictures/cards.h"
 #include "support/full_disk.h"
 #include "support/test_folder.h"
@@ -5,7 +6,6 @@
 
 #include <QBuffer>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QTest>
 
 using namespace quilora;
@@ -13,88 +13,77 @@ using namespace quilora::mypictures;
 
 namespace {
 
-const QList<QRgb> kQuarters = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255),
-                               qRgb(255, 255, 0)};
-const QRgb kBlue = qRgb(0, 0, 255), kWhite = qRgb(255, 255, 255);
+const QList<QRgb> kQuarters = {0xffff0000, 0xff00ff00, 0xff0000ff, 0xffffff00};
 
 // A picture in four plain colours, one to a quarter: red, green / blue, yellow.
 QImage quarters(QSize size) {
     QImage image(size, QImage::Format_RGB32);
-    QPainter painter(&image);
     const int w = size.width() / 2, h = size.height() / 2;
     for (int i = 0; i < 4; ++i)
-        painter.fillRect(i % 2 * w, i / 2 * h, w, h, QColor(kQuarters[i]));
+        QPainter(&image).fillRect(i % 2 * w, i / 2 * h, w, h, QColor(kQuarters[i]));
     return image;
 }
 
-QByteArray encoded(const QImage& image, const char* format) {
+// The file of `image` in this format. A JPEG is stored as a camera held on its side stores it,
+// with the EXIF orientation that turns it back: 6 when stored turned left, 8 turned right.
+QByteArray encoded(const QImage& image, const char* format, char orientation = 0) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, format).write(image);
-    return bytes;
-}
-
-// `upright` as a camera held on its side stores it, with the EXIF orientation that turns it
-// back: 6 when stored turned left, 8 when turned right.
-QByteArray turnedJpeg(const QImage& upright, char orientation) {
-    const QImage stored = upright.transformed(QTransform().rotate(orientation == 6 ? -90 : 90));
-    // A big-endian TIFF header and one IFD holding one SHORT entry, the orientation.
+    image.transformed(QTransform().rotate(orientation == 6 ? -90 : 90 * (orientation == 8)))
+        .save(&buffer, format);
+    // After the start-of-image marker: a big-endian TIFF header, one IFD with one SHORT entry.
     QByteArray exif("\xff\xe1\0\x22"
                     "Exif\0\0MM\0\x2a\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0",
                     29);
-    exif.append(orientation).append(QByteArray(6, '\0'));
-    return encoded(stored, "jpeg").insert(2, exif); // right after the start-of-image marker
+    return orientation ? bytes.insert(2, exif.append(orientation).append(6, '\0')) : bytes;
 }
 
-int distance(QRgb a, QRgb b) {
+bool near(QRgb a, QRgb b) {
     return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                     std::abs(qBlue(a) - qBlue(b))});
+                     std::abs(qBlue(a) - qBlue(b))}) <= 40;
 }
 
-// Whether the colours `inset` pixels in from the corners (TL, TR, BL, BR) are about these.
-bool cornersAre(const QImage& image, const QList<QRgb>& expected, int inset = 0) {
-    const int r = image.width() - 1 - inset, b = image.height() - 1 - inset;
-    const QList<QPoint> corners = {{inset, inset}, {r, inset}, {inset, b}, {r, b}};
-    for (int i = 0; i < 4; ++i)
-        if (distance(image.pixel(corners[i]), expected[i]) > 40)
-            return false;
-    return true;
+// Whether the colours at the corners (TL, TR, BL, BR), `in` pixels in, are about these.
+bool cornersAre(const QImage& image, const QList<QRgb>& colours, int in = 0) {
+    const int r = image.width() - 1 - in, b = image.height() - 1 - in;
+    return near(image.pixel(in, in), colours[0]) && near(image.pixel(r, in), colours[1]) &&
+           near(image.pixel(in, b), colours[2]) && near(image.pixel(r, b), colours[3]);
 }
 
-// Whether a card has its thin edge all round: the outer line differs from just inside it.
+// Whether a card has its thin edge all round: each side's outer line unlike what lies inside.
 bool edged(const QImage& card) {
     const int w = card.width() - 1, h = card.height() - 1, in = card.width() / 15;
-    const auto differ = [&](int x, int y, int dx, int dy) {
-        return distance(card.pixel(x, y), card.pixel(x + dx, y + dy)) > 20;
-    };
-    return differ(w / 2, 0, 0, in) && differ(w / 2, h, 0, -in) && differ(0, h / 2, in, 0) &&
-           differ(w, h / 2, -in, 0);
+    return !near(card.pixel(w / 2, 0), card.pixel(w / 2, in)) &&
+           !near(card.pixel(w / 2, h), card.pixel(w / 2, h - in)) &&
+           !near(card.pixel(0, h / 2), card.pixel(in, h / 2)) &&
+           !near(card.pixel(w, h / 2), card.pixel(w - in, h / 2));
 }
 
 int inkOf(const QImage& card) {
     int inked = 0;
     for (int y = 0; y < card.height(); ++y)
         for (int x = 0; x < card.width(); ++x)
-            inked += qGray(card.pixel(x, y)) < 120 ? 1 : 0;
+            inked += qGray(card.pixel(x, y)) < 120;
     return inked;
 }
 
-QMap<QString, QByteArray> filesOf(const QString& folder) {
-    QMap<QString, QByteArray> files;
-    for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files)) {
-        QFile file(info.filePath());
-        file.open(QIODevice::ReadOnly);
-        files.insert(info.fileName(), file.readAll());
-    }
-    return files;
+bool noLeftovers(const QString& root) {
+    return QDir(root).entryList({QStringLiteral(".img*")}, QDir::Dirs | QDir::Hidden).isEmpty();
 }
 
-QStringList leftovers(const QString& root) {
-    return QDir(root).entryList({QStringLiteral(".img*")}, QDir::Dirs | QDir::Hidden);
-}
+// A set that cannot be written: what is wrong with it or with where it goes.
+struct Refusal {
+    QString setName, fourthName; // the fourth card's name, in a set with names
+    QString inTheWay;            // a file where a folder would go
+    bool fullDisk;
+    Text problem;
+    QString detail;
+};
 
 } // namespace
+
+Q_DECLARE_METATYPE(Refusal)
 
 class TestMyPictures : public QObject {
     Q_OBJECT
@@ -108,10 +97,8 @@ private slots:
     void nameCards_data();
     void nameCards();
     void writesAndReplacesASet();
-    void refusesAnIncompleteSet_data();
-    void refusesAnIncompleteSet();
-    void failedWriteKeepsTheOldSet_data();
-    void failedWriteKeepsTheOldSet();
+    void refusesASetAndKeepsTheOldOne_data();
+    void refusesASetAndKeepsTheOldOne();
     void restoresTheShippedSet();
 
 private:
@@ -121,46 +108,42 @@ private:
 
 void TestMyPictures::readsPhotos_data() {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("limit"); // Qt's allocation limit in megabytes, 0 for none
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QList<QRgb>>("corners");
     QTest::addColumn<int>("problem");
-    const int none = int(Text::Count);
-    // Twice the working size each way, so that the decoder itself scales it; 19 MB whole.
-    const QByteArray huge = turnedJpeg(quarters({2560, 1920}), 6);
     QImage clear(200, 100, QImage::Format_ARGB32);
     clear.fill(Qt::transparent);
     QPainter(&clear).fillRect(0, 0, 100, 100, Qt::blue);
-    QTest::newRow("turned right") << "turned.jpg" << turnedJpeg(quarters({360, 240}), 8) << 256
-                                  << QSize(360, 240) << kQuarters << none;
-    QTest::newRow("huge, turned left")
-        << "huge.jpg" << huge << 8 << QSize(1280, 960) << kQuarters << none;
+    folder_.writeFile("turned.jpg", encoded(quarters({360, 240}), "jpeg", 8));
+    // Twice the working size each way, so that the decoder itself scales it; 19 MB whole.
+    folder_.writeFile("huge.jpg", encoded(quarters({2560, 1920}), "jpeg", 6));
+    folder_.writeFile("clear.png", encoded(clear, "png"));
+    folder_.writeFile("icon.icns", encoded(quarters({1024, 1024}), "icns"));
+    folder_.writeFile("cut.png", encoded(quarters({64, 64}), "png").left(33));
+    const int none = int(Text::Count), unread = int(Text::MakerPhotoUnreadable);
+    QTest::newRow("turned right") << "turned.jpg" << 256 << QSize(360, 240) << kQuarters << none;
+    QTest::newRow("huge, turned left") << "huge.jpg" << 8 << QSize(1280, 960) << kQuarters << none;
     QTest::newRow("too large even scaled")
-        << "huge.jpg" << huge << 4 << QSize(0, 0) << QList<QRgb>() << int(Text::MakerPhotoTooLarge);
-    QTest::newRow("transparent") << "clear.png" << encoded(clear, "png") << 256 << QSize(200, 100)
-                                 << QList<QRgb>{kBlue, kWhite, kBlue, kWhite} << none;
-    QTest::newRow("size known once read") << "icon.icns" << encoded(quarters({1024, 1024}), "icns")
-                                          << 256 << QSize(960, 960) << kQuarters << none;
-    QTest::newRow("cut after its header, no limit")
-        << "cut.png" << encoded(quarters({64, 64}), "png").left(33) << 0 << QSize(0, 0)
-        << QList<QRgb>() << int(Text::MakerPhotoUnreadable);
+        << "huge.jpg" << 4 << QSize(0, 0) << QList<QRgb>() << int(Text::MakerPhotoTooLarge);
+    QTest::newRow("transparent") << "clear.png" << 256 << QSize(200, 100)
+                                 << QList<QRgb>{0xff0000ff, 0xffffffff, 0xff0000ff, 0xffffffff}
+                                 << none;
+    QTest::newRow("size known once read")
+        << "icon.icns" << 256 << QSize(960, 960) << kQuarters << none;
+    QTest::newRow("cut, no limit") << "cut.png" << 0 << QSize(0, 0) << QList<QRgb>() << unread;
 }
 
 void TestMyPictures::readsPhotos() {
     QFETCH(QString, file);
-    QFETCH(QByteArray, bytes);
     QFETCH(int, limit);
-    QFETCH(QSize, size);
     QFETCH(QList<QRgb>, corners);
-    QFETCH(int, problem);
-    folder_.writeFile(file, bytes);
     const int saved = QImageReader::allocationLimit();
     QImageReader::setAllocationLimit(limit);
     const LoadedPhoto photo = loadPhoto(folder_.path(file));
     QImageReader::setAllocationLimit(saved);
-    QCOMPARE(int(photo.problem.value_or(Text::Count)), problem);
-    QCOMPARE(photo.image.size(), size);
+    QTEST(int(photo.problem.value_or(Text::Count)), "problem");
+    QTEST(photo.image.size(), "size");
     QVERIFY(corners.isEmpty() || cornersAre(photo.image, corners));
 }
 
@@ -182,13 +165,12 @@ void TestMyPictures::frameStaysOnThePhoto() {
     crop.setZoom(10);
     QCOMPARE(crop.zoom(), Crop::kMaxZoom);
     QCOMPARE(crop.rect().size(), largest.size() / Crop::kMaxZoom);
-    QVERIFY(photo.contains(crop.rect()));
     crop.moveBy({1e6, -1e6});
+    QVERIFY(photo.contains(crop.rect()));
     // Zoomed in at the top right, the whole card is that quarter's colour, edged.
     const QImage card = photoCard(quarters(size), crop.rect(), 2);
     QCOMPARE(card.size(), QSize(180, 160));
-    QVERIFY(cornersAre(card, QList<QRgb>(4, kQuarters[1]), 4));
-    QVERIFY(edged(card));
+    QVERIFY(cornersAre(card, QList<QRgb>(4, kQuarters[1]), 4) && edged(card));
     crop.setZoom(0.5);
     QCOMPARE(crop.rect().size(), largest.size());
     QVERIFY(photo.contains(crop.rect()));
@@ -200,7 +182,6 @@ void TestMyPictures::nameCards_data() {
     QTest::newRow("long word") << "Александра" << true;
     QTest::newRow("two words, a line each") << " Бабушка  Валентина" << true;
     QTest::newRow("word too long") << "Константинопольский" << false;
-    QTest::newRow("too many words") << "Tante Margarethe von Hohenzollern-Sigmaringen" << false;
     QTest::newRow("blank") << " \t " << false;
 }
 
@@ -214,10 +195,9 @@ void TestMyPictures::nameCards() {
             continue;
         QCOMPARE(card.size(), QSize(90, 80) * scale);
         QVERIFY(edged(card));
-        // Smooth dark lettering, only inside its box 8 pixels clear of the frame line.
-        const QRect box(13 * scale, 13 * scale, 64 * scale, 54 * scale);
+        // Dark lettering, smooth, only inside its box 8 pixels clear of the frame line.
         QVERIFY(inkOf(card) > 20 * scale * scale);
-        QCOMPARE(inkOf(card.copy(box)), inkOf(card));
+        QCOMPARE(inkOf(card.copy(13 * scale, 13 * scale, 64 * scale, 54 * scale)), inkOf(card));
         QSet<QRgb> shades;
         for (int y = 0; y < card.height(); ++y)
             for (int x = 0; x < card.width(); ++x)
@@ -228,7 +208,7 @@ void TestMyPictures::nameCards() {
 
 void TestMyPictures::writesAndReplacesASet() {
     const testing::TestFolder root;
-    const QString users = root.path("user/Quilora"), folder = users + "/img2";
+    const QString users = root.path("user/Quilora"), folder = users + "/img2/";
     QStringList names;
     for (int k = 1; k <= kPhotosPerSet; ++k)
         names.append(QStringLiteral("Имя %1").arg(k));
@@ -236,121 +216,94 @@ void TestMyPictures::writesAndReplacesASet() {
     set.cards[3].crop.setZoom(2);
     QVERIFY(!writeSet(users, 2, set));
     QVERIFY(hasPlayerSet(users, 2));
-    QMap<QString, QByteArray> files = filesOf(folder);
-    QCOMPARE(files.size(), 2 * 24 + 2);
-    QCOMPARE(files.value("setname.txt"), QStringLiteral("Наша семья\r\nНаша семья\r\n").toUtf8());
-    QStringList spoken = QString::fromUtf8(files.value("names.txt")).split("\r\n");
-    QCOMPARE(spoken.size(), 24 + 1);
-    QCOMPARE(spoken[2], "Имя 3\tИмя 3");
-    QCOMPARE(spoken[12 + 2], spoken[2]);
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2 * 24 + 2);
+    QCOMPARE(root.readFile("user/Quilora/img2/setname.txt"),
+             QStringLiteral("Наша семья\r\nНаша семья\r\n").toUtf8());
+    const auto spoken = [&] {
+        return core::readLines(folder + "names.txt").value_or(QStringList());
+    };
+    QCOMPARE(spoken().size(), 24);
+    QCOMPARE(spoken()[2], "Имя 3\tИмя 3");
+    QCOMPARE(spoken()[12 + 2], spoken()[2]);
     for (int k = 0; k < 24; ++k)
         for (int scale : {1, 2}) {
-            QImage gif;
             const QString name = QString(scale == 1 ? "%1.gif" : "%1@2x.gif").arg(k);
-            QVERIFY2(gif.loadFromData(files.value(name), "GIF"), qPrintable(name));
+            const QImage gif(folder + name);
             QCOMPARE(gif.size(), QSize(90, 80) * scale);
-            QVERIFY2(edged(gif), qPrintable(name));
             // A photo's colour round its dark middle, or dark lettering on the pale face.
             const QRgb side = gif.pixel(10 * scale, 40 * scale);
-            const bool looks =
-                k < kPhotosPerSet
-                    ? distance(side, QColor::fromHsv(k * 30, 200, 230).rgb()) < 30 &&
-                          qGray(gif.pixel(45 * scale, 40 * scale)) < 60
-                    : distance(side, qRgb(255, 254, 246)) < 10 && inkOf(gif) > 40 * scale * scale;
-            QVERIFY2(looks, qPrintable(name));
+            const bool looks = k < kPhotosPerSet
+                                   ? near(side, QColor::fromHsv(k * 30, 200, 230).rgb()) &&
+                                         qGray(gif.pixel(45 * scale, 40 * scale)) < 60
+                                   : near(side, qRgb(255, 254, 246)) && inkOf(gif) > 40 * scale;
+            QVERIFY2(looks && edged(gif), qPrintable(name));
         }
     // The zoomed photo shows its dark square larger.
-    QVERIFY(qGray(QImage(folder + "/3.gif").pixel(32, 40)) < 60);
-    QVERIFY(qGray(QImage(folder + "/4.gif").pixel(32, 40)) > 100);
+    QVERIFY(qGray(QImage(folder + "3.gif").pixel(32, 40)) < 60);
+    QVERIFY(qGray(QImage(folder + "4.gif").pixel(32, 40)) > 100);
 
     // A set of 12 in place of one of 24 replaces it whole, past a folder a cut write left.
     QDir().mkpath(users + "/.img2-old/old");
     set.withNames = false;
     QVERIFY(!writeSet(users, 2, set));
-    files = filesOf(folder);
-    QCOMPARE(files.size(), 2 * 12 + 2);
-    spoken = QString::fromUtf8(files.value("names.txt")).split("\r\n");
-    QCOMPARE(spoken.size(), 12 + 1);
-    QCOMPARE(spoken[2], "фото 3\tphoto 3");
-    QVERIFY(leftovers(users).isEmpty());
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2 * 12 + 2);
+    QCOMPARE(spoken().size(), 12);
+    QCOMPARE(spoken()[2], "фото 3\tphoto 3");
+    QVERIFY(noLeftovers(users));
 }
 
-void TestMyPictures::refusesAnIncompleteSet_data() {
-    QTest::addColumn<QString>("setName");
-    QTest::addColumn<QString>("fourthName"); // the fourth card's, in a set with names
-    QTest::addColumn<int>("problem");
-    QTest::addColumn<QString>("detail");
-    QTest::newRow("a photo missing") << "Set" << QString() << int(Text::MakerTooFewPhotos) << "11";
-    QTest::newRow("no set name") << " " << QString() << int(Text::MakerSetNameMissing) << "";
+void TestMyPictures::refusesASetAndKeepsTheOldOne_data() {
+    QTest::addColumn<Refusal>("refusal");
+    const QString set = "Set";
+    QTest::newRow("a photo missing") << Refusal{set, {}, {}, false, Text::MakerTooFewPhotos, "11"};
+    QTest::newRow("no set name") << Refusal{" ", {}, {}, false, Text::MakerSetNameMissing, {}};
     QTest::newRow("set name too long")
-        << QString(41, 'x') << QString() << int(Text::MakerSetNameTooLong) << "";
-    QTest::newRow("set name of 40") << QString(40, 'x') << QString() << int(Text::Count) << "";
-    QTest::newRow("no card name") << "Set"
-                                  << " " << int(Text::MakerCardNameMissing) << "4";
-    QTest::newRow("card name too long")
-        << "Set"
-        << "Константинопольский" << int(Text::MakerCardNameTooLong) << "Константинопольский";
-}
-
-void TestMyPictures::refusesAnIncompleteSet() {
-    QFETCH(QString, setName);
-    QFETCH(QString, fourthName);
-    QFETCH(int, problem);
-    QFETCH(QString, detail);
-    QStringList names;
-    for (int k = 1; k <= kPhotosPerSet && !fourthName.isNull(); ++k)
-        names.append(k == 4 ? fourthName : QStringLiteral("Имя %1").arg(k));
-    NewSet set = testing::setOf(photos_, setName, names);
-    if (problem == int(Text::MakerTooFewPhotos))
-        set.cards[3].photo = QImage();
-    const Problem none{Text::Count, {}, {}};
-    const Problem found = checkSet(set).value_or(none);
-    QCOMPARE(int(found.what), problem);
-    QCOMPARE(found.detail, detail);
-    if (found.what == Text::Count)
-        return;
-    // Refused before anything is written.
-    QCOMPARE(int(writeSet(folder_.path("refused"), 0, set).value_or(none).what), problem);
-    QVERIFY(!QFileInfo::exists(folder_.path("refused")));
-}
-
-void TestMyPictures::failedWriteKeepsTheOldSet_data() {
-    QTest::addColumn<QString>("inTheWay"); // a file where a folder would go
-    QTest::addColumn<bool>("fullDisk");
-    QTest::addColumn<int>("problem");
+        << Refusal{QString(41, 'x'), {}, {}, false, Text::MakerSetNameTooLong, {}};
+    QTest::newRow("no card name") << Refusal{set, " ", {}, false, Text::MakerCardNameMissing, "4"};
+    QTest::newRow("card name too long") << Refusal{
+        set, "Константинопольский", {}, false, Text::MakerCardNameTooLong, "Константинопольский"};
     QTest::newRow("the user's folder a file")
-        << "user" << false << int(Text::MakerFolderNotCreated);
-    QTest::newRow("disk full") << "" << true << int(Text::MakerWriteFailed);
+        << Refusal{set, {}, "user", false, Text::MakerFolderNotCreated, {}};
+    QTest::newRow("disk full") << Refusal{set, {}, {}, true, Text::MakerWriteFailed, {}};
     QTest::newRow("the old set cannot step aside")
-        << "user/.img1-old" << false << int(Text::MakerWriteFailed);
+        << Refusal{set, {}, "user/.img1-old", false, Text::MakerWriteFailed, {}};
 }
 
-void TestMyPictures::failedWriteKeepsTheOldSet() {
-    QFETCH(QString, inTheWay);
-    QFETCH(bool, fullDisk);
-    QFETCH(int, problem);
+void TestMyPictures::refusesASetAndKeepsTheOldOne() {
+    QFETCH(Refusal, refusal);
     const testing::TestFolder root;
     const QString users = root.path("user");
-    if (inTheWay != "user") {
+    if (refusal.inTheWay != "user") { // an old set
         QDir().mkpath(users + "/img1");
         root.writeFile("user/img1/0.gif", "old card");
     }
-    if (!inTheWay.isEmpty())
-        root.writeFile(inTheWay, "in the way");
-    const QMap<QString, QByteArray> before = filesOf(users + "/img1");
-    const NewSet set = testing::setOf(photos_, "New");
+    if (!refusal.inTheWay.isEmpty())
+        root.writeFile(refusal.inTheWay, "in the way");
+    QStringList names;
+    for (int k = 1; k <= kPhotosPerSet && !refusal.fourthName.isNull(); ++k)
+        names.append(k == 4 ? refusal.fourthName : QStringLiteral("Имя %1").arg(k));
+    NewSet set = testing::setOf(photos_, refusal.setName, names);
+    if (refusal.problem == Text::MakerTooFewPhotos)
+        set.cards[3].photo = QImage();
     std::optional<Problem> refused;
     {
         std::optional<testing::FullDisk> full;
-        if (fullDisk)
+        if (refusal.fullDisk)
             full.emplace();
         refused = writeSet(users, 1, set);
     }
     QVERIFY(refused);
-    QCOMPARE(int(refused->what), problem);
-    QVERIFY(!refused->reason.isEmpty());
-    QCOMPARE(filesOf(users + "/img1"), before);
-    QVERIFY(leftovers(users).isEmpty());
+    QCOMPARE(int(refused->what), int(refusal.problem));
+    // A file or folder that failed is named, with what the system said.
+    if (refusal.fullDisk || !refusal.inTheWay.isEmpty())
+        QVERIFY(!refused->detail.isEmpty() && !refused->reason.isEmpty());
+    else
+        QCOMPARE(refused->detail, refusal.detail);
+    const bool hadSet = refusal.inTheWay != "user";
+    QCOMPARE(QDir(users + "/img1").entryList(QDir::Files),
+             hadSet ? QStringList{"0.gif"} : QStringList());
+    QCOMPARE(root.readFile("user/img1/0.gif"), QByteArray(hadSet ? "old card" : ""));
+    QVERIFY(noLeftovers(users));
 }
 
 void TestMyPictures::restoresTheShippedSet() {
@@ -363,17 +316,15 @@ void TestMyPictures::restoresTheShippedSet() {
     }
     QVERIFY(hasPlayerSet(users, 4));
     QVERIFY(!restoreShipped(users, 4));
-    QVERIFY(!hasPlayerSet(users, 4));
-    QVERIFY(!QFileInfo::exists(users + "/img4"));
-    QVERIFY(leftovers(users).isEmpty());
+    QVERIFY(!hasPlayerSet(users, 4) && !QFileInfo::exists(users + "/img4"));
+    QVERIFY(noLeftovers(users));
     // A file where the set would step aside: it stays, and the place is named as the player
     // counts them.
     root.writeFile("user/.img3-old", "in the way");
     const std::optional<Problem> refused = restoreShipped(users, 3);
     QVERIFY(refused && refused->what == Text::MakerRestoreFailed);
     QCOMPARE(refused->detail, "4");
-    QVERIFY(!refused->reason.isEmpty());
-    QVERIFY(hasPlayerSet(users, 3));
+    QVERIFY(!refused->reason.isEmpty() && hasPlayerSet(users, 3));
 }
 
 QTEST_MAIN(TestMyPictures)
