@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
@@ -24,18 +25,17 @@ QImage iconOf(const QToolButton* card) {
     return card->icon().pixmap(card->iconSize()).toImage();
 }
 
-int darkest(const QImage& card) {
-    int least = 255;
-    for (int y = 10; y < 70; ++y)
-        for (int x = 10; x < 80; ++x)
-            least = std::min(least, qGray(card.pixel(x, y)));
-    return least;
-}
-
 bool near(QRgb a, QColor b) {
     return std::abs(qRed(a) - b.red()) + std::abs(qGreen(a) - b.green()) +
                std::abs(qBlue(a) - b.blue()) <
            40;
+}
+
+// Whether a label of the window shows this text.
+bool shows(const QWidget& window, const QString& text) {
+    const QList<QLabel*> labels = window.findChildren<QLabel*>();
+    return std::any_of(labels.begin(), labels.end(),
+                       [&](const QLabel* label) { return label->text() == text; });
 }
 
 // Laid out: no two visible controls overlap, and buttons keep their natural width.
@@ -59,6 +59,7 @@ class TestMyPicturesWindow : public QObject {
 private slots:
     void makesAndRestoresASetWithNames();
     void frameFollowsHandAndKeys();
+    void opensInTheGamesLanguage();
     void theGameIsPlayedWithThePlayersSet();
 };
 
@@ -71,6 +72,7 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     const QString shipped = folder.path("shipped"), users = folder.path("user");
     const QStringList photos = testing::twelvePhotos(folder.dir.path());
 
+    // In Russian, where no set can be made.
     ui::MyPicturesWindow russian(shipped, folder.path("blocked"), false);
     QCOMPARE(russian.windowTitle(), "Quilora: мои картинки");
     QCOMPARE(russian.slotBox()->itemText(1), "2: Фрукты");
@@ -85,7 +87,7 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     ui::MyPicturesWindow window(shipped, users, true);
     QList<bool> answers;
     window.confirm = [&](const QString&) { return answers.takeFirst(); };
-    QStringList files = photos.mid(0, 11) << folder.path("bad.jpg");
+    QStringList files = QStringList{folder.path("bad.jpg")} + photos.mid(0, 11);
     int asked = 0;
     window.choosePhotoFiles = [&] {
         ++asked;
@@ -94,20 +96,26 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     window.resize(1000, 800); // room for everything, whatever the fonts
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(qAlpha(iconOf(window.cardButton(0)).pixel(0, 0)), 0);
-    QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
+    QVERIFY(shows(window, "0 of 12 photos"));
+    QCOMPARE(qAlpha(iconOf(window.cardButton(5)).pixel(0, 0)), 0);
+    // An empty card asks for photos; they fill the cards from the first, which is then chosen.
+    QTest::mouseClick(window.cardButton(5), Qt::LeftButton);
     QCOMPARE(window.statusLabel()->text(), "bad.jpg cannot be read as a picture.");
+    QVERIFY(shows(window, "11 of 12 photos") && window.cardButton(0)->isChecked());
     QVERIFY(near(iconOf(window.cardButton(10)).pixel(10, 10), QColor::fromHsv(300, 200, 230)));
     window.slotBox()->setCurrentIndex(1);
     QCOMPARE(window.slotBox()->currentText(), "2: Fruit");
     QVERIFY(!window.restoreButton()->isEnabled());
+    QTest::keyClicks(window.setNameBox(), QString(45, 'x'));
+    QCOMPARE(window.setNameBox()->text().size(), 40);
+    window.setNameBox()->clear();
     QTest::keyClicks(window.setNameBox(), "Our family");
     QTest::mouseClick(window.makeButton(), Qt::LeftButton);
     QCOMPARE(window.statusLabel()->text(), "A set needs 12 photos; 11 chosen so far.");
     QVERIFY(!QFileInfo::exists(users));
 
-    // The empty card asks for its photo, a full one does not; past twelve, photos are left out,
-    // and a single photo replaces the chosen card's.
+    // The last empty card asks for its photo, a full one does not; past twelve, photos are
+    // left out, and a single photo replaces the chosen card's.
     files = {photos[11]};
     QTest::mouseClick(window.cardButton(11), Qt::LeftButton);
     QTest::mouseClick(window.cardButton(0), Qt::LeftButton);
@@ -119,19 +127,22 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
     QVERIFY(near(iconOf(window.cardButton(0)).pixel(10, 10), QColor::fromHsv(330, 200, 230)));
 
-    // Name cards keep the window's layout, the cards one size whatever their names.
+    // Name cards keep the window's layout; a name too long for its card is told at once.
     const QRect viewPlace = window.frameView()->geometry();
     QTest::mouseClick(window.kindOption(1), Qt::LeftButton);
     window.layout()->activate();
     QVERIFY(window.cardNameBox()->isVisible());
     QCOMPARE(window.frameView()->geometry(), viewPlace);
+    QCOMPARE(window.cardNameBox()->mapTo(&window, QPoint()).x(), viewPlace.x());
     for (int k = 0; k < 12; ++k) {
         QTest::mouseClick(window.cardButton(k), Qt::LeftButton);
-        QTest::keyClicks(window.cardNameBox(), k ? QStringLiteral("Name %1").arg(k + 1)
-                                                 : QStringLiteral("Granny Valentina"));
+        QTest::keyClicks(window.cardNameBox(), QStringLiteral("Name %1").arg(k + 1));
     }
-    for (int k = 0; k < 12; ++k)
-        QCOMPARE(window.cardButton(k)->size(), window.cardButton(11)->size());
+    QTest::keyClicks(window.cardNameBox(), " of a wonderful family");
+    QVERIFY(shows(window, "“Name 12 of a wonderful family” does not fit on a card: please "
+                          "shorten it."));
+    for (int i = 0; i < 22; ++i)
+        QTest::keyClick(window.cardNameBox(), Qt::Key_Backspace);
     checkLayout(window);
     const QSize cardSize = window.cardButton(0)->size(), viewSize = window.frameView()->size();
     window.layout()->setGeometry(window.rect().adjusted(0, 0, 200, 200));
@@ -147,7 +158,7 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     QTest::mousePress(view, Qt::LeftButton, {}, middle);
     QTest::mouseMove(view, middle - QPoint(300, 0));
     QTest::mouseRelease(view, Qt::LeftButton, {}, middle - QPoint(300, 0));
-    QVERIFY(darkest(iconOf(window.cardButton(11))) > 100);
+    QVERIFY(qGray(iconOf(window.cardButton(11)).pixel(45, 40)) > 100);
     QTest::mouseClick(window.cardButton(10), Qt::LeftButton);
     QCOMPARE(window.zoomSlider()->value(), 100);
     QTest::mouseClick(window.cardButton(11), Qt::LeftButton);
@@ -168,8 +179,8 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     QCOMPARE(core::readLines(set + "names.txt").value_or(QStringList()).value(11),
              "Name 12\tName 12");
     QVERIFY(near(QImage(set + "0.gif").pixel(10, 10), QColor::fromHsv(330, 200, 230)));
-    QVERIFY(darkest(QImage(set + "10.gif")) < 40);
-    QVERIFY(darkest(QImage(set + "11.gif")) > 100);
+    QVERIFY(qGray(QImage(set + "10.gif").pixel(45, 40)) < 40);
+    QVERIFY(qGray(QImage(set + "11.gif").pixel(45, 40)) > 100);
 
     answers = {false};
     QTest::mouseClick(window.restoreButton(), Qt::LeftButton);
@@ -191,7 +202,7 @@ void TestMyPicturesWindow::frameFollowsHandAndKeys() {
     ui::PhotoFrameView view;
     view.resize(400, 300);
     view.setVisible(true);
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(QTest::qWaitForWindowActive(&view));
     QSignalSpy changed(&view, &ui::PhotoFrameView::cropChanged);
     view.setZoom(2);
     QTest::keyClick(&view, Qt::Key_Left);
@@ -199,35 +210,38 @@ void TestMyPicturesWindow::frameFollowsHandAndKeys() {
     QCOMPARE(view.cursor().shape(), Qt::ArrowCursor);
 
     // A wide photo across the middle of the view, at one view pixel to a photo pixel: its
-    // frame bright, edged in white, and the rest of the photo dimmed.
+    // frame bright, lined in white edged dark, and the rest of the photo dimmed.
     QImage photo(400, 100, QImage::Format_RGB32);
     photo.fill(QColor(100, 150, 200));
     view.show(photo, mypictures::Crop(photo.size()));
     QCOMPARE(view.cursor().shape(), Qt::OpenHandCursor);
+    const auto screen = [&] {
+        QApplication::processEvents();
+        return view.screen()->grabWindow(view.winId()).toImage();
+    };
     const QColor background = view.palette().color(QPalette::Mid);
-    QImage shot = view.grab().toImage();
+    view.clearFocus();
+    QImage shot = screen();
     QVERIFY(near(shot.pixel(200, 90), background) && near(shot.pixel(200, 210), background));
     QVERIFY(near(shot.pixel(200, 110), QColor(100, 150, 200)));
     QVERIFY(near(shot.pixel(200, 190), QColor(100, 150, 200)));
     QVERIFY(near(shot.pixel(50, 150), QColor(49, 74, 98)));
-    QVERIFY(qGray(shot.pixel(144, 150)) > 200);
-    view.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&view));
-    view.clearFocus();
-    QVERIFY(near(view.grab().toImage().pixel(1, 1), background));
-    view.setFocus();
-    QVERIFY(near(view.grab().toImage().pixel(1, 1), view.palette().color(QPalette::Highlight)));
+    QVERIFY(qGray(shot.pixel(144, 150)) > 200 && qGray(shot.pixel(145, 150)) < 100);
+    QVERIFY(near(shot.pixel(1, 1), background));
+    // A click gives it the keyboard, which its outline shows.
+    QTest::mouseClick(&view, Qt::LeftButton, {}, {200, 150});
+    QVERIFY(near(screen().pixel(1, 1), view.palette().color(QPalette::Highlight)));
 
     // The frame follows the left button only.
     const QPointF centre = view.crop().rect().center();
-    QTest::mousePress(&view, Qt::RightButton, {}, {200, 150});
-    QTest::mouseMove(&view, {150, 150});
-    QTest::mouseRelease(&view, Qt::RightButton, {}, {150, 150});
     QTest::mousePress(&view, Qt::LeftButton, {}, {200, 150});
     QCOMPARE(view.cursor().shape(), Qt::ClosedHandCursor);
     QTest::mouseMove(&view, {180, 150});
     QTest::mouseRelease(&view, Qt::LeftButton, {}, {180, 150});
     QCOMPARE(view.cursor().shape(), Qt::OpenHandCursor);
+    QTest::mousePress(&view, Qt::RightButton, {}, {200, 150});
+    QTest::mouseMove(&view, {150, 150});
+    QTest::mouseRelease(&view, Qt::RightButton, {}, {150, 150});
     QCOMPARE(view.crop().rect().center(), centre - QPointF(20, 0));
 
     // Zoomed in, there is room to move every way: eight pixels a key, a tenth a zoom step.
@@ -245,6 +259,23 @@ void TestMyPicturesWindow::frameFollowsHandAndKeys() {
         QCOMPARE(view.crop().rect().center(), before + move);
         QCOMPARE(view.crop().zoom(), zoom);
     }
+}
+
+// Opened as the desktop starts it, in the language of the game's settings.
+void TestMyPicturesWindow::opensInTheGamesLanguage() {
+    const testing::TestFolder home;
+    qputenv("XDG_DATA_HOME", home.dir.path().toLocal8Bit());
+    // The test's own folder is where the game keeps its settings, as a writable program folder.
+    QFile settings(QDir(QApplication::applicationDirPath()).filePath("Quilora.ini"));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("optFon=0\r\noptP=0\r\nchks.Value=1\r\nLocalisation=0\r\n");
+    settings.close();
+    const auto window = ui::openMyPictures("quilora-test.desktop");
+    settings.remove();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->windowTitle(), "Quilora: мои картинки");
+    QCOMPARE(QGuiApplication::desktopFileName(), "quilora-test.desktop");
+    QVERIFY(!QApplication::windowIcon().isNull());
 }
 
 void TestMyPicturesWindow::theGameIsPlayedWithThePlayersSet() {
