@@ -22,20 +22,17 @@ QSize workingSize(QSize stored) {
 LoadedPhoto loadPhoto(const QString& path) {
     QImageReader reader(path);
     reader.setAutoTransform(true);
-    const QSize stored = reader.size(); // from the header, before any rotation
-    if (!reader.canRead())
-        return {{}, Text::MakerPhotoUnreadable};
+    const QSize stored = reader.size(); // from the header, before any rotation; else invalid
     // A scaled decode keeps a 100-megapixel JPEG to a few megabytes: the decoder itself scales
     // down. Formats that cannot still meet Qt's allocation limit, which is left as it is. An
     // unknown size stays unknown, which asks for no scaling.
     reader.setScaledSize(workingSize(stored));
     QImage image = reader.read();
     if (image.isNull()) {
-        const double megabytes =
-            stored.isValid() ? 4.0 * stored.width() * stored.height() / 1048576.0 : 0;
-        const bool tooLarge = reader.error() != QImageReader::UnsupportedFormatError &&
-                              QImageReader::allocationLimit() > 0 &&
-                              megabytes > QImageReader::allocationLimit();
+        // Past Qt's limit (none when 0), Qt would not even try; an unknown size is never past it.
+        const double megabytes = 4.0 * stored.width() * stored.height() / 1048576.0;
+        const bool tooLarge =
+            QImageReader::allocationLimit() > 0 && megabytes > QImageReader::allocationLimit();
         return {{}, tooLarge ? Text::MakerPhotoTooLarge : Text::MakerPhotoUnreadable};
     }
     // Formats that tell their size only once decoded (ICNS, MNG) come whole; bring them down

@@ -6,15 +6,18 @@
 #include "ui/photo_frame_view.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace quilora;
@@ -31,11 +34,12 @@ bool near(QRgb a, QColor b) {
            40;
 }
 
-// Whether a label of the window shows this text.
-bool shows(const QWidget& window, const QString& text) {
-    const QList<QLabel*> labels = window.findChildren<QLabel*>();
-    return std::any_of(labels.begin(), labels.end(),
-                       [&](const QLabel* label) { return label->text() == text; });
+// The window's label or button that shows this text, if any.
+template <typename Widget = QLabel> Widget* showing(const QWidget& window, const QString& text) {
+    for (Widget* widget : window.findChildren<Widget*>())
+        if (widget->text() == text)
+            return widget;
+    return nullptr;
 }
 
 // Laid out: no two visible controls overlap, and buttons keep their natural width.
@@ -96,13 +100,27 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     window.resize(1000, 800); // room for everything, whatever the fonts
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(shows(window, "0 of 12 photos"));
-    QCOMPARE(qAlpha(iconOf(window.cardButton(5)).pixel(0, 0)), 0);
+    QVERIFY(showing(window, "0 of 12 photos"));
+    QCOMPARE(window.cardButton(11)->accessibleName(), "Card 12: no photo yet");
+    // An empty card: its number large in a whole dashed outline, clear outside it.
+    const QImage empty = iconOf(window.cardButton(5));
+    int drawn[4] = {}; // left edge, right edge, middle, the rest
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 90; ++x)
+            if (qAlpha(empty.pixel(x, y)) > 128 &&
+                near(empty.pixel(x, y), window.palette().color(QPalette::Mid)))
+                ++drawn[x < 4 ? 0 : x > 85 ? 1 : y > 8 && y < 72 ? 2 : 3];
+    QVERIFY(qAlpha(empty.pixel(0, 0)) == 0 && drawn[1] > drawn[0] / 2 && drawn[2] > 80);
+    QPushButton* remove = showing<QPushButton>(window, "Remove photo");
+    QVERIFY(!remove->isEnabled());
     // An empty card asks for photos; they fill the cards from the first, which is then chosen.
     QTest::mouseClick(window.cardButton(5), Qt::LeftButton);
     QCOMPARE(window.statusLabel()->text(), "bad.jpg cannot be read as a picture.");
-    QVERIFY(shows(window, "11 of 12 photos") && window.cardButton(0)->isChecked());
+    QVERIFY(showing(window, "11 of 12 photos") && window.cardButton(0)->isChecked());
     QVERIFY(near(iconOf(window.cardButton(10)).pixel(10, 10), QColor::fromHsv(300, 200, 230)));
+    QVERIFY(!QApplication::overrideCursor() && remove->isEnabled());
+    QTest::mouseClick(remove, Qt::LeftButton);
+    QVERIFY(showing(window, "10 of 12 photos") && !remove->isEnabled());
     window.slotBox()->setCurrentIndex(1);
     QCOMPARE(window.slotBox()->currentText(), "2: Fruit");
     QVERIFY(!window.restoreButton()->isEnabled());
@@ -111,21 +129,22 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     window.setNameBox()->clear();
     QTest::keyClicks(window.setNameBox(), "Our family");
     QTest::mouseClick(window.makeButton(), Qt::LeftButton);
-    QCOMPARE(window.statusLabel()->text(), "A set needs 12 photos; 11 chosen so far.");
+    QCOMPARE(window.statusLabel()->text(), "A set needs 12 photos; 10 chosen so far.");
     QVERIFY(!QFileInfo::exists(users));
 
-    // The last empty card asks for its photo, a full one does not; past twelve, photos are
-    // left out, and a single photo replaces the chosen card's.
+    // Empty cards ask for their photo, a full one does not; past twelve, photos are left out,
+    // and a single photo replaces the chosen card's.
     files = {photos[11]};
     QTest::mouseClick(window.cardButton(11), Qt::LeftButton);
     QTest::mouseClick(window.cardButton(0), Qt::LeftButton);
-    QCOMPARE(asked, 2);
+    QTest::mouseClick(window.cardButton(1), Qt::LeftButton);
+    QCOMPARE(asked, 3);
     files = {photos[0], photos[1]};
     QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
     QCOMPARE(window.statusLabel()->text(), "A set holds 12 photos; 2 more were left out.");
     files = {photos[11]};
     QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
-    QVERIFY(near(iconOf(window.cardButton(0)).pixel(10, 10), QColor::fromHsv(330, 200, 230)));
+    QVERIFY(near(iconOf(window.cardButton(1)).pixel(10, 10), QColor::fromHsv(330, 200, 230)));
 
     // Name cards keep the window's layout; a name too long for its card is told at once.
     const QRect viewPlace = window.frameView()->geometry();
@@ -138,11 +157,17 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
         QTest::mouseClick(window.cardButton(k), Qt::LeftButton);
         QTest::keyClicks(window.cardNameBox(), QStringLiteral("Name %1").arg(k + 1));
     }
-    QTest::keyClicks(window.cardNameBox(), " of a wonderful family");
-    QVERIFY(shows(window, "“Name 12 of a wonderful family” does not fit on a card: please "
-                          "shorten it."));
-    for (int i = 0; i < 22; ++i)
+    QTest::keyClicks(window.cardNameBox(), " of a wonderful family" + QString(40, 'y'));
+    QCOMPARE(window.cardNameBox()->text().size(), 60);
+    QVERIFY(showing(window, "“" + window.cardNameBox()->text() +
+                                "” does not fit on a card: please shorten it."));
+    for (int i = 0; i < 53; ++i)
         QTest::keyClick(window.cardNameBox(), Qt::Key_Backspace);
+    // The name's label keeps its height, the name card's preview level with it.
+    const QLabel* label = showing(window, "Name on its card:");
+    QCOMPARE(label->height(), label->sizeHint().height());
+    for (const QLabel* preview : window.findChildren<QLabel*>())
+        QVERIFY(preview->minimumWidth() != 90 || preview->y() == label->y());
     checkLayout(window);
     const QSize cardSize = window.cardButton(0)->size(), viewSize = window.frameView()->size();
     window.layout()->setGeometry(window.rect().adjusted(0, 0, 200, 200));
@@ -199,59 +224,71 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
 }
 
 void TestMyPicturesWindow::frameFollowsHandAndKeys() {
-    ui::PhotoFrameView view;
-    view.resize(400, 300);
-    view.setVisible(true);
-    QVERIFY(QTest::qWaitForWindowActive(&view));
+    // The view takes the room it is given beside other controls.
+    QWidget box;
+    ui::PhotoFrameView view(&box);
+    auto* row = new QHBoxLayout(&box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(&view);
+    row->addWidget(new QLabel("a label", &box));
+    box.resize(400 + row->itemAt(1)->sizeHint().width() + row->spacing(), 300);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    QCOMPARE(view.size(), QSize(400, 300));
     QSignalSpy changed(&view, &ui::PhotoFrameView::cropChanged);
     view.setZoom(2);
     QTest::keyClick(&view, Qt::Key_Left);
     QCOMPARE(changed.count(), 0); // no photo: nothing to frame
     QCOMPARE(view.cursor().shape(), Qt::ArrowCursor);
+    const auto screen = [&] {
+        QApplication::processEvents();
+        return box.screen()->grabWindow(box.winId(), 0, 0, 400, 300).toImage();
+    };
+    const QColor background = view.palette().color(QPalette::Mid);
+    QVERIFY(near(screen().pixel(200, 150), background));
 
-    // A wide photo across the middle of the view, at one view pixel to a photo pixel: its
+    // A wide photo across the middle of the view, at one view pixel to two photo pixels: its
     // frame bright, lined in white edged dark, and the rest of the photo dimmed.
-    QImage photo(400, 100, QImage::Format_RGB32);
+    QImage photo(800, 200, QImage::Format_RGB32);
     photo.fill(QColor(100, 150, 200));
     view.show(photo, mypictures::Crop(photo.size()));
     QCOMPARE(view.cursor().shape(), Qt::OpenHandCursor);
-    const auto screen = [&] {
-        QApplication::processEvents();
-        return view.screen()->grabWindow(view.winId()).toImage();
-    };
-    const QColor background = view.palette().color(QPalette::Mid);
-    view.clearFocus();
     QImage shot = screen();
     QVERIFY(near(shot.pixel(200, 90), background) && near(shot.pixel(200, 210), background));
     QVERIFY(near(shot.pixel(200, 110), QColor(100, 150, 200)));
     QVERIFY(near(shot.pixel(200, 190), QColor(100, 150, 200)));
     QVERIFY(near(shot.pixel(50, 150), QColor(49, 74, 98)));
     QVERIFY(qGray(shot.pixel(144, 150)) > 200 && qGray(shot.pixel(145, 150)) < 100);
-    QVERIFY(near(shot.pixel(1, 1), background));
-    // A click gives it the keyboard, which its outline shows.
+    view.clearFocus();
+    QVERIFY(near(screen().pixel(1, 1), background));
+    // A click gives it the keyboard, which its outline shows all round.
     QTest::mouseClick(&view, Qt::LeftButton, {}, {200, 150});
-    QVERIFY(near(screen().pixel(1, 1), view.palette().color(QPalette::Highlight)));
+    shot = screen();
+    const QColor highlight = view.palette().color(QPalette::Highlight);
+    QVERIFY(near(shot.pixel(1, 1), highlight) && near(shot.pixel(200, 298), highlight));
 
-    // The frame follows the left button only.
+    // The frame follows the left button only, two photo pixels to a view pixel.
     const QPointF centre = view.crop().rect().center();
     QTest::mousePress(&view, Qt::LeftButton, {}, {200, 150});
     QCOMPARE(view.cursor().shape(), Qt::ClosedHandCursor);
+    QTest::mouseMove(&view, {190, 150});
     QTest::mouseMove(&view, {180, 150});
     QTest::mouseRelease(&view, Qt::LeftButton, {}, {180, 150});
     QCOMPARE(view.cursor().shape(), Qt::OpenHandCursor);
     QTest::mousePress(&view, Qt::RightButton, {}, {200, 150});
     QTest::mouseMove(&view, {150, 150});
     QTest::mouseRelease(&view, Qt::RightButton, {}, {150, 150});
-    QCOMPARE(view.crop().rect().center(), centre - QPointF(20, 0));
+    QCOMPARE(view.crop().rect().center(), centre - QPointF(40, 0));
 
-    // Zoomed in, there is room to move every way: eight pixels a key, a tenth a zoom step.
+    // Zoomed in, there is room to move every way: eight view pixels a key, a tenth a step.
     QWheelEvent wheel({200, 150}, view.mapToGlobal(QPointF(200, 150)), {}, {0, 240}, Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&view, &wheel);
     QCOMPARE(view.crop().zoom(), 1.21);
     const std::initializer_list<std::tuple<Qt::Key, QPointF, double>> keys = {
-        {Qt::Key_Left, {-8, 0}, 1.21}, {Qt::Key_Right, {8, 0}, 1.21}, {Qt::Key_Up, {0, -8}, 1.21},
-        {Qt::Key_Down, {0, 8}, 1.21},  {Qt::Key_Plus, {}, 1.331},     {Qt::Key_Minus, {}, 1.21},
+        {Qt::Key_Left, {-16, 0}, 1.21}, {Qt::Key_Right, {16, 0}, 1.21},
+        {Qt::Key_Up, {0, -16}, 1.21},   {Qt::Key_Down, {0, 16}, 1.21},
+        {Qt::Key_Plus, {}, 1.331},      {Qt::Key_Minus, {}, 1.21},
         {Qt::Key_Equal, {}, 1.331}};
     for (const auto& [key, move, zoom] : keys) {
         const QPointF before = view.crop().rect().center();
@@ -276,6 +313,14 @@ void TestMyPicturesWindow::opensInTheGamesLanguage() {
     QCOMPARE(window->windowTitle(), "Quilora: мои картинки");
     QCOMPARE(QGuiApplication::desktopFileName(), "quilora-test.desktop");
     QVERIFY(!QApplication::windowIcon().isNull());
+    // Closed with a set name typed, it asks first.
+    QTest::keyClicks(window->setNameBox(), "x");
+    QTimer::singleShot(0, [] {
+        qobject_cast<QMessageBox*>(QApplication::activeModalWidget())
+            ->button(QMessageBox::Yes)
+            ->click();
+    });
+    QVERIFY(window->close());
 }
 
 void TestMyPicturesWindow::theGameIsPlayedWithThePlayersSet() {
