@@ -29,7 +29,6 @@ QImage blankCard(int scale) {
 // Drawn in 1x coordinates, so the 2x card is the same card, only sharper.
 void drawEdge(QPainter& painter, const QColor& colour) {
     painter.setPen(QPen(colour, 1));
-    painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(0.5, 0.5, kCardWidth - 1, kCardHeight - 1));
 }
 

@@ -8,15 +8,10 @@
 #include <mutex>
 
 namespace quilora::mypictures {
+namespace {
 
-QList<QByteArray> encodeGifs(const QList<QImage>& sizes, bool dither, QString* error) {
-    static std::once_flag initialised;
-    std::call_once(initialised, [] {
-        Magick::InitializeMagick(nullptr);
-        // Cards are tiny: a pool of threads would cost more than it saves.
-        Magick::ResourceLimits::thread(1);
-    });
-    // The sizes one above the other, so that one quantisation serves them all.
+// The sizes one above the other on white, so that one quantisation serves them all.
+QImage stacked(const QList<QImage>& sizes) {
     int width = 0, height = 0;
     for (const QImage& image : sizes) {
         width = std::max(width, image.width());
@@ -30,19 +25,30 @@ QList<QByteArray> encodeGifs(const QList<QImage>& sizes, bool dither, QString* e
         painter.drawImage(0, top, image);
         top += image.height();
     }
-    painter.end();
+    return stack;
+}
+
+} // namespace
+
+QList<QByteArray> encodeGifs(const QList<QImage>& sizes, bool dither, QString* error) {
+    static std::once_flag initialised;
+    std::call_once(initialised, [] {
+        Magick::InitializeMagick(nullptr);
+        // Cards are tiny: a pool of threads would cost more than it saves.
+        Magick::ResourceLimits::thread(1);
+    });
+    const QImage stack = stacked(sizes);
     try {
         // RGBX rows are whole 32-bit words, so the lines lie back to back.
-        Magick::Image all(static_cast<size_t>(width), static_cast<size_t>(height), "RGBP",
-                          Magick::CharPixel, stack.constBits());
+        Magick::Image all(static_cast<size_t>(stack.width()), static_cast<size_t>(stack.height()),
+                          "RGBP", Magick::CharPixel, stack.constBits());
         all.quiet(true);
-        all.quantizeColors(256);
+        // To ImageMagick's default of 256 colours, all that a GIF holds.
         all.quantizeDither(dither);
-        if (dither)
-            all.quantizeDitherMethod(Magick::FloydSteinbergDitherMethod);
+        all.quantizeDitherMethod(Magick::FloydSteinbergDitherMethod); // when dithered
         all.quantize();
         QList<QByteArray> gifs;
-        top = 0;
+        int top = 0;
         for (const QImage& image : sizes) {
             Magick::Image part = all;
             part.crop(Magick::Geometry(static_cast<size_t>(image.width()),

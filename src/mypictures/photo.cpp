@@ -15,8 +15,6 @@ QSize workingSize(QSize stored) {
     const double longSide = std::max(stored.width(), stored.height());
     const double scale =
         std::min({1.0, kWorkingShortSide / shortSide, kWorkingLongSide / longSide});
-    if (scale >= 1.0)
-        return stored;
     return QSize(std::max(1, static_cast<int>(std::lround(stored.width() * scale))),
                  std::max(1, static_cast<int>(std::lround(stored.height() * scale))));
 }
@@ -24,35 +22,28 @@ QSize workingSize(QSize stored) {
 LoadedPhoto loadPhoto(const QString& path) {
     QImageReader reader(path);
     reader.setAutoTransform(true);
-    const QSize stored = reader.size(); // from the header, before any rotation
-    if (!reader.canRead())
-        return {{}, Text::MakerPhotoUnreadable};
+    const QSize stored = reader.size(); // from the header, before any rotation; else invalid
     // A scaled decode keeps a 100-megapixel JPEG to a few megabytes: the decoder itself scales
-    // down. Formats that cannot still meet Qt's allocation limit, which is left as it is.
-    if (stored.isValid() && workingSize(stored) != stored)
-        reader.setScaledSize(workingSize(stored));
+    // down. Formats that cannot still meet Qt's allocation limit, which is left as it is. An
+    // unknown size stays unknown, which asks for no scaling.
+    reader.setScaledSize(workingSize(stored));
     QImage image = reader.read();
     if (image.isNull()) {
-        const double megabytes =
-            stored.isValid() ? 4.0 * stored.width() * stored.height() / 1048576.0 : 0;
-        const bool tooLarge = reader.error() != QImageReader::UnsupportedFormatError &&
-                              QImageReader::allocationLimit() > 0 &&
-                              megabytes > QImageReader::allocationLimit();
+        // Past Qt's limit (none when 0), Qt would not even try; an unknown size is never past it.
+        const double megabytes = 4.0 * stored.width() * stored.height() / 1048576.0;
+        const bool tooLarge =
+            QImageReader::allocationLimit() > 0 && megabytes > QImageReader::allocationLimit();
         return {{}, tooLarge ? Text::MakerPhotoTooLarge : Text::MakerPhotoUnreadable};
     }
-    // Formats without a scaled decoder ignore the request; bring them down here.
-    const QSize wanted = workingSize(image.size());
-    if (wanted != image.size())
-        image = image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (image.hasAlphaChannel()) {
-        QImage flat(image.size(), QImage::Format_RGB32);
-        flat.fill(Qt::white);
-        QPainter painter(&flat);
-        painter.drawImage(0, 0, image);
-        painter.end();
-        return {flat, std::nullopt};
-    }
-    return {image.convertToFormat(QImage::Format_RGB32), std::nullopt};
+    // Formats that tell their size only once decoded (ICNS, MNG) come whole; bring them down
+    // here. A photo already at its working size comes back as it is.
+    image =
+        image.scaled(workingSize(image.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Any transparency laid on white; painting an opaque photo changes nothing.
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter(&flat).drawImage(0, 0, image);
+    return {flat, std::nullopt};
 }
 
 QString readablePatterns() {

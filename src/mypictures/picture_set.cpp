@@ -1,7 +1,6 @@
 #include "mypictures/picture_set.h"
 
 #include "core/paths.h"
-#include "core/text_file.h"
 #include "mypictures/cards.h"
 #include "mypictures/gif.h"
 
@@ -51,13 +50,17 @@ std::filesystem::path fsPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-// A rename within one folder, with the system's reason when it fails.
-bool renameFolder(const QString& from, const QString& to, QString* reason) {
+// A rename within one folder; `reason` gets the system's words for how it went.
+bool renameFolder(const QString& from, const QString& to, QString& reason) {
     std::error_code error;
     std::filesystem::rename(fsPath(from), fsPath(to), error);
-    if (error && reason)
-        *reason = QString::fromLocal8Bit(error.message());
+    reason = QString::fromLocal8Bit(error.message());
     return !error;
+}
+
+// Text files of a set, as the game reads them: UTF-8, every line ended by CR LF.
+QByteArray textLines(const QStringList& lines) {
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
 std::optional<Problem> writeFile(const QString& path, const QByteArray& bytes) {
@@ -65,7 +68,7 @@ std::optional<Problem> writeFile(const QString& path, const QByteArray& bytes) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         file.write(bytes) != bytes.size())
         return Problem{Text::MakerWriteFailed, QDir::toNativeSeparators(path), file.errorString()};
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
@@ -82,7 +85,7 @@ std::optional<Problem> checkSet(const NewSet& set) {
     if (name.size() > kLongestSetName)
         return Problem{Text::MakerSetNameTooLong, {}, {}};
     if (!set.withNames)
-        return std::nullopt;
+        return {};
     for (int k = 0; k < kPhotosPerSet; ++k) {
         const QString cardName = tidyName(set.cards[k].name);
         if (cardName.isEmpty())
@@ -90,7 +93,7 @@ std::optional<Problem> checkSet(const NewSet& set) {
         if (nameCard(cardName, 1).isNull())
             return Problem{Text::MakerCardNameTooLong, cardName, {}};
     }
-    return std::nullopt;
+    return {};
 }
 
 QList<QImage> drawCards(const NewSet& set, int scale) {
@@ -116,14 +119,18 @@ std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet&
     if (std::optional<Problem> problem = checkSet(set))
         return problem;
 
-    const QString nativeRoot = QDir::toNativeSeparators(userRoot);
-    std::error_code made;
-    std::filesystem::create_directories(fsPath(userRoot), made);
-    if (made)
-        return Problem{Text::MakerFolderNotCreated, nativeRoot,
-                       QString::fromLocal8Bit(made.message())};
+    // A root that cannot be made shows just below, as the new folder that cannot be made.
+    std::error_code ignored;
+    std::filesystem::create_directories(fsPath(userRoot), ignored);
+    const QDir root(userRoot);
+    removeLeftovers(root, slot);
+    // Beside the target, so that moving it into place is a rename on the same disk; made before
+    // the cards are encoded, so that a folder that cannot be written fails at once.
+    QTemporaryDir fresh(root.filePath(QStringLiteral(".img%1-new-XXXXXX").arg(slot)));
+    if (!fresh.isValid())
+        return Problem{Text::MakerFolderNotCreated, QDir::toNativeSeparators(userRoot),
+                       fresh.errorString()};
 
-    // Then everything else that can fail, before the set's own folder is touched.
     QList<EncodedFile> files;
     const QList<QImage> small = drawCards(set, 1), large = drawCards(set, 2);
     for (qsizetype k = 0; k < small.size(); ++k) {
@@ -134,67 +141,47 @@ std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet&
         files.append({QStringLiteral("%1.gif").arg(k), gifs[0]});
         files.append({QStringLiteral("%1@2x.gif").arg(k), gifs[1]});
     }
-
-    const QDir root(userRoot);
-    removeLeftovers(root, slot);
-    // Beside the target, so that moving it into place is a rename on the same disk.
-    QTemporaryDir fresh(root.filePath(QStringLiteral(".img%1-new-XXXXXX").arg(slot)));
-    if (!fresh.isValid())
-        return Problem{Text::MakerFolderNotCreated, nativeRoot, fresh.errorString()};
+    const QString setName = tidyName(set.name);
+    files.append({QStringLiteral("setname.txt"), textLines({setName, setName})});
+    files.append({QStringLiteral("names.txt"), textLines(spokenNames(set))});
     const QDir dir(fresh.path());
     for (const EncodedFile& file : files)
         if (std::optional<Problem> problem = writeFile(dir.filePath(file.name), file.bytes))
             return problem;
-    const QString setName = tidyName(set.name);
-    QString error;
-    if (!core::writeLines(dir.filePath(QStringLiteral("setname.txt")), {setName, setName},
-                          &error) ||
-        !core::writeLines(dir.filePath(QStringLiteral("names.txt")), spokenNames(set), &error))
-        return Problem{Text::MakerWriteFailed, QDir::toNativeSeparators(fresh.path()), error};
 
     // The old set steps aside, the new one takes its name, and only then is the old one deleted;
-    // should the second rename fail, the old set goes back.
-    const QString target = setFolderName(slot);
-    QString aside;
-    if (QFileInfo::exists(root.filePath(target))) {
-        QTemporaryDir name(root.filePath(QStringLiteral(".img%1-old-XXXXXX").arg(slot)));
-        if (!name.isValid())
-            return Problem{Text::MakerFolderNotCreated, nativeRoot, name.errorString()};
-        aside = name.path();
-        name.remove();
-        if (!renameFolder(root.filePath(target), aside, &error))
-            return Problem{Text::MakerWriteFailed, QDir::toNativeSeparators(root.filePath(target)),
-                           error};
+    // should the second rename fail, the old set goes back. Leftovers are gone, so the aside
+    // name is free.
+    const QString target = root.filePath(setFolderName(slot));
+    const QString aside = root.filePath(QStringLiteral(".img%1-old").arg(slot));
+    const bool replacing = QFileInfo::exists(target);
+    QString error;
+    if (replacing && !renameFolder(target, aside, error))
+        return Problem{Text::MakerWriteFailed, QDir::toNativeSeparators(target), error};
+    if (!renameFolder(fresh.path(), target, error)) {
+        QString ignoredReason;
+        if (replacing)
+            renameFolder(aside, target, ignoredReason);
+        return Problem{Text::MakerWriteFailed, QDir::toNativeSeparators(target), error};
     }
-    if (!renameFolder(fresh.path(), root.filePath(target), &error)) {
-        if (!aside.isEmpty())
-            renameFolder(aside, root.filePath(target), nullptr);
-        return Problem{Text::MakerWriteFailed, QDir::toNativeSeparators(root.filePath(target)),
-                       error};
-    }
-    fresh.setAutoRemove(false);
-    if (!aside.isEmpty())
-        QDir(aside).removeRecursively();
-    return std::nullopt;
+    // `fresh` now cleans up a path that is no longer there.
+    QDir(aside).removeRecursively();
+    return {};
 }
 
 std::optional<Problem> restoreShipped(const QString& userRoot, int slot) {
     const QDir root(userRoot);
     const QString target = root.filePath(setFolderName(slot));
     if (!QFileInfo::exists(target))
-        return std::nullopt;
+        return {};
     removeLeftovers(root, slot);
     // Out of the game's sight first, in one step; the deletion may then take its time.
-    QTemporaryDir name(root.filePath(QStringLiteral(".img%1-old-XXXXXX").arg(slot)));
-    if (!name.isValid())
-        return Problem{Text::MakerRestoreFailed, QString::number(slot), name.errorString()};
-    const QString aside = name.path();
-    name.remove();
+    const QString aside = root.filePath(QStringLiteral(".img%1-old").arg(slot));
     QString error;
-    if (!renameFolder(target, aside, &error))
-        return Problem{Text::MakerRestoreFailed, QString::number(slot), error};
+    if (!renameFolder(target, aside, error))
+        return Problem{Text::MakerRestoreFailed, QString::number(slot + 1), error};
     QDir(aside).removeRecursively();
-    return std::nullopt;
+    return {};
 }
 
 } // namespace quilora::mypictures

@@ -94,8 +94,6 @@ MyPicturesWindow::MyPicturesWindow(const QString& programFolder, const QString& 
     };
     setWindowTitle(t(Text::MakerWindowTitle));
     buildLayout();
-    for (int k = 0; k < mypictures::kPhotosPerSet; ++k)
-        refreshCard(k);
     refreshSlots();
     refreshCount();
     chooseCard(0);

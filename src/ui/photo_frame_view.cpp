@@ -32,8 +32,6 @@ void PhotoFrameView::setZoom(double zoom) {
 }
 
 double PhotoFrameView::viewScale() const {
-    if (photo_.isNull())
-        return 1;
     return std::min(width() / static_cast<double>(photo_.width()),
                     height() / static_cast<double>(photo_.height()));
 }

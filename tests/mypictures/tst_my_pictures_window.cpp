@@ -2,26 +2,68 @@
 #include "support/test_folder.h"
 #include "support/window.h"
 #include "test_photos.h"
-#include "ui/form2_window.h"
 #include "ui/my_pictures_window.h"
 #include "ui/photo_frame_view.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace quilora;
+
+namespace {
+
+QImage iconOf(const QToolButton* card) {
+    return card->icon().pixmap(card->iconSize()).toImage();
+}
+
+bool near(QRgb a, QColor b) {
+    return std::abs(qRed(a) - b.red()) + std::abs(qGreen(a) - b.green()) +
+               std::abs(qBlue(a) - b.blue()) <
+           40;
+}
+
+// The window's label or button that shows this text, if any.
+template <typename Widget = QLabel> Widget* showing(const QWidget& window, const QString& text) {
+    for (Widget* widget : window.findChildren<Widget*>())
+        if (widget->text() == text)
+            return widget;
+    return nullptr;
+}
+
+// Laid out: no two visible controls overlap, and buttons keep their natural width.
+void checkLayout(const QWidget& window) {
+    const QList<QWidget*> all = window.findChildren<QWidget*>();
+    for (const QWidget* a : all)
+        for (const QWidget* b : all)
+            if (a < b && a->parentWidget() == b->parentWidget() && a->isVisible() && b->isVisible())
+                QVERIFY2(!a->geometry().intersects(b->geometry()),
+                         qPrintable(QString(a->metaObject()->className()) + " over " +
+                                    b->metaObject()->className()));
+    for (const QPushButton* button : window.findChildren<QPushButton*>())
+        QCOMPARE(button->width(), button->sizeHint().width());
+}
+
+} // namespace
 
 class TestMyPicturesWindow : public QObject {
     Q_OBJECT
 
 private slots:
     void makesAndRestoresASetWithNames();
+    void frameFollowsHandAndKeys();
+    void opensInTheGamesLanguage();
     void theGameIsPlayedWithThePlayersSet();
 };
 
@@ -29,44 +71,125 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     const testing::TestFolder folder;
     QDir(folder.dir.path()).mkpath("shipped/img1");
     folder.writeFile("shipped/img1/setname.txt", QStringLiteral("Фрукты\r\nFruit\r\n").toUtf8());
-    const QString users = folder.path("user");
+    folder.writeFile("blocked", "a file where the sets would go");
+    folder.writeFile("bad.jpg", "not a photo");
+    const QString shipped = folder.path("shipped"), users = folder.path("user");
     const QStringList photos = testing::twelvePhotos(folder.dir.path());
 
-    ui::MyPicturesWindow russian(folder.path("shipped"), users, false);
+    // In Russian, where no set can be made.
+    ui::MyPicturesWindow russian(shipped, folder.path("blocked"), false);
     QCOMPARE(russian.windowTitle(), "Quilora: мои картинки");
     QCOMPARE(russian.slotBox()->itemText(1), "2: Фрукты");
+    QCOMPARE(russian.slotBox()->currentIndex(), 4);
+    russian.choosePhotoFiles = [&] { return photos; };
+    QTest::mouseClick(russian.chooseButton(), Qt::LeftButton);
+    QTest::keyClicks(russian.setNameBox(), "Semya");
+    QTest::mouseClick(russian.makeButton(), Qt::LeftButton);
+    QVERIFY(russian.statusLabel()->text().startsWith("Папку " + folder.path("blocked") +
+                                                     " создать не удалось (Not a directory)."));
 
-    ui::MyPicturesWindow window(folder.path("shipped"), users, true);
+    ui::MyPicturesWindow window(shipped, users, true);
     QList<bool> answers;
     window.confirm = [&](const QString&) { return answers.takeFirst(); };
-    window.choosePhotoFiles = [&] { return photos.mid(0, 11); };
+    QStringList files = QStringList{folder.path("bad.jpg")} + photos.mid(0, 11);
+    int asked = 0;
+    window.choosePhotoFiles = [&] {
+        ++asked;
+        return files;
+    };
+    window.resize(1000, 800); // room for everything, whatever the fonts
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
+    QVERIFY(showing(window, "0 of 12 photos"));
+    QCOMPARE(window.cardButton(11)->accessibleName(), "Card 12: no photo yet");
+    // An empty card: its number large in a whole dashed outline, clear outside it.
+    const QImage empty = iconOf(window.cardButton(5));
+    int drawn[4] = {}; // left edge, right edge, middle, the rest
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 90; ++x)
+            if (qAlpha(empty.pixel(x, y)) > 128 &&
+                near(empty.pixel(x, y), window.palette().color(QPalette::Mid)))
+                ++drawn[x < 4 ? 0 : x > 85 ? 1 : y > 8 && y < 72 ? 2 : 3];
+    QVERIFY(qAlpha(empty.pixel(0, 0)) == 0 && drawn[1] > drawn[0] / 2 && drawn[2] > 80);
+    QPushButton* remove = showing<QPushButton>(window, "Remove photo");
+    QVERIFY(!remove->isEnabled());
+    // An empty card asks for photos; they fill the cards from the first, which is then chosen.
+    QTest::mouseClick(window.cardButton(5), Qt::LeftButton);
+    QCOMPARE(window.statusLabel()->text(), "bad.jpg cannot be read as a picture.");
+    QVERIFY(showing(window, "11 of 12 photos") && window.cardButton(0)->isChecked());
+    QVERIFY(near(iconOf(window.cardButton(10)).pixel(10, 10), QColor::fromHsv(300, 200, 230)));
+    QVERIFY(!QApplication::overrideCursor() && remove->isEnabled());
+    QTest::mouseClick(remove, Qt::LeftButton);
+    QVERIFY(showing(window, "10 of 12 photos") && !remove->isEnabled());
     window.slotBox()->setCurrentIndex(1);
     QCOMPARE(window.slotBox()->currentText(), "2: Fruit");
     QVERIFY(!window.restoreButton()->isEnabled());
+    QTest::keyClicks(window.setNameBox(), QString(45, 'x'));
+    QCOMPARE(window.setNameBox()->text().size(), 40);
+    window.setNameBox()->clear();
     QTest::keyClicks(window.setNameBox(), "Our family");
     QTest::mouseClick(window.makeButton(), Qt::LeftButton);
-    QCOMPARE(window.statusLabel()->text(), "A set needs 12 photos; 11 chosen so far.");
+    QCOMPARE(window.statusLabel()->text(), "A set needs 12 photos; 10 chosen so far.");
     QVERIFY(!QFileInfo::exists(users));
 
-    // The empty card asks for its own photo.
-    window.choosePhotoFiles = [&] { return QStringList{photos[11]}; };
+    // Empty cards ask for their photo, a full one does not; past twelve, photos are left out,
+    // and a single photo replaces the chosen card's.
+    files = {photos[11]};
     QTest::mouseClick(window.cardButton(11), Qt::LeftButton);
+    QTest::mouseClick(window.cardButton(0), Qt::LeftButton);
+    QTest::mouseClick(window.cardButton(1), Qt::LeftButton);
+    QCOMPARE(asked, 3);
+    files = {photos[0], photos[1]};
+    QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
+    QCOMPARE(window.statusLabel()->text(), "A set holds 12 photos; 2 more were left out.");
+    files = {photos[11]};
+    QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
+    QVERIFY(near(iconOf(window.cardButton(1)).pixel(10, 10), QColor::fromHsv(330, 200, 230)));
+
+    // Name cards keep the window's layout; a name too long for its card is told at once.
+    const QRect viewPlace = window.frameView()->geometry();
     QTest::mouseClick(window.kindOption(1), Qt::LeftButton);
+    window.layout()->activate();
     QVERIFY(window.cardNameBox()->isVisible());
+    QCOMPARE(window.frameView()->geometry(), viewPlace);
+    QCOMPARE(window.cardNameBox()->mapTo(&window, QPoint()).x(), viewPlace.x());
     for (int k = 0; k < 12; ++k) {
         QTest::mouseClick(window.cardButton(k), Qt::LeftButton);
         QTest::keyClicks(window.cardNameBox(), QStringLiteral("Name %1").arg(k + 1));
     }
-    // Card 12, zoomed in and dragged to the photo's left edge, loses the dark middle square.
+    QTest::keyClicks(window.cardNameBox(), " of a wonderful family" + QString(40, 'y'));
+    QCOMPARE(window.cardNameBox()->text().size(), 60);
+    QVERIFY(showing(window, "“" + window.cardNameBox()->text() +
+                                "” does not fit on a card: please shorten it."));
+    for (int i = 0; i < 53; ++i)
+        QTest::keyClick(window.cardNameBox(), Qt::Key_Backspace);
+    // The name's label keeps its height, the name card's preview level with it.
+    const QLabel* label = showing(window, "Name on its card:");
+    QCOMPARE(label->height(), label->sizeHint().height());
+    for (const QLabel* preview : window.findChildren<QLabel*>())
+        QVERIFY(preview->minimumWidth() != 90 || preview->y() == label->y());
+    checkLayout(window);
+    const QSize cardSize = window.cardButton(0)->size(), viewSize = window.frameView()->size();
+    window.layout()->setGeometry(window.rect().adjusted(0, 0, 200, 200));
+    QCOMPARE(window.cardButton(0)->size(), cardSize);
+    QVERIFY(window.frameView()->width() > viewSize.width() + 100);
+    QVERIFY(window.frameView()->height() > viewSize.height() + 100);
+
+    // Card 12, zoomed in and dragged to the photo's left edge, loses the dark middle square;
+    // the zoom slider follows the card chosen and the keys.
     window.zoomSlider()->setValue(200);
     ui::PhotoFrameView* view = window.frameView();
     const QPoint middle = view->rect().center();
     QTest::mousePress(view, Qt::LeftButton, {}, middle);
     QTest::mouseMove(view, middle - QPoint(300, 0));
     QTest::mouseRelease(view, Qt::LeftButton, {}, middle - QPoint(300, 0));
+    QVERIFY(qGray(iconOf(window.cardButton(11)).pixel(45, 40)) > 100);
+    QTest::mouseClick(window.cardButton(10), Qt::LeftButton);
+    QCOMPARE(window.zoomSlider()->value(), 100);
+    QTest::mouseClick(window.cardButton(11), Qt::LeftButton);
+    QCOMPARE(window.zoomSlider()->value(), 200);
+    QTest::keyClick(view, Qt::Key_Plus);
+    QCOMPARE(window.zoomSlider()->value(), 220);
 
     answers = {false};
     window.close(); // declined: the work is not lost
@@ -75,29 +198,129 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     QCOMPARE(window.statusLabel()->text(),
              "“Our family” is ready in place 2. Choose it in the game's Options.");
     QCOMPARE(window.slotBox()->currentText(), "2: Our family (yours)");
+    QCOMPARE(ui::MyPicturesWindow(shipped, users, true).slotBox()->currentIndex(), 1);
     const QString set = users + "/img1/";
     QCOMPARE(QDir(set).entryList({"*.gif"}).size(), 48);
-    QCOMPARE(QImage(set + "23@2x.gif").size(), QSize(180, 160));
     QCOMPARE(core::readLines(set + "names.txt").value_or(QStringList()).value(11),
              "Name 12\tName 12");
-    const auto darkest = [](const QImage& card) {
-        int least = 255;
-        for (int y = 10; y < 70; ++y)
-            for (int x = 10; x < 80; ++x)
-                least = std::min(least, qGray(card.pixel(x, y)));
-        return least;
-    };
-    QVERIFY(darkest(QImage(set + "10.gif")) < 40);
-    QVERIFY(darkest(QImage(set + "11.gif")) > 100);
+    QVERIFY(near(QImage(set + "0.gif").pixel(10, 10), QColor::fromHsv(330, 200, 230)));
+    QVERIFY(qGray(QImage(set + "10.gif").pixel(45, 40)) < 40);
+    QVERIFY(qGray(QImage(set + "11.gif").pixel(45, 40)) > 100);
 
-    answers = {false, true};
+    answers = {false};
     QTest::mouseClick(window.restoreButton(), Qt::LeftButton);
     QVERIFY(QFileInfo::exists(set + "0.gif"));
+    QVERIFY(QDir().rename(set, users + "/gone")); // behind the window's back
+    QTest::mouseClick(window.restoreButton(), Qt::LeftButton);
+    QCOMPARE(window.statusLabel()->text(), "Place 2 already holds the shipped set.");
+    QVERIFY(QDir().rename(users + "/gone", set));
+    answers = {true};
     QTest::mouseClick(window.restoreButton(), Qt::LeftButton);
     QVERIFY(!QFileInfo::exists(set));
     QCOMPARE(window.statusLabel()->text(), "The shipped set is back in place 2.");
     QCOMPARE(window.slotBox()->currentText(), "2: Fruit");
     QVERIFY(!window.restoreButton()->isEnabled());
+    QVERIFY(window.close()); // nothing unsaved: no question
+}
+
+void TestMyPicturesWindow::frameFollowsHandAndKeys() {
+    // The view takes the room it is given beside other controls.
+    QWidget box;
+    ui::PhotoFrameView view(&box);
+    auto* row = new QHBoxLayout(&box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(&view);
+    row->addWidget(new QLabel("a label", &box));
+    box.resize(400 + row->itemAt(1)->sizeHint().width() + row->spacing(), 300);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    QCOMPARE(view.size(), QSize(400, 300));
+    QSignalSpy changed(&view, &ui::PhotoFrameView::cropChanged);
+    view.setZoom(2);
+    QTest::keyClick(&view, Qt::Key_Left);
+    QCOMPARE(changed.count(), 0); // no photo: nothing to frame
+    QCOMPARE(view.cursor().shape(), Qt::ArrowCursor);
+    const auto screen = [&] {
+        QApplication::processEvents();
+        return box.screen()->grabWindow(box.winId(), 0, 0, 400, 300).toImage();
+    };
+    const QColor background = view.palette().color(QPalette::Mid);
+    QVERIFY(near(screen().pixel(200, 150), background));
+
+    // A wide photo across the middle of the view, at one view pixel to two photo pixels: its
+    // frame bright, lined in white edged dark, and the rest of the photo dimmed.
+    QImage photo(800, 200, QImage::Format_RGB32);
+    photo.fill(QColor(100, 150, 200));
+    view.show(photo, mypictures::Crop(photo.size()));
+    QCOMPARE(view.cursor().shape(), Qt::OpenHandCursor);
+    QImage shot = screen();
+    QVERIFY(near(shot.pixel(200, 90), background) && near(shot.pixel(200, 210), background));
+    QVERIFY(near(shot.pixel(200, 110), QColor(100, 150, 200)));
+    QVERIFY(near(shot.pixel(200, 190), QColor(100, 150, 200)));
+    QVERIFY(near(shot.pixel(50, 150), QColor(49, 74, 98)));
+    QVERIFY(qGray(shot.pixel(144, 150)) > 200 && qGray(shot.pixel(145, 150)) < 100);
+    view.clearFocus();
+    QVERIFY(near(screen().pixel(1, 1), background));
+    // A click gives it the keyboard, which its outline shows all round.
+    QTest::mouseClick(&view, Qt::LeftButton, {}, {200, 150});
+    shot = screen();
+    const QColor highlight = view.palette().color(QPalette::Highlight);
+    QVERIFY(near(shot.pixel(1, 1), highlight) && near(shot.pixel(200, 298), highlight));
+
+    // The frame follows the left button only, two photo pixels to a view pixel.
+    const QPointF centre = view.crop().rect().center();
+    QTest::mousePress(&view, Qt::LeftButton, {}, {200, 150});
+    QCOMPARE(view.cursor().shape(), Qt::ClosedHandCursor);
+    QTest::mouseMove(&view, {190, 150});
+    QTest::mouseMove(&view, {180, 150});
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, {180, 150});
+    QCOMPARE(view.cursor().shape(), Qt::OpenHandCursor);
+    QTest::mousePress(&view, Qt::RightButton, {}, {200, 150});
+    QTest::mouseMove(&view, {150, 150});
+    QTest::mouseRelease(&view, Qt::RightButton, {}, {150, 150});
+    QCOMPARE(view.crop().rect().center(), centre - QPointF(40, 0));
+
+    // Zoomed in, there is room to move every way: eight view pixels a key, a tenth a step.
+    QWheelEvent wheel({200, 150}, view.mapToGlobal(QPointF(200, 150)), {}, {0, 240}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&view, &wheel);
+    QCOMPARE(view.crop().zoom(), 1.21);
+    const std::initializer_list<std::tuple<Qt::Key, QPointF, double>> keys = {
+        {Qt::Key_Left, {-16, 0}, 1.21}, {Qt::Key_Right, {16, 0}, 1.21},
+        {Qt::Key_Up, {0, -16}, 1.21},   {Qt::Key_Down, {0, 16}, 1.21},
+        {Qt::Key_Plus, {}, 1.331},      {Qt::Key_Minus, {}, 1.21},
+        {Qt::Key_Equal, {}, 1.331}};
+    for (const auto& [key, move, zoom] : keys) {
+        const QPointF before = view.crop().rect().center();
+        QTest::keyClick(&view, key);
+        QCOMPARE(view.crop().rect().center(), before + move);
+        QCOMPARE(view.crop().zoom(), zoom);
+    }
+}
+
+// Opened as the desktop starts it, in the language of the game's settings.
+void TestMyPicturesWindow::opensInTheGamesLanguage() {
+    const testing::TestFolder home;
+    qputenv("XDG_DATA_HOME", home.dir.path().toLocal8Bit());
+    // The test's own folder is where the game keeps its settings, as a writable program folder.
+    QFile settings(QDir(QApplication::applicationDirPath()).filePath("Quilora.ini"));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("optFon=0\r\noptP=0\r\nchks.Value=1\r\nLocalisation=0\r\n");
+    settings.close();
+    const auto window = ui::openMyPictures("quilora-test.desktop");
+    settings.remove();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->windowTitle(), "Quilora: мои картинки");
+    QCOMPARE(QGuiApplication::desktopFileName(), "quilora-test.desktop");
+    QVERIFY(!QApplication::windowIcon().isNull());
+    // Closed with a set name typed, it asks first.
+    QTest::keyClicks(window->setNameBox(), "x");
+    QTimer::singleShot(0, [] {
+        qobject_cast<QMessageBox*>(QApplication::activeModalWidget())
+            ->button(QMessageBox::Yes)
+            ->click();
+    });
+    QVERIFY(window->close());
 }
 
 void TestMyPicturesWindow::theGameIsPlayedWithThePlayersSet() {
