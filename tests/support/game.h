@@ -51,11 +51,39 @@ inline QList<float> laidOut(int count) {
     return draws;
 }
 
+// How a test plays a game: cards turned through the player's `click(slot)`, the clock ticked
+// through its handlers.
+template <typename Player> struct Plays {
+    void tick(int seconds, int tenths = 0) const {
+        for (int i = 0; i < seconds; ++i)
+            self().form().Timer1_Timer();
+        for (int i = 0; i < tenths; ++i)
+            self().form().Timer2_Timer();
+    }
+    // Finds the pairs from..to-1 of the deal.
+    void findPairs(int from, int to) const {
+        const QList<QList<int>> pairs = pairsOf(self().form());
+        for (int i = from; i < to; ++i)
+            for (int s : pairs[i])
+                self().click(s);
+    }
+    // Wins a game of `seconds` whole seconds and `tenths` tenths.
+    void win(int seconds, int tenths = 0) const {
+        tick(seconds);
+        findPairs(0, 10);
+        tick(0, tenths);
+        findPairs(10, 12);
+    }
+
+private:
+    const Player& self() const { return static_cast<const Player&>(*this); }
+};
+
 // A main window's models in fake surroundings, without widgets, in a fresh folder that is both
 // the program and the data folder: what a test writes there before start() is what the game
 // finds. Set 0 holds `pictures` pictures (12 or 24), laid out as laidOut() says unless `dealt`
 // is false.
-struct Game : TestFolder {
+struct Game : TestFolder, Plays<Game> {
     explicit Game(int pictures = 12, bool start = true, bool dealt = true) {
         makePictureSet(dir.path(), 0, pictures);
         program.folders = {dir.path(), dir.path(), {}};
@@ -75,28 +103,10 @@ struct Game : TestFolder {
     records::Records& records() const { return models->records; }
     language::Captions& captions() const { return models->captions; }
 
+    void click(int slot) const { form().Foto_Click(slot); }
     void click(const QList<int>& cards) const {
         for (int s : cards)
-            form().Foto_Click(s);
-    }
-    void tick(int seconds, int tenths = 0) const {
-        for (int i = 0; i < seconds; ++i)
-            form().Timer1_Timer();
-        for (int i = 0; i < tenths; ++i)
-            form().Timer2_Timer();
-    }
-    // Finds the pairs from..to-1 of the deal.
-    void findPairs(int from, int to) const {
-        const QList<QList<int>> pairs = pairsOf(form());
-        for (int i = from; i < to; ++i)
-            click(pairs[i]);
-    }
-    // Wins a game of `seconds` whole seconds and `tenths` tenths.
-    void win(int seconds, int tenths = 0) const {
-        tick(seconds);
-        findPairs(0, 10);
-        tick(0, tenths);
-        findPairs(10, 12);
+            click(s);
     }
 
     ui::ProgramWide program;

@@ -14,7 +14,7 @@ namespace quilora::testing {
 // The whole program with its real windows, in a fresh folder: a player's view of it. Controls
 // are found by their names (cmdTOP3, lblEnd1, Foto5...); the panels built on first use are
 // absent until then.
-struct RunningGame : TestFolder {
+struct RunningGame : TestFolder, Plays<RunningGame> {
     explicit RunningGame(bool start = true) {
         makePictureSet(dir.path());
         if (start)
@@ -49,24 +49,6 @@ struct RunningGame : TestFolder {
         QWidget* target = window().childAt(centre);
         QVERIFY(target);
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&window(), centre));
-    }
-    void findPairs(int from, int to) const {
-        const QList<QList<int>> pairs = pairsOf(form());
-        for (int i = from; i < to; ++i)
-            for (int s : pairs[i])
-                click(s);
-    }
-    void tick(int seconds, int tenths = 0) const {
-        for (int i = 0; i < seconds; ++i)
-            form().Timer1_Timer();
-        for (int i = 0; i < tenths; ++i)
-            form().Timer2_Timer();
-    }
-    void win(int seconds, int tenths = 0) const {
-        tick(seconds);
-        findPairs(0, 10);
-        tick(0, tenths);
-        findPairs(10, 12);
     }
     // Opens the options dialog and runs `act` on it within its modal loop; should `act` leave
     // it open (a failed check), it is closed.
