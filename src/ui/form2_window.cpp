@@ -108,9 +108,9 @@ void Form2Window::showEvent(QShowEvent* event) {
     optFon_[std::max(0, form_.optFon())]->setFocus();
 }
 
+// Escape and the title bar cancel; Cancel hides the dialog itself.
 void Form2Window::reject() {
     form_.cmdNAS_Click(3);
-    QDialog::reject();
 }
 
 void Form2Window::refresh() {

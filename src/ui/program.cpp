@@ -46,18 +46,14 @@ void Program::load(std::optional<QPoint> position) {
 // A reload asked for from inside a dialog waits until that dialog has closed: the window that
 // runs it must outlive its loop. The window asks again then.
 void Program::reloadWhenIdle() {
-    if (models_ && models_->form.reloadDue() && !window_->inModalLoop())
+    if (models_->form.reloadDue() && !window_->inModalLoop())
         reloadMainWindow();
 }
 
 void Program::reloadMainWindow() {
-    std::optional<QPoint> position;
-    if (window_) {
-        position = window_->pos();
-        window_.reset();
-    }
-    if (models_)
-        models_->form.Form_Unload();
+    const QPoint position = window_->pos();
+    window_.reset();
+    models_->form.Form_Unload();
     models_.reset();
     load(position);
 }

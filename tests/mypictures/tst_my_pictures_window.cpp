@@ -121,6 +121,7 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     QVERIFY(!QApplication::overrideCursor() && remove->isEnabled());
     QTest::mouseClick(remove, Qt::LeftButton);
     QVERIFY(showing(window, "10 of 12 photos") && !remove->isEnabled());
+    QVERIFY(!window.zoomSlider()->isEnabled()); // nothing to zoom on an empty card
     window.slotBox()->setCurrentIndex(1);
     QCOMPARE(window.slotBox()->currentText(), "2: Fruit");
     QVERIFY(!window.restoreButton()->isEnabled());
@@ -157,6 +158,10 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
         QTest::mouseClick(window.cardButton(k), Qt::LeftButton);
         QTest::keyClicks(window.cardNameBox(), QStringLiteral("Name %1").arg(k + 1));
     }
+    // Each card shows its name and is called by it; the label takes the keyboard to the box.
+    QCOMPARE(window.cardButton(11)->text() + '|' + window.cardButton(11)->accessibleName(),
+             "Name 12|Card 12: Name 12");
+    QCOMPARE(showing(window, "Name on its card:")->buddy(), window.cardNameBox());
     QTest::keyClicks(window.cardNameBox(), " of a wonderful family" + QString(40, 'y'));
     QCOMPARE(window.cardNameBox()->text().size(), 60);
     QVERIFY(showing(window, "“" + window.cardNameBox()->text() +

@@ -60,9 +60,10 @@ void checkDesign(QWidget& window, const QString& which) {
         QVERIFY2(control, qPrintable(f[1]));
         const QStringList t = f[2].split(' ');
         QCOMPARE(control->geometry(), QRect(px(t[0]), px(t[1]), px(t[2]), px(t[3])));
-        if (f.size() > 3)
-            QVERIFY2(control->font().pointSizeF() == f[3].toDouble() && control->font().bold(),
-                     qPrintable(f[1]));
+        const bool own = f.size() > 3 && !f[3].isEmpty();
+        QVERIFY2((!own || control->font().pointSizeF() == f[3].toDouble()) &&
+                     control->font().bold() == own,
+                 qPrintable(f[1]));
         if (f.size() > 4)
             QCOMPARE(control->palette().color(QPalette::WindowText), QColor(f[4]));
     }
@@ -151,7 +152,8 @@ void TestWindow::wholeGame() {
     RunningGame game(false);
     game.platform.localeInfo.numbers = QLocale(QLocale::Russian, QLocale::Russia);
     game.writeFile("img0/setname.txt", QStringLiteral("Животные\r\nAnimals\r\n").toUtf8());
-    game.writeFile("record.txt", "1~Cy~S~4~d\r\n2~Al~S~7~d~^\r\n");
+    game.writeFile("record.txt", "1~Cy~S~6~d\r\n2~Al~S~7~d~^\r\n");
+    game.writeFile("help-e.txt", "Turn two cards.\r\nFind the pairs.\r\n");
     game.start();
     QCOMPARE(game.window().windowTitle(), "Quilora 2.0");
     QCOMPARE(text(game, "lblOrvane1") + '|' + game.find("lblOrvane1")->toolTip(),
@@ -181,6 +183,7 @@ void TestWindow::wholeGame() {
     QCOMPARE(game.find("optKartinka1")->palette().color(QPalette::Window), cardColour(game, 1));
     QCOMPARE(text(game, "lblEnd3"), "       boy?              girl?               ?");
     QCOMPARE(game.find("optKartinka2")->accessibleName(), "Friend");
+    QCOMPARE(game.find("txtRec")->accessibleName(), "Your name");
     for (const char* panel : {"cmdTOP3", "cmdTOP2", "cmdTOP3"}) { // built, and shown again
         game.press(panel);
         QCOMPARE(game.window().childAt(400, 200)->parentWidget(), game.find("Frame2"));
@@ -214,6 +217,7 @@ void TestWindow::wholeGame() {
     const QImage girl = row->icon(0).pixmap(16, 16).toImage();
     QCOMPARE(girl, QImage(":/icons/5.png").convertToFormat(girl.format()));
     QCOMPARE(row->data(0, Qt::AccessibleTextRole).toString(), "Ann-a, girl");
+    QVERIFY(list->topLevelItem(0)->data(0, Qt::AccessibleTextRole).isNull()); // no icon
     QHeaderView* header = list->header();
     QVERIFY(header->isSortIndicatorShown());
     for (const auto& [section, order] : {std::pair{2, "Cy Ann-a Al"},
@@ -228,7 +232,10 @@ void TestWindow::wholeGame() {
     }
     game.press("cmdTOP2"); // the help comes on top; Escape closes both
     QVERIFY(game.shown("txtHELP") && list->isVisible());
-    QCOMPARE(game.window().childAt(400, 250), game.find<QPlainTextEdit>("txtHELP")->viewport());
+    auto* help = game.find<QPlainTextEdit>("txtHELP");
+    QCOMPARE(help->toPlainText() + '|' + help->accessibleName(),
+             "\nTurn two cards.\nFind the pairs.|Help"); // each line after a line break
+    QCOMPARE(game.window().childAt(400, 250), help->viewport());
     QTest::keyClick(&game.window(), Qt::Key_Escape);
     QVERIFY(!game.shown("txtHELP") && !list->isVisible());
     QCOMPARE(game.find<QPushButton>("cmdTOP3")->text(), "Records");
@@ -282,9 +289,12 @@ void TestWindow::optionsDialog() {
     for (const QColor& colour :
          {cardColour(game, 23), game.find("frmSND")->grab().toImage().pixelColor(1, 1)})
         QCOMPARE(colour, QColor(255, 197, 85));
-    QVERIFY(game.find("cmdTOP0")->styleSheet().contains("#ffc555"));
+    // A new window takes the saved colours and draws the chosen background from its corner.
     game.start();
     QCOMPARE(cardColour(game, 7), QColor(255, 197, 85));
+    QVERIFY(game.find("cmdTOP0")->styleSheet().contains("#ffc555"));
+    const QColor corner = game.window().grab().toImage().pixelColor(2, 2);
+    QVERIFY(corner.blue() > 200 && corner.red() < 50);
 }
 
 // Between the win and leaving its panel the player may clear the board, let the clock run and
@@ -364,9 +374,11 @@ void TestWindow::soundAndLanguage() {
     QCOMPARE(game.find("lblLOC1")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     QCOMPARE(game.find("lblLOC1")->accessibleName(), "Английский язык");
     QCOMPARE(game.find("lblSND")->accessibleName(), "Звук выключен, нажмите, чтобы включить");
+    QCOMPARE(game.find("lblTime")->accessibleName(), "Время: Time"); // before the first tick
     game.withOptions([](QWidget& dialog) {
         QCOMPARE(dialog.windowTitle(), "Настройки");
         QCOMPARE(in<QGroupBox>(dialog, "Frame2")->title(), "Звук");
+        QCOMPARE(in<QPushButton>(dialog, "cmdNAS3")->text(), "Отмена");
         dialog.close();
     });
 }
