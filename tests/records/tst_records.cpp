@@ -257,7 +257,7 @@ void TestRecords::recordsList_data() {
     QTest::addColumn<QList<int>>("headers");
     QTest::addColumn<QString>("shown");
     QTest::newRow("the first ten, ranked by value, padded")
-        << kRussian << crlf(lines("1000 5 = 47,3 =bad 999* 10 2 3 4 6 7 8")) << QList<int>{6}
+        << kRussian << crlf(lines("1000 5 = 47,3 =9~bad 999* 10 2 3 4 6 7 8")) << QList<int>{6}
         << "Old 1   2 6|Old 2   3 6|Old 3   4 6|Old 4   5 6|Old 5   6 6|Old 6   7 6|Old 7  10 6|"
            "Old 8  47,3 6|Old 9 999 6|Old 10 1000 6";
     const QByteArray five("1000~ann~Birds~4~02.01.2026\r\n2~Bob~Trees~5~15.03.2027~^\r\n"
