@@ -31,12 +31,9 @@ QString pageAddress(int label, float localisation) {
 bool DoURL(const QString& strUrl, const QString& folder, platform::LinkOpener& opener) {
     const QString path = core::programPath(folder, QStringLiteral("\\temp.url"));
     const QFileInfo existing(path);
-    if (existing.isSymLink() || existing.exists()) {
-        if (existing.isDir() && !existing.isSymLink())
-            return false;
-        if (!QFile::remove(path)) // a link goes, never what it points to
-            return false;
-    }
+    // A link goes, never what it points to; a folder cannot be removed this way and stays.
+    if ((existing.isSymLink() || existing.exists()) && !QFile::remove(path))
+        return false;
     bool written = false;
     {
         QFile file(path);
