@@ -291,11 +291,19 @@ void TestWindow::optionsDialog() {
          {cardColour(game, 23), game.find("frmSND")->grab().toImage().pixelColor(1, 1)})
         QCOMPARE(colour, QColor(255, 197, 85));
     // A new window takes the saved colours and draws the chosen background from its corner.
+    testing::makePictureSet(game.dir.path(), 1);
     game.start();
     QCOMPARE(cardColour(game, 7), QColor(255, 197, 85));
     QVERIFY(game.find("cmdTOP0")->styleSheet().contains("#ffc555"));
     const QColor corner = game.window().grab().toImage().pixelColor(2, 2);
     QVERIFY(corner.blue() > 200 && corner.red() < 50);
+    // Another set, chosen with no game won, is dealt at once.
+    game.withOptions([](QWidget& dialog) {
+        QTest::mouseClick(in(dialog, "optP1"), Qt::LeftButton, {}, QPoint(6, 8));
+        QTest::mouseClick(in(dialog, "cmdNAS2"), Qt::LeftButton);
+    });
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(setOfCard(game, 5), 1);
 }
 
 // Between the win and leaving its panel the player may clear the board, let the clock run and
@@ -342,6 +350,8 @@ void TestWindow::wonGameKeepsItsTimeAndSet() {
     QCoreApplication::sendPostedEvents();
     QCOMPARE(game.readFile("record.txt").contains("\r\n7~Unknown~Animals~6~"), leave == "cmdEND2");
     QVERIFY(game.platform.messages.shown.isEmpty());
+    game.tick(1); // a new game's clock
+    QCOMPARE(text(game, "lblTime"), "1");
     QCOMPARE(setOfCard(game, 5), dealtAfter);
     QVERIFY(!game.shown("Frame2"));
     QCOMPARE(game.window().pos(), QPoint(40, 30));
