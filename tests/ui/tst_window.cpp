@@ -372,6 +372,18 @@ void TestWindow::soundAndLanguage() {
     QCOMPARE(lastSound(game), "No.wav");
     QTest::keyClick(game.find("lblSND"), Qt::Key_Space);
     QCOMPARE(text(game, "lblSND"), "Snd off");
+    // A screen reader presses the label and a card as the mouse does.
+    const auto pressAloud = [&](const char* name) {
+        QAccessibleActionInterface* act =
+            QAccessible::queryAccessibleInterface(game.find(name))->actionInterface();
+        QCOMPARE(act->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        act->doAction(QAccessibleActionInterface::pressAction());
+    };
+    pressAloud("lblSND");
+    QCOMPARE(text(game, "lblSND"), "Snd on");
+    pressAloud("lblSND");
+    pressAloud("Foto0");
+    QVERIFY(!game.find<ui::CardSlot>("Foto0")->picture().isNull());
     game.withOptions([](QWidget& dialog) { // the box acts at once; Cancel keeps it
         auto* box = in<QCheckBox>(dialog, "chkS");
         QVERIFY(box->checkState() == Qt::Checked);
