@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QStringDecoder>
+#include <QtEndian>
 #include <QTest>
 
 namespace {
@@ -105,10 +106,15 @@ void TestAssets::textsAndSounds() {
          {"No.wav", "click1.wav", "click2.wav", "victory.wav", "victory1.wav", "victory10.wav"}) {
         QFile in(dataPath(QStringLiteral("sounds/") + name));
         const QByteArray wav = in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-        // RIFF, WAVE, a PCM format chunk of one channel and 16 bits, and some samples.
+        // RIFF, WAVE, a PCM format chunk of one channel and 16 bits, and samples that are heard;
+        // No.wav, played while the sound is off, is silence.
+        int loudest = 0;
+        for (qsizetype at = 44; at + 1 < wav.size(); at += 2)
+            loudest = std::max(loudest, std::abs(qFromLittleEndian<qint16>(wav.constData() + at)));
         QVERIFY2(wav.startsWith("RIFF") && wav.mid(8, 8) == "WAVEfmt " &&
                      wav.mid(20, 4) == QByteArray("\x01\x00\x01\x00", 4) &&
-                     wav.mid(34, 2) == QByteArray("\x10\x00", 2) && wav.size() > 100,
+                     wav.mid(34, 2) == QByteArray("\x10\x00", 2) && wav.size() > 100 &&
+                     (QLatin1String(name) == "No.wav" ? loudest == 0 : loudest > 3000),
                  name);
     }
 }
