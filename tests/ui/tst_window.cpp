@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -185,6 +186,16 @@ void TestWindow::wholeGame() {
     QCOMPARE(text(game, "lblEnd3"), "       boy?              girl?               ?");
     QCOMPARE(game.find("optKartinka2")->accessibleName(), "Friend");
     QCOMPARE(game.find("txtRec")->accessibleName(), "Your name");
+    auto* question = game.find<QLabel>("lblEnd3"); // each icon just before its word
+    const QString words = question->text();
+    for (int i = 0, at = 0; i < 3; ++i) {
+        at = words.indexOf(QRegularExpression("[^ ]"), words.indexOf(' ', at));
+        const QWidget* icon = game.find(QStringLiteral("optKartinka%1").arg(i));
+        const int wordLeft =
+            question->x() + question->fontMetrics().horizontalAdvance(words.left(at));
+        QVERIFY2(std::abs(icon->geometry().right() + 1 - wordLeft) <= 1,
+                 qPrintable(icon->objectName()));
+    }
     for (const char* panel : {"cmdTOP3", "cmdTOP2", "cmdTOP3"}) { // built, and shown again
         game.press(panel);
         QCOMPARE(game.window().childAt(400, 200)->parentWidget(), game.find("Frame2"));
@@ -198,6 +209,9 @@ void TestWindow::wholeGame() {
              "txtRec optKartinka0 optKartinka1 optKartinka2 cmdEND2 cmdEND0 cmdEND1");
     QTest::mouseClick(game.find("optKartinka1"), Qt::LeftButton);
     QVERIFY(!game.find<QPushButton>("cmdEND2")->font().bold());
+    QTest::keyClicks(game.find("txtRec"), QString(45, 'x'));
+    QCOMPARE(game.find<QLineEdit>("txtRec")->text().size(), 40);
+    game.find<QLineEdit>("txtRec")->clear();
     QTest::keyClicks(game.find("txtRec"), "Anx~a");
     QVERIFY(game.find<QPushButton>("cmdEND2")->font().bold());
     auto* name = game.find<QLineEdit>("txtRec"); // a letter put in: the cursor stays there
@@ -214,6 +228,7 @@ void TestWindow::wholeGame() {
     auto* list = game.find<QTreeWidget>("lvRecord");
     QCOMPARE(column(list, 0), (QStringList{"Cy", "Ann-a", "Al"}));
     QCOMPARE(column(list, 2), (QStringList{"  1", "  1,1", "  2"}));
+    QCOMPARE(list->accessibleName(), "Records");
     QTreeWidgetItem* row = list->topLevelItem(1);
     const QImage girl = row->icon(0).pixmap(16, 16).toImage();
     QCOMPARE(girl, QImage(":/icons/5.png").convertToFormat(girl.format()));
@@ -234,6 +249,9 @@ void TestWindow::wholeGame() {
     game.press("cmdTOP2"); // the help comes on top; Escape closes both
     QVERIFY(game.shown("txtHELP") && list->isVisible());
     auto* help = game.find<QPlainTextEdit>("txtHELP");
+    for (QWidget* side : {static_cast<QWidget*>(help), static_cast<QWidget*>(list)}) // light yellow
+        QCOMPARE(side->grab().toImage().pixelColor(side->width() / 2, side->height() - 8),
+                 QColor(255, 255, 192));
     QCOMPARE(help->toPlainText() + '|' + help->accessibleName(),
              "\nTurn two cards.\nFind the pairs.|Help"); // each line after a line break
     QCOMPARE(game.window().childAt(400, 250), help->viewport());
@@ -391,13 +409,15 @@ void TestWindow::soundAndLanguage() {
         QTest::mouseClick(in(dialog, "cmdNAS3"), Qt::LeftButton);
     });
     QCOMPARE(text(game, "lblSND"), "Snd on");
+    game.win(0); // the victory panel is built before the switch
     game.press("lblLOC0");
     QCOMPARE(game.find<QPushButton>("cmdTOP0")->text(), "Очистить");
+    QCOMPARE(game.find("txtRec")->accessibleName(), "Твоё имя");
     QCOMPARE(game.find("lblLOC0")->palette().color(QPalette::WindowText), QColor(128, 0, 0));
     QCOMPARE(game.find("lblLOC1")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     QCOMPARE(game.find("lblLOC1")->accessibleName(), "Английский язык");
     QCOMPARE(game.find("lblSND")->accessibleName(), "Звук выключен, нажмите, чтобы включить");
-    QCOMPARE(game.find("lblTime")->accessibleName(), "Время: Time"); // before the first tick
+    QCOMPARE(game.find("lblTime")->accessibleName(), "Время: 0");
     game.withOptions([](QWidget& dialog) {
         QCOMPARE(dialog.windowTitle(), "Настройки");
         QCOMPARE(in<QGroupBox>(dialog, "Frame2")->title(), "Звук");
