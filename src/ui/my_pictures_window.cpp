@@ -293,10 +293,7 @@ void MyPicturesWindow::addPhotos(const QStringList& files) {
     refreshCount();
     if (next > 0)
         chooseCard(places[0]);
-    if (!problems.isEmpty())
-        report(problems.join(QLatin1Char('\n')), true);
-    else
-        report({}, false);
+    report(problems.join(QLatin1Char('\n')), !problems.isEmpty());
 }
 
 void MyPicturesWindow::chooseCard(int index) {

@@ -72,7 +72,8 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     QDir(folder.dir.path()).mkpath("shipped/img1");
     folder.writeFile("shipped/img1/setname.txt", QStringLiteral("Фрукты\r\nFruit\r\n").toUtf8());
     folder.writeFile("blocked", "a file where the sets would go");
-    folder.writeFile("bad.jpg", "not a photo");
+    const QString bad = QStringLiteral("at the lake ").repeated(12) + ".jpg"; // over a line
+    folder.writeFile(bad, "not a photo");
     const QString shipped = folder.path("shipped"), users = folder.path("user");
     const QStringList photos = testing::twelvePhotos(folder.dir.path());
 
@@ -91,7 +92,7 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     ui::MyPicturesWindow window(shipped, users, true);
     QList<bool> answers;
     window.confirm = [&](const QString&) { return answers.takeFirst(); };
-    QStringList files = QStringList{folder.path("bad.jpg")} + photos.mid(0, 11);
+    QStringList files = QStringList{folder.path(bad)} + photos.mid(0, 11);
     int asked = 0;
     window.choosePhotoFiles = [&] {
         ++asked;
@@ -114,8 +115,12 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     QPushButton* remove = showing<QPushButton>(window, "Remove photo");
     QVERIFY(!remove->isEnabled());
     // An empty card asks for photos; they fill the cards from the first, which is then chosen.
+    // A long message moves nothing.
+    const QRect viewBefore = window.frameView()->geometry();
     QTest::mouseClick(window.cardButton(5), Qt::LeftButton);
-    QCOMPARE(window.statusLabel()->text(), "bad.jpg cannot be read as a picture.");
+    QCOMPARE(window.statusLabel()->text(), bad + " cannot be read as a picture.");
+    window.layout()->activate();
+    QCOMPARE(window.frameView()->geometry(), viewBefore);
     QVERIFY(showing(window, "11 of 12 photos") && window.cardButton(0)->isChecked());
     QVERIFY(near(iconOf(window.cardButton(10)).pixel(10, 10), QColor::fromHsv(300, 200, 230)));
     QVERIFY(!QApplication::overrideCursor() && remove->isEnabled());
