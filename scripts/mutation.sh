@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Mutation testing, a library at a time, with the tests that exercise it:
+#   bash scripts/mutation.sh [library ...]     (default: all of them)
+# OPS=default uses the tool's default mix instead of the behaviour operators; MAX and SEED set
+# the sample (40, 11). Needs ../shared/tools/mutants beside the repository, and a debug build
+# without sanitizers in build/mut, which it configures.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+tool="$root/../shared/tools/mutants/mutants.py"
+cd "$root"
+declare -A files=(
+    [core]="src/core/paths.cpp src/core/text_file.cpp"
+    [platform]="src/platform/qt_platform.cpp"
+    [language]="src/language/captions.cpp src/language/catalogue.cpp src/language/links.cpp src/language/accessible_names.cpp"
+    [game]="src/game/form1.cpp src/game/board.cpp"
+    [settings]="src/settings/form2.cpp src/settings/settings_file.cpp"
+    [records]="src/records/record_book.cpp src/records/records_file.cpp src/records/records_list.cpp"
+    [ui]="$(ls src/ui/*.cpp | grep -v -e my_pictures -e photo_frame | tr '\n' ' ')"
+    [mypictures]="$(ls src/mypictures/*.cpp src/ui/my_pictures_window.cpp src/ui/photo_frame_view.cpp | tr '\n' ' ')"
+)
+declare -A tests=(
+    [core]="tst_core tst_game tst_records tst_settings tst_window tst_hostile"
+    [platform]="tst_platform tst_window tst_hostile tst_crash_safety"
+    [language]="tst_language tst_window tst_keyboard tst_locales_ar_EG"
+    [game]="tst_game tst_window tst_keyboard"
+    [settings]="tst_settings tst_window tst_hostile"
+    [records]="tst_records tst_window tst_locales_ar_EG tst_locales_fa_IR tst_hostile"
+    [ui]="tst_window tst_keyboard tst_locales_ar_EG tst_sharp_picture tst_my_pictures_window"
+    [mypictures]="tst_mypictures tst_my_pictures_window"
+)
+cmake -S . -B build/mut -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILORA_SANITIZE=OFF >/dev/null
+ops=(--operators delete,condition,negation,return)
+[[ ${OPS:-} == default ]] && ops=()
+for lib in "${@:-core platform language game settings records ui mypictures}"; do
+    for one in $lib; do
+        regex="^($(echo ${tests[$one]} | tr ' ' '|'))\$"
+        targets=$(echo ${tests[$one]} | sed 's/tst_locales_[A-Za-z_]*/tst_locales/g')
+        echo "== $one"
+        python3 "$tool" --build "cmake --build build/mut --target $targets" \
+            --test "QT_QPA_PLATFORM=offscreen ctest --test-dir build/mut -j2 --timeout 120 -R '$regex'" \
+            --timeout 400 --max "${MAX:-40}" --seed "${SEED:-11}" "${ops[@]}" ${files[$one]}
+    done
+done
