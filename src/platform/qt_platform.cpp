@@ -34,22 +34,14 @@ QLocale SystemLocaleInfo::locale() const {
     return QLocale::system();
 }
 
-QtSoundPlayer::QtSoundPlayer() = default;
-
-QtSoundPlayer::~QtSoundPlayer() {
-    qDeleteAll(effects_);
-}
-
 // The file is looked for once: a click must not wait for the file system.
 QSoundEffect* QtSoundPlayer::effect(const QString& path) {
-    if (path.isEmpty())
-        return nullptr;
     const auto known = effects_.constFind(path);
     if (known != effects_.cend())
         return *known;
     QSoundEffect* effect = nullptr;
     if (core::fileExists(path)) {
-        effect = new QSoundEffect;
+        effect = new QSoundEffect(this);
         effect->setSource(QUrl::fromLocalFile(path));
     }
     effects_.insert(path, effect);

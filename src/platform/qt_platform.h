@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <QObject>
 
 #include <random>
 
@@ -36,10 +37,9 @@ private:
 };
 
 // One preloaded effect per file, so a click plays at once; only one sound plays at a time.
-class QtSoundPlayer final : public SoundPlayer {
+// Its sound effects are its children, one for each file found, made on first use.
+class QtSoundPlayer final : public QObject, public SoundPlayer {
 public:
-    QtSoundPlayer();
-    ~QtSoundPlayer() override;
     void preload(const QStringList& paths) override;
     void play(const QString& path) override;
 

@@ -2,6 +2,7 @@
 #include "platform/qt_platform.h"
 
 #include <QDir>
+#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,7 +12,8 @@ class TestPlatform : public QObject {
     Q_OBJECT
 
 private slots:
-    void soundPlayerIsSilentWhereThereIsNothingToPlay();
+    void soundPlayer();
+    void randomSeededFromTheClock();
     void shortcutAddress_data();
     void shortcutAddress();
     void contentFolder_data();
@@ -19,19 +21,49 @@ private slots:
     void dataFolder();
 };
 
-// No audio device on a build machine: every call must still return and nothing may crash.
-void TestPlatform::soundPlayerIsSilentWhereThereIsNothingToPlay() {
+// Preloading waits while held; each file found is loaded once, a missing one or none is
+// silence, and a sound cuts off the one before. No audio device is needed: an effect plays
+// from the moment it is asked to.
+void TestPlatform::soundPlayer() {
 #if defined(__SANITIZE_ADDRESS__)
     // Qt 6.4 loads samples on a thread of its own; ended while it loads, the program leaks them.
     QSKIP("Qt's sample loader leaks when the program ends during a load");
 #endif
     const QString click = QStringLiteral(QUILORA_DATA_DIR "/sounds/click1.wav");
+    const QString victory = QStringLiteral(QUILORA_DATA_DIR "/sounds/victory.wav");
     const QString missing = QStringLiteral(QUILORA_DATA_DIR "/sounds/missing.wav");
-    QVERIFY(QFile::exists(click) && !QFile::exists(missing));
     platform::QtSoundPlayer player;
+    const auto effects = [&](bool playing) {
+        QStringList files;
+        for (const QSoundEffect* effect : player.findChildren<QSoundEffect*>())
+            if (!playing || effect->isPlaying())
+                files << effect->source().toLocalFile();
+        files.sort();
+        return files;
+    };
+    player.holdPreloading();
     player.preload({click, missing, QString()});
-    for (const QString& path : {QString(), missing, click, click})
-        player.play(path); // the second click cuts off the first
+    QCOMPARE(effects(false), QStringList());
+    player.releasePreloading();
+    QCOMPARE(effects(false), QStringList{click});
+    for (const QString& path : {QString(), missing, click, victory, click, victory})
+        player.play(path);
+    QCOMPARE(effects(false), (QStringList{click, victory}));
+    QCOMPARE(effects(true), QStringList{victory});
+    player.play(missing);
+    QCOMPARE(effects(true), QStringList());
+}
+
+// Seeded from the clock, two sources draw differently.
+void TestPlatform::randomSeededFromTheClock() {
+    platform::ClockSeededRandom a, b;
+    a.seedFromClock();
+    b.seedFromClock();
+    QList<float> drawn[2];
+    for (int i = 0; i < 4; ++i)
+        drawn[0] << a.next(), drawn[1] << b.next();
+    QVERIFY(drawn[0] != drawn[1]);
+    QVERIFY(std::all_of(drawn[0].begin(), drawn[0].end(), [](float x) { return x >= 0 && x < 1; }));
 }
 
 void TestPlatform::shortcutAddress_data() {
