@@ -97,10 +97,8 @@ QString shortcutAddress(const QByteArray& content) {
 
 bool DesktopLinkOpener::openShortcut(const QString& shortcutPath) {
     QFile file(shortcutPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QString address = shortcutAddress(file.read(64 * 1024));
-    file.close();
+    const QString address =
+        shortcutAddress(file.open(QIODevice::ReadOnly) ? file.read(64 * 1024) : QByteArray());
     return !address.isEmpty() && QDesktopServices::openUrl(QUrl(address));
 }
 

@@ -1,6 +1,7 @@
 #include "core/paths.h"
 #include "platform/qt_platform.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QSoundEffect>
 #include <QTemporaryDir>
@@ -11,14 +12,21 @@ using namespace quilora;
 class TestPlatform : public QObject {
     Q_OBJECT
 
+public slots:
+    void openUrl(const QUrl& url) { opened << url.toString(); }
+
 private slots:
     void soundPlayer();
     void randomSeededFromTheClock();
     void shortcutAddress_data();
     void shortcutAddress();
+    void opensTheShortcutsAddress();
     void contentFolder_data();
     void contentFolder();
     void dataFolder();
+
+private:
+    QStringList opened;
 };
 
 // Preloading waits while held; each file found is loaded once, a missing one or none is
@@ -83,6 +91,22 @@ void TestPlatform::shortcutAddress() {
     QFETCH(QByteArray, content);
     QFETCH(QString, address);
     QCOMPARE(platform::shortcutAddress(content), address);
+}
+
+// The address in a shortcut goes to the desktop's handler of web addresses, here this test.
+void TestPlatform::opensTheShortcutsAddress() {
+    QTemporaryDir dir;
+    QFile url(dir.filePath("temp.url"));
+    QVERIFY(url.open(QIODevice::WriteOnly));
+    url.write("[InternetShortcut]\r\nURL=https://a.example/news\r\n");
+    url.close();
+    QDesktopServices::setUrlHandler("https", this, "openUrl");
+    platform::DesktopLinkOpener opener;
+    QVERIFY(opener.openShortcut(url.fileName()));
+    QVERIFY(!opener.openShortcut(dir.filePath("missing.url")));
+    QVERIFY(!opener.openShortcut(dir.path())); // a folder
+    QDesktopServices::unsetUrlHandler("https");
+    QCOMPARE(opened, QStringList{"https://a.example/news"});
 }
 
 void TestPlatform::contentFolder_data() {
