@@ -2,11 +2,11 @@
 # Mutation testing, a library at a time, with the tests that exercise it:
 #   bash scripts/mutation.sh [library ...]     (default: all of them)
 # OPS=default uses the tool's default mix instead of the behaviour operators; MAX and SEED set
-# the sample (40, 11). Needs ../shared/tools/mutants beside the repository, and a debug build
-# without sanitizers in build/mut, which it configures.
+# the sample (40, 11); MUTANTS names the tool if ../shared/tools/mutants is not beside the
+# repository. It makes a debug build without sanitizers in build/mut.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-tool="$root/../shared/tools/mutants/mutants.py"
+tool=${MUTANTS:-"$root/../shared/tools/mutants/mutants.py"}
 cd "$root"
 declare -A files=(
     [core]="src/core/paths.cpp src/core/text_file.cpp"
