@@ -67,14 +67,11 @@ void QtSoundPlayer::releasePreloading() {
 }
 
 void QtSoundPlayer::play(const QString& path) {
-    if (playing_) {
+    if (playing_)
         playing_->stop();
-        playing_ = nullptr;
-    }
-    if (QSoundEffect* next = effect(path)) {
-        next->play();
-        playing_ = next;
-    }
+    playing_ = effect(path);
+    if (playing_)
+        playing_->play();
 }
 
 void QtMessageBox::information(const QString& text) {

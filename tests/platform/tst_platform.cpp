@@ -54,12 +54,12 @@ void TestPlatform::soundPlayer() {
     QCOMPARE(effects(false), QStringList());
     player.releasePreloading();
     QCOMPARE(effects(false), QStringList{click});
-    for (const QString& path : {QString(), missing, click, victory, click, victory})
+    for (const QString& path : {QString(), missing, click, victory, click, victory, missing}) {
         player.play(path);
+        const bool heard = path == click || path == victory;
+        QCOMPARE(effects(true), heard ? QStringList(path) : QStringList());
+    }
     QCOMPARE(effects(false), (QStringList{click, victory}));
-    QCOMPARE(effects(true), QStringList{victory});
-    player.play(missing);
-    QCOMPARE(effects(true), QStringList());
 }
 
 // Seeded from the clock, two sources draw differently.
