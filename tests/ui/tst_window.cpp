@@ -409,8 +409,10 @@ void TestWindow::soundAndLanguage() {
         QTest::mouseClick(in(dialog, "cmdNAS3"), Qt::LeftButton);
     });
     QCOMPARE(text(game, "lblSND"), "Snd on");
-    game.win(0); // the victory panel is built before the switch
+    game.win(0); // the victory panel and the records list are built before the switch
+    game.press("cmdTOP3");
     game.press("lblLOC0");
+    QCOMPARE(game.find("lvRecord")->accessibleName(), "Рекорды");
     QCOMPARE(game.find<QPushButton>("cmdTOP0")->text(), "Очистить");
     QCOMPARE(game.find("txtRec")->accessibleName(), "Твоё имя");
     QCOMPARE(game.find("lblLOC0")->palette().color(QPalette::WindowText), QColor(128, 0, 0));
