@@ -51,9 +51,9 @@ void Program::reloadWhenIdle() {
 }
 
 void Program::reloadMainWindow() {
+    // The window goes first: it draws the models that go next.
     const QPoint position = window_->pos();
     window_.reset();
-    models_->form.Form_Unload();
     models_.reset();
     load(position);
 }
