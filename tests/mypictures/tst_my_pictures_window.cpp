@@ -119,6 +119,12 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     const QRect viewBefore = window.frameView()->geometry();
     QTest::mouseClick(window.cardButton(5), Qt::LeftButton);
     QCOMPARE(window.statusLabel()->text(), bad + " cannot be read as a picture.");
+    const QImage said = window.statusLabel()->grab().toImage(); // a problem is told in red
+    bool red = false;
+    for (int y = 0; y < said.height(); ++y)
+        for (int x = 0; x < said.width(); ++x)
+            red |= qRed(said.pixel(x, y)) > 120 && qGreen(said.pixel(x, y)) < 60;
+    QVERIFY(red);
     window.layout()->activate();
     QCOMPARE(window.frameView()->geometry(), viewBefore);
     QVERIFY(showing(window, "11 of 12 photos") && window.cardButton(0)->isChecked());
@@ -129,6 +135,7 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     QVERIFY(!window.zoomSlider()->isEnabled()); // nothing to zoom on an empty card
     window.slotBox()->setCurrentIndex(1);
     QCOMPARE(window.slotBox()->currentText(), "2: Fruit");
+    QCOMPARE(window.slotBox()->itemText(0), "1: (no name)");
     QVERIFY(!window.restoreButton()->isEnabled());
     QTest::keyClicks(window.setNameBox(), QString(45, 'x'));
     QCOMPARE(window.setNameBox()->text().size(), 40);
@@ -154,6 +161,7 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
 
     // Name cards keep the window's layout; a name too long for its card is told at once.
     const QRect viewPlace = window.frameView()->geometry();
+    QVERIFY(!window.cardNameBox()->isVisible());
     QTest::mouseClick(window.kindOption(1), Qt::LeftButton);
     window.layout()->activate();
     QVERIFY(window.cardNameBox()->isVisible());
