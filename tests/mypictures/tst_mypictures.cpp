@@ -136,6 +136,7 @@ void TestMyPictures::readsPhotos_data() {
     folder_.writeFile("clear.png", encoded(clear, "png"));
     folder_.writeFile("icon.icns", encoded(quarters({1024, 1024}), "icns"));
     folder_.writeFile("cut.png", encoded(quarters({64, 64}), "png").left(33));
+    folder_.writeFile("tiny.png", encoded(quarters({18, 16}), "png"));
     const int none = int(Text::Count), unread = int(Text::MakerPhotoUnreadable);
     QTest::newRow("turned right") << "turned.jpg" << 256 << QSize(360, 240) << kQuarters << none;
     QTest::newRow("huge, turned left") << "huge.jpg" << 8 << QSize(1280, 960) << kQuarters << none;
@@ -146,6 +147,7 @@ void TestMyPictures::readsPhotos_data() {
                                  << none;
     QTest::newRow("size known once read")
         << "icon.icns" << 256 << QSize(960, 960) << kQuarters << none;
+    QTest::newRow("tiny") << "tiny.png" << 256 << QSize(18, 16) << kQuarters << none;
     QTest::newRow("cut, no limit") << "cut.png" << 0 << QSize(0, 0) << QList<QRgb>() << unread;
 }
 
@@ -169,6 +171,7 @@ void TestMyPictures::frameStaysOnThePhoto_data() {
     QTest::addColumn<QRectF>("largest");
     QTest::newRow("wide") << QSize(360, 240) << QRectF(45, 0, 270, 240);
     QTest::newRow("tall") << QSize(240, 360) << QRectF(0, 180 - 320 / 3.0, 240, 640 / 3.0);
+    QTest::newRow("tiny, of the card's shape") << QSize(18, 16) << QRectF(0, 0, 18, 16);
 }
 
 void TestMyPictures::frameStaysOnThePhoto() {
