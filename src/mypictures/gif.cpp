@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <mutex>
 
-namespace quilora::mypictures {
 namespace {
 
 // The sizes one above the other on white, so that one quantisation serves them all.
@@ -30,14 +29,15 @@ QImage stacked(const QList<QImage>& sizes) {
 
 } // namespace
 
-QList<QByteArray> encodeGifs(const QList<QImage>& sizes, bool dither, QString* error) {
+extern "C" bool quilora_gif_encode_v1(const QList<QImage>* sizes, bool dither,
+                                      QList<QByteArray>* gifs, QString* error) {
     static std::once_flag initialised;
     std::call_once(initialised, [] {
         Magick::InitializeMagick(nullptr);
         // Cards are tiny: a pool of threads would cost more than it saves.
         Magick::ResourceLimits::thread(1);
     });
-    const QImage stack = stacked(sizes);
+    const QImage stack = stacked(*sizes);
     try {
         // RGBX rows are whole 32-bit words, so the lines lie back to back.
         Magick::Image all(static_cast<size_t>(stack.width()), static_cast<size_t>(stack.height()),
@@ -47,9 +47,8 @@ QList<QByteArray> encodeGifs(const QList<QImage>& sizes, bool dither, QString* e
         all.quantizeDither(dither);
         all.quantizeDitherMethod(Magick::FloydSteinbergDitherMethod); // when dithered
         all.quantize();
-        QList<QByteArray> gifs;
         int top = 0;
-        for (const QImage& image : sizes) {
+        for (const QImage& image : *sizes) {
             Magick::Image part = all;
             part.crop(Magick::Geometry(static_cast<size_t>(image.width()),
                                        static_cast<size_t>(image.height()), 0, top));
@@ -57,16 +56,13 @@ QList<QByteArray> encodeGifs(const QList<QImage>& sizes, bool dither, QString* e
             part.magick("GIF");
             Magick::Blob blob;
             part.write(&blob);
-            gifs.append(QByteArray(static_cast<const char*>(blob.data()),
-                                   static_cast<qsizetype>(blob.length())));
+            gifs->append(QByteArray(static_cast<const char*>(blob.data()),
+                                    static_cast<qsizetype>(blob.length())));
             top += image.height();
         }
-        return gifs;
+        return true;
     } catch (const Magick::Exception& e) {
-        if (error)
-            *error = QString::fromLocal8Bit(e.what());
-        return {};
+        *error = QString::fromLocal8Bit(e.what());
+        return false;
     }
 }
-
-} // namespace quilora::mypictures
