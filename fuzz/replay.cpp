@@ -3,24 +3,21 @@
 // fault.
 #include "fuzz_check.h"
 
-#include <QDirIterator>
+#include <QDir>
 
 int main(int argc, char** argv) {
     QList<QPair<QByteArray, QByteArray>> inputs; // name, bytes
     for (int i = 1; i < argc; ++i) {
-        QStringList files;
-        QDirIterator it(QString::fromLocal8Bit(argv[i]), QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext())
-            files.append(it.next());
+        const QDir folder(QString::fromLocal8Bit(argv[i]));
+        const QStringList files = folder.entryList(QDir::Files, QDir::Name);
         if (files.isEmpty()) {
             std::fprintf(stderr, "no inputs in %s\n", argv[i]);
             return 1;
         }
-        files.sort();
         for (const QString& name : files) {
-            QFile file(name);
+            QFile file(folder.filePath(name));
             FUZZ_CHECK(file.open(QIODevice::ReadOnly));
-            inputs.append({name.toLocal8Bit(), file.readAll()});
+            inputs.append({file.fileName().toLocal8Bit(), file.readAll()});
         }
     }
     // Five-megabyte lines: digits, field separators, and a letter of Windows-1251.
