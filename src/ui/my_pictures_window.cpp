@@ -257,6 +257,9 @@ void MyPicturesWindow::buildLayout() {
     layout->addLayout(form);
     layout->addWidget(status_);
     layout->addLayout(buttons);
+    // A window's minimum counts a wrapped label as one short line, and the layout then lays the
+    // hint over the photo: leave room for all its lines at the narrowest, where they are most.
+    setMinimumHeight(layout->totalMinimumHeightForWidth(layout->totalMinimumSize().width()));
 }
 
 void MyPicturesWindow::addPhotos(const QStringList& files) {
