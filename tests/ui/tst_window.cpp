@@ -148,6 +148,11 @@ void TestWindow::wholeGame() {
     auto* timer1 = game.find<QTimer>("Timer1");
     auto* timer2 = game.find<QTimer>("Timer2");
     QVERIFY(timer1->isActive() && timer1->interval() == 1000 && !timer2->isActive());
+    QWidget* card3 = game.find("Foto3"); // a press slid off the card, then a lone release
+    QTest::mousePress(card3, Qt::LeftButton);
+    QTest::mouseRelease(card3, Qt::LeftButton, {}, QPoint(-4, -4));
+    QTest::mouseRelease(card3, Qt::LeftButton);
+    QVERIFY(game.form().FotoPicture(3).isEmpty());
     game.form().Timer1_Timer();
     game.findPairs(0, 10);
     QVERIFY(timer2->isActive() && timer2->interval() == 100);
@@ -158,6 +163,12 @@ void TestWindow::wholeGame() {
     QVERIFY(QAccessible::queryAccessibleInterface(face)->text(QAccessible::Name).contains("found"));
     game.form().Timer2_Timer();
     QCOMPARE(text(game, "lblTime"), "1,1");
+    const QImage clock = game.find("lblTime")->grab().toImage(); // white, with a dark shadow
+    int darkest = 255;
+    for (int y = 0; y < clock.height(); ++y)
+        for (int x = 0; x < clock.width(); ++x)
+            darkest = std::min(darkest, qGray(clock.pixel(x, y)));
+    QVERIFY(darkest < 120);
     game.findPairs(10, 12);
     QVERIFY(!timer1->isActive() && !timer2->isActive());
     QVERIFY(game.shown("Frame2"));
@@ -185,6 +196,7 @@ void TestWindow::wholeGame() {
     auto* list = game.find<QTreeWidget>("lvRecord");
     QCOMPARE(column(list, 0) + column(list, 2),
              (QStringList{"Cy", "Ann-a", "Al", "  1", "  1,1", "  2"}));
+    QCOMPARE(list->accessibleName(), "Records");
     QTreeWidgetItem* row = list->topLevelItem(1);
     const QImage girl = row->icon(0).pixmap(16, 16).toImage();
     QCOMPARE(girl, QImage(":/icons/5.png").convertToFormat(girl.format()));
@@ -257,6 +269,9 @@ void TestWindow::optionsDialog() {
     QCOMPARE(cardColour(game, 7), QColor(255, 197, 85));
     const QColor corner = game.window().grab().toImage().pixelColor(2, 2);
     QVERIFY(corner.blue() > 200 && corner.red() < 50);
+    game.win(0); // the victory panel, built now, on the chosen colour
+    QCOMPARE(game.find("Frame2")->grab().toImage().pixelColor(4, 4), QColor(255, 197, 85));
+    game.press("cmdEND0");
     // Another set, chosen with no game won, is dealt at once.
     game.withOptions([](QWidget& dialog) {
         QTest::mouseClick(in(dialog, "optP1"), Qt::LeftButton, {}, QPoint(6, 8));
