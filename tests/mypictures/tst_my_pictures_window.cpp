@@ -269,8 +269,10 @@ void TestMyPicturesWindow::frameFollowsHandAndKeys() {
     // Zoomed in, there is room to move every way: eight view pixels a key, a tenth a step.
     QWheelEvent wheel({200, 150}, view.mapToGlobal(QPointF(200, 150)), {}, {0, 240}, Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
+    const QImage unzoomed = screen();
     QApplication::sendEvent(&view, &wheel);
     QCOMPARE(view.crop().zoom(), 1.21);
+    QVERIFY(screen() != unzoomed); // the smaller frame is drawn at once
     const std::initializer_list<std::tuple<Qt::Key, QPointF, double>> keys = {
         {Qt::Key_Left, {-16, 0}, 1.21}, {Qt::Key_Right, {16, 0}, 1.21},
         {Qt::Key_Up, {0, -16}, 1.21},   {Qt::Key_Down, {0, 16}, 1.21},
