@@ -182,6 +182,9 @@ void TestWindow::wholeGame() {
     QTest::mouseClick(game.find("optKartinka1"), Qt::LeftButton);
     QVERIFY(!game.find<QPushButton>("cmdEND2")->font().bold());
     auto* name = game.find<QLineEdit>("txtRec"); // a letter put in: the cursor stays there
+    QTest::keyClicks(name, QString(45, 'x'));
+    QCOMPARE(name->text().size(), 40);
+    name->clear();
     QTest::keyClicks(name, "Anx~a");
     QVERIFY(game.find<QPushButton>("cmdEND2")->font().bold());
     name->setCursorPosition(3);
