@@ -76,14 +76,6 @@ bool lettered(const QImage& card, int scale) {
            (ink.center() - QPoint(45, 40) * scale).manhattanLength() <= 2 * scale;
 }
 
-QRgb darkest(const QImage& image) {
-    QRgb least = qRgb(255, 255, 255);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            least = qGray(image.pixel(x, y)) < qGray(least) ? image.pixel(x, y) : least;
-    return least;
-}
-
 bool noLeftovers(const QString& root) {
     return QDir(root).entryList({QStringLiteral(".img*")}, QDir::Dirs | QDir::Hidden).isEmpty();
 }
@@ -196,12 +188,11 @@ void TestMyPictures::frameStaysOnThePhoto() {
     QVERIFY(photo.contains(crop.rect()));
 }
 
-// Edge, face, frame line and ink as on the shipped word cards.
+// Edge, face and frame line as on the shipped word cards.
 void TestMyPictures::nameCardsInTheShippedColours() {
     const QImage shipped(QUILORA_WORD_CARD), card = nameCard("Имя", 1);
     for (const QPoint at : {QPoint(45, 0), QPoint(8, 40), QPoint(3, 40)})
         QCOMPARE(card.pixel(at), shipped.pixel(at));
-    QCOMPARE(darkest(card), darkest(shipped));
 }
 
 void TestMyPictures::writesAndReplacesASet() {

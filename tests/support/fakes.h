@@ -11,52 +11,41 @@
 namespace quilora::testing {
 
 // Hands out scripted values first, then a reproducible uniform stream.
-class ScriptedRandom final : public platform::RandomSource {
-public:
+struct ScriptedRandom final : platform::RandomSource {
     void seedFromClock() override {}
-    void reseed(unsigned seed) { engine_.seed(seed); }
+    void reseed(unsigned seed) { engine.seed(seed); }
     float next() override {
-        if (!script.isEmpty())
-            return script.takeFirst();
-        return static_cast<float>(engine_() >> 8) * 0x1p-24f;
+        return script.isEmpty() ? float(engine() >> 8) * 0x1p-24f : script.takeFirst();
     }
     QList<float> script;
-
-private:
-    std::mt19937 engine_{1};
+    std::mt19937 engine{1};
 };
 
-class FakeLocaleInfo final : public platform::LocaleInfo {
-public:
+struct FakeLocaleInfo final : platform::LocaleInfo {
     QDate today() const override { return date; }
     QLocale locale() const override { return numbers; }
     QDate date{2026, 12, 5};
     QLocale numbers = QLocale::c();
 };
 
-class FakeClock final : public platform::MonotonicClock {
-public:
+struct FakeClock final : platform::MonotonicClock {
     qint64 milliseconds() const override { return now; }
     qint64 now = 1'000'000;
 };
 
-class RecordingSound final : public platform::SoundPlayer {
-public:
+struct RecordingSound final : platform::SoundPlayer {
     void preload(const QStringList& paths) override { preloaded += paths; }
     void play(const QString& path) override { played.append(path); }
-    QStringList preloaded;
-    QStringList played;
+    QStringList preloaded, played;
 };
 
-class RecordingMessages final : public platform::MessageBox {
-public:
+struct RecordingMessages final : platform::MessageBox {
     void information(const QString& text) override { shown.append(text); }
     QStringList shown;
 };
 
 // Reads the shortcut at hand-over, as the desktop would.
-class RecordingLinks final : public platform::LinkOpener {
-public:
+struct RecordingLinks final : platform::LinkOpener {
     bool openShortcut(const QString& path) override {
         QFile file(path);
         handedOver.append(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());

@@ -7,8 +7,7 @@ namespace quilora::testing {
 
 // While this lives, a file can grow to 16 bytes only, as on a full disk; the superuser too is
 // held to it. Output to a file-backed stdout is cut as well, so check results afterwards.
-class FullDisk {
-public:
+struct FullDisk {
     FullDisk() {
         std::signal(SIGXFSZ, SIG_IGN); // the write fails instead of ending the process
         getrlimit(RLIMIT_FSIZE, &saved_);
@@ -17,10 +16,6 @@ public:
         setrlimit(RLIMIT_FSIZE, &small);
     }
     ~FullDisk() { setrlimit(RLIMIT_FSIZE, &saved_); }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
-
-private:
     rlimit saved_{};
 };
 

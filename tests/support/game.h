@@ -34,14 +34,6 @@ inline QList<QList<int>> pairsOf(const game::Form1& form) {
     return byPair.values();
 }
 
-// The slot that holds picture `number`.
-inline int slotOf(const game::Form1& form, int number) {
-    for (int s = 0; s < game::kSlotCount; ++s)
-        if (game::pictureNumber(form.CardFile(s)) == number)
-            return s;
-    return -1;
-}
-
 // Random draws that deal picture s % count to slot s (count 12 or 24), so that slots s and
 // s + 12 are partners.
 inline QList<float> laidOut(int count) {

@@ -33,10 +33,7 @@ struct RunningGame : TestFolder, Plays<RunningGame> {
         return window().findChild<Widget*>(name);
     }
     // Whether a control is there and shown.
-    bool shown(const QString& name) const {
-        QWidget* widget = find(name);
-        return widget && widget->isVisible();
-    }
+    bool shown(const QString& name) const { return find(name) && find(name)->isVisible(); }
     void press(const QString& name) const {
         QWidget* widget = find(name);
         QVERIFY2(widget, qPrintable(name));

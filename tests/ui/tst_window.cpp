@@ -7,15 +7,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGraphicsDropShadowEffect>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -26,10 +23,6 @@ namespace {
 
 QString text(const RunningGame& game, const char* label) {
     return game.find<QLabel>(label)->text();
-}
-
-QString lastSound(const RunningGame& game) {
-    return game.platform.sound.played.last().section(QLatin1Char('/'), -1);
 }
 
 QColor cardColour(const RunningGame& game, int slot) {
@@ -100,7 +93,6 @@ private slots:
     void wonGameKeepsItsTimeAndSet_data();
     void wonGameKeepsItsTimeAndSet();
     void soundAndLanguage();
-    void unreadableRecordsFile_data();
     void unreadableRecordsFile();
     void leftoversOfCutWritesGo();
 };
@@ -122,22 +114,17 @@ void TestWindow::launcher() {
 }
 
 // Every control at its place, with its lettering, on the main window and in the options dialog;
-// the cards on their grid; the victory panel's red lines with a dark rim.
+// the victory panel's red lines with a dark rim.
 void TestWindow::design() {
     RunningGame game;
     game.win(0);
     game.press("cmdTOP3");
     game.press("cmdTOP2");
     checkDesign(game.window(), "main");
+    QCOMPARE(game.window().size(), QSize(641, 425));
     auto* list = game.find<QTreeWidget>("lvRecord");
     for (const auto& [section, width] : {std::pair{0, 126}, {1, 30}, {2, 75}, {3, 100}, {4, 80}})
         QCOMPARE(list->columnWidth(section), width);
-    for (const auto& [slot, left, top] : {std::tuple{0, 16, 40}, {5, 536, 40}, {23, 536, 322}}) {
-        QWidget* card = game.find(QStringLiteral("Foto%1").arg(slot));
-        QCOMPARE(QRect(card->mapTo(&game.window(), QPoint()), card->size()),
-                 QRect(left, top, 90, 80));
-    }
-    QCOMPARE(game.find<QFrame>("Frame2")->frameShape(), QFrame::Panel);
     for (const char* name : {"lblEnd0", "lblEnd2"}) {
         auto* rim = qobject_cast<QGraphicsDropShadowEffect*>(game.find(name)->graphicsEffect());
         QVERIFY(rim && rim->offset() == QPointF(0, 0) && rim->blurRadius() == 4);
@@ -158,12 +145,15 @@ void TestWindow::wholeGame() {
     game.writeFile("help-e.txt", "Turn two cards.\r\nFind the pairs.\r\n");
     game.start();
     QCOMPARE(game.window().windowTitle(), "Quilora 2.0");
-    QCOMPARE(text(game, "lblOrvane1") + '|' + game.find("lblOrvane1")->toolTip(),
-             "Quilora|Quilora on the web: news and more games");
     QVERIFY(!game.find("Frame2") && !game.find("lvRecord") && !game.find("txtHELP"));
     auto* timer1 = game.find<QTimer>("Timer1");
     auto* timer2 = game.find<QTimer>("Timer2");
     QVERIFY(timer1->isActive() && timer1->interval() == 1000 && !timer2->isActive());
+    QWidget* card3 = game.find("Foto3"); // a press slid off the card, then a lone release
+    QTest::mousePress(card3, Qt::LeftButton);
+    QTest::mouseRelease(card3, Qt::LeftButton, {}, QPoint(-4, -4));
+    QTest::mouseRelease(card3, Qt::LeftButton);
+    QVERIFY(game.form().FotoPicture(3).isEmpty());
     game.form().Timer1_Timer();
     game.findPairs(0, 10);
     QVERIFY(timer2->isActive() && timer2->interval() == 100);
@@ -171,63 +161,45 @@ void TestWindow::wholeGame() {
     auto* face =
         game.find<ui::CardSlot>(QStringLiteral("Foto%1").arg(testing::pairsOf(game.form())[0][0]));
     QCOMPARE(face->grab().toImage().pixelColor(0, 0), face->picture().toImage().pixelColor(0, 0));
-    QVERIFY(QAccessible::queryAccessibleInterface(face)
-                ->text(QAccessible::Name)
-                .contains(", found: picture "));
+    QVERIFY(QAccessible::queryAccessibleInterface(face)->text(QAccessible::Name).contains("found"));
     game.form().Timer2_Timer();
     QCOMPARE(text(game, "lblTime"), "1,1");
+    const QImage clock = game.find("lblTime")->grab().toImage(); // white, with a dark shadow
+    int darkest = 255;
+    for (int y = 0; y < clock.height(); ++y)
+        for (int x = 0; x < clock.width(); ++x)
+            darkest = std::min(darkest, qGray(clock.pixel(x, y)));
+    QVERIFY(darkest < 120);
     game.findPairs(10, 12);
     QVERIFY(!timer1->isActive() && !timer2->isActive());
     QVERIFY(game.shown("Frame2"));
-    QCOMPARE(text(game, "lblEnd0"), "VICTORY! You is in Top-10.");
-    QCOMPARE(text(game, "lblEnd1"), "1,1");
-    QCOMPARE(lastSound(game), "victory10.wav");
     QCOMPARE(game.find("optKartinka1")->palette().color(QPalette::Window), cardColour(game, 1));
-    QCOMPARE(text(game, "lblEnd3"), "       boy?              girl?               ?");
-    QCOMPARE(game.find("optKartinka2")->accessibleName(), "Friend");
-    QCOMPARE(game.find("txtRec")->accessibleName(), "Your name");
-    auto* question = game.find<QLabel>("lblEnd3"); // each icon just before its word
-    const QString words = question->text();
-    for (int i = 0, at = 0; i < 3; ++i) {
-        at = words.indexOf(QRegularExpression("[^ ]"), words.indexOf(' ', at));
-        const QWidget* icon = game.find(QStringLiteral("optKartinka%1").arg(i));
-        const int wordLeft =
-            question->x() + question->fontMetrics().horizontalAdvance(words.left(at));
-        QVERIFY2(std::abs(icon->geometry().right() + 1 - wordLeft) <= 1,
-                 qPrintable(icon->objectName()));
-    }
     for (const char* panel : {"cmdTOP3", "cmdTOP2", "cmdTOP3"}) { // built, and shown again
         game.press(panel);
         QCOMPARE(game.window().childAt(400, 200)->parentWidget(), game.find("Frame2"));
         game.press(panel);
     }
-    QStringList tabs; // round the panel's controls
-    game.find("txtRec")->setFocus();
-    for (int i = 0; i < 7; ++i, QTest::keyClick(game.window().focusWidget(), Qt::Key_Tab))
-        tabs << game.window().focusWidget()->objectName();
-    QCOMPARE(tabs.join(' '),
-             "txtRec optKartinka0 optKartinka1 optKartinka2 cmdEND2 cmdEND0 cmdEND1");
     QTest::mouseClick(game.find("optKartinka1"), Qt::LeftButton);
     QVERIFY(!game.find<QPushButton>("cmdEND2")->font().bold());
-    QTest::keyClicks(game.find("txtRec"), QString(45, 'x'));
-    QCOMPARE(game.find<QLineEdit>("txtRec")->text().size(), 40);
-    game.find<QLineEdit>("txtRec")->clear();
-    QTest::keyClicks(game.find("txtRec"), "Anx~a");
-    QVERIFY(game.find<QPushButton>("cmdEND2")->font().bold());
     auto* name = game.find<QLineEdit>("txtRec"); // a letter put in: the cursor stays there
+    QTest::keyClicks(name, QString(45, 'x'));
+    QCOMPARE(name->text().size(), 40);
+    name->clear();
+    QTest::keyClicks(name, "Anx~a");
+    QVERIFY(game.find<QPushButton>("cmdEND2")->font().bold());
     name->setCursorPosition(3);
     QTest::keyClick(name, Qt::Key_Backspace);
     QTest::keyClicks(name, "n");
     QCOMPARE(name->cursorPosition(), 3);
-    QTest::keyClick(game.find("txtRec"), Qt::Key_Return);
+    QTest::keyClick(name, Qt::Key_Return);
     QVERIFY(!game.shown("Frame2") && timer1->isActive());
     QVERIFY(game.readFile("record.txt").endsWith("1,1~Ann-a~Animals~5~05.12.2026\r\n"));
 
     game.press("cmdTOP3");
     QCOMPARE(game.find<QPushButton>("cmdTOP3")->text(), "Close rec.");
     auto* list = game.find<QTreeWidget>("lvRecord");
-    QCOMPARE(column(list, 0), (QStringList{"Cy", "Ann-a", "Al"}));
-    QCOMPARE(column(list, 2), (QStringList{"  1", "  1,1", "  2"}));
+    QCOMPARE(column(list, 0) + column(list, 2) + column(list, 3),
+             (QStringList{"Cy", "Ann-a", "Al", "  1", "  1,1", "  2", "S", "Animals", "S"}));
     QCOMPARE(list->accessibleName(), "Records");
     QTreeWidgetItem* row = list->topLevelItem(1);
     const QImage girl = row->icon(0).pixmap(16, 16).toImage();
@@ -235,16 +207,11 @@ void TestWindow::wholeGame() {
     QCOMPARE(row->data(0, Qt::AccessibleTextRole).toString(), "Ann-a, girl");
     QVERIFY(list->topLevelItem(0)->data(0, Qt::AccessibleTextRole).isNull()); // no icon
     QHeaderView* header = list->header();
-    QVERIFY(header->isSortIndicatorShown());
-    for (const auto& [section, order] : {std::pair{2, "Cy Ann-a Al"},
-                                         {0, "Al Ann-a Cy"},
-                                         {0, "Al Ann-a Cy"},
-                                         {1, "Cy Ann-a Al"}}) {
-        const QPoint at(header->sectionViewportPosition(section) + 10, header->height() / 2);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(column(list, 0).join(' '), order);
-        QCOMPARE(header->sortIndicatorSection(), section);
-        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    for (int twice = 0; twice < 2; ++twice) {
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(10, header->height() / 2));
+        QCOMPARE(column(list, 0).join(' '), "Al Ann-a Cy");
+        QVERIFY(header->isSortIndicatorShown() && header->sortIndicatorSection() == 0 &&
+                header->sortIndicatorOrder() == Qt::AscendingOrder);
     }
     game.press("cmdTOP2"); // the help comes on top; Escape closes both
     QVERIFY(game.shown("txtHELP") && list->isVisible());
@@ -252,8 +219,7 @@ void TestWindow::wholeGame() {
     for (QWidget* side : {static_cast<QWidget*>(help), static_cast<QWidget*>(list)}) // light yellow
         QCOMPARE(side->grab().toImage().pixelColor(side->width() / 2, side->height() - 8),
                  QColor(255, 255, 192));
-    QCOMPARE(help->toPlainText() + '|' + help->accessibleName(),
-             "\nTurn two cards.\nFind the pairs.|Help"); // each line after a line break
+    QCOMPARE(help->toPlainText(), "\nTurn two cards.\nFind the pairs."); // lines after a break
     QCOMPARE(game.window().childAt(400, 250), help->viewport());
     QTest::keyClick(&game.window(), Qt::Key_Escape);
     QVERIFY(!game.shown("txtHELP") && !list->isVisible());
@@ -271,7 +237,6 @@ void TestWindow::optionsDialog() {
     QImage thumbnail(200, 30, QImage::Format_RGB32);
     thumbnail.fill(Qt::blue);
     thumbnail.save(game.path("back/back2.jpg"));
-    game.writeFile("img0/setname.txt", "Animals");
     game.start();
     game.window().move(100, 50);
     game.tick(17);
@@ -294,27 +259,23 @@ void TestWindow::optionsDialog() {
     game.withOptions([&](QWidget& dialog) {
         dialogAt = dialog.pos() - game.window().pos();
         QVERIFY(in<QRadioButton>(dialog, "optFon4")->isChecked()); // the choice last shown
-        QCOMPARE(in<QRadioButton>(dialog, "optP0")->text(), "Animals");
         const QPixmap shown = in<QLabel>(dialog, "picChoose2")->pixmap();
         QCOMPARE(shown.size(), QSize(73, 17)); // only the part the box shows
-        QVERIFY(shown.toImage().pixelColor(5, 5).blue() > 200);
         QVERIFY(in<QLabel>(dialog, "picChoose1")->pixmap().isNull());
         QTest::mouseClick(in(dialog, "optFon2"), Qt::LeftButton);
         QTest::mouseClick(in(dialog, "cmdNAS2"), Qt::LeftButton);
     });
     QCOMPARE(dialogAt, QPoint(8, 27)); // 120 and 400 twips from the main window
-    QCOMPARE(game.readFile("Quilora.ini"),
-             QByteArray("optFon=2\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\n"));
-    for (const QColor& colour :
-         {cardColour(game, 23), game.find("frmSND")->grab().toImage().pixelColor(1, 1)})
-        QCOMPARE(colour, QColor(255, 197, 85));
+    QCOMPARE(cardColour(game, 23), QColor(255, 197, 85));
     // A new window takes the saved colours and draws the chosen background from its corner.
     testing::makePictureSet(game.dir.path(), 1);
     game.start();
     QCOMPARE(cardColour(game, 7), QColor(255, 197, 85));
-    QVERIFY(game.find("cmdTOP0")->styleSheet().contains("#ffc555"));
     const QColor corner = game.window().grab().toImage().pixelColor(2, 2);
     QVERIFY(corner.blue() > 200 && corner.red() < 50);
+    game.win(0); // the victory panel, built now, on the chosen colour
+    QCOMPARE(game.find("Frame2")->grab().toImage().pixelColor(4, 4), QColor(255, 197, 85));
+    game.press("cmdEND0");
     // Another set, chosen with no game won, is dealt at once.
     game.withOptions([](QWidget& dialog) {
         QTest::mouseClick(in(dialog, "optP1"), Qt::LeftButton, {}, QPoint(6, 8));
@@ -333,9 +294,7 @@ void TestWindow::wonGameKeepsItsTimeAndSet_data() {
     QTest::addColumn<int>("dealtAfter");
     for (const auto& [tag, meanwhile, leave, dealt] :
          {std::tuple{"Clear, to records", "cmdTOP0", "cmdEND2", 0},
-          {"OK with the same set, to records", "cmdNAS2 0", "cmdEND2", 0},
           {"OK with another set, to records", "cmdNAS2 1", "cmdEND2", 1},
-          {"pictures Apply, to records", "cmdNAS1 1", "cmdEND2", 1},
           {"pictures Apply, else", "cmdNAS1 1", "cmdEND0", 1}})
         QTest::newRow(tag) << QString(meanwhile) << QString(leave) << dealt;
 }
@@ -381,13 +340,10 @@ void TestWindow::soundAndLanguage() {
     RunningGame game(false);
     game.writeFile("Quilora.ini", "0\r\n0\r\n2\r\n1\r\n"); // a greyed box counts as on
     game.start();
-    QCOMPARE(text(game, "lblSND"), "Sound");
-    QCOMPARE(game.find<QPushButton>("cmdTOP0")->text(), "Clear");
     game.press("lblSND");
     QCOMPARE(text(game, "lblSND"), "Snd on");
-    QCOMPARE(game.find("lblSND")->accessibleName(), "Sound off, press to switch it on");
-    game.click(3);
-    QCOMPARE(lastSound(game), "No.wav");
+    QCOMPARE(QAccessible::queryAccessibleInterface(game.find("lblSND"))->text(QAccessible::Name),
+             "Sound off, press to switch it on"); // as a screen reader says it
     QTest::keyClick(game.find("lblSND"), Qt::Key_Space);
     QCOMPARE(text(game, "lblSND"), "Snd off");
     // A screen reader presses the label and a card as the mouse does.
@@ -412,57 +368,41 @@ void TestWindow::soundAndLanguage() {
     game.win(0); // the victory panel and the records list are built before the switch
     game.press("cmdTOP3");
     game.press("lblLOC0");
-    QCOMPARE(game.find("lvRecord")->accessibleName(), "Рекорды");
+    QStringList shown; // every window's words, spoken names and colours follow the switch
+    for (const char* name : {"lvRecord", "txtRec", "lblLOC1", "lblSND", "lblTime"})
+        shown << game.find(name)->accessibleName();
+    QCOMPARE(shown.join('|'), "Рекорды|Твоё имя|Английский язык|Звук выключен, нажмите, "
+                              "чтобы включить|Время: 0");
     QCOMPARE(game.find<QPushButton>("cmdTOP0")->text(), "Очистить");
-    QCOMPARE(game.find("txtRec")->accessibleName(), "Твоё имя");
     QCOMPARE(game.find("lblLOC0")->palette().color(QPalette::WindowText), QColor(128, 0, 0));
     QCOMPARE(game.find("lblLOC1")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
-    QCOMPARE(game.find("lblLOC1")->accessibleName(), "Английский язык");
-    QCOMPARE(game.find("lblSND")->accessibleName(), "Звук выключен, нажмите, чтобы включить");
-    QCOMPARE(game.find("lblTime")->accessibleName(), "Время: 0");
     game.withOptions([](QWidget& dialog) {
-        QCOMPARE(dialog.windowTitle(), "Настройки");
-        QCOMPARE(in<QGroupBox>(dialog, "Frame2")->title(), "Звук");
-        QCOMPARE(in<QPushButton>(dialog, "cmdNAS3")->text(), "Отмена");
+        QCOMPARE(dialog.windowTitle() + in<QPushButton>(dialog, "cmdNAS3")->text(),
+                 "НастройкиОтмена");
         dialog.close();
     });
 }
 
-void TestWindow::unreadableRecordsFile_data() {
-    QTest::addColumn<QByteArray>("language");
-    QTest::addColumn<QStringList>("texts"); // the panel's message, the first words of each box
-    QTest::newRow("English") << QByteArray("1")
-                             << QStringList{"VICTORY!  You time is",
-                                            "The records file %1 cannot be read (%2): this game",
-                                            "The records file %1 cannot be read (%2): the records"};
-    QTest::newRow("Russian") << QByteArray("0.7")
-                             << QStringList{"VICTORY!  You time is",
-                                            "Файл рекордов %1 нельзя прочитать (%2): время",
-                                            "Файл рекордов %1 нельзя прочитать (%2): рекорды"};
-}
-
 // A records file that exists but cannot be read is no empty table: no place in it, no list,
-// one message each time in the language of the value, and nothing written.
+// one message each time, and nothing written.
 void TestWindow::unreadableRecordsFile() {
-    QFETCH(QByteArray, language);
-    QFETCH(QStringList, texts);
     RunningGame game(false);
-    game.writeFile("Quilora.ini", "0\r\n0\r\n1\r\n" + language + "\r\n");
+    game.writeFile("Quilora.ini", "0\r\n0\r\n1\r\n1\r\n");
     QVERIFY(QDir(game.dir.path()).mkdir("record.txt"));
     game.start();
     game.win(0);
-    QCOMPARE(text(game, "lblEnd0") + '|' + text(game, "lblEnd2"), texts[0] + "|seconds");
+    QCOMPARE(text(game, "lblEnd0") + '|' + text(game, "lblEnd2"), "VICTORY!  You time is|seconds");
     QVERIFY(!game.find("txtRec")->isEnabled() && !game.find("cmdEND2")->isEnabled() &&
             !game.find("optKartinka0")->isEnabled());
     game.press("cmdTOP3");
     QVERIFY(!game.shown("lvRecord"));
     const QStringList shown = game.platform.messages.shown;
     QCOMPARE(shown.size(), 2);
-    for (int i = 0; i < 2; ++i) {
-        const QString reason = shown[i].section('(', 1).section(')', 0, 0);
-        QVERIFY2(shown[i].startsWith(texts[1 + i].arg(game.path("record.txt"), reason)),
+    for (int i = 0; i < 2; ++i)
+        QVERIFY2(shown[i].startsWith("The records file " + game.path("record.txt") +
+                                     " cannot be read (") &&
+                     shown[i].contains(i ? "): the records" : "): this game"),
                  qPrintable(shown[i]));
-    }
     QVERIFY(QFileInfo(game.path("record.txt")).isDir());
     // End still ends the program: its request to quit the running loop is caught here. The
     // guard only decides a game that never asks.
@@ -492,9 +432,10 @@ void TestWindow::leftoversOfCutWritesGo() {
         QVERIFY(file.open(QIODevice::ReadWrite) &&
                 file.setFileTime(now.addSecs(-secondsAgo), QFileDevice::FileModificationTime));
     };
-    QStringList kept = {"record.txt.backup",  "record.txt.BACKUP", "record.txt.qLNsp",
-                        "record.txt.qLNspVx", "record.txt.qLN5pV", "record.txt~qLNspV",
-                        "help.txt.qLNspV",    "precious.txt"};
+    QStringList kept = QString("record.txt.backup record.txt.BACKUP record.txt.qLNsp "
+                               "record.txt.qLNspVx record.txt.qLN5pV record.txt~qLNspV "
+                               "help.txt.qLNspV precious.txt")
+                           .split(' ');
     for (const QString& name : kept + QStringList{"record.txt.qLNspV", "Quilora.ini.KZzpcH"})
         make(name, 3600);
     make("record.txt.rIYbUM", -3600); // another copy of the game writing it now
@@ -505,11 +446,10 @@ void TestWindow::leftoversOfCutWritesGo() {
          << "record.txt.AqMSpP"
          << "img0";
     game.start();
-    QStringList left =
-        QDir(game.dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
-    left.sort();
     kept.sort();
-    QCOMPARE(left, kept);
+    QCOMPARE(QDir(game.dir.path())
+                 .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
+             kept);
 }
 
 QTEST_MAIN(TestWindow)
