@@ -26,36 +26,17 @@ struct Game : testing::Game {
 // The captions that the language switch sets, where they are shown, in the order of texts.tsv.
 QStringList shown(const Game& game) {
     const language::Captions& c = game.captions();
-    const language::ProgramLanguage& p = c.program();
     const settings::DialogCaptions& d = game.options().captions();
-    return {c.cmdTOP(0),
-            c.cmdTOP(1),
-            c.cmdTOP(2),
-            c.cmdTOP(3),
-            d.title,
-            d.Frame[0],
-            d.Frame[1],
-            d.Frame[2],
-            d.chkS,
-            d.cmdNAS[0],
-            d.cmdNAS[1],
-            d.cmdNAS[3],
-            p.CaptionCloseHelp(),
-            p.HelpFileName(),
-            p.CaptionHelp(),
-            p.CaptionCloseRecords(),
-            p.CaptionRecords(),
-            p.DefaultPlayerName(),
-            p.MsgVictoryFirst(),
-            p.MsgVictoryTop10(),
-            p.MsgVictoryTime(),
-            p.MsgRecordPrompt(),
-            c.lblEnd3(),
-            c.cmdEND(2),
-            c.cmdEND(1),
-            c.cmdEND(0),
-            d.cmdNAS[2],
-            game.options().lblSND()};
+    QStringList list{c.cmdTOP(0), c.cmdTOP(1), c.cmdTOP(2), c.cmdTOP(3), d.title,     d.Frame[0],
+                     d.Frame[1],  d.Frame[2],  d.chkS,      d.cmdNAS[0], d.cmdNAS[1], d.cmdNAS[3]};
+    using P = language::ProgramLanguage;
+    for (auto text :
+         {&P::CaptionCloseHelp, &P::HelpFileName, &P::CaptionHelp, &P::CaptionCloseRecords,
+          &P::CaptionRecords, &P::DefaultPlayerName, &P::MsgVictoryFirst, &P::MsgVictoryTop10,
+          &P::MsgVictoryTime, &P::MsgRecordPrompt})
+        list << (c.program().*text)();
+    return list << c.lblEnd3() << c.cmdEND(2) << c.cmdEND(1) << c.cmdEND(0) << d.cmdNAS[2]
+                << game.options().lblSND();
 }
 
 } // namespace
