@@ -1,6 +1,7 @@
 // record.txt through won games, the records list and the help text.
 #include "support/game.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace quilora;
@@ -156,9 +157,11 @@ void TestRecords::nameBox() {
     QFETCH(QList<int>, icons);
     QFETCH(QString, stored);
     Game game(language, std::nullopt, "Зве~ри");
-    game.win(3); // a game before, won with an icon chosen and left with "Else"
+    game.win(3); // a game before, won with an icon chosen and left with "Else", which says so
     game.form().optKartinka_Click(1);
+    QSignalSpy hidden(&game.records(), &records::Records::victoryPanelChanged);
     game.form().cmdEND_Click(0);
+    QVERIFY(!game.records().Frame2().visible && !hidden.isEmpty());
     game.winIn(47.3);
     QCOMPARE(game.records().Frame2().optKartinkaSelected, (std::array<bool, 3>{}));
     for (int icon : icons)
