@@ -1,4 +1,5 @@
 // record.txt through won games, the records list and the help text.
+#include "records/records_file.h"
 #include "support/game.h"
 
 #include <QSignalSpy>
@@ -180,7 +181,7 @@ void TestRecords::nameBox() {
 }
 
 // A table that has changed since the game was ranked so that its time no longer enters: said,
-// and nothing stored.
+// and nothing stored. A field's line break would split a record in two.
 void TestRecords::changedTable() {
     Game game(1, file("10..80 90*"));
     game.win(105);
@@ -190,6 +191,7 @@ void TestRecords::changedTable() {
              QStringList{"The records file was changed while the game was being won: this time "
                          "is no longer among the ten best."});
     QCOMPARE(game.readFile("record.txt"), file("10..90 100*"));
+    QCOMPARE(records::recordLine({"1", "a\r\nb", "c~d"}), "1~a  b~c-d"); // one line, three fields
 }
 
 // Missing files: the records file is created with its default record dated 30 days back, by
