@@ -82,6 +82,7 @@ void TestGame::clicks() {
 
 // Seconds until the tenth pair, then tenths; the win stops both. Clear turns every card down,
 // forgets the pairs and starts the seconds from 0 on the same deal; the next click only opens.
+// Storing the record starts a game on the seconds alone.
 void TestGame::clockAndClear() {
     Game game;
     QCOMPARE(game.form().lblTime(), "Time");
@@ -95,6 +96,10 @@ void TestGame::clockAndClear() {
     QCOMPARE(game.form().lblTime(), "43");
     game.findPairs(10, 12);
     QCOMPARE(game.records().Frame2().lblEnd[1], "43");
+    game.form().cmdTOP_Click(0); // Clear under the panel, ten pairs again, then the record
+    game.findPairs(0, 10);
+    game.form().cmdEND_Click(2);
+    QVERIFY(game.form().Timer1().ticking() && !game.form().Timer2().ticking());
     const QString deal = game.form().CardFile(0) + game.form().CardFile(23);
     game.form().cmdTOP_Click(0);
     QCOMPARE(board(game), (std::pair<QList<int>, QList<int>>{}));
