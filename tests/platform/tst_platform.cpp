@@ -1,8 +1,7 @@
-#include "core/paths.h"
+// The program's sounds, random numbers and web links on the desktop.
 #include "platform/qt_platform.h"
 
 #include <QDesktopServices>
-#include <QDir>
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,10 +19,6 @@ private slots:
     void randomSeededFromTheClock();
     void shortcutAddress_data();
     void shortcutAddress();
-    void opensTheShortcutsAddress();
-    void contentFolder_data();
-    void contentFolder();
-    void dataFolder();
 
 private:
     QStringList opened;
@@ -62,7 +57,7 @@ void TestPlatform::soundPlayer() {
     QCOMPARE(effects(false), (QStringList{click, victory}));
 }
 
-// Seeded from the clock, two sources draw differently.
+// Seeded from the clock, two sources draw differently, from [0, 1).
 void TestPlatform::randomSeededFromTheClock() {
     platform::ClockSeededRandom a, b;
     a.seedFromClock();
@@ -74,74 +69,33 @@ void TestPlatform::randomSeededFromTheClock() {
     QVERIFY(std::all_of(drawn[0].begin(), drawn[0].end(), [](float x) { return x >= 0 && x < 1; }));
 }
 
+// The web address of a shortcut goes to the desktop's handler (this test); nothing else does.
 void TestPlatform::shortcutAddress_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("address");
     QTest::newRow("https, CR LF") << QByteArray("[InternetShortcut]\r\nURL=https://a.example/\r\n")
                                   << "https://a.example/";
-    QTest::newRow("http, LF") << QByteArray("[InternetShortcut]\nURL=http://a.example/x\n")
-                              << "http://a.example/x";
+    QTest::newRow("http, LF") << QByteArray("URL=http://a.example/x\n") << "http://a.example/x";
     QTest::newRow("another program's file")
         << QByteArray("URL=file:///etc/passwd\r\n") << QString();
-    QTest::newRow("no address") << QByteArray("[InternetShortcut]\r\n") << QString();
     QTest::newRow("not a web address") << QByteArray("URL=https://\r\n") << QString();
+    QTest::newRow("no file") << QByteArray() << QString();
 }
 
 void TestPlatform::shortcutAddress() {
     QFETCH(QByteArray, content);
     QFETCH(QString, address);
-    QCOMPARE(platform::shortcutAddress(content), address);
-}
-
-// The address in a shortcut goes to the desktop's handler of web addresses, here this test.
-void TestPlatform::opensTheShortcutsAddress() {
     QTemporaryDir dir;
     QFile url(dir.filePath("temp.url"));
-    QVERIFY(url.open(QIODevice::WriteOnly));
-    url.write("[InternetShortcut]\r\nURL=https://a.example/news\r\n");
+    QVERIFY(content.isNull() || (url.open(QIODevice::WriteOnly) && url.write(content)));
     url.close();
+    opened.clear();
     QDesktopServices::setUrlHandler("https", this, "openUrl");
-    platform::DesktopLinkOpener opener;
-    QVERIFY(opener.openShortcut(url.fileName()));
-    QVERIFY(!opener.openShortcut(dir.filePath("missing.url")));
-    QVERIFY(!opener.openShortcut(dir.path())); // a folder
+    QDesktopServices::setUrlHandler("http", this, "openUrl");
+    QCOMPARE(platform::DesktopLinkOpener().openShortcut(url.fileName()), !address.isEmpty());
     QDesktopServices::unsetUrlHandler("https");
-    QCOMPARE(opened, QStringList{"https://a.example/news"});
-}
-
-void TestPlatform::contentFolder_data() {
-    QTest::addColumn<QStringList>("folders");
-    QTest::addColumn<QString>("executable");
-    QTest::addColumn<QString>("content");
-    QTest::newRow("installed in bin") << QStringList{"bin", "share/quilora/img0"} << "bin"
-                                      << "share/quilora";
-    QTest::newRow("installed in games")
-        << QStringList{"games", "share/games/quilora/img0", "share/quilora/img0"} << "games"
-        << "share/games/quilora";
-    QTest::newRow("a copy that runs where it lies")
-        << QStringList{"games/img0", "share/games/quilora/img0"} << "games"
-        << "games";
-    QTest::newRow("neither") << QStringList{"a/b", "a/share/quilora"} << "a/b"
-                             << "a/b";
-}
-
-void TestPlatform::contentFolder() {
-    QFETCH(QStringList, folders);
-    QFETCH(QString, executable);
-    QFETCH(QString, content);
-    QTemporaryDir root;
-    for (const QString& folder : folders)
-        QVERIFY(QDir(root.path()).mkpath(folder));
-    QCOMPARE(core::contentFolder(root.filePath(executable)), root.filePath(content));
-}
-
-void TestPlatform::dataFolder() {
-    QTemporaryDir program, user;
-    const QString userData = user.filePath("share/Quilora");
-    QCOMPARE(core::dataFolder(program.path(), userData), program.path());
-    QVERIFY(QDir(program.path()).isEmpty() && !QFileInfo::exists(userData)); // probes left nothing
-    QCOMPARE(core::dataFolder(QStringLiteral("/proc/self"), userData), userData);
-    QVERIFY(QFileInfo(userData).isDir());
+    QDesktopServices::unsetUrlHandler("http");
+    QCOMPARE(opened, address.isEmpty() ? QStringList() : QStringList{address});
 }
 
 QTEST_MAIN(TestPlatform)

@@ -1,4 +1,4 @@
-// Quilora.ini, the options dialog's buttons, the sound table and the backgrounds.
+// Quilora.ini, the options dialog's buttons, the sound table, the backgrounds and set names.
 #include "support/game.h"
 
 #include <QDir>
@@ -12,18 +12,10 @@ namespace {
 
 // A game whose settings file is written before it loads.
 struct Game : testing::Game {
-    explicit Game(const std::optional<QByteArray>& settings = std::nullopt)
-        : testing::Game(12, false) {
-        if (settings)
-            writeFile("Quilora.ini", *settings);
+    explicit Game(const QByteArray& settings = {}) : testing::Game(12, false) {
+        if (!settings.isNull())
+            writeFile("Quilora.ini", settings);
         start();
-    }
-    QList<int> choices() const { return {options().optFon(), options().optP(), options().chkS()}; }
-    QStringList sounds() const {
-        QStringList names;
-        for (int i = 1; i < 6; ++i)
-            names << options().SoundFile(i).section('/', -1);
-        return names;
     }
 };
 
@@ -39,7 +31,7 @@ private slots:
     void failedWriteKeepsTheChoicesInEffect();
     void soundTable();
     void backgrounds();
-    void namesAndThumbnails();
+    void setNames();
 };
 
 // Values by line position, keys unread; unusable values fall back one by one to the defaults.
@@ -70,8 +62,9 @@ void TestSettings::reader() {
     QFETCH(QByteArray, file);
     QFETCH(QList<int>, choices);
     QFETCH(QByteArray, written);
-    Game game(file.isNull() ? std::nullopt : std::optional(file));
-    QCOMPARE(game.choices(), choices);
+    Game game(file);
+    QCOMPARE((QList<int>{game.options().optFon(), game.options().optP(), game.options().chkS()}),
+             choices);
     QVERIFY(file.isNull() != QFile::exists(game.path("Quilora.ini"))); // never made by reading
     game.options().cmdNAS_Click(2);
     const QList<QByteArray> values = written.split('|');
@@ -102,7 +95,7 @@ void TestSettings::buttons() {
 
     game.findPairs(0, 3);
     dialog.optFon_Click(1);
-    dialog.cmdNAS_Click(2); // OK: saved, applied, a new game on the same cards
+    dialog.cmdNAS_Click(2); // OK: saved, applied, a new game on the same cards, the same set
     QCOMPARE(game.readFile("Quilora.ini"),
              QByteArray("optFon=1\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\n"));
     QCOMPARE(dialog.appearance().cardColour, (Rgb{225, 205, 190}));
@@ -115,9 +108,6 @@ void TestSettings::buttons() {
     dialog.optP_Click(4); // another set: dealt by a new window
     dialog.cmdNAS_Click(2);
     QCOMPARE(reloads.size(), 1);
-    dialog.optP_Click(0); // the set on the board: no reload
-    dialog.cmdNAS_Click(2);
-    QCOMPARE(reloads.size(), 1);
 
     dialog.optFon_Click(4); // selected, never applied
     dialog.optP_Click(2);
@@ -128,7 +118,7 @@ void TestSettings::buttons() {
     QCOMPARE(game.readFile("Quilora.ini"),
              QByteArray("optFon=1\r\noptP=2\r\nchks.Value=0\r\nLocalisation=1\r\n"));
     QCOMPARE(reloads.size(), 2);
-    QCOMPARE(closed.size(), 5);
+    QCOMPARE(closed.size(), 4);
     game.start(); // the reload: set 2, and the clock that pictures Apply set back to 0
     QVERIFY(game.form().PictureFolder().endsWith("img2/"));
     game.tick(1);
@@ -158,67 +148,65 @@ void TestSettings::failedWriteKeepsTheChoicesInEffect() {
 // every event. The label's clicks and the box's act alike.
 void TestSettings::soundTable() {
     Game game("0\r\n0\r\n0\r\n1\r\n");
-    QCOMPARE(game.sounds(), QStringList(5, QString()));
+    const auto sounds = [&] {
+        QStringList names;
+        for (int i = 1; i < 6; ++i)
+            names << game.options().SoundFile(i).section('/', -1);
+        return names;
+    };
+    QCOMPARE(sounds(), QStringList(5, QString()));
     QVERIFY(game.platform.sound.preloaded.isEmpty());
     game.options().chkS_Click();
-    QCOMPARE(game.sounds(), (QStringList{"click1.wav", "click2.wav", "victory.wav", "victory1.wav",
-                                         "victory10.wav"}));
+    QCOMPARE(sounds(), (QStringList{"click1.wav", "click2.wav", "victory.wav", "victory1.wav",
+                                    "victory10.wav"}));
     QCOMPARE(game.options().SoundFile(1), game.path("sounds/click1.wav"));
     QCOMPARE(game.platform.sound.preloaded.size(), 6);
-    QCOMPARE(game.options().lblSND(), "Snd off");
     game.form().lblSND_Click();
-    QCOMPARE(game.sounds(), QStringList(5, "No.wav"));
+    QCOMPARE(sounds(), QStringList(5, "No.wav"));
     QCOMPARE(game.options().chkS(), 0);
-    game.win(5);
-    QCOMPARE(game.platform.sound.played.last(), game.path("sounds/No.wav"));
 }
 
-// Cards, panels and window picture for each background; a window once grey stays grey under the
-// pictures.
+// Cards, panels and window picture for each background, at the start and applied; the window
+// turns grey by choice 0 only, and stays so.
 void TestSettings::backgrounds() {
     Game game("3\r\n0\r\n1\r\n1\r\n");
-    const settings::Appearance& look = game.options().appearance();
-    QCOMPARE(look.cardColour, (Rgb{134, 138, 163}));
-    QVERIFY(!look.windowColour && look.panelColour == look.cardColour);
+    using A = settings::Appearance;
+    const Rgb blue{134, 138, 163}, grey{200, 200, 200}, window{180, 180, 180}, beige{225, 205, 190},
+        orange{255, 197, 85}, pink{239, 96, 162};
+    QCOMPARE(game.options().appearance(), (A{blue, std::nullopt, QString(), blue}));
     QDir(game.dir.path()).mkdir("back");
     for (const char* name : {"back/back1.jpg", "back/back3.jpg", "back/back4.jpg"})
         game.writeFile(name, "jpeg");
-    const auto choose = [&](int choice, Rgb card, const char* picture) {
+    const auto apply = [&](int choice) {
         game.options().optFon_Click(choice);
         game.options().cmdNAS_Click(0);
-        QCOMPARE(look.cardColour, card);
-        QCOMPARE(look.panelColour, card);
-        QCOMPARE(look.windowPicture, *picture ? game.path(picture) : QString());
+        return game.options().appearance();
     };
-    choose(3, {134, 138, 163}, "back/back3.jpg");
-    QVERIFY(!look.windowColour);
-    choose(0, {200, 200, 200}, "");
-    QCOMPARE(look.windowColour, (Rgb{180, 180, 180}));
-    choose(1, {225, 205, 190}, "back/back1.jpg");
-    QCOMPARE(look.windowColour, (Rgb{180, 180, 180}));
-    choose(2, {255, 197, 85}, ""); // its picture is missing
-    choose(4, {239, 96, 162}, "back/back4.jpg");
+    QCOMPARE(apply(3), (A{blue, std::nullopt, game.path("back/back3.jpg"), blue}));
+    QCOMPARE(apply(0), (A{grey, window, QString(), grey}));
+    QCOMPARE(apply(1), (A{beige, window, game.path("back/back1.jpg"), beige}));
+    QCOMPARE(apply(2), (A{orange, window, QString(), orange})); // its picture is missing
+    QCOMPARE(apply(4), (A{pink, window, game.path("back/back4.jpg"), pink}));
 }
 
-void TestSettings::namesAndThumbnails() {
-    Game game(std::nullopt);
-    for (const char* folder : {"img1", "img3", "back"})
-        QDir(game.dir.path()).mkdir(folder);
+// Set names: English if given, after a switch to Russian the Russian one, none without a file.
+void TestSettings::setNames() {
+    Game game;
+    QDir(game.dir.path()).mkdir("img1");
+    QDir(game.dir.path()).mkdir("img3");
     game.writeFile("img0/setname.txt", QStringLiteral("Животные\r\nAnimals\r\n").toUtf8());
     game.writeFile("img1/setname.txt", "\xD4\xF0\xF3\xEA\xF2\xFB\r\n"); // Windows-1251
     game.writeFile("img3/setname.txt", QStringLiteral("Цвета\r\n\r\nnotes\r\n").toUtf8());
-    game.writeFile("back/back1.jpg", "jpeg");
-    game.start(); // the dialog reads the names and thumbnails as it loads
-    const settings::Form2& dialog = game.options();
-    QCOMPARE(dialog.pictureSetCaption(0), "Animals");
-    QCOMPARE(dialog.pictureSetCaption(1), QStringLiteral("Фрукты"));
-    QCOMPARE(dialog.pictureSetCaption(2), QString());
-    QCOMPARE(dialog.pictureSetCaption(3), QStringLiteral("Цвета")); // no English name given
-    QCOMPARE(dialog.pictureSetCaption(5), QString());
-    QCOMPARE(dialog.picChoose(1), game.path("back/back1.jpg"));
-    QCOMPARE(dialog.picChoose(0), QString());
+    game.start(); // the dialog reads the names as it loads
+    const auto names = [&] {
+        QStringList shown;
+        for (int set : {0, 1, 2, 3, 5})
+            shown << game.options().pictureSetCaption(set);
+        return shown.join('|');
+    };
+    QCOMPARE(names(), QStringLiteral("Animals|Фрукты||Цвета|")); // Цвета: no English name given
     game.form().lblLOC_Click(0);
-    QCOMPARE(dialog.pictureSetCaption(0), QStringLiteral("Животные"));
+    QCOMPARE(names(), QStringLiteral("Животные|Фрукты||Цвета|"));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
