@@ -145,8 +145,9 @@ void TestSettings::failedWriteKeepsTheChoicesInEffect() {
 }
 
 // Off from the start: silence; on: the six sounds, loaded at once; off again: No.wav, for
-// every event. The label's clicks and the box's act alike.
+// every event. The label's clicks and the box's act alike. On from the start: the sounds.
 void TestSettings::soundTable() {
+    QCOMPARE(Game("0\r\n0\r\n1\r\n1\r\n").options().SoundFile(5).section('/', -1), "victory10.wav");
     Game game("0\r\n0\r\n0\r\n1\r\n");
     const auto sounds = [&] {
         QStringList names;

@@ -145,6 +145,8 @@ void TestWindow::wholeGame() {
     game.writeFile("help-e.txt", "Turn two cards.\r\nFind the pairs.\r\n");
     game.start();
     QCOMPARE(game.window().windowTitle(), "Quilora 2.0");
+    QCOMPARE(text(game, "lblOrvane1") + '|' + game.find("lblOrvane1")->toolTip(),
+             "Quilora|Quilora on the web: news and more games");
     QVERIFY(!game.find("Frame2") && !game.find("lvRecord") && !game.find("txtHELP"));
     auto* timer1 = game.find<QTimer>("Timer1");
     auto* timer2 = game.find<QTimer>("Timer2");
