@@ -289,7 +289,6 @@ void MyPicturesWindow::addPhotos(const QStringList& files) {
         const int k = places[next++];
         set_.cards[k].photo = loaded.image;
         set_.cards[k].crop = mypictures::Crop(loaded.image.size());
-        refreshCard(k);
         unsaved_ = true;
     }
     QApplication::restoreOverrideCursor();

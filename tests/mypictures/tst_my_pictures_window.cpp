@@ -89,6 +89,9 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(showing(window, "0 of 12 photos") && window.slotBox()->currentIndex() == 4);
     QCOMPARE(window.cardButton(11)->accessibleName(), "Card 12: no photo yet");
+    QCOMPARE(window.zoomSlider()->accessibleName() + '|' + window.setNameBox()->placeholderText() +
+                 '|' + window.cardNameBox()->placeholderText(),
+             "Zoom|e.g. Our family|e.g. Grandma");
     QPushButton* remove = showing<QPushButton>(window, "Remove photo");
     QVERIFY(!remove->isEnabled());
     // An empty card asks for photos; they fill the cards from the first, which is then chosen.
@@ -257,8 +260,10 @@ void TestMyPicturesWindow::frameFollowsHandAndKeys() {
     const QPointF centre = view.crop().rect().center();
     QTest::mousePress(&view, Qt::LeftButton, {}, {200, 150});
     QCOMPARE(view.cursor().shape(), Qt::ClosedHandCursor);
+    const QImage unmoved = screen();
     QTest::mouseMove(&view, {190, 150});
     QTest::mouseMove(&view, {180, 150});
+    QVERIFY(screen() != unmoved); // drawn as it moves
     QTest::mouseRelease(&view, Qt::LeftButton, {}, {180, 150});
     QCOMPARE(view.cursor().shape(), Qt::OpenHandCursor);
     QTest::mousePress(&view, Qt::RightButton, {}, {200, 150});
