@@ -306,6 +306,8 @@ void TestMyPicturesWindow::opensInTheGamesLanguage() {
     QCOMPARE(window->windowTitle(), "Quilora: мои картинки");
     window->resize(window->minimumSize()); // the least room the wrapped hint gets
     checkLayout(*window);
+    // The photo keeps room enough to be framed by hand.
+    QVERIFY(window->frameView()->width() >= 320 && window->frameView()->height() >= 240);
     QCOMPARE(QGuiApplication::desktopFileName(), "quilora-test.desktop");
     QVERIFY(!QApplication::windowIcon().isNull());
     // Closed with a set name typed, it asks first.
