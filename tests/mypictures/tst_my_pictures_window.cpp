@@ -108,6 +108,8 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     window.layout()->activate();
     QCOMPARE(window.frameView()->geometry(), viewBefore);
     QVERIFY(showing(window, "11 of 12 photos") && window.cardButton(0)->isChecked());
+    answers = {false};
+    QVERIFY(!window.close()); // photos alone are work to keep
     QVERIFY(near(iconOf(window.cardButton(10)).pixel(10, 10), QColor::fromHsv(300, 200, 230)));
     QVERIFY(!QApplication::overrideCursor() && remove->isEnabled());
     QTest::mouseClick(remove, Qt::LeftButton);
@@ -157,8 +159,12 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     QCOMPARE(showing(window, "Name on its card:")->buddy(), window.cardNameBox());
     QTest::keyClicks(window.cardNameBox(), " of a wonderful family" + QString(40, 'y'));
     QCOMPARE(window.cardNameBox()->text().size(), 60);
-    QVERIFY(showing(window, "“" + window.cardNameBox()->text() +
-                                "” does not fit on a card: please shorten it."));
+    const QString tooLong =
+        "“" + window.cardNameBox()->text() + "” does not fit on a card: please shorten it.";
+    QVERIFY(showing(window, tooLong));
+    QTest::mouseClick(window.cardButton(0), Qt::LeftButton); // the note is the chosen card's
+    QVERIFY(!showing(window, tooLong));
+    QTest::mouseClick(window.cardButton(11), Qt::LeftButton);
     for (int i = 0; i < 53; ++i)
         QTest::keyClick(window.cardNameBox(), Qt::Key_Backspace);
     // The name's label keeps its height, the name card's preview level with it.
@@ -192,6 +198,13 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     answers = {false};
     window.close(); // declined: the work is not lost
     QVERIFY(window.isVisible());
+    folder.writeFile("user", "a file where the folder goes");
+    QTest::mouseClick(window.makeButton(), Qt::LeftButton);
+    const QString blocked = window.statusLabel()->text();
+    QVERIFY2(blocked.startsWith("The folder " + users + " cannot be created (") &&
+                 blocked.endsWith("). Nothing was changed.") && !blocked.contains("%2"),
+             qPrintable(blocked));
+    QVERIFY(QFile::remove(users));
     QTest::mouseClick(window.makeButton(), Qt::LeftButton);
     QCOMPARE(window.statusLabel()->text(),
              "“Our family” is ready in place 2. Choose it in the game's Options.");
