@@ -83,8 +83,9 @@ bool noLeftovers(const QString& root) {
 // A set that cannot be written, or a player's set that cannot be removed: what is wrong with it or
 // with where it goes.
 struct Refusal {
-    QString setName, firstName; // the first card's name, in a set with names
-    QString inTheWay;           // a file where a folder would go
+    QString setName;   // none: the set is removed instead
+    QString firstName; // the first card's name, in a set with names
+    QString inTheWay;  // a file where a folder would go
     bool fullDisk;
     Text problem;
     QString detail; // the last part of what the problem names
