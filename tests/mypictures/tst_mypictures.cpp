@@ -80,13 +80,15 @@ bool noLeftovers(const QString& root) {
     return QDir(root).entryList({QStringLiteral(".img*")}, QDir::Dirs | QDir::Hidden).isEmpty();
 }
 
-// A set that cannot be written: what is wrong with it or with where it goes.
+// A set that cannot be written, or a player's set that cannot be removed: what is wrong with it or
+// with where it goes.
 struct Refusal {
-    QString setName, firstName; // the first card's name, in a set with names
-    QString inTheWay;           // a file where a folder would go
+    QString setName;   // none: the set is removed instead
+    QString firstName; // the first card's name, in a set with names
+    QString inTheWay;  // a file where a folder would go
     bool fullDisk;
     Text problem;
-    QString detail;
+    QString detail; // the last part of what the problem names
 };
 
 } // namespace
@@ -98,78 +100,75 @@ class TestMyPictures : public QObject {
 
 private slots:
     void initTestCase() { photos_ = testing::twelvePhotos(folder_.dir.path()); }
-    void readsPhotos_data();
-    void readsPhotos();
-    void frameStaysOnThePhoto_data();
-    void frameStaysOnThePhoto();
+    void readsAndFramesPhotos_data();
+    void readsAndFramesPhotos();
     void nameCardsInTheShippedColours();
-    void writesAndReplacesASet();
-    void refusesASetAndKeepsTheOldOne_data();
-    void refusesASetAndKeepsTheOldOne();
-    void restoresTheShippedSet();
+    void writesReplacesAndRemovesASet();
+    void refusesAndKeepsTheOldSet_data();
+    void refusesAndKeepsTheOldSet();
 
 private:
     testing::TestFolder folder_;
     QStringList photos_;
 };
 
-void TestMyPictures::readsPhotos_data() {
+void TestMyPictures::readsAndFramesPhotos_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("limit"); // Qt's allocation limit in megabytes, 0 for none
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QList<QRgb>>("corners");
     QTest::addColumn<int>("problem");
+    QTest::addColumn<QRectF>("largest"); // the largest frame
     QImage clear(200, 100, QImage::Format_ARGB32);
     clear.fill(Qt::transparent);
     QPainter(&clear).fillRect(0, 0, 100, 100, Qt::blue);
     folder_.writeFile("turned.jpg", encoded(quarters({360, 240}), "jpeg", 8));
     // Twice the working size each way, so that the decoder itself scales it; 19 MB whole.
-    folder_.writeFile("huge.jpg", encoded(quarters({2560, 1920}), "jpeg", 6));
+    folder_.writeFile("huge.jpg", encoded(quarters({1920, 2560}), "jpeg", 6));
     folder_.writeFile("clear.png", encoded(clear, "png"));
     folder_.writeFile("icon.icns", encoded(quarters({1024, 1024}), "icns"));
     folder_.writeFile("cut.png", encoded(quarters({64, 64}), "png").left(33));
     folder_.writeFile("tiny.png", encoded(quarters({18, 16}), "png"));
     const int none = int(Text::Count), unread = int(Text::MakerPhotoUnreadable);
-    QTest::newRow("turned right") << "turned.jpg" << 256 << QSize(360, 240) << kQuarters << none;
-    QTest::newRow("huge, turned left") << "huge.jpg" << 8 << QSize(1280, 960) << kQuarters << none;
-    QTest::newRow("too large even scaled")
-        << "huge.jpg" << 4 << QSize(0, 0) << QList<QRgb>() << int(Text::MakerPhotoTooLarge);
-    QTest::newRow("transparent") << "clear.png" << 256 << QSize(200, 100)
-                                 << QList<QRgb>{0xff0000ff, 0xffffffff, 0xff0000ff, 0xffffffff}
-                                 << none;
-    QTest::newRow("size known once read")
-        << "icon.icns" << 256 << QSize(960, 960) << kQuarters << none;
-    QTest::newRow("tiny") << "tiny.png" << 256 << QSize(18, 16) << kQuarters << none;
-    QTest::newRow("cut, no limit") << "cut.png" << 0 << QSize(0, 0) << QList<QRgb>() << unread;
+    const QList<QRgb> halves = {0xff0000ff, 0xffffffff, 0xff0000ff, 0xffffffff};
+    QTest::newRow("turned right, wide")
+        << "turned.jpg" << 256 << QSize(360, 240) << kQuarters << none << QRectF(45, 0, 270, 240);
+    QTest::newRow("huge, turned left, tall")
+        << "huge.jpg" << 8 << QSize(960, 1280) << kQuarters << none
+        << QRectF(0, 640 - 1280 / 3.0, 960, 2560 / 3.0);
+    QTest::newRow("too large even scaled") << "huge.jpg" << 4 << QSize(0, 0) << QList<QRgb>()
+                                           << int(Text::MakerPhotoTooLarge) << QRectF();
+    QTest::newRow("transparent") << "clear.png" << 256 << QSize(200, 100) << halves << none
+                                 << QRectF(43.75, 0, 112.5, 100);
+    QTest::newRow("size known once read") << "icon.icns" << 256 << QSize(960, 960) << kQuarters
+                                          << none << QRectF(0, 480 - 1280 / 3.0, 960, 2560 / 3.0);
+    QTest::newRow("tiny, of the card's shape")
+        << "tiny.png" << 256 << QSize(18, 16) << kQuarters << none << QRectF(0, 0, 18, 16);
+    QTest::newRow("cut, no limit")
+        << "cut.png" << 0 << QSize(0, 0) << QList<QRgb>() << unread << QRectF();
 }
 
-void TestMyPictures::readsPhotos() {
+// A photo comes upright, at most at its working size, and its frame stays on it however far it is
+// moved or zoomed.
+void TestMyPictures::readsAndFramesPhotos() {
     QFETCH(QString, file);
     QFETCH(int, limit);
+    QFETCH(QSize, size);
     QFETCH(QList<QRgb>, corners);
+    QFETCH(QRectF, largest);
     const int saved = QImageReader::allocationLimit();
     QImageReader::setAllocationLimit(limit);
     const LoadedPhoto photo = loadPhoto(folder_.path(file));
     QImageReader::setAllocationLimit(saved);
     QTEST(int(photo.problem.value_or(Text::Count)), "problem");
-    QTEST(photo.image.size(), "size");
-    QVERIFY(corners.isEmpty() || cornersAre(photo.image, corners));
+    QCOMPARE(photo.image.size(), size);
     // The file dialog offers every kind it reads.
     QVERIFY(readablePatterns().split(' ').contains("*." + QFileInfo(file).suffix()));
-}
+    if (corners.isEmpty())
+        return;
+    QVERIFY(cornersAre(photo.image, corners));
 
-void TestMyPictures::frameStaysOnThePhoto_data() {
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QRectF>("largest");
-    QTest::newRow("wide") << QSize(360, 240) << QRectF(45, 0, 270, 240);
-    QTest::newRow("tall") << QSize(240, 360) << QRectF(0, 180 - 320 / 3.0, 240, 640 / 3.0);
-    QTest::newRow("tiny, of the card's shape") << QSize(18, 16) << QRectF(0, 0, 18, 16);
-}
-
-void TestMyPictures::frameStaysOnThePhoto() {
-    QFETCH(QSize, size);
-    QFETCH(QRectF, largest);
-    const QRectF photo(QPointF(0, 0), QSizeF(size));
+    const QRectF whole(QPointF(0, 0), QSizeF(size));
     Crop crop(size);
     QCOMPARE(crop.rect(), largest);
     crop.moveBy({1e6, -1e6});
@@ -178,14 +177,14 @@ void TestMyPictures::frameStaysOnThePhoto() {
     QCOMPARE(crop.zoom(), Crop::kMaxZoom);
     QCOMPARE(crop.rect().size(), largest.size() / Crop::kMaxZoom);
     crop.moveBy({1e6, -1e6});
-    QVERIFY(photo.contains(crop.rect()));
-    // Zoomed in at the top right, the whole card is that quarter's colour, edged.
-    const QImage card = photoCard(quarters(size), crop.rect(), 2);
+    QVERIFY(whole.contains(crop.rect()));
+    // Zoomed in at the top right, the whole card is that corner's colour, edged.
+    const QImage card = photoCard(photo.image, crop.rect(), 2);
     QCOMPARE(card.size(), QSize(180, 160));
-    QVERIFY(cornersAre(card, QList<QRgb>(4, kQuarters[1]), 4) && edged(card));
+    QVERIFY(cornersAre(card, QList<QRgb>(4, corners[1]), 4) && edged(card));
     crop.setZoom(0.5);
     QCOMPARE(crop.rect().size(), largest.size());
-    QVERIFY(photo.contains(crop.rect()));
+    QVERIFY(whole.contains(crop.rect()));
 }
 
 // Edge, face and frame line as on the shipped word cards.
@@ -195,7 +194,7 @@ void TestMyPictures::nameCardsInTheShippedColours() {
         QCOMPARE(card.pixel(at), shipped.pixel(at));
 }
 
-void TestMyPictures::writesAndReplacesASet() {
+void TestMyPictures::writesReplacesAndRemovesASet() {
     const testing::TestFolder root;
     const QString users = root.path("user/Quilora"), folder = users + "/img2/";
     // The second name fits its card only on two lines.
@@ -206,7 +205,6 @@ void TestMyPictures::writesAndReplacesASet() {
     NewSet set = testing::setOf(photos_, " " + setName.split(' ').join("  ") + " ", names);
     set.cards[3].crop.setZoom(2);
     QVERIFY(!writeSet(users, 2, set));
-    QVERIFY(hasPlayerSet(users, 2));
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2 * 24 + 2);
     QCOMPARE(root.readFile("user/Quilora/img2/setname.txt"),
              (setName + "\r\n" + setName + "\r\n").toUtf8());
@@ -215,7 +213,6 @@ void TestMyPictures::writesAndReplacesASet() {
     };
     QCOMPARE(spoken().size(), 24);
     QCOMPARE(spoken()[1], "Бабушка Валентина\tБабушка Валентина");
-    QCOMPARE(spoken()[12 + 1], spoken()[1]);
     for (int k = 0; k < 24; ++k)
         for (int scale : {1, 2}) {
             const QString name = QString(scale == 1 ? "%1.gif" : "%1@2x.gif").arg(k);
@@ -241,81 +238,60 @@ void TestMyPictures::writesAndReplacesASet() {
     QCOMPARE(spoken().size(), 12);
     QCOMPARE(spoken()[2], "фото 3\tphoto 3");
     QVERIFY(noLeftovers(users));
+
+    // Removing the player's set of another place, which has none, changes nothing; removing this
+    // one takes it whole, with what a cut removal left.
+    QVERIFY(!restoreShipped(users, 3) && hasPlayerSet(users, 2));
+    QDir().mkpath(users + "/.img2-old/old");
+    QVERIFY(!restoreShipped(users, 2));
+    QVERIFY(!hasPlayerSet(users, 2) && !QFileInfo::exists(folder));
+    QVERIFY(noLeftovers(users));
 }
 
-void TestMyPictures::refusesASetAndKeepsTheOldOne_data() {
+void TestMyPictures::refusesAndKeepsTheOldSet_data() {
     QTest::addColumn<Refusal>("refusal");
     const QString set = "Set";
-    QTest::newRow("a photo missing") << Refusal{set, {}, {}, false, Text::MakerTooFewPhotos, "11"};
     QTest::newRow("no set name") << Refusal{" ", {}, {}, false, Text::MakerSetNameMissing, {}};
     QTest::newRow("set name too long")
         << Refusal{QString(41, 'x'), {}, {}, false, Text::MakerSetNameTooLong, {}};
     QTest::newRow("no card name") << Refusal{set, " ", {}, false, Text::MakerCardNameMissing, "1"};
     QTest::newRow("card name too long") << Refusal{
         set, "Константинопольский", {}, false, Text::MakerCardNameTooLong, "Константинопольский"};
-    QTest::newRow("the user's folder a file")
-        << Refusal{set, {}, "user", false, Text::MakerFolderNotCreated, {}};
-    QTest::newRow("disk full") << Refusal{set, {}, {}, true, Text::MakerWriteFailed, {}};
+    QTest::newRow("disk full") << Refusal{set, {}, {}, true, Text::MakerWriteFailed, "0.gif"};
     QTest::newRow("the old set cannot step aside")
-        << Refusal{set, {}, "user/.img1-old", false, Text::MakerWriteFailed, {}};
+        << Refusal{set, {}, "user/.img1-old", false, Text::MakerWriteFailed, "img1"};
+    // The place is named as the player counts them.
+    QTest::newRow("the old set cannot step aside to be removed")
+        << Refusal{{}, {}, "user/.img1-old", false, Text::MakerRestoreFailed, "2"};
 }
 
-void TestMyPictures::refusesASetAndKeepsTheOldOne() {
+void TestMyPictures::refusesAndKeepsTheOldSet() {
     QFETCH(Refusal, refusal);
     const testing::TestFolder root;
     const QString users = root.path("user");
-    if (refusal.inTheWay != "user") { // an old set
-        QDir().mkpath(users + "/img1");
-        root.writeFile("user/img1/0.gif", "old card");
-    }
+    QDir().mkpath(users + "/img1");
+    root.writeFile("user/img1/0.gif", "old card");
     if (!refusal.inTheWay.isEmpty())
         root.writeFile(refusal.inTheWay, "in the way");
     QStringList names;
     for (int k = 1; k <= kPhotosPerSet && !refusal.firstName.isNull(); ++k)
         names.append(k == 1 ? refusal.firstName : QStringLiteral("Имя %1").arg(k));
-    NewSet set = testing::setOf(photos_, refusal.setName, names);
-    if (refusal.problem == Text::MakerTooFewPhotos)
-        set.cards[3].photo = QImage();
+    const NewSet set = testing::setOf(photos_, refusal.setName, names);
     std::optional<Problem> refused;
     {
         std::optional<testing::FullDisk> full;
         if (refusal.fullDisk)
             full.emplace();
-        refused = writeSet(users, 1, set);
+        refused = refusal.setName.isNull() ? restoreShipped(users, 1) : writeSet(users, 1, set);
     }
     QVERIFY(refused);
     QCOMPARE(int(refused->what), int(refusal.problem));
-    // A file or folder that failed is named, with what the system said.
-    if (refusal.fullDisk || !refusal.inTheWay.isEmpty())
-        QVERIFY(!refused->detail.isEmpty() && !refused->reason.isEmpty());
-    else
-        QCOMPARE(refused->detail, refusal.detail);
-    const bool hadSet = refusal.inTheWay != "user";
-    QCOMPARE(QDir(users + "/img1").entryList(QDir::Files),
-             hadSet ? QStringList{"0.gif"} : QStringList());
-    QCOMPARE(root.readFile("user/img1/0.gif"), QByteArray(hadSet ? "old card" : ""));
+    QCOMPARE(refused->detail.section('/', -1), refusal.detail);
+    // What the system said, when it refused.
+    QCOMPARE(!refused->reason.isEmpty(), refusal.fullDisk || !refusal.inTheWay.isEmpty());
+    QCOMPARE(QDir(users + "/img1").entryList(QDir::Files), QStringList{"0.gif"});
+    QCOMPARE(root.readFile("user/img1/0.gif"), QByteArray("old card"));
     QVERIFY(noLeftovers(users));
-}
-
-void TestMyPictures::restoresTheShippedSet() {
-    const testing::TestFolder root;
-    const QString users = root.path("user");
-    QVERIFY(!restoreShipped(users, 4)); // nothing of the player's there: nothing to do
-    for (const QString folder : {"img3", "img4", ".img4-old"}) {
-        QDir().mkpath(users + "/" + folder);
-        root.writeFile("user/" + folder + "/0.gif", "GIF89a");
-    }
-    QVERIFY(hasPlayerSet(users, 4));
-    QVERIFY(!restoreShipped(users, 4));
-    QVERIFY(!hasPlayerSet(users, 4) && !QFileInfo::exists(users + "/img4"));
-    QVERIFY(noLeftovers(users));
-    // A file where the set would step aside: it stays, and the place is named as the player
-    // counts them.
-    root.writeFile("user/.img3-old", "in the way");
-    const std::optional<Problem> refused = restoreShipped(users, 3);
-    QVERIFY(refused && refused->what == Text::MakerRestoreFailed);
-    QCOMPARE(refused->detail, "4");
-    QVERIFY(!refused->reason.isEmpty() && hasPlayerSet(users, 3));
 }
 
 QTEST_MAIN(TestMyPictures)
