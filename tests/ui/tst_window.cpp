@@ -92,8 +92,7 @@ private slots:
     void wonGameKeepsItsTimeAndSet_data();
     void wonGameKeepsItsTimeAndSet();
     void designSoundAndLanguage();
-    void unreadableRecordsFile();
-    void leftoversOfCutWritesGo();
+    void leftoversAndAnUnreadableRecordsFile();
 };
 
 // The game as the desktop starts it: its names, the player's own set found in the user's data
@@ -371,13 +370,38 @@ void TestWindow::designSoundAndLanguage() {
     });
 }
 
+// What a write cut off by a kill leaves beside the files goes at the next start, and only that.
 // A records file that exists but cannot be read is no empty table: no place in it, no list,
 // one message each time, and nothing written.
-void TestWindow::unreadableRecordsFile() {
+void TestWindow::leftoversAndAnUnreadableRecordsFile() {
     RunningGame game(false);
     game.writeFile("Quilora.ini", "0\r\n0\r\n1\r\n1\r\n");
     QVERIFY(QDir(game.dir.path()).mkdir("record.txt"));
+    const QDateTime now = QDateTime::currentDateTime();
+    const auto make = [&](const QString& name, int secondsAgo) {
+        game.writeFile(name, "leftover");
+        QFile file(game.path(name));
+        QVERIFY(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(now.addSecs(-secondsAgo), QFileDevice::FileModificationTime));
+    };
+    const QStringList kept = QString("record.txt.backup record.txt.BACKUP record.txt.qLNsp "
+                                     "record.txt.qLNspVx record.txt.qLN5pV record.txt~qLNspV "
+                                     "help.txt.qLNspV precious.txt")
+                                 .split(' ');
+    for (const QString& name : kept + QStringList{"record.txt.qLNspV", "Quilora.ini.KZzpcH"})
+        make(name, 3600);
+    make("record.txt.rIYbUM", -3600); // another copy of the game writing it now
+    QVERIFY(QFile::link(game.path("precious.txt"), game.path("Quilora.ini.YOfxLW")));
+    QVERIFY(QDir(game.dir.path()).mkdir("record.txt.AqMSpP"));
     game.start();
+    QStringList expected =
+        kept + QString("record.txt.rIYbUM Quilora.ini.YOfxLW record.txt.AqMSpP img0 "
+                       "Quilora.ini record.txt")
+                   .split(' ');
+    expected.sort();
+    QCOMPARE(QDir(game.dir.path())
+                 .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
+             expected);
     game.win(0);
     QCOMPARE(text(game, "lblEnd0") + '|' + text(game, "lblEnd2"), "VICTORY!  You time is|seconds");
     QVERIFY(!game.find("txtRec")->isEnabled() && !game.find("cmdEND2")->isEnabled() &&
@@ -408,34 +432,6 @@ void TestWindow::unreadableRecordsFile() {
     guard.start(60000);
     QTimer::singleShot(0, &game.window(), [&game] { game.press("cmdEND1"); });
     QCOMPARE(QCoreApplication::exec(), 0);
-}
-
-// What a write cut off by a kill leaves beside the files goes at the next start, and only that.
-void TestWindow::leftoversOfCutWritesGo() {
-    RunningGame game(false);
-    const QDateTime now = QDateTime::currentDateTime();
-    const auto make = [&](const QString& name, int secondsAgo) {
-        game.writeFile(name, "leftover");
-        QFile file(game.path(name));
-        QVERIFY(file.open(QIODevice::ReadWrite) &&
-                file.setFileTime(now.addSecs(-secondsAgo), QFileDevice::FileModificationTime));
-    };
-    const QStringList kept = QString("record.txt.backup record.txt.BACKUP record.txt.qLNsp "
-                                     "record.txt.qLNspVx record.txt.qLN5pV record.txt~qLNspV "
-                                     "help.txt.qLNspV precious.txt")
-                                 .split(' ');
-    for (const QString& name : kept + QStringList{"record.txt.qLNspV", "Quilora.ini.KZzpcH"})
-        make(name, 3600);
-    make("record.txt.rIYbUM", -3600); // another copy of the game writing it now
-    QVERIFY(QFile::link(game.path("precious.txt"), game.path("Quilora.ini.YOfxLW")));
-    QVERIFY(QDir(game.dir.path()).mkdir("record.txt.AqMSpP"));
-    game.start();
-    QStringList expected =
-        kept + QString("record.txt.rIYbUM Quilora.ini.YOfxLW record.txt.AqMSpP img0").split(' ');
-    expected.sort();
-    QCOMPARE(QDir(game.dir.path())
-                 .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
-             expected);
 }
 
 QTEST_MAIN(TestWindow)
