@@ -7,8 +7,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
-
 namespace quilora::testing {
 
 // The whole program with its real windows, in a fresh folder: a player's view of it. Controls
@@ -49,7 +47,7 @@ struct RunningGame : TestFolder, Plays<RunningGame> {
     }
     // Opens the options dialog and runs `act` on it within its modal loop; should `act` leave
     // it open (a failed check), it is closed.
-    void withOptions(const std::function<void(QWidget& dialog)>& act) const {
+    template <typename Act> void withOptions(const Act& act) const {
         QTimer::singleShot(0, &window(), [act] {
             QWidget* dialog = QApplication::activeModalWidget();
             QVERIFY(dialog);

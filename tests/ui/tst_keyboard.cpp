@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QPushButton>
-#include <QScopeGuard>
 
 using namespace quilora;
 
@@ -101,16 +100,13 @@ void TestKeyboard::wholeGameFromTheKeyboard() {
     press(Qt::Key_Space);
     QCOMPARE(game.find<QPushButton>("cmdTOP0")->text(), QStringLiteral("Очистить"));
     game.find("cmdTOP1")->setFocus();
-    QTimer::singleShot(0, &window, [] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        const auto close = qScopeGuard([dialog] { dialog->close(); }); // should a check fail
-        activate(*dialog);
-        QCOMPARE(QApplication::focusWidget(), dialog->findChild<QWidget*>("optFon1")); // chosen
-        QTest::keyClick(dialog->focusWidget(), Qt::Key_Down); // the next background
-        QCOMPARE(dialog->focusWidget(), dialog->findChild<QWidget*>("optFon2"));
-        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return); // OK is the default button
+    game.withOptions([](QWidget& dialog) { // the options, in Russian now
+        activate(dialog);
+        QCOMPARE(QApplication::focusWidget(), dialog.findChild<QWidget*>("optFon1")); // chosen
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Down); // the next background
+        QCOMPARE(dialog.focusWidget(), dialog.findChild<QWidget*>("optFon2"));
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Return); // OK is the default button
     });
-    press(Qt::Key_Space); // the options, in Russian now
     QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), &window, 60000); // the keyboard is back
     QCOMPARE(QApplication::focusWidget(), game.find("cmdTOP1"));
     QCOMPARE(game.readFile("Quilora.ini"),
