@@ -9,15 +9,6 @@
 
 using namespace quilora;
 
-// The choices a file can give are those the windows can show; a language between 0 and 1 is
-// shown as the nearer of the two.
-static bool showable(const settings::Choices& c) {
-    const double language = std::nearbyint(double(c.language));
-    return c.background >= 0 && c.background < settings::kChoices && c.pictureSet >= 0 &&
-           c.pictureSet < settings::kChoices && c.sound >= 0 && c.sound <= 2 &&
-           std::isfinite(c.language) && (language == 0 || language == 1);
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QDir folder = fuzz::workFolder();
     const QString path = folder.filePath(QStringLiteral("Quilora.ini"));
@@ -26,7 +17,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<settings::Slots> values = settings::readSettingsFile(path);
     FUZZ_CHECK(values);
     const settings::Choices choices = settings::interpret(*values);
-    FUZZ_CHECK(showable(choices));
+    // The choices a file can give are those the windows can show; a language between 0 and 1
+    // is shown as the nearer of the two.
+    const double language = std::nearbyint(double(choices.language));
+    FUZZ_CHECK(choices.background >= 0 && choices.background < settings::kChoices &&
+               choices.pictureSet >= 0 && choices.pictureSet < settings::kChoices &&
+               choices.sound >= 0 && choices.sound <= 2 && std::isfinite(choices.language) &&
+               (language == 0 || language == 1));
 
     // The main window and its options dialog load from that folder; OK saves, and the program
     // started again finds the same choices.
