@@ -1,20 +1,10 @@
 #pragma once
 
-#include <QByteArray>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-
-namespace quilora::fuzz {
-
-// The name of the input being replayed outside the fuzzer, for the report of a finding.
-inline const char* replayedInput = "";
-
-} // namespace quilora::fuzz
 
 // A broken invariant is a finding: name it and abort, so that the fuzzer keeps the input.
 #define FUZZ_CHECK(condition)                                                                      \
@@ -28,6 +18,9 @@ inline const char* replayedInput = "";
 
 namespace quilora::fuzz {
 
+// The name of the input being replayed outside the fuzzer, for the report of a finding.
+inline const char* replayedInput = "";
+
 // One folder per process for the files a target reads and writes; nothing goes elsewhere.
 inline QDir workFolder() {
     static QTemporaryDir dir;
@@ -37,8 +30,7 @@ inline QDir workFolder() {
 
 inline void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    FUZZ_CHECK(file.write(bytes) == bytes.size());
+    FUZZ_CHECK(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 inline QByteArray bytesOf(const std::uint8_t* data, std::size_t size) {

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 using namespace quilora;
-using records::Insertion, records::Outcome, records::Record;
+using records::Insertion, records::Record;
 
 namespace {
 
@@ -16,24 +16,20 @@ const QString kMark = QStringLiteral("~^");
 
 // Without marks: the lines of the records, or the other lines that are not blank.
 QStringList linesOf(const QStringList& lines, const QList<Record>& records, bool ofRecords) {
-    QList<qsizetype> at;
-    for (const Record& record : records)
-        at.append(record.line);
     QStringList result;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QString line = lines[i];
         while (line.endsWith(kMark))
             line.chop(kMark.size());
-        if (at.contains(i) == ofRecords && !line.trimmed().isEmpty())
+        const bool isRecord = std::ranges::any_of(records, [i](auto& r) { return r.line == i; });
+        if (isRecord == ofRecords && !line.trimmed().isEmpty())
             result.append(line);
     }
     return result;
 }
 
 double slowest(const QList<Record>& records) {
-    return std::max_element(records.begin(), records.end(),
-                            [](const Record& a, const Record& b) { return a.seconds < b.seconds; })
-        ->seconds;
+    return std::ranges::max(records, {}, &Record::seconds).seconds;
 }
 
 void checkStoring(const QStringList& lines, const QList<Record>& records, double seconds) {
@@ -44,7 +40,7 @@ void checkStoring(const QStringList& lines, const QList<Record>& records, double
     const bool overfull = records.size() > 10;
     FUZZ_CHECK(overfull == (insertion.status == Insertion::Refused));
     // The victory panel offers to store exactly the times that storing then takes.
-    const bool enters = !overfull && records::rank(records, seconds) != Outcome::NoEntry;
+    const bool enters = !overfull && records::rank(records, seconds) != records::Outcome::NoEntry;
     FUZZ_CHECK(enters == (insertion.status == Insertion::Stored));
     if (!enters)
         return;
@@ -52,11 +48,10 @@ void checkStoring(const QStringList& lines, const QList<Record>& records, double
     // At most ten records, and one mark, on a slowest record.
     const QList<Record> after = records::readRecords(insertion.lines);
     FUZZ_CHECK(after.size() == std::min<qsizetype>(records.size() + 1, 10));
-    FUZZ_CHECK(std::count_if(insertion.lines.begin(), insertion.lines.end(),
-                             [](const QString& line) { return line.endsWith(kMark); }) == 1);
-    FUZZ_CHECK(std::any_of(after.begin(), after.end(), [&](const Record& record) {
-        return record.marked && record.seconds == slowest(after);
-    }));
+    FUZZ_CHECK(std::ranges::count_if(
+                   insertion.lines, [](const QString& line) { return line.endsWith(kMark); }) == 1);
+    FUZZ_CHECK(std::ranges::any_of(
+        after, [&](auto& record) { return record.marked && record.seconds == slowest(after); }));
     // No record is lost, but a slowest one of a full table; other lines stay, in order.
     QStringList missing = linesOf(lines, records, true) << newLine;
     for (const QString& kept : linesOf(insertion.lines, after, true))
@@ -77,7 +72,7 @@ void checkList(const QList<Record>& records, const QLocale& locale) {
     for (int column = 0; column < 5; ++column) {
         QList<records::RecordRow> sorted = rows;
         records::sortRows(sorted, column, locale);
-        FUZZ_CHECK(std::is_permutation(sorted.begin(), sorted.end(), rows.begin(), rows.end()));
+        FUZZ_CHECK(std::ranges::is_permutation(sorted, rows));
     }
 }
 

@@ -3,17 +3,12 @@
 // fault.
 #include "fuzz_check.h"
 
-#include <QDir>
-
 int main(int argc, char** argv) {
     QList<QPair<QByteArray, QByteArray>> inputs; // name, bytes
     for (int i = 1; i < argc; ++i) {
         const QDir folder(QString::fromLocal8Bit(argv[i]));
         const QStringList files = folder.entryList(QDir::Files, QDir::Name);
-        if (files.isEmpty()) {
-            std::fprintf(stderr, "no inputs in %s\n", argv[i]);
-            return 1;
-        }
+        FUZZ_CHECK(!files.isEmpty()); // a corpus folder that is missing or empty
         for (const QString& name : files) {
             QFile file(folder.filePath(name));
             FUZZ_CHECK(file.open(QIODevice::ReadOnly));

@@ -7,12 +7,10 @@
 
 namespace {
 
-QString dataPath(const QString& relative) {
-    return QStringLiteral(QUILORA_DATA_DIR "/") + relative;
-}
+const QDir kData(QStringLiteral(QUILORA_DATA_DIR));
 
 QByteArray bytes(const QString& relative) {
-    QFile file(dataPath(relative));
+    QFile file(kData.filePath(relative));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -47,9 +45,9 @@ void TestAssets::images_data() {
     };
     for (int set = 0; set < 5; ++set)
         for (int k = 0; k < (set < 3 ? 12 : 24); ++k)
-            row(dataPath(QStringLiteral("img%1/%2.gif").arg(set).arg(k)), {90, 80});
+            row(kData.filePath(QStringLiteral("img%1/%2.gif").arg(set).arg(k)), {90, 80});
     for (int i = 0; i < 5; ++i)
-        row(dataPath(QStringLiteral("back/back%1.jpg").arg(i)), {641, 425});
+        row(kData.filePath(QStringLiteral("back/back%1.jpg").arg(i)), {641, 425});
     for (int i = 1; i <= 8; ++i)
         row(QStringLiteral(":/icons/%1.png").arg(i), {16, 16});
     row(QStringLiteral(":/icons/app.png"), {64, 64}, 1);
@@ -74,7 +72,7 @@ void TestAssets::images() {
 void TestAssets::textsAndSounds() {
     for (int set = 0; set < 5; ++set) {
         const int pictures = set < 3 ? 12 : 24;
-        const QDir dir(dataPath(QStringLiteral("img%1").arg(set)));
+        const QDir dir(kData.filePath(QStringLiteral("img%1").arg(set)));
         QCOMPARE(dir.exists("13.gif"), pictures == 24); // how the game tells a set of 24
         const QStringList names = crlfLines(dir.dirName() + "/setname.txt");
         QCOMPARE(names.size(), 2);

@@ -9,44 +9,30 @@
 
 using namespace quilora;
 
-namespace {
-
-bool reported(bool wrote, int& budget) {
-    if (!wrote)
-        return false;
-    std::puts("wrote");
-    std::fflush(stdout);
-    return --budget != 0;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
+    std::setvbuf(stdout, nullptr, _IONBF, 0); // each report reaches the test as it is made
     testing::Game game(12, false);
     game.program.folders = {QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[1]), {}};
     game.platform.localeInfo.numbers = QLocale(QLocale::Russian, QLocale::Russia);
     game.start();
-    int budget = argc > 2 ? std::atoi(argv[2]) : -1;
     const QString path = records::recordFilePath(game.program.folders);
     const QStringList table = core::readLines(path).value_or(QStringList());
     std::puts("ready");
-    std::fflush(stdout);
-    for (int round = 0; budget != 0; ++round) {
-        if (!reported(core::writeLines(path, table), budget))
-            break;
-        game.win(5);
-        game.form().cmdEND_Click(2);
-        if (!reported(game.platform.messages.shown.isEmpty(), budget))
-            break;
-        game.options().optFon_Click(2 + round % 2);
-        game.options().cmdNAS_Click(2); // OK: saves, and clears the board for the next game
-        if (!reported(game.platform.messages.shown.isEmpty(), budget))
-            break;
+    for (int n = 0; n != (argc > 2 ? std::atoi(argv[2]) : -1); ++n) {
+        if (n % 3 == 0 && !core::writeLines(path, table))
+            return 4;
+        if (n % 3 == 1) {
+            game.win(5);
+            game.form().cmdEND_Click(2);
+        } else if (n % 3 == 2) {
+            game.options().optFon_Click(2 + n / 3 % 2);
+            game.options().cmdNAS_Click(2); // OK: saves, and clears the board for the next game
+        }
+        if (!game.platform.messages.shown.isEmpty())
+            return 4; // a write failed
+        std::puts("wrote");
     }
-    if (!game.platform.messages.shown.isEmpty())
-        return 4; // a write failed
     std::puts("waiting");
-    std::fflush(stdout);
     std::getchar(); // until killed
     return 0;
 }

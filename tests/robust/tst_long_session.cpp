@@ -48,18 +48,16 @@ void TestLongSession::manyGames() {
         if (n == 1000)
             getrusage(RUSAGE_SELF, &after1000);
     }
-    testing::FakePlatform& platform = game.platform;
-    testing::TestFolder& folder = game;
-    QVERIFY(platform.messages.shown.isEmpty());
-    const QByteArray text = folder.readFile("record.txt");
+    QVERIFY(game.platform.messages.shown.isEmpty());
+    const QByteArray text = game.readFile("record.txt");
     const QList<QByteArray> lines = text.split('\n');
     QVERIFY(lines.size() == 11 && text.endsWith("\r\n") && text.count("~^\r\n") == 1);
     QList<int> stored;
     for (const QByteArray& line : lines.first(10))
         stored.append(qRound(line.left(line.indexOf('~')).replace(',', '.').toDouble() * 10));
-    QVERIFY(lines[stored.indexOf(*std::max_element(stored.begin(), stored.end()))].endsWith("^\r"));
-    std::sort(stored.begin(), stored.end());
-    std::sort(entered.begin(), entered.end());
+    QVERIFY(lines[stored.indexOf(std::ranges::max(stored))].endsWith("^\r"));
+    std::ranges::sort(stored);
+    std::ranges::sort(entered);
     QCOMPARE(stored, entered.first(10));
 #if !defined(__SANITIZE_ADDRESS__) // the sanitizer holds freed memory back, and finds leaks itself
     rusage atEnd{};
