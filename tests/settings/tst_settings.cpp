@@ -120,13 +120,16 @@ void TestSettings::buttons() {
     QCOMPARE(game.form().lblTime(), "1");
 }
 
-// The choices that could not be written stay in effect for the reloaded window, until a write
-// succeeds and the file counts again.
+// A failed save says why; the choices that could not be written stay in effect for the reloaded
+// window, until a write succeeds and the file counts again.
 void TestSettings::failedWriteKeepsTheChoicesInEffect() {
     Game game;
     QVERIFY(QDir(game.dir.path()).mkdir("Quilora.ini"));
     game.options().optP_Click(3);
     game.options().cmdNAS_Click(1);
+    QCOMPARE(game.platform.messages.shown.size(), 1);
+    QVERIFY(game.platform.messages.shown[0].startsWith(
+        "The settings could not be saved: " + game.path("Quilora.ini") + " cannot be written ("));
     game.start();
     QVERIFY(game.form().PictureFolder().endsWith("img3/"));
     QVERIFY(QDir(game.dir.path()).rmdir("Quilora.ini"));
