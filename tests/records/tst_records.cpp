@@ -14,7 +14,8 @@ const QLocale kRussian(QLocale::Russian, QLocale::Russia);
 // The victory panel's heading, its third line and the sound.
 const QStringList kFirst{"VICTORY!   You is First!", "Record: ", "victory1.wav"},
     kTopTen{"VICTORY! You is in Top-10.", "Record: ", "victory10.wav"},
-    kNoEntry{"VICTORY!  You time is", "seconds", "victory.wav"};
+    kNoEntry{"VICTORY!  You time is", "seconds", "victory.wav"},
+    kFirstInRussian{"ПОБЕДА!   У тебя 1-е место!", "Запишись: ", "victory1.wav"};
 
 // A records file by codes, space-separated: "999*" is a marked record of 999 seconds, "+70" the
 // record being stored (its time as a Russian clock shows it), "=text" a line as it stands,
@@ -30,7 +31,7 @@ QByteArray file(const QString& codes) {
         const bool stored = code.startsWith('+'), marked = code.endsWith('*');
         code = code.mid(stored ? 1 : 0).chopped(marked ? 1 : 0).replace('.', stored ? ',' : '.');
         if (!code.startsWith('='))
-            code += (stored ? "~New~Animals~4~05.12.2026" : "~Old~Test~6~01.11.2026");
+            code += (stored ? "~New~Зве-ри~4~05.12.2026" : "~Old~Test~6~01.11.2026");
         bytes +=
             (code.remove(0, code.startsWith('=') ? 1 : 0) + (marked ? "~^" : "") + "\r\n").toUtf8();
     }
@@ -38,14 +39,13 @@ QByteArray file(const QString& codes) {
 }
 
 // A game in a language and a Russian number format, its records file written before it loads;
-// set 0 is called "Animals".
+// set 0 is called "Зве~ри".
 struct Game : testing::Game {
-    explicit Game(float language = 1, const std::optional<QByteArray>& records = {},
-                  const QString& setName = "Animals")
+    explicit Game(float language = 1, const std::optional<QByteArray>& records = {})
         : testing::Game(12, false) {
         writeFile("Quilora.ini",
                   "0\r\n0\r\n1\r\nLocalisation=" + QByteArray::number(language) + "\r\n");
-        writeFile("img0/setname.txt", setName.toUtf8());
+        writeFile("img0/setname.txt", QStringLiteral("Зве~ри").toUtf8());
         if (records)
             writeFile("record.txt", *records);
         platform.localeInfo.numbers = kRussian;
@@ -62,24 +62,35 @@ class TestRecords : public QObject {
 private slots:
     void storing_data();
     void storing();
-    void nameBox_data();
-    void nameBox();
-    void changedTable();
-    void missingFiles();
+    void fileOnDisk();
     void recordsList_data();
     void recordsList();
 };
 
 // The panel says where the time ranks; Record stores it, the slowest record marked, unless the
-// table is full of faster ones, or holds more than ten records and must be mended by hand.
+// table is full of faster ones, or holds more than ten records and must be mended by hand. The
+// record goes to the file byte for byte: the name cleaned up, the set name as shown, the icon
+// last clicked or 6, and the default name of the language in force.
 void TestRecords::storing_data() {
+    QTest::addColumn<float>("language");
     QTest::addColumn<QString>("before");
     QTest::addColumn<double>("seconds");
+    QTest::addColumn<QString>("typed"); // null: nothing typed
+    QTest::addColumn<QList<int>>("icons");
     QTest::addColumn<QStringList>("panel");
     QTest::addColumn<QString>("after"); // empty: the file as before
+    // "New" with the boy's icon, in English.
     const auto row = [](const char* tag, const QString& before, double seconds,
                         const QStringList& panel, const QString& after) {
-        QTest::newRow(tag) << before << seconds << panel << after;
+        QTest::newRow(tag) << 1.0f << before << seconds << QString("New") << QList<int>{0} << panel
+                           << after;
+    };
+    // 47.3 seconds into a table of 999 seconds.
+    const auto named = [](const char* tag, float language, const QString& typed,
+                          const QList<int>& icons, const QString& stored) {
+        QTest::newRow(tag) << language << QString("999*") << 47.3 << typed << icons
+                           << (language == 0 ? kFirstInRussian : kFirst)
+                           << "999* =47,3~" + stored + "~05.12.2026";
     };
     const QStringList first = kFirst, top = kTopTen;
     row("50 s into the default table", "999*", 50, first, "999* +50");
@@ -100,23 +111,41 @@ void TestRecords::storing_data() {
     row("marked twice: no mark", "=50~Old~Test~6~01.11.2026~^~^ 30", 40, top, "30 50* +40");
     row("decimal comma", "47,3 999*", 47.4, top, "47,3 999* +47.4");
     row("empty file", "", 100, first, "+100*");
+    const QString x38(38, 'x');
+    named("marks, the last icon counts", 1, "a~b~^", {0, 1, 2}, "a-b-^~Зве-ри~7");
+    named("no name, no icon", 0, QString(), {}, "Неизвестный~Зве-ри~6");
+    named("no name in English, a girl", 1, QString(), {1}, "Unknown~Зве-ри~5");
+    named("no half character", 1, x38 + "y\U0001F600", {}, x38 + "y~Зве-ри~6");
 }
 
 void TestRecords::storing() {
+    QFETCH(float, language);
     QFETCH(QString, before);
     QFETCH(double, seconds);
+    QFETCH(QString, typed);
+    QFETCH(QList<int>, icons);
     QFETCH(QStringList, panel);
     QFETCH(QString, after);
-    Game game(1, file(before));
-    game.winIn(seconds);
+    Game game(language, file(before));
+    game.win(3); // a game before, won with an icon chosen and left with "Else"
+    game.form().optKartinka_Click(1);
+    game.form().cmdEND_Click(0);
     const records::VictoryPanel& end = game.records().Frame2();
+    QVERIFY(!end.visible);
+    game.winIn(seconds);
     QCOMPARE((QStringList{end.lblEnd[0], end.lblEnd[2],
                           game.platform.sound.played.last().section('/', -1)}),
              panel);
     const bool enters = panel != kNoEntry;
     QCOMPARE(end.entryEnabled, enters);
-    game.form().txtRec_Change("New");
-    game.form().optKartinka_Click(0);
+    QCOMPARE(end.optKartinkaSelected, (std::array<bool, 3>{}));
+    for (int icon : icons)
+        game.form().optKartinka_Click(icon);
+    game.click({4}); // a stray click on the finished board: the click only, the icon stays
+    QCOMPARE(game.platform.sound.played.last().section('/', -1), "click1.wav");
+    if (!typed.isNull())
+        game.form().txtRec_Change(typed);
+    QCOMPARE(end.recordIsDefault, !typed.isNull());
     game.form().cmdEND_Click(2);
     QCOMPARE(end.visible, !enters);
     QCOMPARE(game.readFile("record.txt"), file(after.isEmpty() ? before : after));
@@ -125,57 +154,16 @@ void TestRecords::storing() {
                  ? QStringList{"В файле рекордов больше 10 результатов: запись производиться не "
                                "будет. Исправьте файл."}
                  : QStringList{});
-}
-
-// To the file byte for byte: the name cleaned up, the set name as shown, the icon last clicked
-// or 6, and the default name of the language in force.
-void TestRecords::nameBox_data() {
-    QTest::addColumn<float>("language");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QList<int>>("icons");
-    QTest::addColumn<QString>("stored");
-    const auto row = [](const char* tag, float language, const QString& typed,
-                        const QList<int>& icons, const QString& stored) {
-        QTest::newRow(tag) << language << typed << icons << stored;
-    };
-    const QString x38(38, 'x');
-    row("marks, the last icon counts", 0, "a~b~^", {0, 1, 2}, "a-b-^~Зве-ри~7");
-    row("no name, no icon", 0, QString(), {}, "Неизвестный~Зве-ри~6");
-    row("no name in English, a girl", 1, QString(), {1}, "Unknown~Зве-ри~5");
-    row("line breaks", 1, "a\r\nb\rc", {0}, "a  b c~Зве-ри~4");
-    row("no half character", 1, x38 + "y\U0001F600", {}, x38 + "y~Зве-ри~6");
-}
-
-void TestRecords::nameBox() {
-    QFETCH(float, language);
-    QFETCH(QString, typed);
-    QFETCH(QList<int>, icons);
-    QFETCH(QString, stored);
-    Game game(language, std::nullopt, "Зве~ри");
-    game.win(3); // a game before, won with an icon chosen and left with "Else", which says so
-    game.form().optKartinka_Click(1);
-    game.form().cmdEND_Click(0);
-    QVERIFY(!game.records().Frame2().visible);
-    game.winIn(47.3);
-    QCOMPARE(game.records().Frame2().optKartinkaSelected, (std::array<bool, 3>{}));
-    for (int icon : icons)
-        game.form().optKartinka_Click(icon);
-    game.click({4}); // a stray click on the finished board: the click only, the icon stays
-    QCOMPARE(game.platform.sound.played.last().section('/', -1), "click1.wav");
-    if (!typed.isNull())
-        game.form().txtRec_Change(typed);
-    QCOMPARE(game.records().Frame2().recordIsDefault, !typed.isNull());
-    game.form().cmdEND_Click(2);
-    QCOMPARE(game.readFile("record.txt"),
-             ("999~Unknown~Test~6~05.11.2026~^\r\n47,3~" + stored + "~05.12.2026\r\n").toUtf8());
-    // Nothing of this record carries over to the next win's panel.
-    const records::VictoryPanel& panel = game.records().Frame2();
-    QVERIFY(!panel.visible && panel.txtRec.isEmpty() && !panel.recordIsDefault);
+    if (enters) // nothing of this record carries over to the next win's panel
+        QVERIFY(end.txtRec.isEmpty() && !end.recordIsDefault);
 }
 
 // A table that has changed since the game was ranked so that its time no longer enters: said,
-// and nothing stored. A field's line break would split a record in two.
-void TestRecords::changedTable() {
+// and nothing stored. A field's line break would split a record in two. Missing files: the
+// records file is created with its default record dated 30 days back, by the Records button
+// too, opening or closing; the help names its file (the English one also under a value such as
+// 0.7).
+void TestRecords::fileOnDisk() {
     Game game(1, file("10..80 90*"));
     game.win(105);
     game.writeFile("record.txt", file("10..90 100*"));
@@ -184,25 +172,22 @@ void TestRecords::changedTable() {
              QStringList{"The records file was changed while the game was being won: this time "
                          "is no longer among the ten best."});
     QCOMPARE(game.readFile("record.txt"), file("10..90 100*"));
-    QCOMPARE(records::recordLine({"1", "a\r\nb", "c~d"}), "1~a  b~c-d"); // one line, three fields
-}
+    QCOMPARE(records::recordLine({"1", "a\r\nb\rc", "c~d"}),
+             "1~a  b c~c-d"); // one line, three fields
 
-// Missing files: the records file is created with its default record dated 30 days back, by
-// the Records button too, opening or closing; the help names its file (the English one also
-// under a value such as 0.7).
-void TestRecords::missingFiles() {
-    Game game(0.7f);
-    game.form().cmdTOP_Click(2);
-    QCOMPARE(game.records().txtHELP().text, "Do not find help file " + game.path("help-e.txt"));
-    game.form().cmdTOP_Click(2);
-    QVERIFY(!game.records().txtHELP().visible && game.records().txtHELP().text.isEmpty());
-    game.platform.localeInfo.date = QDate(2027, 1, 15);
-    game.form().cmdTOP_Click(3);
-    QCOMPARE(game.readFile("record.txt"), "999~Unknown~Test~6~16.12.2026~^\r\n");
-    QCOMPARE(game.records().lvRecord().rows.size(), 1);
-    QFile::remove(game.path("record.txt"));
-    game.form().cmdTOP_Click(3);
-    QVERIFY(!game.records().lvRecord().visible && QFile::exists(game.path("record.txt")));
+    Game missing(0.7f);
+    missing.form().cmdTOP_Click(2);
+    QCOMPARE(missing.records().txtHELP().text,
+             "Do not find help file " + missing.path("help-e.txt"));
+    missing.form().cmdTOP_Click(2);
+    QVERIFY(!missing.records().txtHELP().visible && missing.records().txtHELP().text.isEmpty());
+    missing.platform.localeInfo.date = QDate(2027, 1, 15);
+    missing.form().cmdTOP_Click(3);
+    QCOMPARE(missing.readFile("record.txt"), "999~Unknown~Test~6~16.12.2026~^\r\n");
+    QCOMPARE(missing.records().lvRecord().rows.size(), 1);
+    QFile::remove(missing.path("record.txt"));
+    missing.form().cmdTOP_Click(3);
+    QVERIFY(!missing.records().lvRecord().visible && QFile::exists(missing.path("record.txt")));
 }
 
 // An existing file is never touched; the list holds its first ten records ranked by value,
