@@ -94,7 +94,6 @@ void TestRecords::storing_data() {
     };
     const QStringList first = kFirst, top = kTopTen;
     row("50 s into the default table", "999*", 50, first, "999* +50");
-    row("equal to the fastest is first", "50 999*", 50, first, "50 999* +50");
     row("nine records, slower than all", "10..80 90*", 100, top, "10..80 90 +100*");
     row("full: the slowest goes", "10..90 100*", 55, top, "10..80 90* +55");
     row("full, mark not on the slowest", "10..70 80* 90 100", 90, top, "10..90 +90*");
@@ -107,7 +106,6 @@ void TestRecords::storing_data() {
     row("several marks", "50* 999* 70*", 60, top, "50 70 999* +60");
     row("equal slowest: the last is marked", "=999~A~S~6~d =999~B~S~6~d 50", 60, top,
         "=999~A~S~6~d 50 =999~B~S~6~d~^ +60");
-    row("an unreadable line loses its mark", "=junk~^ 50", 70, top, "=junk 50 +70*");
     row("marked twice: no mark", "=50~Old~Test~6~01.11.2026~^~^ 30", 40, top, "30 50* +40");
     row("decimal comma", "47,3 999*", 47.4, top, "47,3 999* +47.4");
     row("empty file", "", 100, first, "+100*");
@@ -138,7 +136,6 @@ void TestRecords::storing() {
              panel);
     const bool enters = panel != kNoEntry;
     QCOMPARE(end.entryEnabled, enters);
-    QCOMPARE(end.optKartinkaSelected, (std::array<bool, 3>{}));
     for (int icon : icons)
         game.form().optKartinka_Click(icon);
     game.click({4}); // a stray click on the finished board: the click only, the icon stays
