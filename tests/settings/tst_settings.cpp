@@ -29,8 +29,7 @@ private slots:
     void reader();
     void buttons();
     void failedWriteKeepsTheChoicesInEffect();
-    void soundsAndBackgrounds();
-    void setNames();
+    void dialogContents();
 };
 
 // Values by line position, keys unread; unusable values fall back one by one to the defaults.
@@ -124,7 +123,8 @@ void TestSettings::failedWriteKeepsTheChoicesInEffect() {
 // every event. The label's clicks and the box's act alike. On from the start: the sounds.
 // Background Apply sets the cards, panels and window picture, a missing picture leaving the
 // window's colour, and saves nothing; the window turns grey by choice 0 only, and stays so.
-void TestSettings::soundsAndBackgrounds() {
+// Set names: English if given, after a switch to Russian the Russian one, none without a file.
+void TestSettings::dialogContents() {
     QCOMPARE(Game("0\r\n0\r\n1\r\n1\r\n").options().SoundFile(5).section('/', -1), "victory10.wav");
     Game game("3\r\n0\r\n0\r\n1\r\n");
     const auto sounds = [&] {
@@ -156,11 +156,7 @@ void TestSettings::soundsAndBackgrounds() {
     QCOMPARE(apply(0), (A{grey, window, QString(), grey}));
     QCOMPARE(apply(2), (A{orange, window, QString(), orange})); // its picture is missing
     QCOMPARE(game.readFile("Quilora.ini"), QByteArray("3\r\n0\r\n0\r\n1\r\n")); // none saved
-}
 
-// Set names: English if given, after a switch to Russian the Russian one, none without a file.
-void TestSettings::setNames() {
-    Game game;
     QDir(game.dir.path()).mkdir("img3");
     game.writeFile("img0/setname.txt", QStringLiteral("Животные\r\nAnimals\r\n").toUtf8());
     game.writeFile("img3/setname.txt", QStringLiteral("Цвета\r\n\r\nnotes\r\n").toUtf8());
