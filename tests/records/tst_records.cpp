@@ -5,8 +5,6 @@
 #include <QTest>
 
 using namespace quilora;
-using records::Insertion;
-using records::Outcome;
 
 namespace {
 
@@ -169,21 +167,20 @@ void TestRecords::fileOnDisk() {
              QStringList{"The records file was changed while the game was being won: this time "
                          "is no longer among the ten best."});
     QCOMPARE(game.readFile("record.txt"), file("10..90 100*"));
-    QCOMPARE(records::recordLine({"1", "a\r\nb\rc", "c~d"}),
-             "1~a  b c~c-d"); // one line, three fields
+    // One line, three fields.
+    QCOMPARE(records::recordLine({"1", "a\r\nb\rc", "c~d"}), "1~a  b c~c-d");
 
-    Game missing(0.7f);
-    missing.form().cmdTOP_Click(2);
-    QCOMPARE(missing.records().txtHELP().text,
-             "Do not find help file " + missing.path("help-e.txt"));
-    missing.form().cmdTOP_Click(2);
-    QVERIFY(!missing.records().txtHELP().visible && missing.records().txtHELP().text.isEmpty());
-    missing.platform.localeInfo.date = QDate(2027, 1, 15);
-    missing.form().cmdTOP_Click(3);
-    QCOMPARE(missing.readFile("record.txt"), "999~Unknown~Test~6~16.12.2026~^\r\n");
-    QFile::remove(missing.path("record.txt"));
-    missing.form().cmdTOP_Click(3);
-    QVERIFY(!missing.records().lvRecord().visible && QFile::exists(missing.path("record.txt")));
+    Game bare(0.7f);
+    bare.form().cmdTOP_Click(2);
+    QCOMPARE(bare.records().txtHELP().text, "Do not find help file " + bare.path("help-e.txt"));
+    bare.form().cmdTOP_Click(2);
+    QVERIFY(!bare.records().txtHELP().visible && bare.records().txtHELP().text.isEmpty());
+    bare.platform.localeInfo.date = QDate(2027, 1, 15);
+    bare.form().cmdTOP_Click(3);
+    QCOMPARE(bare.readFile("record.txt"), "999~Unknown~Test~6~16.12.2026~^\r\n");
+    QFile::remove(bare.path("record.txt"));
+    bare.form().cmdTOP_Click(3);
+    QVERIFY(!bare.records().lvRecord().visible && QFile::exists(bare.path("record.txt")));
 }
 
 // An existing file is never touched; the list holds its first ten records ranked by value,
