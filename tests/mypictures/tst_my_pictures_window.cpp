@@ -61,7 +61,11 @@ void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
     folder.writeFile("shipped/img1/setname.txt", QStringLiteral("Фрукты\r\nFruit\r\n").toUtf8());
     folder.writeFile("lake.jpg", "not a photo");
     const QString shipped = folder.path("shipped"), users = folder.path("user");
-    const QStringList photos = testing::twelvePhotos(folder.dir.path());
+    QStringList photos;
+    for (int k = 0; k < 12; ++k) {
+        photos.append(folder.path(QStringLiteral("photo%1.png").arg(k)));
+        testing::photo(k).save(photos.last());
+    }
 
     ui::MyPicturesWindow window(shipped, users, true);
     QList<bool> answers; // a question with no answer ready fails the test

@@ -1,4 +1,6 @@
 #include "core/text_file.h"
+#include "mypictures/photo.h"
+#include "mypictures/picture_set.h"
 #include "support/full_disk.h"
 #include "support/test_folder.h"
 #include "test_photos.h"
@@ -55,6 +57,14 @@ bool lettered(const QImage& card, int scale) {
            (ink.center() - QPoint(45, 40) * scale).manhattanLength() <= 2 * scale;
 }
 
+// The twelve photos, each framed whole, as a set with name cards when names are given.
+NewSet setOf(const QString& name, const QStringList& cardNames = {}) {
+    NewSet set{name, {}, !cardNames.isEmpty()};
+    for (int k = 0; k < kPhotosPerSet; ++k)
+        set.cards.append({testing::photo(k), Crop(testing::photo(k).size()), cardNames.value(k)});
+    return set;
+}
+
 bool noLeftovers(const QString& root) {
     return QDir(root).entryList({QStringLiteral(".img*")}, QDir::Dirs | QDir::Hidden).isEmpty();
 }
@@ -78,7 +88,6 @@ class TestMyPictures : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { photos_ = testing::twelvePhotos(folder_.dir.path()); }
     void readsAndFramesPhotos_data();
     void readsAndFramesPhotos();
     void writesReplacesAndRemovesASet();
@@ -87,7 +96,6 @@ private slots:
 
 private:
     testing::TestFolder folder_;
-    QStringList photos_;
 };
 
 void TestMyPictures::readsAndFramesPhotos_data() {
@@ -148,7 +156,7 @@ void TestMyPictures::writesReplacesAndRemovesASet() {
     QStringList names(kPhotosPerSet, QStringLiteral("Имя"));
     names[1] = QStringLiteral("Бабушка  Валентина"); // fits its card only on two lines
     const QString setName = "Наша семья: бабушка, дедушка, мама, папа"; // 40, the most
-    NewSet set = testing::setOf(photos_, " " + setName.split(' ').join("  ") + " ", names);
+    NewSet set = setOf(" " + setName.split(' ').join("  ") + " ", names);
     set.cards[3].crop.setZoom(2);
     QVERIFY(!writeSet(users, 2, set));
     QCOMPARE(root.readFile("user/Quilora/img2/setname.txt"),
@@ -217,7 +225,7 @@ void TestMyPictures::refusesAndKeepsTheOldSet() {
     QStringList names;
     for (int k = 1; k <= kPhotosPerSet && !refusal.firstName.isNull(); ++k)
         names.append(k == 1 ? refusal.firstName : QStringLiteral("Имя %1").arg(k));
-    const NewSet set = testing::setOf(photos_, refusal.setName, names);
+    const NewSet set = setOf(refusal.setName, names);
     std::optional<testing::FullDisk> full;
     if (refusal.fullDisk)
         full.emplace();
