@@ -57,11 +57,13 @@ bool lettered(const QImage& card, int scale) {
            (ink.center() - QPoint(45, 40) * scale).manhattanLength() <= 2 * scale;
 }
 
-// The twelve photos, each framed whole, as a set with name cards when names are given.
-NewSet setOf(const QString& name, const QStringList& cardNames = {}) {
-    NewSet set{name, {}, !cardNames.isEmpty()};
+// The twelve photos, each framed whole, as a set; with name cards when the first card's name is
+// given, the others' all "Имя".
+NewSet setOf(const QString& name, const QString& firstName = {}) {
+    NewSet set{name, {}, !firstName.isNull()};
     for (int k = 0; k < kPhotosPerSet; ++k)
-        set.cards.append({testing::photo(k), Crop(testing::photo(k).size()), cardNames.value(k)});
+        set.cards.append({testing::photo(k), Crop(testing::photo(k).size()),
+                          k ? QStringLiteral("Имя") : firstName});
     return set;
 }
 
@@ -153,10 +155,9 @@ void TestMyPictures::readsAndFramesPhotos() {
 void TestMyPictures::writesReplacesAndRemovesASet() {
     const testing::TestFolder root;
     const QString users = root.path("user/Quilora"), folder = users + "/img2/";
-    QStringList names(kPhotosPerSet, QStringLiteral("Имя"));
-    names[1] = QStringLiteral("Бабушка  Валентина"); // fits its card only on two lines
     const QString setName = "Наша семья: бабушка, дедушка, мама, папа"; // 40, the most
-    NewSet set = setOf(" " + setName.split(' ').join("  ") + " ", names);
+    // The first name fits its card only on two lines.
+    NewSet set = setOf(" " + setName.split(' ').join("  ") + " ", "Бабушка  Валентина");
     set.cards[3].crop.setZoom(2);
     QVERIFY(!writeSet(users, 2, set));
     QCOMPARE(root.readFile("user/Quilora/img2/setname.txt"),
@@ -165,7 +166,7 @@ void TestMyPictures::writesReplacesAndRemovesASet() {
         return core::readLines(folder + "names.txt").value_or(QStringList());
     };
     QCOMPARE(spoken().size(), 24);
-    QCOMPARE(spoken()[1], "Бабушка Валентина\tБабушка Валентина");
+    QCOMPARE(spoken()[0], "Бабушка Валентина\tБабушка Валентина");
     for (int k = 0; k < 24; ++k)
         for (int scale : {1, 2}) {
             const QString name = QString(scale == 1 ? "%1.gif" : "%1@2x.gif").arg(k);
@@ -222,10 +223,7 @@ void TestMyPictures::refusesAndKeepsTheOldSet() {
     root.writeFile("user/img1/0.gif", "old card");
     if (!refusal.inTheWay.isEmpty())
         root.writeFile(refusal.inTheWay, "in the way");
-    QStringList names;
-    for (int k = 1; k <= kPhotosPerSet && !refusal.firstName.isNull(); ++k)
-        names.append(k == 1 ? refusal.firstName : QStringLiteral("Имя %1").arg(k));
-    const NewSet set = setOf(refusal.setName, names);
+    const NewSet set = setOf(refusal.setName, refusal.firstName);
     std::optional<testing::FullDisk> full;
     if (refusal.fullDisk)
         full.emplace();
