@@ -50,12 +50,12 @@ class TestMyPicturesWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void makesAndRestoresASetWithNames();
+    void makesAndRestoresASet();
     void frameFollowsHandAndKeys();
     void opensInTheGamesLanguage();
 };
 
-void TestMyPicturesWindow::makesAndRestoresASetWithNames() {
+void TestMyPicturesWindow::makesAndRestoresASet() {
     const testing::TestFolder folder;
     QDir(folder.dir.path()).mkpath("shipped/img1");
     folder.writeFile("shipped/img1/setname.txt", QStringLiteral("Фрукты\r\nFruit\r\n").toUtf8());
