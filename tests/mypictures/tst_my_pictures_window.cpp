@@ -1,4 +1,5 @@
 #include "core/text_file.h"
+#include "support/game.h"
 #include "support/test_folder.h"
 #include "test_photos.h"
 #include "ui/my_pictures_window.h"
@@ -53,6 +54,7 @@ private slots:
     void makesAndRestoresASet();
     void frameFollowsHandAndKeys();
     void opensInTheGamesLanguage();
+    void theGameDealsThePlayersSet();
 };
 
 void TestMyPicturesWindow::makesAndRestoresASet() {
@@ -237,6 +239,19 @@ void TestMyPicturesWindow::opensInTheGamesLanguage() {
     QCOMPARE(window->windowTitle(), "Quilora: мои картинки");
     QCOMPARE(QGuiApplication::desktopFileName(), "quilora-test.desktop");
     QVERIFY(!QApplication::windowIcon().isNull());
+}
+
+// A set of the player's takes the shipped one's place in the game, under its own name.
+void TestMyPicturesWindow::theGameDealsThePlayersSet() {
+    testing::Game game(12, false, false);
+    game.writeFile("Quilora.ini", "optFon=0\r\noptP=3\r\nchks.Value=1\r\nLocalisation=1\r\n");
+    testing::makePictureSet(game.path("user"), 3);
+    game.writeFile("user/img3/setname.txt", "Our family\r\n");
+    game.program.folders.userSetsFolder = game.path("user");
+    game.start();
+    for (int s = 0; s < game::kSlotCount; ++s)
+        QVERIFY(game.form().CardFile(s).startsWith(game.path("user/img3/")));
+    QCOMPARE(game.options().pictureSetCaption(3), "Our family");
 }
 
 QTEST_MAIN(TestMyPicturesWindow)
