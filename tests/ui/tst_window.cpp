@@ -237,6 +237,7 @@ void TestWindow::optionsSoundDesignAndLanguage() {
     QCOMPARE(text(game, "lblTime"), "18");
     QCOMPARE(text(game, "lblSND"), "Snd off");
     QCOMPARE(cardColour(game, 0), QColor(200, 200, 200));
+    QVERIFY(!game.readFile("Quilora.ini").contains("optFon=4"));
     QPoint dialogAt;
     game.withOptions([&](QWidget& dialog) {
         dialogAt = dialog.pos() - game.window().pos();
