@@ -100,7 +100,6 @@ void TestWindow::launcher() {
     testing::makePictureSet(userData().filePath("Quilora"), 2);
     QDir(userData().path()).rename("Quilora/img2", "Quilora/img0");
     ui::Launcher launcher(QStringLiteral("org.example.test"));
-    QCOMPARE(QApplication::applicationName(), "Quilora");
     QCOMPARE(QGuiApplication::desktopFileName(), "org.example.test");
     launcher.start();
     QCOMPARE(launcher.program().models().form.PictureFolder(),
@@ -176,7 +175,6 @@ void TestWindow::wholeGame() {
     const QImage girl = row->icon(0).pixmap(16, 16).toImage();
     QCOMPARE(girl, QImage(":/icons/5.png").convertToFormat(girl.format()));
     QCOMPARE(row->data(0, Qt::AccessibleTextRole).toString(), "Ann-a, girl");
-    QVERIFY(list->topLevelItem(0)->data(0, Qt::AccessibleTextRole).isNull()); // no icon
     QHeaderView* header = list->header();
     for (int twice = 0; twice < 2; ++twice) {
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(10, header->height() / 2));
@@ -328,9 +326,8 @@ void TestWindow::leftoversAndAnUnreadableRecordsFile() {
     QVERIFY(QDir(game.dir.path()).mkdir("record.txt"));
     const QDateTime now = QDateTime::currentDateTime();
     const auto make = [&](const QString& name, int secondsAgo) {
-        game.writeFile(name, "leftover");
         QFile file(game.path(name));
-        QVERIFY(file.open(QIODevice::ReadWrite) &&
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("leftover") == 8 && file.flush() &&
                 file.setFileTime(now.addSecs(-secondsAgo), QFileDevice::FileModificationTime));
     };
     const QStringList kept = QString("record.txt.backup record.txt.BACKUP record.txt.qLNsp "
