@@ -2,7 +2,6 @@
 #include "support/window.h"
 
 #include <QApplication>
-#include <QPushButton>
 
 using namespace quilora;
 
@@ -96,7 +95,6 @@ void TestKeyboard::wholeGameFromTheKeyboard() {
                               card(game, at)})); // and round to the board
     game.find("lblLOC0")->setFocus();
     press(Qt::Key_Space);
-    QCOMPARE(game.find<QPushButton>("cmdTOP0")->text(), QStringLiteral("Очистить"));
     game.find("cmdTOP1")->setFocus();
     game.withOptions([](QWidget& dialog) { // the options, in Russian now
         activate(dialog);
