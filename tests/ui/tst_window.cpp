@@ -22,15 +22,14 @@ QString text(const RunningGame& game, const char* label) {
     return game.find<QLabel>(label)->text();
 }
 
-QColor cardColour(const RunningGame& game, int slot) {
-    return game.find<ui::CardSlot>(QStringLiteral("Foto%1").arg(slot))->colour();
+ui::CardSlot* card(const RunningGame& game, int slot) {
+    return game.find<ui::CardSlot>(QStringLiteral("Foto%1").arg(slot));
 }
 
 // The set a card's picture comes from: the test sets differ in brightness.
 int setOfCard(const RunningGame& game, int slot) {
     game.click(slot);
-    const QImage face =
-        game.find<ui::CardSlot>(QStringLiteral("Foto%1").arg(slot))->picture().toImage();
+    const QImage face = card(game, slot)->picture().toImage();
     return face.isNull() ? -1 : (220 - QColor(face.pixel(0, 0)).value()) / 30;
 }
 
@@ -127,8 +126,7 @@ void TestWindow::wholeGame() {
     game.findPairs(0, 10);
     QVERIFY(timer2->isActive() && timer2->interval() == 100);
     // A face-up card shows its picture from its corner, and says what it shows.
-    auto* face =
-        game.find<ui::CardSlot>(QStringLiteral("Foto%1").arg(testing::pairsOf(game.form())[0][0]));
+    ui::CardSlot* face = card(game, testing::pairsOf(game.form())[0][0]);
     QCOMPARE(face->grab().toImage().pixelColor(0, 0), face->picture().toImage().pixelColor(0, 0));
     QVERIFY(QAccessible::queryAccessibleInterface(face)->text(QAccessible::Name).contains("found"));
     game.form().Timer2_Timer();
@@ -210,7 +208,7 @@ void TestWindow::optionsSoundDesignAndLanguage() {
     pressAloud("lblSND");
     QCOMPARE(text(game, "lblSND"), "Snd on");
     pressAloud("Foto0");
-    QVERIFY(!game.find<ui::CardSlot>("Foto0")->picture().isNull());
+    QVERIFY(!card(game, 0)->picture().isNull());
     game.window().move(100, 50);
     game.tick(17);
     game.withOptions([&](QWidget& dialog) {
@@ -225,7 +223,7 @@ void TestWindow::optionsSoundDesignAndLanguage() {
     game.tick(1);
     QCOMPARE(text(game, "lblTime"), "18");
     QCOMPARE(text(game, "lblSND"), "Snd off");
-    QCOMPARE(cardColour(game, 0), QColor(200, 200, 200));
+    QCOMPARE(card(game, 0)->colour(), QColor(200, 200, 200));
     QVERIFY(!game.readFile("Quilora.ini").contains("optFon=4"));
     QPoint dialogAt;
     game.withOptions([&](QWidget& dialog) {
@@ -236,11 +234,11 @@ void TestWindow::optionsSoundDesignAndLanguage() {
         QTest::mouseClick(in(dialog, "cmdNAS2"), Qt::LeftButton);
     });
     QCOMPARE(dialogAt, QPoint(8, 27)); // 120 and 400 twips from the main window
-    QCOMPARE(cardColour(game, 23), QColor(255, 197, 85));
+    QCOMPARE(card(game, 23)->colour(), QColor(255, 197, 85));
     // A new window takes the saved colours and draws the chosen background from its corner.
     testing::makePictureSet(game.dir.path(), 1);
     game.start();
-    QCOMPARE(cardColour(game, 7), QColor(255, 197, 85));
+    QCOMPARE(card(game, 7)->colour(), QColor(255, 197, 85));
     const QColor corner = game.window().grab().toImage().pixelColor(2, 2);
     QVERIFY(corner.blue() > 200 && corner.red() < 50);
     game.win(0); // the victory panel, built now, on the chosen colour
