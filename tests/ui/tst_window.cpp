@@ -161,6 +161,7 @@ void TestWindow::wholeGame() {
     game.press("cmdTOP3");
     QCOMPARE(game.find<QAbstractButton>("cmdTOP3")->text(), "Close rec.");
     auto* list = game.find<QTreeWidget>("lvRecord");
+    QCOMPARE(list->accessibleName(), "Records"); // named as it is built
     QCOMPARE(column(list, 0) + column(list, 2) + column(list, 3),
              (QStringList{"Cy", "Ann-a", "Al", "  1", "  1,1", "  2", "S", "Animals", "S"}));
     QTreeWidgetItem* row = list->topLevelItem(1);
