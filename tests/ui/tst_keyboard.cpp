@@ -100,7 +100,6 @@ void TestKeyboard::wholeGameFromTheKeyboard() {
         activate(dialog);
         QCOMPARE(QApplication::focusWidget(), dialog.findChild<QWidget*>("optFon1")); // chosen
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Down); // the next background
-        QCOMPARE(dialog.focusWidget(), dialog.findChild<QWidget*>("optFon2"));
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Return); // OK is the default button
     });
     QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), &window, 60000); // the keyboard is back
