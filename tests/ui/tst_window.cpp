@@ -171,7 +171,7 @@ void TestWindow::wholeGame() {
         QCOMPARE(column(list, 0).join(' '), "Al Ann-a Cy");
         QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
     }
-    game.press("cmdTOP2"); // the help comes on top; Escape closes both
+    game.press("cmdTOP2"); // the help comes on top of the list
     QVERIFY(game.shown("txtHELP") && list->isVisible());
     auto* help = game.find<QPlainTextEdit>("txtHELP");
     QCOMPARE(help->toPlainText(), "\nTurn two cards.\nFind the pairs."); // lines after a break
