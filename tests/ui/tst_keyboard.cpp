@@ -2,7 +2,6 @@
 #include "support/window.h"
 
 #include <QApplication>
-#include <QPushButton>
 
 using namespace quilora;
 
@@ -54,8 +53,6 @@ void TestKeyboard::wholeGameFromTheKeyboard() {
     QVERIFY(QApplication::focusWidget() == card(game, 0) && frame(0));
     // Round the edges, turning no card; Tab leaves the board and comes back to the card reached.
     for (const auto& [key, slot] : {std::pair{Qt::Key_Up, 18},
-                                    {Qt::Key_Left, 23},
-                                    {Qt::Key_Right, 18},
                                     {Qt::Key_Down, 0},
                                     {Qt::Key_Left, 5},
                                     {Qt::Key_Tab, -1},
@@ -98,13 +95,11 @@ void TestKeyboard::wholeGameFromTheKeyboard() {
                               card(game, at)})); // and round to the board
     game.find("lblLOC0")->setFocus();
     press(Qt::Key_Space);
-    QCOMPARE(game.find<QPushButton>("cmdTOP0")->text(), QStringLiteral("Очистить"));
     game.find("cmdTOP1")->setFocus();
     game.withOptions([](QWidget& dialog) { // the options, in Russian now
         activate(dialog);
         QCOMPARE(QApplication::focusWidget(), dialog.findChild<QWidget*>("optFon1")); // chosen
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Down); // the next background
-        QCOMPARE(dialog.focusWidget(), dialog.findChild<QWidget*>("optFon2"));
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Return); // OK is the default button
     });
     QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), &window, 60000); // the keyboard is back
