@@ -29,15 +29,6 @@ qint64 bytesRead() {
     return QRegularExpression("rchar: (\\d+)").match(text).captured(1).toLongLong();
 }
 
-// Ten records of four pictures, a mark on the one given; the last replaced by `extra` if any.
-QByteArray table(int markAt, const QByteArray& extra = {}) {
-    QByteArray bytes;
-    for (int i = 1; i <= 10 && (extra.isEmpty() || i < 10); ++i)
-        bytes += QByteArray::number(10 * i) + "~Ann~Animals~4~01.11.2026" +
-                 (i == markAt ? "~^" : "") + "\r\n";
-    return bytes + extra;
-}
-
 QByteArray iniFile(int background) {
     return "optFon=" + QByteArray::number(background) +
            "\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\n";
@@ -103,13 +94,11 @@ void TestHostile::longSession() {
 // holds, byte for byte, its old content or its new one. Where the kill lands is chosen by the
 // writes the writer reports, not by time, so every machine sees the same cases.
 void TestHostile::killedWhileWriting() {
-    // The slowest record leaves, the mark passes to the next slowest, the new record comes last.
-    const QByteArray oldTable = table(10);
-    const QByteArray newTable = table(9, "5~Unknown~~6~05.12.2026\r\n");
+    const QByteArray newTable = kOldRecords + "5~Unknown~~6~05.12.2026\r\n";
     testing::TestFolder folder;
     QSet<QByteArray> seen;
     for (int kill = 0; kill < 160; ++kill) {
-        folder.writeFile("record.txt", oldTable);
+        folder.writeFile("record.txt", kOldRecords);
         folder.writeFile("Quilora.ini", iniFile(3));
         // Even kills come while the writer waits after a known number of writes, so that every
         // state is seen; odd ones right after a reported write, while it goes on into the next.
@@ -126,11 +115,11 @@ void TestHostile::killedWhileWriting() {
         QVERIFY(writer.waitForFinished(-1));
         const QByteArray records = folder.readFile("record.txt");
         const QByteArray ini = folder.readFile("Quilora.ini");
-        QVERIFY2(records == oldTable || records == newTable, records);
+        QVERIFY2(records == kOldRecords || records == newTable, records);
         QVERIFY2(ini == iniFile(2) || ini == iniFile(3), ini);
         seen << records << ini;
     }
-    QCOMPARE(seen, (QSet<QByteArray>{oldTable, newTable, iniFile(2), iniFile(3)}));
+    QCOMPARE(seen, (QSet<QByteArray>{kOldRecords, newTable, iniFile(2), iniFile(3)}));
     // A kill may leave a temporary file, never one under another name.
     for (const QString& name : QDir(folder.dir.path()).entryList(QDir::Files | QDir::Hidden))
         QVERIFY2(name.startsWith("record.txt") || name.startsWith("Quilora.ini"), qPrintable(name));
