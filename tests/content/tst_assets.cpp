@@ -1,6 +1,6 @@
 // The shipped content against the game's figures; its bytes are checked against the generator.
 #include <QDir>
-#include <QImageReader>
+#include <QImage>
 #include <QRegularExpression>
 #include <QtEndian>
 #include <QTest>
@@ -58,10 +58,7 @@ void TestAssets::images_data() {
 void TestAssets::images() {
     QFETCH(QString, path);
     QFETCH(QSize, size);
-    QImageReader reader(path);
-    QCOMPARE(reader.format(),
-             path.endsWith(".jpg") ? QByteArray("jpeg") : path.right(3).toLatin1());
-    const QImage image = reader.read();
+    const QImage image(path);
     QCOMPARE(image.size(), size);
     // A transparent pixel would let the face-down colour show through a face-up card.
     QVERIFY(path.endsWith(".png") || !image.hasAlphaChannel());
