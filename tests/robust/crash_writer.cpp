@@ -28,8 +28,6 @@ int main(int, char** argv) {
             game.options().optFon_Click(2 + n / 3 % 2);
             game.options().cmdNAS_Click(2); // OK: saves, and clears the board for the next game
         }
-        if (!game.platform.messages.shown.isEmpty())
-            return 4; // a write failed
         std::puts("wrote");
     }
     std::getchar(); // until killed
