@@ -1,7 +1,6 @@
 // The text beside the program that a player or a translator may edit, and the name typed for
 // a record: a picture set's setname.txt and the player's name, separated in the input by a NUL
-// byte. The set name and the player's name end up in record.txt, which must
-// stay well formed and give them back.
+// byte. Both end up in record.txt, which must stay well formed and give them back.
 #include "core/text_file.h"
 #include "fuzz_check.h"
 #include "records/records_file.h"
