@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QDir>
-#include <QTemporaryDir>
+#include <QByteArray>
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,18 +19,6 @@ namespace quilora::fuzz {
 
 // The name of the input being replayed outside the fuzzer, for the report of a finding.
 inline const char* replayedInput = "";
-
-// One folder per process for the files a target reads and writes; nothing goes elsewhere.
-inline QDir workFolder() {
-    static QTemporaryDir dir;
-    FUZZ_CHECK(dir.isValid());
-    return QDir(dir.path());
-}
-
-inline void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    FUZZ_CHECK(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
 
 inline QByteArray bytesOf(const std::uint8_t* data, std::size_t size) {
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

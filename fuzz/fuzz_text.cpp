@@ -3,6 +3,8 @@
 #include "core/text_file.h"
 #include "fuzz_check.h"
 
+#include <QTemporaryDir>
+
 using namespace quilora;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -12,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!line.contains(QLatin1Char('\n')) && !line.contains(QLatin1Char('\r')));
     FUZZ_CHECK(lines.size() <= bytes.count('\n') + bytes.count('\r') + 1);
 
-    const QString path = fuzz::workFolder().filePath(QStringLiteral("lines.txt"));
+    static const QTemporaryDir folder; // one per process: nothing is written elsewhere
+    const QString path = folder.filePath(QStringLiteral("lines.txt"));
     FUZZ_CHECK(core::writeLines(path, lines));
     FUZZ_CHECK(core::readLines(path) == lines);
     return 0;

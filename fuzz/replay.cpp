@@ -3,6 +3,9 @@
 // fault.
 #include "fuzz_check.h"
 
+#include <QDir>
+#include <QFile>
+
 int main(int argc, char** argv) {
     QList<QPair<QByteArray, QByteArray>> inputs; // name, bytes
     for (int i = 1; i < argc; ++i) {

@@ -20,7 +20,7 @@ declare -A files=(
 )
 declare -A tests=(
     [core]="tst_core tst_game tst_records tst_settings tst_window tst_hostile"
-    [platform]="tst_platform tst_window tst_hostile tst_crash_safety"
+    [platform]="tst_platform tst_window tst_hostile"
     [language]="tst_language tst_window tst_keyboard tst_locales_ar_EG"
     [game]="tst_game tst_window tst_keyboard"
     [settings]="tst_settings tst_window tst_hostile"

@@ -1,6 +1,6 @@
 // The shipped content against the game's figures; its bytes are checked against the generator.
 #include <QDir>
-#include <QImageReader>
+#include <QImage>
 #include <QRegularExpression>
 #include <QtEndian>
 #include <QTest>
@@ -58,10 +58,7 @@ void TestAssets::images_data() {
 void TestAssets::images() {
     QFETCH(QString, path);
     QFETCH(QSize, size);
-    QImageReader reader(path);
-    QCOMPARE(reader.format(),
-             path.endsWith(".jpg") ? QByteArray("jpeg") : path.right(3).toLatin1());
-    const QImage image = reader.read();
+    const QImage image(path);
     QCOMPARE(image.size(), size);
     // A transparent pixel would let the face-down colour show through a face-up card.
     QVERIFY(path.endsWith(".png") || !image.hasAlphaChannel());
@@ -71,14 +68,13 @@ void TestAssets::images() {
 // waves of 16-bit mono PCM.
 void TestAssets::textsAndSounds() {
     for (int set = 0; set < 5; ++set) {
+        const QString folder = QStringLiteral("img%1/").arg(set);
         const int pictures = set < 3 ? 12 : 24;
-        const QDir dir(kData.filePath(QStringLiteral("img%1").arg(set)));
-        QCOMPARE(dir.exists("13.gif"), pictures == 24); // how the game tells a set of 24
-        const QStringList names = crlfLines(dir.dirName() + "/setname.txt");
-        QCOMPARE(names.size(), 2);
-        QVERIFY(names[0].front().script() == QChar::Script_Cyrillic &&
+        QCOMPARE(kData.exists(folder + "13.gif"), pictures == 24); // how the game tells a set of 24
+        const QStringList names = crlfLines(folder + "setname.txt");
+        QVERIFY(names.size() == 2 && names[0].front().script() == QChar::Script_Cyrillic &&
                 names[1].front().script() == QChar::Script_Latin);
-        const QStringList lines = crlfLines(dir.dirName() + "/names.txt");
+        const QStringList lines = crlfLines(folder + "names.txt");
         QCOMPARE(lines.filter(QRegularExpression("^[^\t]+\t[^\t]+$")).size(), pictures);
         QCOMPARE(lines.size(), pictures);
     }
