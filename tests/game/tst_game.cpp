@@ -96,6 +96,8 @@ void TestGame::clockAndClear() {
     QCOMPARE(game.form().CardFile(0) + game.form().CardFile(23), deal);
     game.tick(1);
     QCOMPARE(game.form().lblTime(), "1");
+    game.tick(32767); // the count stops at its limit rather than wrapping
+    QCOMPARE(game.form().lblTime(), "32767");
     for (const auto& [intoSecond, shown] :
          {std::pair{199, "41.2"}, {100, "41.2"}, {1500, "42"} /* a late second tick */}) {
         game.form().cmdTOP_Click(0);

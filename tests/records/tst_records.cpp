@@ -187,29 +187,37 @@ void TestRecords::fileOnDisk() {
 // sorted by the column clicked: text, values, or dates by the calendar; and stays so when shown
 // again. Columns: name, place, time, icon.
 void TestRecords::recordsList_data() {
+    QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QList<int>>("headers");
     QTest::addColumn<QString>("shown");
     QTest::newRow("the first ten, ranked by value, padded")
-        << file("1000 5 = 47,3 =9~bad 999* 10 2 3 4 6 7 8") << QList<int>{6}
+        << kRussian << file("1000 5 = 47,3 =9~bad 999* 10 2 3 4 6 7 8") << QList<int>{6}
         << "Old 1   2 6|Old 2   3 6|Old 3   4 6|Old 4   5 6|Old 5   6 6|Old 6   7 6|Old 7  10 6|"
            "Old 8  47,3 6|Old 9 999 6|Old 10 1000 6";
     const QByteArray five("1000~ann~Birds~4~02.01.2026\r\n2~Bob~Trees~5~15.03.2027~^\r\n"
                           "10~cid~Cars~7~2026-11-09\r\n999~Dan~Animals~6~someday\r\n"
                           "998~Eve~Birds~4~31.12.1999\r\n");
     QTest::newRow("Gamer regardless of case")
-        << QByteArray("1~Bob~S~4~d\r\n2~bob~S~4~d\r\n3~Al~S~4~d~^\r\n") << QList<int>{1}
+        << kRussian << QByteArray("1~Bob~S~4~d\r\n2~bob~S~4~d\r\n3~Al~S~4~d~^\r\n") << QList<int>{1}
         << "Al|Bob|bob";
-    QTest::newRow("№ after Gamer") << five << QList<int>{1, 2} << "Bob|cid|Eve|Dan|ann";
-    QTest::newRow("Set") << five << QList<int>{4} << "Dan|Eve|ann|cid|Bob";
-    QTest::newRow("Date") << five << QList<int>{5} << "Eve|ann|cid|Bob|Dan";
+    QTest::newRow("№ after Gamer") << kRussian << five << QList<int>{1, 2} << "Bob|cid|Eve|Dan|ann";
+    QTest::newRow("Set") << kRussian << five << QList<int>{4} << "Dan|Eve|ann|cid|Bob";
+    QTest::newRow("Date") << kRussian << five << QList<int>{5} << "Eve|ann|cid|Bob|Dan";
+    QTest::newRow("Date, two-digit years in this century")
+        << QLocale(QLocale::English, QLocale::UnitedStates)
+        << QByteArray("1~a~S~4~12/31/99\r\n2~b~S~4~15.06.2027\r\n3~c~S~4~1/2/27\r\n"
+                      "4~d~S~4~05.12.2026~^\r\n")
+        << QList<int>{5} << "d|c|b|a";
 }
 
 void TestRecords::recordsList() {
+    QFETCH(QLocale, locale);
     QFETCH(QByteArray, file);
     QFETCH(QList<int>, headers);
     QFETCH(QString, shown);
     Game game(1, file);
+    game.platform.localeInfo.numbers = locale;
     game.form().cmdTOP_Click(3);
     QCOMPARE(game.readFile("record.txt"), file);
     for (int header : headers)
