@@ -99,7 +99,7 @@ void TestKeyboard::wholeGameFromTheKeyboard() {
     game.withOptions([](QWidget& dialog) { // the options, in Russian now
         activate(dialog);
         QCOMPARE(QApplication::focusWidget(), dialog.findChild<QWidget*>("optFon1")); // chosen
-        QTest::keyClick(dialog.focusWidget(), Qt::Key_Down); // the next background
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Down);   // the next background
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Return); // OK is the default button
     });
     QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), &window, 60000); // the keyboard is back
