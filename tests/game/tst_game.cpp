@@ -49,6 +49,8 @@ void TestGame::clicks_data() {
     row("24: 11 and 12", 24, {11, 12}, {12}, "cc");
     row("24: the open card clicked again turns down", 24, {4, 4, 16}, {16}, "ccc");
     row("24: reopened, it pairs", 24, {4, 4, 4, 16}, {4, 16}, "ccccp");
+    // After loading, the card compared with is slot 23, still face down: it only opens.
+    row("24: first click on slot 23's partner", 24, {11}, {11}, "c");
     row("no such card", 12, {-1, 24}, {}, "");
 }
 
