@@ -8,7 +8,7 @@ using namespace quilora;
 
 namespace {
 
-const QLocale kRussian(QLocale::Russian, QLocale::Russia);
+const QLocale kRussian(QLocale::Russian, QLocale::Russia), kArabic(QLocale::Arabic, QLocale::Egypt);
 // The victory panel's heading, its third line and the sound.
 const QStringList kFirst{"VICTORY!   You is First!", "Record: ", "victory1.wav"},
     kTopTen{"VICTORY! You is in Top-10.", "Record: ", "victory10.wav"},
@@ -167,6 +167,13 @@ void TestRecords::fileOnDisk() {
              QStringList{"The records file was changed while the game was being won: this time "
                          "is no longer among the ten best."});
     QCOMPARE(game.readFile("record.txt"), file("10..90 100*"));
+    // Under a locale with digits of its own, in the form the list above reads back.
+    Game arabic(1, file("999*"));
+    arabic.platform.localeInfo.numbers = kArabic;
+    arabic.winIn(14.7);
+    arabic.form().cmdEND_Click(2);
+    QVERIFY(arabic.readFile("record.txt")
+                .endsWith(QStringLiteral("\r\n14٫7~Unknown~Зве-ри~6~5/12/2026\r\n").toUtf8()));
     // One line, three fields.
     QCOMPARE(records::recordLine({"1", "a\r\nb\rc", "c~d"}), "1~a  b c~c-d");
 
@@ -204,6 +211,12 @@ void TestRecords::recordsList_data() {
     QTest::newRow("№ after Gamer") << kRussian << five << QList<int>{1, 2} << "Bob|cid|Eve|Dan|ann";
     QTest::newRow("Set") << kRussian << five << QList<int>{4} << "Dan|Eve|ann|cid|Bob";
     QTest::newRow("Date") << kRussian << five << QList<int>{5} << "Eve|ann|cid|Bob|Dan";
+    // As the game writes them under a locale with digits of its own, and in those digits.
+    const QByteArray arabic = QStringLiteral("14٫7~Ann~~6~5/12/2026\r\n١٢٫٥~Old~T~4~"
+                                             "٥\u200F/١١\u200F/٢٠٢٦~^\r\n9٫3~Bob~~6~6/12/2026\r\n")
+                                  .toUtf8();
+    QTest::newRow("Arabic digits") << kArabic << arabic << QList<int>{6} << "Bob|Old|Ann";
+    QTest::newRow("Arabic dates") << kArabic << arabic << QList<int>{5} << "Old|Ann|Bob";
     QTest::newRow("Date, two-digit years in this century")
         << QLocale(QLocale::English, QLocale::UnitedStates)
         << QByteArray("1~a~S~4~12/31/99\r\n2~b~S~4~15.06.2027\r\n3~c~S~4~1/2/27\r\n"
