@@ -1,4 +1,3 @@
-#include "core/text_file.h"
 #include "support/game.h"
 #include "support/test_folder.h"
 #include "test_photos.h"
@@ -53,7 +52,6 @@ class TestMyPicturesWindow : public QObject {
 private slots:
     void makesAndRestoresASet();
     void frameFollowsHandAndKeys();
-    void opensInTheGamesLanguage();
     void theGameDealsThePlayersSet();
 };
 
@@ -224,21 +222,6 @@ void TestMyPicturesWindow::frameFollowsHandAndKeys() {
         QCOMPARE(view.crop().rect().center(), before + move);
         QCOMPARE(view.crop().zoom(), zoom);
     }
-}
-
-// Opened as the desktop starts it, in the language of the game's settings.
-void TestMyPicturesWindow::opensInTheGamesLanguage() {
-    const testing::TestFolder home;
-    qputenv("XDG_DATA_HOME", home.dir.path().toLocal8Bit());
-    // The test's own folder is where the game keeps its settings, as a writable program folder.
-    const QString settings = QDir(QApplication::applicationDirPath()).filePath("Quilora.ini");
-    QVERIFY(core::writeLines(settings, {"optFon=0", "optP=0", "chks.Value=1", "Localisation=0"}));
-    const auto window = ui::openMyPictures("quilora-test.desktop");
-    QFile::remove(settings);
-    QVERIFY(window && window->isVisible());
-    QCOMPARE(window->windowTitle(), "Quilora: мои картинки");
-    QCOMPARE(QGuiApplication::desktopFileName(), "quilora-test.desktop");
-    QVERIFY(!QApplication::windowIcon().isNull());
 }
 
 // A set of the player's takes the shipped one's place in the game, under its own name.

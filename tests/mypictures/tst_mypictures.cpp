@@ -108,14 +108,11 @@ void TestMyPictures::readsAndFramesPhotos_data() {
     folder_.writeFile("turned.jpg", encoded(quarters({360, 240}), "jpeg", 8));
     // Twice the working size each way, so that the decoder itself scales it; 19 MB whole.
     folder_.writeFile("huge.jpg", encoded(quarters({1920, 2560}), "jpeg", 6));
-    folder_.writeFile("icon.icns", encoded(quarters({1024, 1024}), "icns"));
     QTest::newRow("turned right, wide")
         << "turned.jpg" << 256 << QSize(360, 240) << QRectF(45, 0, 270, 240);
     QTest::newRow("huge, turned left, tall")
         << "huge.jpg" << 8 << QSize(960, 1280) << QRectF(0, 640 - 1280 / 3.0, 960, 2560 / 3.0);
     QTest::newRow("too large even scaled, so none") << "huge.jpg" << 4 << QSize(0, 0) << QRectF();
-    QTest::newRow("size known once read")
-        << "icon.icns" << 256 << QSize(960, 960) << QRectF(0, 480 - 1280 / 3.0, 960, 2560 / 3.0);
 }
 
 // A photo comes upright, at most at its working size, and its frame stays on it however far it is

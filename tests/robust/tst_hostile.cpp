@@ -4,10 +4,7 @@
 #include "support/full_disk.h"
 #include "support/window.h"
 
-#include <QPlainTextEdit>
 #include <QProcess>
-#include <QRegularExpression>
-#include <QTreeWidget>
 
 #include <random>
 
@@ -20,14 +17,6 @@ constexpr int kGames = 2000; // enough for the sanitizer to find a leak, in a fi
 using Sound = platform::QtSoundPlayer;
 constexpr int kGames = 10000;
 #endif
-
-// Bytes this process has read from files so far: what reading a file costs, whatever the
-// machine's speed.
-qint64 bytesRead() {
-    QFile io(QStringLiteral("/proc/self/io"));
-    const QByteArray text = io.open(QIODevice::ReadOnly) ? io.readAll() : QByteArray();
-    return QRegularExpression("rchar: (\\d+)").match(text).captured(1).toLongLong();
-}
 
 QByteArray iniFile(int background) {
     return "optFon=" + QByteArray::number(background) +
@@ -43,8 +32,6 @@ private slots:
     void longSession(); // first, while the peak of memory is its own
     void killedWhileWriting();
     void fullDisk();
-    void hugeFiles_data();
-    void hugeFiles();
     void damagedContent();
 };
 
@@ -148,41 +135,6 @@ void TestHostile::fullDisk() {
     QCOMPARE(game.readFile("precious.txt"), QByteArray("keep me"));
     QVERIFY(!QFileInfo(game.path("temp.url")).exists());
     QCOMPARE(game.platform.links.handedOver.size(), 1);
-}
-
-void TestHostile::hugeFiles_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("piece");
-    QTest::addColumn<int>("rows"); // in the records list
-    QTest::newRow("records") << "record.txt" << QByteArray("50~Ann~Animals~4~05.12.2026\r\n") << 10;
-    QTest::newRow("records file of one line") << "record.txt" << QByteArray(1 << 20, '~') << 0;
-    QTest::newRow("help") << "help-e.txt" << QByteArray("Turn the cards.\r\n") << 1;
-    QTest::newRow("set name") << "img0/setname.txt" << QByteArray(1 << 20, 'x') << 1;
-}
-
-// Files of 100 MB: only their heads are read, and what was read in part is never written back.
-void TestHostile::hugeFiles() {
-    QFETCH(QString, name);
-    QFETCH(QByteArray, piece);
-    QFETCH(int, rows);
-    testing::RunningGame game(false);
-    game.writeFile(name, piece.repeated((100 << 20) / piece.size()));
-    const qint64 size = QFileInfo(game.path(name)).size();
-    const qint64 before = bytesRead();
-    game.start();
-    game.win(0);
-    game.press("cmdTOP3");
-    game.press("cmdTOP2");
-    const qint64 read = bytesRead() - before;
-    QVERIFY2(read < 8 << 20, qPrintable(QStringLiteral("read %1 bytes").arg(read)));
-    QCOMPARE(game.find<QTreeWidget>("lvRecord")->topLevelItemCount(), rows);
-    QVERIFY(game.shown("txtHELP"));
-    QVERIFY(game.find<QPlainTextEdit>("txtHELP")->toPlainText().size() <= 1 << 20);
-    game.press("cmdEND2");
-    QCOMPARE(game.platform.messages.shown.join("").endsWith(
-                 "(it is larger than 1 MB). The records kept so far are unchanged."),
-             name == "record.txt");
-    QCOMPARE(QFileInfo(game.path(name)).size(), size);
 }
 
 // Damaged pictures, sounds and background: a game is still played to its record.
