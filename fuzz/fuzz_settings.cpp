@@ -10,8 +10,7 @@
 using namespace quilora;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    testing::Game game(12, false, false);
-    game.writeFile("Quilora.ini", fuzz::bytesOf(data, size));
+    testing::Game game(fuzz::bytesOf(data, size));
     // A file that cannot be read throws here, which the fuzzer reports too.
     const settings::Choices choices =
         settings::interpret(settings::readSettingsFile(game.path("Quilora.ini")).value());

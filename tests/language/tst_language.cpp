@@ -13,14 +13,12 @@ using language::Text;
 
 namespace {
 
-// A game whose settings file holds this language value.
-struct Game : testing::Game {
-    explicit Game(const QByteArray& language, const QByteArray& sound = "1")
-        : testing::Game(12, false) {
-        writeFile("Quilora.ini", "0\r\n0\r\n" + sound + "\r\nLocalisation=" + language + "\r\n");
-        start();
-    }
-};
+using testing::Game;
+
+// A settings file that holds this language value.
+QByteArray withLanguage(const QByteArray& language, const QByteArray& sound = "1") {
+    return "0\r\n0\r\n" + sound + "\r\nLocalisation=" + language + "\r\n";
+}
 
 // The captions that the language switch sets, where they are shown, in the order of texts.tsv.
 QStringList shown(const Game& game) {
@@ -76,9 +74,9 @@ void TestLanguage::texts() {
             captions[i] << fields[i + 1];
     }
     QCOMPARE(listed.size(), int(Text::Count));
-    QCOMPARE(shown(Game("0")), captions[0]);
-    QCOMPARE(shown(Game("1")), captions[1]);
-    QCOMPARE(shown(Game("0.7")), captions[2]);
+    QCOMPARE(shown(Game(withLanguage("0"))), captions[0]);
+    QCOMPARE(shown(Game(withLanguage("1"))), captions[1]);
+    QCOMPARE(shown(Game(withLanguage("0.7"))), captions[2]);
 }
 
 // The labels' colours follow the nearest whole value, a half going to the even one; a value
@@ -87,11 +85,11 @@ void TestLanguage::texts() {
 void TestLanguage::labelsAndSound() {
     const std::optional<core::Rgb> darkRed = core::Rgb{128, 0, 0}, black = core::Rgb{0, 0, 0};
     for (const auto& [language, highlighted] : {std::pair{"0.5", 0}, {"0.7", 1}, {"1.5", 1}}) {
-        Game game(language);
+        Game game(withLanguage(language));
         QCOMPARE(game.captions().lblLOCColour(highlighted), darkRed);
         QCOMPARE(game.captions().lblLOCColour(1 - highlighted), black);
     }
-    Game game("1.5", "2"); // a greyed box: the sound is on
+    Game game(withLanguage("1.5", "2")); // a greyed box: the sound is on
     QStringList shown = {game.options().lblSND()};
     for (int click = 0; click < 2; ++click) {
         game.form().lblSND_Click();
@@ -101,7 +99,7 @@ void TestLanguage::labelsAndSound() {
 }
 
 void TestLanguage::links() {
-    Game game("1");
+    Game game(withLanguage("1"));
     game.writeFile("temp.url", "left behind by something else, much longer than the new file");
     game.form().lblOrvane_Click(3);
     QCOMPARE(game.platform.links.handedOver,
@@ -113,7 +111,7 @@ void TestLanguage::links() {
     QCOMPARE(game.platform.links.handedOver.size(), 2);
     QVERIFY(game.platform.links.handedOver[1].endsWith("example.org/index-e.htm\r\n"));
     QVERIFY(!QFileInfo::exists(game.path("temp.url")));
-    Game russian("0.7");
+    Game russian(withLanguage("0.7"));
     russian.form().lblOrvane_Click(1);
     QVERIFY(russian.platform.links.handedOver.value(0).endsWith("org/index-r.htm\r\n"));
 }

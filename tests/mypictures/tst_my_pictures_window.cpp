@@ -1,9 +1,9 @@
-#include "support/game.h"
 #include "support/test_folder.h"
 #include "test_photos.h"
 #include "ui/my_pictures_window.h"
 #include "ui/photo_frame_view.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,7 +52,6 @@ class TestMyPicturesWindow : public QObject {
 private slots:
     void makesAndRestoresASet();
     void frameFollowsHandAndKeys();
-    void theGameDealsThePlayersSet();
 };
 
 void TestMyPicturesWindow::makesAndRestoresASet() {
@@ -222,19 +221,6 @@ void TestMyPicturesWindow::frameFollowsHandAndKeys() {
         QCOMPARE(view.crop().rect().center(), before + move);
         QCOMPARE(view.crop().zoom(), zoom);
     }
-}
-
-// A set of the player's takes the shipped one's place in the game, under its own name.
-void TestMyPicturesWindow::theGameDealsThePlayersSet() {
-    testing::Game game(12, false, false);
-    game.writeFile("Quilora.ini", "optFon=0\r\noptP=3\r\nchks.Value=1\r\nLocalisation=1\r\n");
-    testing::makePictureSet(game.path("user"), 3);
-    game.writeFile("user/img3/setname.txt", "Our family\r\n");
-    game.program.folders.userSetsFolder = game.path("user");
-    game.start();
-    for (int s = 0; s < game::kSlotCount; ++s)
-        QVERIFY(game.form().CardFile(s).startsWith(game.path("user/img3/")));
-    QCOMPARE(game.options().pictureSetCaption(3), "Our family");
 }
 
 QTEST_MAIN(TestMyPicturesWindow)

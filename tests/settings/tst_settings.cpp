@@ -7,19 +7,7 @@
 
 using namespace quilora;
 using core::Rgb;
-
-namespace {
-
-// A game whose settings file is written before it loads.
-struct Game : testing::Game {
-    explicit Game(const QByteArray& settings = {}) : testing::Game(12, false) {
-        if (!settings.isNull())
-            writeFile("Quilora.ini", settings);
-        start();
-    }
-};
-
-} // namespace
+using testing::Game;
 
 class TestSettings : public QObject {
     Q_OBJECT

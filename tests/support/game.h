@@ -84,6 +84,12 @@ struct Game : TestFolder, Plays<Game> {
         if (start)
             this->start();
     }
+    // A game whose settings file holds these bytes (none if null) when it loads.
+    explicit Game(const QByteArray& settings) : Game(12, false) {
+        if (!settings.isNull())
+            writeFile(QStringLiteral("Quilora.ini"), settings);
+        start();
+    }
     // Loads a main window; again, it replaces the one before, as a reload does.
     void start() {
         models.reset();

@@ -431,11 +431,6 @@ void TestWindow::wholeGameFromTheKeyboard() {
     QVERIFY(game.shown("txtHELP"));
     press(Qt::Key_Escape);
     QVERIFY(!game.shown("txtHELP") && !game.shown("lvRecord"));
-    QSet<QWidget*> reached;
-    for (int i = 0; i < 10; ++i)
-        press(Qt::Key_Tab), reached << QApplication::focusWidget();
-    QVERIFY(reached.contains({game.find("lblSND"), game.find("lblLOC0"), game.find("lblOrvane3"),
-                              card(game, at)})); // and round to the board
     game.find("lblLOC0")->setFocus();
     press(Qt::Key_Space);
     game.find("cmdTOP1")->setFocus();
