@@ -19,12 +19,12 @@ declare -A files=(
     [mypictures]="$(ls src/mypictures/*.cpp src/ui/my_pictures_window.cpp src/ui/photo_frame_view.cpp | tr '\n' ' ')"
 )
 declare -A tests=(
-    [core]="tst_core tst_game tst_records tst_settings tst_window tst_hostile"
+    [core]="tst_core tst_rules tst_window tst_hostile"
     [platform]="tst_platform tst_window tst_hostile"
-    [language]="tst_language tst_window"
-    [game]="tst_game tst_window"
-    [settings]="tst_settings tst_window tst_hostile"
-    [records]="tst_records tst_window tst_hostile"
+    [language]="tst_rules tst_window"
+    [game]="tst_rules tst_window"
+    [settings]="tst_rules tst_window tst_hostile"
+    [records]="tst_rules tst_window tst_hostile"
     [ui]="tst_window tst_my_pictures_window"
     [mypictures]="tst_mypictures tst_my_pictures_window"
 )
