@@ -14,15 +14,12 @@
 #include <QToolButton>
 
 using namespace quilora;
+using testing::near;
 
 namespace {
 
 QImage iconOf(const QToolButton* card) {
     return card->icon().pixmap(card->iconSize()).toImage();
-}
-
-bool near(QRgb a, QColor b) {
-    return qAbs(qRed(a) - b.red()) + qAbs(qGreen(a) - b.green()) + qAbs(qBlue(a) - b.blue()) < 40;
 }
 
 // The window's label or button that shows this text, if any.
@@ -31,6 +28,17 @@ template <typename Widget = QLabel> Widget* showing(const QWidget& window, const
         if (widget->text() == text)
             return widget;
     return nullptr;
+}
+
+// Laid out: no two visible controls overlap.
+void checkLayout(const QWidget& window) {
+    const QList<QWidget*> all = window.findChildren<QWidget*>();
+    for (const QWidget* a : all)
+        for (const QWidget* b : all)
+            if (a < b && a->parentWidget() == b->parentWidget() && a->isVisible() && b->isVisible())
+                QVERIFY2(!a->geometry().intersects(b->geometry()),
+                         qPrintable(QString(a->metaObject()->className()) + " over " +
+                                    b->metaObject()->className()));
 }
 
 } // namespace
@@ -69,6 +77,9 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(showing(window, "0 of 12 photos") && window.slotBox()->currentIndex() == 4);
+    QCOMPARE(window.zoomSlider()->accessibleName() + '|' + window.setNameBox()->placeholderText() +
+                 '|' + window.cardNameBox()->placeholderText(),
+             "Zoom|e.g. Our family|e.g. Grandma");
     QPushButton* remove = showing<QPushButton>(window, "Remove photo");
     QVERIFY(!remove->isEnabled());
     // An empty card asks for photos; they fill the cards from the first, which is then chosen.
@@ -116,6 +127,7 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     const QString tooLong =
         "“Name 12" + QString(40, 'y') + "” does not fit on a card: please shorten it.";
     QVERIFY(showing(window, tooLong));
+    checkLayout(window);
     QTest::mouseClick(window.cardButton(0), Qt::LeftButton);
     QVERIFY(!showing(window, tooLong));
     QTest::mouseClick(window.kindOption(0), Qt::LeftButton);

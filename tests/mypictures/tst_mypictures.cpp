@@ -11,6 +11,7 @@
 
 using namespace quilora;
 using namespace quilora::mypictures;
+using testing::near;
 
 namespace {
 
@@ -38,11 +39,6 @@ QByteArray encoded(const QImage& image, const char* format, char orientation = 0
                     "Exif\0\0MM\0\x2a\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0",
                     29);
     return orientation ? bytes.insert(2, exif.append(orientation).append(6, '\0')) : bytes;
-}
-
-bool near(QRgb a, QRgb b) {
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                     std::abs(qBlue(a) - qBlue(b))}) <= 40;
 }
 
 // Whether dark lettering lies centred on the card, inside its box 8 pixels clear of the frame.
@@ -124,8 +120,6 @@ void TestMyPictures::readsPhotos() {
     QCOMPARE(photo.image.size(), size);
     QCOMPARE(photo.problem,
              size.isEmpty() ? std::optional(Text::MakerPhotoTooLarge) : std::nullopt);
-    // The file dialog offers every kind it reads.
-    QVERIFY(readablePatterns().split(' ').contains("*." + QFileInfo(file).suffix()));
     if (size.isEmpty())
         return;
     for (int i = 0; i < 4; ++i) // upright: red, green / blue, yellow
