@@ -426,6 +426,11 @@ void TestRules::reader_data() {
     row("a greyed box and 0,7", "optFon=1\r\noptP=4\r\nchks.Value=2\r\nLocalisation=0,7\r\n",
         "1|4|2|0.7");
     row("huge file", "optFon=2\r\n" + QByteArray(20 << 20, 'x'), "2|0|1|1");
+    row("nan and inf", "optFon=nan\r\noptP=inf\r\nchks.Value=-inf\r\nLocalisation=nan\r\n",
+        "0|0|1|1");
+    row("odd numbers",
+        "optFon=99999999999\r\noptP=1e3\r\nchks.Value=00000001\r\nLocalisation=1e-45\r\n",
+        "0|0|1|1e-45");
 }
 
 void TestRules::reader() {
