@@ -1,7 +1,6 @@
 // Rewrites record.txt in the given folder between the table it found and that table with a
-// 5-second record, and Quilora.ini between backgrounds 2 and 3, through the game's writers,
-// saying "wrote" after each write. It stops after the number of writes given (-1: never) and
-// waits to be killed.
+// 5-second record, through the game's writer, saying "wrote" after each write. It stops after the
+// number of writes given (-1: never) and waits to be killed.
 #include "core/text_file.h"
 #include "support/game.h"
 
@@ -19,14 +18,12 @@ int main(int, char** argv) {
     const QStringList table = core::readLines(path).value_or(QStringList());
     std::puts("ready");
     for (int n = 0; n != std::atoi(argv[2]); ++n) {
-        if (n % 3 == 0 && !core::writeLines(path, table))
+        if (n % 2 == 0 && !core::writeLines(path, table))
             return 4;
-        if (n % 3 == 1) {
+        if (n % 2 == 1) {
             game.win(5);
             game.form().cmdEND_Click(2);
-        } else if (n % 3 == 2) {
-            game.options().optFon_Click(2 + n / 3 % 2);
-            game.options().cmdNAS_Click(2); // OK: saves, and clears the board for the next game
+            game.form().cmdTOP_Click(0); // Clear: the board for the next game
         }
         std::puts("wrote");
     }
