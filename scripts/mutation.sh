@@ -19,8 +19,8 @@ declare -A files=(
     [mypictures]="$(ls src/mypictures/*.cpp src/ui/my_pictures_window.cpp src/ui/photo_frame_view.cpp | tr '\n' ' ')"
 )
 declare -A tests=(
-    [core]="tst_core tst_rules tst_window tst_hostile"
-    [platform]="tst_platform tst_window tst_hostile"
+    [core]="tst_surroundings tst_rules tst_window tst_hostile"
+    [platform]="tst_surroundings tst_window tst_hostile"
     [language]="tst_rules tst_window"
     [game]="tst_rules tst_window"
     [settings]="tst_rules tst_window tst_hostile"
