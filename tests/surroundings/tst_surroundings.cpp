@@ -82,6 +82,15 @@ void TestSurroundings::writesLines() {
     QVERIFY(!fullWritten && !error.isEmpty());
     QCOMPARE(folder.readFile("record.txt"), written);
     QCOMPARE(QDir(folder.dir.path()).entryList(QDir::Files), QStringList{"record.txt"});
+    // What a write cut off by a kill left goes a minute on; other names, and links, stay.
+    for (const char* name : {"record.txt.qLNspV", "record.txt.QLNSPV", "record.txt.backup"})
+        folder.writeFile(name, "leftover");
+    QVERIFY(QFile::link(path, folder.path("record.txt.rIYbUM")));
+    core::removeStaleTemporaries(folder.dir.path(), {"record.txt"},
+                                 QDateTime::currentDateTime().addSecs(61));
+    QCOMPARE(
+        QDir(folder.dir.path()).entryList(QDir::Files | QDir::System, QDir::Name),
+        (QStringList{"record.txt", "record.txt.QLNSPV", "record.txt.backup", "record.txt.rIYbUM"}));
 }
 
 // Only a file exists, by its exact name; a program path joins with either slash. The content

@@ -374,12 +374,10 @@ void TestWindow::wholeGameFromTheKeyboard() {
     press(Qt::Key_Tab);
     QVERIFY(QApplication::focusWidget() == card(game, 0) && frame(0));
     // Round the edges, turning no card; Tab leaves the board and comes back to the card reached.
-    for (const auto& [key, slot] : {std::pair{Qt::Key_Up, 18},
-                                    {Qt::Key_Down, 0},
-                                    {Qt::Key_Left, 5},
-                                    {Qt::Key_Tab, -1},
-                                    {Qt::Key_Backtab, 5},
-                                    {Qt::Key_Right, 0}}) {
+    const QList<std::pair<Qt::Key, int>> round{{Qt::Key_Up, 18},     {Qt::Key_Down, 0},
+                                               {Qt::Key_Left, 5},    {Qt::Key_Tab, -1},
+                                               {Qt::Key_Backtab, 5}, {Qt::Key_Right, 0}};
+    for (const auto& [key, slot] : round) {
         press(key);
         if (slot >= 0)
             QVERIFY(QApplication::focusWidget() == card(game, slot) && frame(slot));
