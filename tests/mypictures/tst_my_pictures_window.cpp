@@ -77,6 +77,7 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(showing(window, "0 of 12 photos") && window.slotBox()->currentIndex() == 4);
+    QCOMPARE(window.cardButton(11)->accessibleName(), "Card 12: no photo yet");
     QCOMPARE(window.zoomSlider()->accessibleName() + '|' + window.setNameBox()->placeholderText() +
                  '|' + window.cardNameBox()->placeholderText(),
              "Zoom|e.g. Our family|e.g. Grandma");
