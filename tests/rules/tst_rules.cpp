@@ -260,8 +260,8 @@ void TestRules::storing_data() {
     row("full, mark not on the slowest", "10..70 80* 90 100", 90, top, "10..90 +90*");
     row("full, equal to the slowest", "10..90 100*", 100, kNoEntry, "");
     row("blank, unreadable and nan lines are no records",
-        "10..90 100* = =abc =x~Ann~Set~4~date =60~Bob =nan~C~S~4~d", 55, top,
-        "10..80 =abc =x~Ann~Set~4~date =60~Bob =nan~C~S~4~d 90* +55");
+        "10..90 100* = =abc =x~Ann~Set~4~date =60~Bob~S~4 =nan~C~S~4~d", 55, top,
+        "10..80 =abc =x~Ann~Set~4~date =60~Bob~S~4 =nan~C~S~4~d 90* +55");
     row("eleven records", "10..100 110*", 5, first, "");
     row("no mark: the slowest counts as marked", "50 999", 70, top, "50 999* +70");
     row("equal slowest: the last is marked", "=999~A~S~6~d =999~B~S~6~d 50", 60, top,
