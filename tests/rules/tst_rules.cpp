@@ -35,6 +35,11 @@ const QStringList kFirst{"VICTORY!   You is First!", "Record: ", "victory1.wav"}
     kNoEntry{"VICTORY!  You time is", "seconds", "victory.wav"},
     kFirstInRussian{"ПОБЕДА!   У тебя 1-е место!", "Запишись: ", "victory1.wav"};
 
+// A settings file that holds this language value.
+QByteArray withLanguage(const QByteArray& language, const QByteArray& sound = "1") {
+    return "0\r\n0\r\n" + sound + "\r\nLocalisation=" + language + "\r\n";
+}
+
 // A records file by codes, space-separated: "999*" is a marked record of 999 seconds, "+70" the
 // record being stored (its time as a Russian clock shows it), "=text" a line as it stands,
 // "10..40" the records 10, 20, 30 and 40.
@@ -61,8 +66,7 @@ QByteArray file(const QString& codes) {
 struct RecordsGame : testing::Game {
     explicit RecordsGame(float language = 1, const std::optional<QByteArray>& records = {})
         : testing::Game(12, false) {
-        writeFile("Quilora.ini",
-                  "0\r\n0\r\n1\r\nLocalisation=" + QByteArray::number(language) + "\r\n");
+        writeFile("Quilora.ini", withLanguage(QByteArray::number(language)));
         writeFile("img0/setname.txt", QStringLiteral("Зве~ри").toUtf8());
         if (records)
             writeFile("record.txt", *records);
@@ -71,11 +75,6 @@ struct RecordsGame : testing::Game {
     }
     void winIn(double seconds) { win(qRound(seconds * 10) / 10, qRound(seconds * 10) % 10); }
 };
-
-// A settings file that holds this language value.
-QByteArray withLanguage(const QByteArray& language, const QByteArray& sound = "1") {
-    return "0\r\n0\r\n" + sound + "\r\nLocalisation=" + language + "\r\n";
-}
 
 // The captions that the language switch sets, where they are shown, in the order of texts.tsv.
 QStringList shown(const Game& game) {
