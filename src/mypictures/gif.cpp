@@ -32,6 +32,8 @@ QImage stacked(const QList<QImage>& sizes) {
         width = std::max(width, image.width());
         height += image.height();
     }
+    if (width == 0 || height == 0)
+        return {};
     QImage stack(width, height, QImage::Format_RGB32);
     stack.fill(Qt::white);
     QPainter painter(&stack);
@@ -77,9 +79,11 @@ extern "C" bool quilora_gif_encode_v1(const QList<QImage>* sizes, bool dither,
         return false;
     };
     const QImage stack = stacked(*sizes);
+    if (stack.isNull())
+        return fail("no picture to write");
     const Image original = trueColour(stack);
     if (!original)
-        return fail("no picture to write");
+        return fail("out of memory");
     // gd's two-pass quantiser: median cut, then Floyd-Steinberg when dithered. Its colours are
     // the centres of cells of a coarse histogram; each is then moved to the mean of the pixels
     // it took, which keeps dark hair free of speckles and a name card's face within a level.
