@@ -1,4 +1,5 @@
 #include "core/text_file.h"
+#include "mypictures/gif.h"
 #include "mypictures/photo.h"
 #include "mypictures/picture_set.h"
 #include "support/full_disk.h"
@@ -92,6 +93,7 @@ private slots:
     void refusesAndKeepsTheOldSet_data();
     void refusesAndKeepsTheOldSet();
     void shadesPhotosSmoothlyAndNamesPlainly();
+    void gifWriterSaysWhyItWritesNothing();
 
 private:
     testing::TestFolder folder_;
@@ -251,6 +253,12 @@ void TestMyPictures::shadesPhotosSmoothlyAndNamesPlainly() {
         QVERIFY(oneColour(name, QRect(10 * scale, 6 * scale, 70 * scale, 6 * scale)));
         QVERIFY(near(name.pixel(45 * scale, 8 * scale), qRgb(255, 254, 246)));
     }
+}
+
+void TestMyPictures::gifWriterSaysWhyItWritesNothing() {
+    QString reason;
+    QVERIFY(encodeGifs({}, true, &reason).isEmpty());
+    QVERIFY(!reason.isEmpty());
 }
 
 QTEST_MAIN(TestMyPictures)
