@@ -5,7 +5,8 @@
 //
 //   build/<variant>/bin/set_bench [--runs N] [--compare FILE.png]
 //
-// --compare also draws a few cards as drawn, then as each writer's GIF, enlarged four times.
+// --compare also draws a few cards as drawn, then as each writer's GIF, enlarged so that every
+// pixel shows.
 
 #include "mypictures/cards.h"
 #include "mypictures/photo.h"
