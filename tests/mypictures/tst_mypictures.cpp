@@ -1,4 +1,5 @@
 #include "core/text_file.h"
+#include "mypictures/gif.h"
 #include "mypictures/photo.h"
 #include "mypictures/picture_set.h"
 #include "support/full_disk.h"
@@ -91,6 +92,8 @@ private slots:
     void writesReplacesAndRemovesASet();
     void refusesAndKeepsTheOldSet_data();
     void refusesAndKeepsTheOldSet();
+    void shadesPhotosSmoothlyAndNamesPlainly();
+    void gifWriterSaysWhyItWritesNothing();
 
 private:
     testing::TestFolder folder_;
@@ -154,6 +157,10 @@ void TestMyPictures::writesReplacesAndRemovesASet() {
                                          qGray(gif.pixel(45 * scale, 40 * scale)) < 60
                                    : near(side, qRgb(255, 254, 246)) && lettered(gif, scale);
             QVERIFY2(looks, qPrintable(name));
+            // Both sizes from one palette, so that they look alike.
+            if (scale == 2)
+                QCOMPARE(gif.colorTable(),
+                         QImage(folder + QString::number(k) + ".gif").colorTable());
         }
     // The zoomed photo shows its dark square larger.
     QVERIFY(qGray(QImage(folder + "3.gif").pixel(32, 40)) < 60);
@@ -212,6 +219,46 @@ void TestMyPictures::refusesAndKeepsTheOldSet() {
     QCOMPARE(!refused->reason.isEmpty(), refusal.fullDisk || !refusal.inTheWay.isEmpty());
     QCOMPARE(QDir(users + "/img1").entryList(QDir::Files), QStringList{"0.gif"});
     QVERIFY(noLeftovers(users));
+}
+
+// A sky that shades smoothly from blue down to pale on a photo card is dithered, not cut into
+// bands of one colour; the plain face of a name card stays one colour, free of dithering noise.
+void TestMyPictures::shadesPhotosSmoothlyAndNamesPlainly() {
+    const testing::TestFolder root;
+    QImage sky(400, 300, QImage::Format_RGB32);
+    QLinearGradient shading(0, 0, 0, sky.height());
+    shading.setColorAt(0, QColor(90, 140, 200));
+    shading.setColorAt(1, QColor(150, 195, 235));
+    QPainter(&sky).fillRect(sky.rect(), shading);
+    NewSet set = setOf("Sky", "Имя");
+    set.cards[0] = {sky, Crop(sky.size()), "Небо"};
+    QVERIFY(!writeSet(root.path("user"), 0, set));
+    const auto oneColour = [](const QImage& gif, const QRect& part) {
+        QSet<QRgb> colours;
+        for (int y = part.top(); y <= part.bottom(); ++y)
+            for (int x = part.left(); x <= part.right(); ++x)
+                colours.insert(gif.pixel(x, y));
+        return colours.size() == 1;
+    };
+    for (int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? ".gif" : "@2x.gif";
+        const QImage photo(root.path("user/img0/0" + suffix));
+        // Undithered, every row inside the edge is one colour from side to side.
+        int bands = 0;
+        for (int y = 4 * scale; y < 76 * scale; ++y)
+            bands += oneColour(photo, QRect(4 * scale, y, 82 * scale, 1));
+        QVERIFY2(bands < 72 * scale / 2, qPrintable(QString::number(bands)));
+        // Between the frame and the lettering.
+        const QImage name(root.path("user/img0/12" + suffix));
+        QVERIFY(oneColour(name, QRect(10 * scale, 6 * scale, 70 * scale, 6 * scale)));
+        QVERIFY(near(name.pixel(45 * scale, 8 * scale), qRgb(255, 254, 246)));
+    }
+}
+
+void TestMyPictures::gifWriterSaysWhyItWritesNothing() {
+    QString reason;
+    QVERIFY(encodeGifs({}, true, &reason).isEmpty());
+    QVERIFY(!reason.isEmpty());
 }
 
 QTEST_MAIN(TestMyPictures)
