@@ -47,17 +47,10 @@ void Computer::found(int first, int second) {
 
 void Computer::turnEnded() {
     const float chance = recall(level_).forgetChance;
-    if (chance <= 0)
-        return;
     const std::deque<int> remembered = order_;
     for (int slot : remembered)
         if (random_.next() < chance)
             forget(slot);
-}
-
-void Computer::clear() {
-    known_.fill(-1);
-    order_.clear();
 }
 
 void Computer::forget(int slot) {

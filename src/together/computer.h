@@ -35,8 +35,6 @@ public:
     void found(int first, int second);
     // A turn has ended (anyone's): each remembered card may be forgotten, by the level.
     void turnEnded();
-    // Forgets everything, for a new deal.
-    void clear();
 
     // The card to turn next: a face-down card of the table. `open` is the card turned first in
     // this turn, or -1 before it.

@@ -15,12 +15,8 @@ Match::Match(QList<Player> players, const core::Folders& folders, int pictureSet
       services_(services), sounds_(std::move(sounds)) {
     if (players.isEmpty())
         players.append(Player{});
-    for (const Player& player : players.first(std::min<qsizetype>(players.size(), kMaxPlayers))) {
-        players_.push_back(player);
-        computers_.push_back(player.computer
-                                 ? std::make_unique<Computer>(player.memory, services_.random)
-                                 : nullptr);
-    }
+    players_.assign(players.begin(),
+                    players.begin() + std::min<qsizetype>(players.size(), kMaxPlayers));
     services_.sound.preload({sounds_.click, sounds_.pair});
 }
 
@@ -33,13 +29,15 @@ void Match::start() {
 
 void Match::again() {
     running_ = true;
-    setTimers(false, false);
     pairs_.fill(0);
     found_ = 0;
     first_ = second_ = -1;
-    for (const auto& computer : computers_)
-        if (computer)
-            computer->clear();
+    // Computers come to a new deal with empty memories.
+    computers_.clear();
+    for (const Player& player : players_)
+        computers_.push_back(player.computer
+                                 ? std::make_unique<Computer>(player.memory, services_.random)
+                                 : nullptr);
     for (int slot = 0; slot < game::kSlotCount; ++slot)
         setCard(slot, CardState::FaceDown);
     deal();

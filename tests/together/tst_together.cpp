@@ -181,8 +181,11 @@ void TestTogether::rules() {
     for (int slot = 0; slot < game::kSlotCount; ++slot)
         QCOMPARE(table.drawn[slot], match.card(slot));
     QCOMPARE(table.drawnState, table.state());
-    for (int slot : table.faceUp())
-        QCOMPARE(game::pictureNumber(match.picture(slot)), pictures == 24 ? slot : slot % 12);
+    QCOMPARE(table.platform.sound.preloaded, (QStringList{"c", "p"}));
+    for (int slot = 0; slot < game::kSlotCount; ++slot)
+        QCOMPARE(match.picture(slot), !table.faceUp().contains(slot)
+                                          ? QString()
+                                          : table.path("img0/%1.gif").arg(slot % pictures));
 }
 
 // Pair i of the unshuffled deal goes to the player of letter i of `finders`, a missed turn
@@ -230,6 +233,8 @@ void TestTogether::places() {
     table.play("0 b t c 3");
     QCOMPARE(table.heard(), heard);
     QCOMPARE(heard.last(), "R");
+    table.play("A 0 12");
+    QVERIFY(!match.ended());
 }
 
 // Whatever the draws, a set of 12 lies on the board twice and a set of 24 once; a set without
