@@ -87,8 +87,6 @@ int Computer::choose(const Table& table, int open) {
         if (table[slot] == CardState::FaceDown)
             (known_[slot] < 0 ? unknown : known).push_back(slot);
     const std::vector<int>& from = unknown.empty() ? known : unknown;
-    if (from.empty())
-        return -1;
     return from[drawBelow(random_, static_cast<int>(from.size()))];
 }
 

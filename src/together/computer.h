@@ -36,8 +36,8 @@ public:
     // A turn has ended (anyone's): each remembered card may be forgotten, by the level.
     void turnEnded();
 
-    // The card to turn next: a face-down card of the table. `open` is the card turned first in
-    // this turn, or -1 before it.
+    // The card to turn next: a face-down card of the table, which must hold one. `open` is the
+    // card turned first in this turn, or -1 before it.
     int choose(const Table& table, int open);
 
 private:

@@ -124,9 +124,7 @@ void Match::computerTimerTick() {
     Computer* computer = computerToMove();
     if (!computer || lookingAtMiss())
         return;
-    const int slot = computer->choose(table_, first_);
-    if (slot >= 0 && table_[slot] == CardState::FaceDown)
-        turn(slot);
+    turn(computer->choose(table_, first_));
 }
 
 // Every computer at the table sees the card, whoever turned it.

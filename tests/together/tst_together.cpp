@@ -150,6 +150,7 @@ void TestTogether::rules_data() {
     row("three players", "ppp", "0 1 b 2 3 t 4 5 b 6", "0 0 0 0", {6}, "c c c c c c c T0 T1 T2 T0");
     row("four players", "pppp", "0 1 b 2 14 3 4 t 5 6 t 7 8 t", "0 0 1 0 0", {2, 14},
         "c c c c p c c c c c c T0 T1 P1:2,14 T2 T3 T0");
+    row("nobody: one person plays", "", "0 1 b 2 14", "0 1", {2, 14}, "c c c c p T0 T0 P0:2,14");
     row("a fifth is left out", "ppppp", "0 1 b 2 3 b 4 5 b 6 7 b", "0 0 0 0 0", {},
         "c c c c c c c c T0 T1 T2 T3 T0");
     row("24: k with k + 12", "pp", "5 17", "0 1 0", {5, 17}, "c c p T0 P0:5,17", 24);
