@@ -41,7 +41,7 @@ struct Table : testing::TestFolder {
                          together::Memory(std::max<int>(0, QString("fmc").indexOf(c)))});
     }
     Match& start() {
-        match = std::make_unique<Match>(list, core::Folders{dir.path(), dir.path(), {}}, 0,
+        match = std::make_unique<Match>(list, core::Folders{dir.path(), dir.path(), {}}, set,
                                         platform.services(), together::Sounds{"c", "p"});
         QObject::connect(match.get(), &Match::announced, [this](const Announcement& a) {
             const QString said[] = {
@@ -98,6 +98,7 @@ struct Table : testing::TestFolder {
 
     testing::FakePlatform platform;
     QList<together::Player> list;
+    int set = 0;
     std::unique_ptr<Match> match;
     QStringList log;
     // What a window that draws only what the signals name shows; the pair each card showed.
@@ -156,7 +157,7 @@ void TestTogether::rules_data() {
     row("24: k with k + 12", "pp", "5 17", "0 1 0", {5, 17}, "c c p T0 P0:5,17", 24);
     row("24: k + 12 first", "pp", "23 11", "0 1 0", {11, 23}, "c c p T0 P0:23,11", 24);
     row("24: neighbours", "pp", "11 12", "0 0 0 l", {11, 12}, "c c T0", 24);
-    row("again: a new deal", "pp", "0 12 1 2 b A", "0 0 0", {}, "c c p c c T0 P0:0,12 T1 T0");
+    row("again: a new deal", "pp", "0 12 1 A 2", "0 0 0", {2}, "c c p c c T0 P0:0,12 T0");
     row("end", "pp", "0 1 E b 5", "0 0 0", {0, 1}, "c c T0 end");
     row("a computer's turn: clicks do nothing", "pc", "0 1 b 5", "1 0 0 c", {}, "c c T0 T1");
     row("a computer first", "cp", "", "0 0 0 c", {}, "T0");
@@ -169,7 +170,7 @@ void TestTogether::rules() {
     QFETCH(QString, heard);
     QFETCH(QString, players);
     Table table(players, pictures);
-    table.platform.random.script = unshuffled();
+    table.platform.random.script = unshuffled() + unshuffled(); // and again
     Match& match = table.start();
     QFETCH(QString, actions);
     table.play(actions);
@@ -274,6 +275,9 @@ void TestTogether::deal() {
         deals.insert(deal);
     }
     QCOMPARE(deals.size(), 20);
+    Table far("p"); // a set beyond the five places: the last
+    far.set = 9;
+    QCOMPARE(far.start().pictureFolder(), far.path("img4/"));
 }
 
 // Plays a match of computers to its end, each tick of the computer timer turning one face-down
