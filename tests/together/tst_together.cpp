@@ -275,6 +275,8 @@ void TestTogether::deal() {
         deals.insert(deal);
     }
     QCOMPARE(deals.size(), 20);
+    if (pictures != 24)
+        return;
     // Every order alike: the first card shows each of 24 pictures in about one deal of 24.
     Table many("p", 24);
     int first = 0;
