@@ -58,8 +58,9 @@ struct Sounds {
 // turn begins. The twelfth pair ends the match.
 //
 // Computers take their turns card by card on the computer timer. The window drives both timers
-// with real QTimers while they tick and forwards ticks and clicks; the model never waits. The
-// deal and every computer's choices draw from services.random.
+// with real QTimers while they tick (starting one afresh when timersChanged switches it on) and
+// forwards ticks and clicks; the model never waits. The deal and every computer's choices draw
+// from services.random.
 class Match : public QObject {
     Q_OBJECT
 
