@@ -124,7 +124,7 @@ void Records::ZapisRecord() {
     // The game's own set, also when another one has been chosen since it was dealt.
     const QString set = options_.pictureSetCaption(form_.pictureSet());
     const QString line =
-        recordLine({plainNumerals(Frame2_.lblEnd[1]), PlayerName, set, QString::number(IconChoice),
+        recordLine({Frame2_.lblEnd[1], PlayerName, set, QString::number(IconChoice),
                     recordDate(services_.localeInfo.today(), services_.localeInfo.locale())});
 
     const Insertion insertion = insertRecord(*lines, line, wonSeconds());
