@@ -55,7 +55,6 @@ void Records::report(Text message, const QString& reason) {
 void Records::gameWon(const QString& time) {
     Frame2_.lblEnd[1] = time;
     ProverkaRekorda();
-    Frame2_.optKartinkaColour = options_.appearance().cardColour;
     Frame2_.optKartinkaSelected = {false, false, false};
     Frame2_.visible = true;
     emit victoryPanelChanged();

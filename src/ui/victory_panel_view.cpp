@@ -9,11 +9,32 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace quilora::ui {
 namespace {
 
 using language::Text;
+
+// An icon button without a caption: its circle fitted whole into its small place, on the
+// panel's own colour.
+class IconButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void paintEvent(QPaintEvent*) override {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        // Styles draw the circle up to a pixel beyond the square they are given: a pixel is
+        // left on each side.
+        const int side = std::min(width(), height()) - 2;
+        option.rect = QRect((width() - side) / 2, (height() - side) / 2, side, side);
+        QStylePainter(this).drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
+    }
+};
 
 // Red lettering gets a dark rim, so it reads on every card colour.
 void addOutline(QLabel* label) {
@@ -54,11 +75,10 @@ VictoryPanelView::VictoryPanelView(game::Form1& form, const records::Records& re
 
     const std::array<int, 3> iconLeft = {420, 1400, 2390};
     for (int i = 0; i < 3; ++i) {
-        optKartinka_[i] = new QRadioButton(this);
+        optKartinka_[i] = new IconButton(this);
         optKartinka_[i]->setObjectName(QStringLiteral("optKartinka%1").arg(i));
         optKartinka_[i]->setGeometry(twips(iconLeft[i], 1750, 220, 195));
         optKartinka_[i]->setAutoExclusive(false);
-        optKartinka_[i]->setAutoFillBackground(true);
         connect(optKartinka_[i], &QRadioButton::clicked, &form,
                 [&form, i] { form.optKartinka_Click(i); });
     }
@@ -104,7 +124,6 @@ void VictoryPanelView::refresh() {
     for (int i = 0; i < 3; ++i) {
         optKartinka_[i]->setChecked(panel.optKartinkaSelected[i]);
         optKartinka_[i]->setEnabled(panel.entryEnabled);
-        setBackground(optKartinka_[i], panel.optKartinkaColour);
     }
     cmdEND_[2]->setEnabled(panel.entryEnabled);
     txtRec_->setEnabled(panel.entryEnabled);

@@ -107,6 +107,8 @@ private slots:
     void wonGameKeepsItsTimeAndSet();
     void damagedFilesAndAnUnreadableRecordsFile();
     void wholeGameFromTheKeyboard();
+    void iconButtons_data();
+    void iconButtons();
 };
 
 // The game as the desktop starts it: its names, the player's own set found in the user's data
@@ -421,6 +423,44 @@ void TestWindow::wholeGameFromTheKeyboard() {
     QCOMPARE(QApplication::focusWidget(), game.find("cmdTOP1"));
     QCOMPARE(game.readFile("Quilora.ini"),
              QByteArray("optFon=2\r\noptP=0\r\nchks.Value=1\r\nLocalisation=0\r\n"));
+}
+
+// The icon buttons' circles are whole, on the panel's own colour, also when the background is
+// changed while the panel is open; the chosen one shows its dot (the test runs again at one and
+// a half and twice the size).
+void TestWindow::iconButtons_data() {
+    QTest::addColumn<QString>("background"); // chosen and applied over the open panel
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("grey cards") << QString() << QColor(200, 200, 200);
+    QTest::newRow("orange, applied over the panel") << QString("optFon2") << QColor(255, 197, 85);
+}
+
+void TestWindow::iconButtons() {
+    QFETCH(QString, background);
+    QFETCH(QColor, colour);
+    RunningGame game;
+    game.win(0);
+    if (!background.isEmpty())
+        game.withOptions([&](QWidget& dialog) {
+            QTest::mouseClick(in(dialog, background), Qt::LeftButton);
+            QTest::mouseClick(in(dialog, "cmdNAS0"), Qt::LeftButton);
+        });
+    game.press("optKartinka1");
+    QWidget* panel = game.find("Frame2");
+    for (int i = 0; i < 3; ++i) {
+        QWidget* button = game.find(QStringLiteral("optKartinka%1").arg(i));
+        const QImage shown = panel->grab(button->geometry()).toImage();
+        const int w = shown.width(), h = shown.height();
+        for (int edge = 0; edge < 2 * (w + h); ++edge) {
+            const QPoint at = edge < 2 * w ? QPoint(edge % w, edge < w ? 0 : h - 1)
+                                           : QPoint(edge % 2 ? w - 1 : 0, (edge - 2 * w) / 2);
+            QVERIFY2(shown.pixelColor(at) == colour,
+                     qPrintable(QStringLiteral("%1: %2, %3").arg(i).arg(at.x()).arg(at.y())));
+        }
+        const QColor centre = shown.pixelColor(w / 2, h / 2);
+        QVERIFY2(i == 1 ? qGray(centre.rgb()) < 160 : centre == Qt::white,
+                 qPrintable(centre.name()));
+    }
 }
 
 QTEST_MAIN(TestWindow)
