@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -107,6 +108,8 @@ private slots:
     void wonGameKeepsItsTimeAndSet();
     void damagedFilesAndAnUnreadableRecordsFile();
     void wholeGameFromTheKeyboard();
+    void fullRecordsList_data();
+    void fullRecordsList();
     void iconButtons_data();
     void iconButtons();
 };
@@ -423,6 +426,38 @@ void TestWindow::wholeGameFromTheKeyboard() {
     QCOMPARE(QApplication::focusWidget(), game.find("cmdTOP1"));
     QCOMPARE(game.readFile("Quilora.ini"),
              QByteArray("optFon=2\r\noptP=0\r\nchks.Value=1\r\nLocalisation=0\r\n"));
+}
+
+// Ten records, with the longest names, fill the records list without a scroll bar, in both
+// languages and at every scale (the test runs again at one and a half and twice the size).
+void TestWindow::fullRecordsList_data() {
+    QTest::addColumn<QByteArray>("language");
+    QTest::newRow("English") << QByteArray("1");
+    QTest::newRow("Russian") << QByteArray("0");
+}
+
+void TestWindow::fullRecordsList() {
+    QFETCH(QByteArray, language);
+    RunningGame game(false);
+    game.writeFile("Quilora.ini", "0\r\n0\r\n1\r\nLocalisation=" + language + "\r\n");
+    QByteArray table;
+    for (int i = 1; i <= 10; ++i)
+        table += QStringLiteral("%1~%2~Животные на ферме~%3~05.12.2026%4\r\n")
+                     .arg(i * 111.1, 0, 'f', 1)
+                     .arg(QString(40, QChar(u'Ж')))
+                     .arg(4 + i % 4)
+                     .arg(i == 10 ? "~^" : "")
+                     .toUtf8();
+    game.writeFile("record.txt", table);
+    game.start();
+    game.press("cmdTOP3");
+    auto* list = game.find<QTreeWidget>("lvRecord");
+    QVERIFY(QTest::qWaitForWindowExposed(&game.window()));
+    QCoreApplication::processEvents();
+    QCOMPARE(list->topLevelItemCount(), 10);
+    QVERIFY(!list->verticalScrollBar()->isVisible() && !list->horizontalScrollBar()->isVisible());
+    QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->topLevelItem(9))));
+    QCOMPARE(list->geometry(), QRect(112, 128, 417, 196)); // the box it is designed to
 }
 
 // The icon buttons' circles are whole, on the panel's own colour, also when the background is
