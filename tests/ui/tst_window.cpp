@@ -83,6 +83,46 @@ void walk(int from, int to, Qt::Key turn) {
     press(turn);
 }
 
+// Plays a row's steps as the player would: "win", "type:Kim" (at the focus), "click:cmdEND2"
+// (the mouse), "card:5" (a card clicked), "focus:txtRec", and keys by name.
+void play(const RunningGame& game, const QStringList& steps) {
+    static const QMap<QString, Qt::Key> keys{{"Tab", Qt::Key_Tab},
+                                             {"Backtab", Qt::Key_Backtab},
+                                             {"Right", Qt::Key_Right},
+                                             {"Return", Qt::Key_Return}};
+    for (const QString& step : steps) {
+        const QString what = step.section(':', 0, 0), name = step.section(':', 1);
+        if (what == "win")
+            game.win(0);
+        else if (what == "type" && QApplication::focusWidget())
+            QTest::keyClicks(QApplication::focusWidget(), name);
+        else if (what == "click")
+            game.press(name);
+        else if (what == "card")
+            game.click(name.toInt());
+        else if (what == "focus")
+            game.find(name)->setFocus();
+        else if (keys.contains(step))
+            press(keys[step]);
+        else
+            QFAIL(qPrintable(step));
+    }
+}
+
+// Whether a control shows the keyboard's focus: a card its dark frame with a white one inside, a
+// side button its thick border, a bottom label its dotted frame.
+bool framed(QWidget* control) {
+    const QImage shown = control->grab().toImage();
+    if (qobject_cast<ui::CardSlot*>(control))
+        return shown.pixelColor(1, 1) == QColor(20, 20, 20) && shown.pixelColor(3, 3) == Qt::white;
+    if (qobject_cast<QAbstractButton*>(control)) // on the grey cards
+        return shown.pixelColor(1, shown.height() / 2) == QColor(200, 200, 200).darker(250);
+    for (int x = 0; x < shown.width(); ++x)
+        if (shown.pixelColor(x, 0) == control->palette().color(QPalette::WindowText))
+            return true;
+    return false;
+}
+
 void activate(QWidget& window) {
     window.activateWindow();
     QApplication::setActiveWindow(&window); // the offscreen desktop leaves it to the program
@@ -112,6 +152,8 @@ private slots:
     void fullRecordsList();
     void iconButtons_data();
     void iconButtons();
+    void focusFrame_data();
+    void focusFrame();
 };
 
 // The game as the desktop starts it: its names, the player's own set found in the user's data
@@ -370,10 +412,7 @@ void TestWindow::wholeGameFromTheKeyboard() {
     ui::Form1Window& window = game.window();
     activate(window);
     QCOMPARE(QApplication::focusWidget(), card(game, 0));
-    const auto frame = [&](int slot) { // the keyboard's frame: dark, then white inside
-        const QImage shown = card(game, slot)->grab().toImage();
-        return shown.pixelColor(1, 1) == QColor(20, 20, 20) && shown.pixelColor(3, 3) == Qt::white;
-    };
+    const auto frame = [&](int slot) { return framed(card(game, slot)); };
     QVERIFY(!frame(0));     // not before a key is pressed: mouse players never see it
     press(Qt::Key_Backtab); // reached with Tab, the card shows it
     press(Qt::Key_Tab);
@@ -496,6 +535,37 @@ void TestWindow::iconButtons() {
         QVERIFY2(i == 1 ? qGray(centre.rgb()) < 160 : centre == Qt::white,
                  qPrintable(centre.name()));
     }
+}
+
+// The keyboard's focus shows from a Tab or an arrow key until the next mouse press.
+void TestWindow::focusFrame_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("control"); // that has the focus
+    QTest::addColumn<bool>("framed");
+    using L = QStringList;
+    QTest::newRow("card, the panel closed with the mouse")
+        << L{"win", "type:Kim", "click:cmdEND2"} << "Foto0" << false;
+    QTest::newRow("side button after a Tab")
+        << L{"win", "click:cmdEND2", "Tab"} << "cmdTOP3" << true;
+    QTest::newRow("card after a Tab back")
+        << L{"win", "click:cmdEND2", "Tab", "Backtab"} << "Foto0" << true;
+    QTest::newRow("card, the panel closed by Enter after a Tab")
+        << L{"win", "Tab", "focus:txtRec", "Return"} << "Foto0" << true;
+    QTest::newRow("card, a click after an arrow") << L{"Right", "card:5"} << "Foto1" << false;
+    QTest::newRow("side button clicked") << L{"click:cmdTOP0"} << "cmdTOP0" << false;
+    QTest::newRow("bottom label clicked") << L{"click:lblSND"} << "lblSND" << false;
+    QTest::newRow("bottom label after a Tab") << L{"click:lblSND", "Tab"} << "lblLOC0" << true;
+}
+
+void TestWindow::focusFrame() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, control);
+    QFETCH(bool, framed);
+    RunningGame game;
+    activate(game.window());
+    play(game, steps);
+    QCOMPARE(QApplication::focusWidget(), game.find(control));
+    QCOMPARE(::framed(game.find(control)), framed);
 }
 
 QTEST_MAIN(TestWindow)
