@@ -207,9 +207,12 @@ void Form1Window::keyPressEvent(QKeyEvent* event) {
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        // Buttons outside a dialog take only Space by themselves.
+        // Buttons outside a dialog take only Space by themselves. Elsewhere Enter goes to the
+        // victory panel, whose "To records" is the window's default button.
         if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
             button->animateClick();
+        else if (frame2_)
+            frame2_->pressDefault(focusWidget());
         break;
     default:
         QWidget::keyPressEvent(event);

@@ -87,8 +87,6 @@ VictoryPanelView::VictoryPanelView(game::Form1& form, const records::Records& re
     txtRec_->setGeometry(twips(120, 2040, 1455, 285));
     txtRec_->setMaxLength(records::VictoryPanel::kNameLength);
     connect(txtRec_, &QLineEdit::textEdited, &form, &game::Form1::txtRec_Change);
-    // Enter in the name box stores the record, as the default button would.
-    connect(txtRec_, &QLineEdit::returnPressed, &form, [&form] { form.cmdEND_Click(2); });
 
     const std::array<QRect, 3> buttons = {twips(120, 2400, 1455, 375), twips(1680, 2400, 1335, 375),
                                           twips(1680, 2040, 1335, 285)};
@@ -130,6 +128,7 @@ void VictoryPanelView::refresh() {
     QFont recordFont = font();
     recordFont.setBold(panel.recordIsDefault);
     cmdEND_[2]->setFont(recordFont);
+    cmdEND_[2]->setDefault(panel.recordIsDefault);
     // Set only when it differs: setting it moves the cursor of a player typing to the end.
     if (txtRec_->text() != panel.txtRec)
         txtRec_->setText(panel.txtRec);
@@ -143,6 +142,12 @@ void VictoryPanelView::refresh() {
     } else if (hadFocus) {
         emit closedWithFocus();
     }
+}
+
+void VictoryPanelView::pressDefault(const QWidget* focus) {
+    const records::VictoryPanel& panel = records_.Frame2();
+    if (panel.visible && panel.entryEnabled && (panel.recordIsDefault || focus == txtRec_))
+        cmdEND_[2]->click();
 }
 
 void VictoryPanelView::refreshCaptions() {

@@ -152,6 +152,8 @@ private slots:
     void fullRecordsList();
     void iconButtons_data();
     void iconButtons();
+    void enterKey_data();
+    void enterKey();
     void focusFrame_data();
     void focusFrame();
 };
@@ -535,6 +537,38 @@ void TestWindow::iconButtons() {
         QVERIFY2(i == 1 ? qGray(centre.rgb()) < 160 : centre == Qt::white,
                  qPrintable(centre.name()));
     }
+}
+
+// Once the name has changed, Enter stores the record wherever the focus is, but on another
+// button, which it presses; in the name box it always stores.
+void TestWindow::enterKey_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("stored"); // the record's name and icon; empty: none
+    QTest::addColumn<bool>("panel");     // still open
+    using L = QStringList;
+    QTest::newRow("after an icon click")
+        << L{"win", "type:Kim", "click:optKartinka1", "Return"} << "~Kim~~5~" << false;
+    QTest::newRow("in the name box, nothing typed")
+        << L{"win", "Return"} << "~Unknown~~6~" << false;
+    QTest::newRow("on the records list")
+        << L{"win", "type:Kim", "click:cmdTOP3", "focus:lvRecord", "Return"} << "~Kim~~6~" << false;
+    QTest::newRow("on an icon, no name typed")
+        << L{"win", "click:optKartinka2", "Return"} << QString() << true;
+    QTest::newRow("on Else") << L{"win", "type:Kim", "focus:cmdEND0", "Return"} << QString()
+                             << false;
+}
+
+void TestWindow::enterKey() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, stored);
+    QFETCH(bool, panel);
+    RunningGame game;
+    activate(game.window());
+    play(game, steps);
+    QTRY_COMPARE(game.shown("Frame2"), panel); // Else is animated
+    const QByteArray file = game.readFile("record.txt");
+    QCOMPARE(file.count("\r\n"), stored.isEmpty() ? 1 : 2);
+    QVERIFY(stored.isEmpty() || file.contains("\r\n0" + stored.toUtf8()));
 }
 
 // The keyboard's focus shows from a Tab or an arrow key until the next mouse press.
