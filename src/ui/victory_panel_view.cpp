@@ -17,6 +17,8 @@ namespace {
 
 using language::Text;
 
+constexpr qreal kMessagePoints = 13.5; // the red message and prompt
+
 // An icon button without a caption: its circle fitted whole into its small place, on the
 // panel's own colour.
 class IconButton : public QRadioButton {
@@ -35,6 +37,20 @@ protected:
         QStylePainter(this).drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
     }
 };
+
+// A message keeps its designed size where it fits its label; a longer one (the Russian top-ten
+// message in a wide face) is made smaller until every line of it shows.
+void fitLettering(QLabel* label, QFont font) {
+    const int flags = Qt::AlignCenter | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    while (font.pointSizeF() > 6) {
+        const QSize needed =
+            QFontMetrics(font).boundingRect(label->contentsRect(), flags, label->text()).size();
+        if (needed.height() <= label->height() && needed.width() <= label->width())
+            break;
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    label->setFont(font);
+}
 
 // Red lettering gets a dark rim, so it reads on every card colour.
 void addOutline(QLabel* label) {
@@ -59,14 +75,14 @@ VictoryPanelView::VictoryPanelView(game::Form1& form, const records::Records& re
     setAutoFillBackground(true);
 
     const QColor red(255, 0, 0);
-    lblEnd_[0] =
-        placedLabel<QLabel>(this, twips(240, 120, 2655, 735), sizedFont(this, 13.5, true), red);
+    lblEnd_[0] = placedLabel<QLabel>(this, twips(240, 120, 2655, 735),
+                                     sizedFont(this, kMessagePoints, true), red);
     lblEnd_[0]->setWordWrap(true);
     addOutline(lblEnd_[0]);
     lblEnd_[1] = placedLabel<ShadowLabel>(this, twips(240, 840, 2655, 375),
                                           sizedFont(this, 18, true), Qt::white);
-    lblEnd_[2] =
-        placedLabel<QLabel>(this, twips(240, 1320, 2655, 375), sizedFont(this, 13.5, true), red);
+    lblEnd_[2] = placedLabel<QLabel>(this, twips(240, 1320, 2655, 375),
+                                     sizedFont(this, kMessagePoints, true), red);
     addOutline(lblEnd_[2]);
     lblEnd_[3] = placedLabel<QLabel>(this, twips(45, 1725, 3015, 255), font());
     lblEnd_[3]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -117,8 +133,13 @@ QList<QWidget*> VictoryPanelView::tabOrder() const {
 
 void VictoryPanelView::refresh() {
     const records::VictoryPanel& panel = records_.Frame2();
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
+        if (lblEnd_[i]->text() == panel.lblEnd[i])
+            continue;
         lblEnd_[i]->setText(panel.lblEnd[i]);
+        if (i != 1)
+            fitLettering(lblEnd_[i], sizedFont(this, kMessagePoints, true));
+    }
     for (int i = 0; i < 3; ++i) {
         optKartinka_[i]->setChecked(panel.optKartinkaSelected[i]);
         optKartinka_[i]->setEnabled(panel.entryEnabled);

@@ -152,6 +152,8 @@ private slots:
     void fullRecordsList();
     void iconButtons_data();
     void iconButtons();
+    void victoryMessages_data();
+    void victoryMessages();
     void enterKey_data();
     void enterKey();
     void focusFrame_data();
@@ -536,6 +538,41 @@ void TestWindow::iconButtons() {
         const QColor centre = shown.pixelColor(w / 2, h / 2);
         QVERIFY2(i == 1 ? qGray(centre.rgb()) < 160 : centre == Qt::white,
                  qPrintable(centre.name()));
+    }
+}
+
+// Every line of the red message and prompt shows whole within its label, in both languages: no
+// red lettering is cut off at the label's top or bottom edge.
+void TestWindow::victoryMessages_data() {
+    QTest::addColumn<QByteArray>("language");
+    QTest::addColumn<QByteArray>("records"); // against a time of 5 seconds
+    const QByteArray faster = "1~A~S~6~d\r\n999~B~S~6~d~^\r\n",
+                     full = QByteArray("1~A~S~6~d\r\n").repeated(9) + "1~A~S~6~d~^\r\n";
+    QTest::newRow("Russian, first") << QByteArray("0") << QByteArray();
+    QTest::newRow("Russian, top ten") << QByteArray("0") << faster;
+    QTest::newRow("Russian, no place") << QByteArray("0") << full;
+    QTest::newRow("English, top ten") << QByteArray("1") << faster;
+    QTest::newRow("English, no place") << QByteArray("1") << full;
+}
+
+void TestWindow::victoryMessages() {
+    QFETCH(QByteArray, language);
+    QFETCH(QByteArray, records);
+    RunningGame game(false);
+    game.writeFile("Quilora.ini", "0\r\n0\r\n1\r\nLocalisation=" + language + "\r\n");
+    if (!records.isEmpty())
+        game.writeFile("record.txt", records);
+    game.start();
+    game.win(5);
+    QWidget* panel = game.find("Frame2");
+    for (const char* name : {"lblEnd0", "lblEnd2"}) {
+        const QImage shown = panel->grab(game.find(name)->geometry()).toImage();
+        for (int y : {0, shown.height() - 1})
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor c = shown.pixelColor(x, y);
+                QVERIFY2(!(c.red() > 200 && c.green() < 80 && c.blue() < 80),
+                         qPrintable(QStringLiteral("%1 %2, %3").arg(name).arg(x).arg(y)));
+            }
     }
 }
 
