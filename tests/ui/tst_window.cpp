@@ -173,8 +173,9 @@ void TestWindow::launcher() {
     launcher.program().window().close();
 }
 
-// A game to its record, listed with its icon; the clocks the window runs; the list sorted by a
-// heading, its arrow always ascending as its rows are; the help on top; closing stops the clock.
+// A game to its record, listed with its icon; the homepage label opens its page; the clocks the
+// window runs; the list sorted by a heading, its arrow always ascending as its rows are; the help
+// on top; closing stops the clock.
 void TestWindow::wholeGame() {
     RunningGame game(false);
     game.platform.localeInfo.numbers = QLocale(QLocale::Russian, QLocale::Russia);
@@ -193,6 +194,8 @@ void TestWindow::wholeGame() {
     QTest::mouseRelease(card3, Qt::LeftButton, {}, QPoint(-4, -4));
     QTest::mouseRelease(card3, Qt::LeftButton);
     QVERIFY(game.form().FotoPicture(3).isEmpty());
+    game.press("lblOrvane3"); // the homepage
+    QCOMPARE(game.platform.links.handedOver.size(), 1);
     game.form().Timer1_Timer();
     game.findPairs(0, 10);
     QVERIFY(timer2->isActive() && timer2->interval() == 100);
@@ -504,8 +507,8 @@ void TestWindow::fullRecordsList() {
 }
 
 // The icon buttons' circles are whole, on the panel's own colour, also when the background is
-// changed while the panel is open; the chosen one shows its dot (the test runs again at one and
-// a half and twice the size).
+// changed while the panel is open; the chosen one shows its dot, and each says what it stands for
+// (the test runs again at one and a half and twice the size).
 void TestWindow::iconButtons_data() {
     QTest::addColumn<QString>("background"); // chosen and applied over the open panel
     QTest::addColumn<QColor>("colour");
@@ -535,6 +538,7 @@ void TestWindow::iconButtons() {
             QVERIFY2(shown.pixelColor(at) == colour,
                      qPrintable(QStringLiteral("%1: %2, %3").arg(i).arg(at.x()).arg(at.y())));
         }
+        QCOMPARE(button->accessibleName(), (QStringList{"Boy", "Girl", "Friend"}[i]));
         const QColor centre = shown.pixelColor(w / 2, h / 2);
         QVERIFY2(i == 1 ? qGray(centre.rgb()) < 160 : centre == Qt::white,
                  qPrintable(centre.name()));
@@ -593,6 +597,8 @@ void TestWindow::enterKey_data() {
         << L{"win", "click:optKartinka2", "Return"} << QString() << true;
     QTest::newRow("on Else") << L{"win", "type:Kim", "focus:cmdEND0", "Return"} << QString()
                              << false;
+    QTest::newRow("no game won, on the records list")
+        << L{"click:cmdTOP3", "focus:lvRecord", "Return"} << QString() << false;
 }
 
 void TestWindow::enterKey() {
