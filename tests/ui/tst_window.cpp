@@ -173,9 +173,9 @@ void TestWindow::launcher() {
     launcher.program().window().close();
 }
 
-// A game to its record, listed with its icon; the homepage label opens its page; the clocks the
-// window runs; the list sorted by a heading, its arrow always ascending as its rows are; the help
-// on top; closing stops the clock.
+// A game to its record, "To records" the default button once a name is typed, listed with its
+// icon; the homepage label opens its page; the clocks the window runs; the list sorted by a
+// heading, its arrow always ascending as its rows are; the help on top; closing stops the clock.
 void TestWindow::wholeGame() {
     RunningGame game(false);
     game.platform.localeInfo.numbers = QLocale(QLocale::Russian, QLocale::Russia);
@@ -221,7 +221,14 @@ void TestWindow::wholeGame() {
     QTest::mouseClick(game.find("optKartinka1"), Qt::LeftButton);
     auto* name = game.find<QLineEdit>("txtRec"); // a letter put in: the cursor stays there
     QCOMPARE(name->maxLength(), 40);
+    const auto isDefault = [&] { // the style tints the default button
+        const QImage button = game.find("cmdEND2")->grab().toImage();
+        const QColor inside = button.pixelColor(3, button.height() / 2);
+        return inside.blue() > inside.red();
+    };
+    QVERIFY(!isDefault());
     QTest::keyClicks(name, "Anx~a");
+    QVERIFY(isDefault());
     name->setCursorPosition(3);
     QTest::keyClick(name, Qt::Key_Backspace);
     QTest::keyClicks(name, "n");
