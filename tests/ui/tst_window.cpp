@@ -175,7 +175,8 @@ void TestWindow::launcher() {
 
 // A game to its record, "To records" the default button once a name is typed, listed with its
 // icon; the homepage label opens its page; the clocks the window runs; the list sorted by a
-// heading, its arrow always ascending as its rows are; the help on top; closing stops the clock.
+// heading, its arrow always ascending as its rows are; the panel shown last on top; closing stops
+// the clock.
 void TestWindow::wholeGame() {
     RunningGame game(false);
     game.platform.localeInfo.numbers = QLocale(QLocale::Russian, QLocale::Russia);
@@ -257,6 +258,9 @@ void TestWindow::wholeGame() {
     auto* help = game.find<QPlainTextEdit>("txtHELP");
     QCOMPARE(help->toPlainText(), "\nTurn two cards.\nFind the pairs."); // lines after a break
     QCOMPARE(game.window().childAt(400, 250), help->viewport());
+    game.press("cmdTOP3"); // the list shown again comes on top of the help
+    game.press("cmdTOP3");
+    QCOMPARE(game.window().childAt(400, 250), list->viewport());
     game.window().close();
     QVERIFY(!timer1->isActive() && !game.form().Timer1().ticking());
 }
@@ -481,8 +485,9 @@ void TestWindow::wholeGameFromTheKeyboard() {
              QByteArray("optFon=2\r\noptP=0\r\nchks.Value=1\r\nLocalisation=0\r\n"));
 }
 
-// Ten records, with the longest names, fill the records list without a scroll bar, in both
-// languages and at every scale (the test runs again at one and a half and twice the size).
+// Ten records, with the longest names, fill the records list without a scroll bar, under its
+// five headings at their widths, in both languages and at every scale (the test runs again at
+// one and a half and twice the size).
 void TestWindow::fullRecordsList_data() {
     QTest::addColumn<QByteArray>("language");
     QTest::newRow("English") << QByteArray("1");
@@ -511,11 +516,16 @@ void TestWindow::fullRecordsList() {
     QVERIFY(!list->verticalScrollBar()->isVisible() && !list->horizontalScrollBar()->isVisible());
     QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->topLevelItem(9))));
     QCOMPARE(list->geometry(), QRect(112, 128, 417, 196)); // the box it is designed to
+    QStringList headings;
+    for (int i = 0; i < 5; ++i)
+        headings
+            << QStringLiteral("%1 %2").arg(list->headerItem()->text(i)).arg(list->columnWidth(i));
+    QCOMPARE(headings, (QStringList{"Gamer 126", "№ 30", "Time 75", "Set 100", "Date 80"}));
 }
 
 // The icon buttons' circles are whole, on the panel's own colour, also when the background is
-// changed while the panel is open; the chosen one shows its dot, and each says what it stands for
-// (the test runs again at one and a half and twice the size).
+// changed while the panel is open; the chosen one shows its dot, until the next win's panel,
+// and each says what it stands for (the test runs again at one and a half and twice the size).
 void TestWindow::iconButtons_data() {
     QTest::addColumn<QString>("background"); // chosen and applied over the open panel
     QTest::addColumn<QColor>("colour");
@@ -533,22 +543,29 @@ void TestWindow::iconButtons() {
             QTest::mouseClick(in(dialog, background), Qt::LeftButton);
             QTest::mouseClick(in(dialog, "cmdNAS0"), Qt::LeftButton);
         });
-    game.press("optKartinka1");
     QWidget* panel = game.find("Frame2");
-    for (int i = 0; i < 3; ++i) {
-        QWidget* button = game.find(QStringLiteral("optKartinka%1").arg(i));
-        const QImage shown = panel->grab(button->geometry()).toImage();
-        const int w = shown.width(), h = shown.height();
-        for (int edge = 0; edge < 2 * (w + h); ++edge) {
-            const QPoint at = edge < 2 * w ? QPoint(edge % w, edge < w ? 0 : h - 1)
-                                           : QPoint(edge % 2 ? w - 1 : 0, (edge - 2 * w) / 2);
-            QVERIFY2(shown.pixelColor(at) == colour,
-                     qPrintable(QStringLiteral("%1: %2, %3").arg(i).arg(at.x()).arg(at.y())));
+    for (int chosen : {1, -1}) { // the girl, then the next win's panel, where none is chosen
+        if (chosen < 0) {
+            game.press("cmdEND0");
+            game.win(0);
+        } else {
+            game.press("optKartinka1");
         }
-        QCOMPARE(button->accessibleName(), (QStringList{"Boy", "Girl", "Friend"}[i]));
-        const QColor centre = shown.pixelColor(w / 2, h / 2);
-        QVERIFY2(i == 1 ? qGray(centre.rgb()) < 160 : centre == Qt::white,
-                 qPrintable(centre.name()));
+        for (int i = 0; i < 3; ++i) {
+            QWidget* button = game.find(QStringLiteral("optKartinka%1").arg(i));
+            const QImage shown = panel->grab(button->geometry()).toImage();
+            const int w = shown.width(), h = shown.height();
+            for (int edge = 0; edge < 2 * (w + h); ++edge) {
+                const QPoint at = edge < 2 * w ? QPoint(edge % w, edge < w ? 0 : h - 1)
+                                               : QPoint(edge % 2 ? w - 1 : 0, (edge - 2 * w) / 2);
+                QVERIFY2(shown.pixelColor(at) == colour,
+                         qPrintable(QStringLiteral("%1: %2, %3").arg(i).arg(at.x()).arg(at.y())));
+            }
+            QCOMPARE(button->accessibleName(), (QStringList{"Boy", "Girl", "Friend"}[i]));
+            const QColor centre = shown.pixelColor(w / 2, h / 2);
+            QVERIFY2(i == chosen ? qGray(centre.rgb()) < 160 : centre == Qt::white,
+                     qPrintable(centre.name()));
+        }
     }
 }
 
