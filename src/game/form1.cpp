@@ -290,9 +290,10 @@ int Form1::drawBelow(int limit) {
     return std::clamp(drawn, 0, limit - 1);
 }
 
-QString clockText(double seconds, QLocale locale) {
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(seconds, 'g', 15);
+QString clockText(double seconds, const QLocale& locale) {
+    QString text = QString::number(seconds, 'g', 15);
+    text.replace(QLatin1Char('.'), locale.decimalPoint());
+    return text;
 }
 
 } // namespace quilora::game

@@ -176,8 +176,9 @@ private:
     qint64 secondStartedAt_ = 0; // when Timer1 last ticked or was switched on
 };
 
-// Text of the clock in tenths: shortest form, at most 15 significant digits, the locale's
-// decimal separator and no digit grouping (41.3, 41,3 or 42).
-QString clockText(double seconds, QLocale locale);
+// Text of the clock in tenths: shortest form, at most 15 significant digits, no digit grouping,
+// ASCII digits with the locale's decimal separator (41.3, 41,3, 41٫3 or 42), as the records file
+// stores it, so that the digits a player sees never change within a game.
+QString clockText(double seconds, const QLocale& locale);
 
 } // namespace quilora::game

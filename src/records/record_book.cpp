@@ -55,7 +55,6 @@ void Records::report(Text message, const QString& reason) {
 void Records::gameWon(const QString& time) {
     Frame2_.lblEnd[1] = time;
     ProverkaRekorda();
-    Frame2_.optKartinkaColour = options_.appearance().cardColour;
     Frame2_.optKartinkaSelected = {false, false, false};
     Frame2_.visible = true;
     emit victoryPanelChanged();
@@ -124,7 +123,7 @@ void Records::ZapisRecord() {
     // The game's own set, also when another one has been chosen since it was dealt.
     const QString set = options_.pictureSetCaption(form_.pictureSet());
     const QString line =
-        recordLine({plainNumerals(Frame2_.lblEnd[1]), PlayerName, set, QString::number(IconChoice),
+        recordLine({Frame2_.lblEnd[1], PlayerName, set, QString::number(IconChoice),
                     recordDate(services_.localeInfo.today(), services_.localeInfo.locale())});
 
     const Insertion insertion = insertRecord(*lines, line, wonSeconds());

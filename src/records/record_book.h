@@ -27,7 +27,6 @@ struct VictoryPanel {
     // The name box, the icon buttons and "To records": a time that enters the table.
     bool entryEnabled = true;
     std::array<bool, 3> optKartinkaSelected{};
-    std::optional<core::Rgb> optKartinkaColour; // the cards' colour when the game was won
     QString txtRec;
     bool recordIsDefault = false; // "To records" is the default button, in bold
 };

@@ -43,10 +43,11 @@ QList<RecordRow> recordRows(const QList<Record>& records, const QLocale& locale)
         if (!ok)
             row.icon = 0;
         row.seconds = record.seconds;
-        row.time = paddedTime(record.fields[0], record.seconds);
+        // Listed as the game writes them, also when an older game wrote the locale's own digits.
+        row.time = paddedTime(plainNumerals(record.fields[0]), record.seconds);
         row.set = record.fields[2];
-        row.date = record.fields[4];
-        row.day = readDate(row.date, locale);
+        row.date = plainNumerals(record.fields[4]);
+        row.day = readDate(record.fields[4], locale);
         rows.append(row);
     }
     sortRows(rows, 2, locale);

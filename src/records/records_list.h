@@ -12,9 +12,9 @@ struct RecordRow {
     QString name;
     int icon = 0; // 1 to 8; any other value shows no icon
     int place = 0;
-    QString time; // padded on the left as listed
+    QString time; // in ASCII digits, padded on the left
     QString set;
-    QString date;
+    QString date; // in ASCII digits
     double seconds = 0;
     QDate day; // invalid when the date cannot be read
     friend bool operator==(const RecordRow&, const RecordRow&) = default;

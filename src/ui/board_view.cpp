@@ -80,7 +80,7 @@ void BoardView::moveCardFocus(int from, int columns, int rows) {
     slots_[keyboardCard_]->setFocusPolicy(Qt::NoFocus);
     keyboardCard_ = row * game::kColumns + column;
     slots_[keyboardCard_]->setFocusPolicy(Qt::TabFocus);
-    slots_[keyboardCard_]->takeFocus(true);
+    slots_[keyboardCard_]->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace quilora::ui

@@ -1,5 +1,7 @@
 #include "ui/card_slot.h"
 
+#include "ui/focus_frames.h"
+
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -28,18 +30,12 @@ void CardSlot::spokenNameChanged() {
     }
 }
 
-void CardSlot::takeFocus(bool fromKeyboard) {
-    keyboardFocus_ = fromKeyboard;
-    setFocus(fromKeyboard ? Qt::OtherFocusReason : Qt::ActiveWindowFocusReason);
-    update();
-}
-
 void CardSlot::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), colour_);
     if (!picture_.isNull())
         painter.drawPixmap(0, 0, picture_);
-    if (showsFocusFrame()) {
+    if (showsFocusFrame(this)) {
         // Dark and light together, so the frame shows on every card colour and picture.
         painter.setPen(QPen(QColor(20, 20, 20), 3));
         painter.drawRect(rect().adjusted(1, 1, -2, -2));
@@ -78,27 +74,11 @@ void CardSlot::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!keyboardFocus_) {
-            keyboardFocus_ = true;
-            update();
-        }
         emit clicked(index_);
         break;
     default:
         QWidget::keyPressEvent(event);
     }
-}
-
-void CardSlot::focusInEvent(QFocusEvent* event) {
-    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
-        keyboardFocus_ = true;
-    update();
-    QWidget::focusInEvent(event);
-}
-
-void CardSlot::focusOutEvent(QFocusEvent* event) {
-    update();
-    QWidget::focusOutEvent(event);
 }
 
 } // namespace quilora::ui

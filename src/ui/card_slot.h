@@ -11,7 +11,7 @@ namespace quilora::ui {
 // One card on the board: its colour while face down, its picture drawn unscaled from the
 // top-left corner while face up. A picture that cannot be loaded leaves the colour showing.
 // From the keyboard, the arrow keys move to a neighbouring card and Space or Enter turn it;
-// a frame shows which card has the keyboard's attention.
+// while the player uses the keyboard, a frame shows which card has its attention.
 class CardSlot : public QWidget {
     Q_OBJECT
 
@@ -22,9 +22,6 @@ public:
     void show(const QColor& colour, const QPixmap& picture);
     const QPixmap& picture() const { return picture_; }
     QColor colour() const { return colour_; }
-    bool showsFocusFrame() const { return hasFocus() && keyboardFocus_; }
-    // Gives this card the keyboard focus, with its frame when the keyboard brought it here.
-    void takeFocus(bool fromKeyboard);
     // What a screen reader says of the card, asked for only when one asks.
     std::function<QString()> spokenName;
     void spokenNameChanged();
@@ -38,15 +35,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     int index_;
     QColor colour_;
     QPixmap picture_;
     bool pressed_ = false;
-    bool keyboardFocus_ = false;
 };
 
 } // namespace quilora::ui

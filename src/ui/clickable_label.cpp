@@ -1,5 +1,7 @@
 #include "ui/clickable_label.h"
 
+#include "ui/focus_frames.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -37,7 +39,7 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event) {
 
 void ClickableLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
-    if (!hasFocus())
+    if (!showsFocusFrame(this))
         return;
     QPainter painter(this);
     QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);

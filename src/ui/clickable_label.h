@@ -5,7 +5,8 @@
 namespace quilora::ui {
 
 // A label that acts like a button: the language, sound and link labels. It takes the keyboard
-// focus with Tab, and Space or Enter click it.
+// focus with Tab, and Space or Enter click it; a dotted frame shows the focus while the player
+// uses the keyboard.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 

@@ -5,6 +5,7 @@
 #include "ui/board_view.h"
 #include "ui/card_slot.h"
 #include "ui/clickable_label.h"
+#include "ui/focus_frames.h"
 #include "ui/form2_window.h"
 #include "ui/shadow_label.h"
 #include "ui/sharp_picture.h"
@@ -23,15 +24,19 @@ namespace {
 
 using language::Text;
 
-// The side buttons show the card colour itself, flat, rather than the style's gradient.
-QString flatButtonStyle(const QColor& colour) {
-    return QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2;"
-                          " border-radius: 3px; padding: 1px 3px; }"
-                          " QPushButton:hover { background-color: %3; }"
-                          " QPushButton:pressed { background-color: %4; }"
-                          " QPushButton:focus { border: 2px solid %5; }")
-        .arg(colour.name(), colour.darker(170).name(), colour.lighter(108).name(),
-             colour.darker(115).name(), colour.darker(250).name());
+// The side buttons show the card colour itself, flat, rather than the style's gradient; the
+// keyboard's focus thickens the border.
+QString flatButtonStyle(const QColor& colour, bool focusFrame) {
+    QString style = QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2;"
+                                   " border-radius: 3px; padding: 1px 3px; }"
+                                   " QPushButton:hover { background-color: %3; }"
+                                   " QPushButton:pressed { background-color: %4; }")
+                        .arg(colour.name(), colour.darker(170).name(), colour.lighter(108).name(),
+                             colour.darker(115).name());
+    if (focusFrame)
+        style += QStringLiteral(" QPushButton:focus { border: 2px solid %1; }")
+                     .arg(colour.darker(250).name());
+    return style;
 }
 
 void syncTimer(QTimer& timer, const game::Timer& state) {
@@ -71,6 +76,7 @@ Form1Window::Form1Window(WindowModels models, QWidget* parent) : QWidget(parent)
     buildSideButtons();
     buildBottomRow();
     updateTabOrder();
+    connect(new FocusFrames(this), &FocusFrames::changed, this, &Form1Window::restyleSideButtons);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -95,7 +101,7 @@ Form1Window::Form1Window(WindowModels models, QWidget* parent) : QWidget(parent)
     refreshCaptions();
     respeak();
     refreshAppearance();
-    board_->keyboardCard()->takeFocus(false);
+    board_->keyboardCard()->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 Form1Window::~Form1Window() = default;
@@ -149,7 +155,7 @@ void Form1Window::showVictoryPanel() {
     frame2_ = new VictoryPanelView(models_.form, models_.records, models_.captions, models_.options,
                                    this);
     connect(frame2_, &VictoryPanelView::closedWithFocus, this,
-            [this] { board_->keyboardCard()->takeFocus(true); });
+            [this] { board_->keyboardCard()->setFocus(Qt::OtherFocusReason); });
     updateTabOrder();
 }
 
@@ -201,9 +207,12 @@ void Form1Window::keyPressEvent(QKeyEvent* event) {
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        // Buttons outside a dialog take only Space by themselves.
+        // Buttons outside a dialog take only Space by themselves. Elsewhere Enter goes to the
+        // victory panel, whose "To records" is the window's default button.
         if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
             button->animateClick();
+        else if (frame2_)
+            frame2_->pressDefault(focusWidget());
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -252,12 +261,18 @@ void Form1Window::respeak() {
     refreshSound();
 }
 
-void Form1Window::refreshAppearance() {
-    const settings::Appearance& look = models_.options.appearance();
+void Form1Window::restyleSideButtons() {
+    const std::optional<core::Rgb>& colour = models_.options.appearance().panelColour;
     const QString style =
-        look.panelColour ? flatButtonStyle(toColor(*look.panelColour)) : QString();
+        colour ? flatButtonStyle(toColor(*colour), testAttribute(Qt::WA_KeyboardFocusChange))
+               : QString();
     for (QPushButton* button : cmdTOP_)
         button->setStyleSheet(style);
+}
+
+void Form1Window::refreshAppearance() {
+    const settings::Appearance& look = models_.options.appearance();
+    restyleSideButtons();
     for (QFrame* frame : bottomFrames_)
         setBackground(frame, look.panelColour);
     background_ = look.windowPicture.isEmpty()

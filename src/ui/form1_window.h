@@ -65,6 +65,7 @@ private:
     void refreshCaptions();
     void respeak();
     void refreshAppearance();
+    void restyleSideButtons();
     void refreshSound();
 
     WindowModels models_;

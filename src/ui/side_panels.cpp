@@ -4,6 +4,7 @@
 #include "ui/twips.h"
 
 #include <QHeaderView>
+#include <QStyledItemDelegate>
 
 namespace quilora::ui {
 namespace {
@@ -15,6 +16,18 @@ void setLightYellow(QWidget* widget) {
     palette.setColor(QPalette::Base, kLightYellow);
     widget->setPalette(palette);
 }
+
+// Rows of one height.
+class RowHeight : public QStyledItemDelegate {
+public:
+    RowHeight(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+    }
+
+private:
+    int height_;
+};
 
 // Shows or hides a side panel; a panel shown comes on top.
 template <typename Panel> void showOnTop(Panel* panel, bool visible) {
@@ -37,7 +50,6 @@ RecordsListView::RecordsListView(game::Form1& form, const records::Records& reco
     setFont(sizedFont(this, 8.25, false));
     setRootIsDecorated(false);
     setUniformRowHeights(true);
-    setIconSize(QSize(16, 16));
     setSelectionMode(QAbstractItemView::SingleSelection);
     using language::Text;
     QStringList headers;
@@ -51,6 +63,7 @@ RecordsListView::RecordsListView(game::Form1& form, const records::Records& reco
     header()->setSectionsClickable(true);
     header()->setSortIndicatorShown(true);
     header()->setStretchLastSection(false);
+    fitTenRows();
     connect(header(), &QHeaderView::sectionClicked, &form,
             [&form](int section) { form.lvRecord_ColumnClick(section + 1); });
     setLightYellow(this);
@@ -58,6 +71,20 @@ RecordsListView::RecordsListView(game::Form1& form, const records::Records& reco
     connect(&captions_, &language::Captions::languageChanged, this, &RecordsListView::rename);
     rename();
     refresh();
+}
+
+// A full table, ten rows under the header, fills the list's box without a scroll bar: the rows
+// share the height below the header, and the lettering and icons shrink should they not fit.
+void RecordsListView::fitTenRows() {
+    const int rowHeight =
+        (contentsRect().height() - header()->sizeHint().height()) / records::kTableSize;
+    QFont fitted = font();
+    while (QFontMetrics(fitted).height() > rowHeight && fitted.pointSizeF() > 6)
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+    setFont(fitted);
+    const int icon = std::min(16, rowHeight);
+    setIconSize(QSize(icon, icon));
+    setItemDelegate(new RowHeight(rowHeight, this));
 }
 
 void RecordsListView::refresh() {

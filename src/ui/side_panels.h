@@ -22,6 +22,7 @@ signals:
     void raised();
 
 private:
+    void fitTenRows();
     void refresh();
     void rename();
 

@@ -9,11 +9,48 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace quilora::ui {
 namespace {
 
 using language::Text;
+
+constexpr qreal kMessagePoints = 13.5; // the red message and prompt
+
+// An icon button without a caption: its circle fitted whole into its small place, on the
+// panel's own colour.
+class IconButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void paintEvent(QPaintEvent*) override {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        // Styles draw the circle up to a pixel beyond the square they are given: a pixel is
+        // left on each side.
+        const int side = std::min(width(), height()) - 2;
+        option.rect = QRect((width() - side) / 2, (height() - side) / 2, side, side);
+        QStylePainter(this).drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
+    }
+};
+
+// A message keeps its designed size where it fits its label; a longer one (the Russian top-ten
+// message in a wide face) is made smaller until every line of it shows.
+void fitLettering(QLabel* label, QFont font) {
+    const int flags = Qt::AlignCenter | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    while (font.pointSizeF() > 6) {
+        const QSize needed =
+            QFontMetrics(font).boundingRect(label->contentsRect(), flags, label->text()).size();
+        if (needed.height() <= label->height() && needed.width() <= label->width())
+            break;
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    label->setFont(font);
+}
 
 // Red lettering gets a dark rim, so it reads on every card colour.
 void addOutline(QLabel* label) {
@@ -38,14 +75,14 @@ VictoryPanelView::VictoryPanelView(game::Form1& form, const records::Records& re
     setAutoFillBackground(true);
 
     const QColor red(255, 0, 0);
-    lblEnd_[0] =
-        placedLabel<QLabel>(this, twips(240, 120, 2655, 735), sizedFont(this, 13.5, true), red);
+    lblEnd_[0] = placedLabel<QLabel>(this, twips(240, 120, 2655, 735),
+                                     sizedFont(this, kMessagePoints, true), red);
     lblEnd_[0]->setWordWrap(true);
     addOutline(lblEnd_[0]);
     lblEnd_[1] = placedLabel<ShadowLabel>(this, twips(240, 840, 2655, 375),
                                           sizedFont(this, 18, true), Qt::white);
-    lblEnd_[2] =
-        placedLabel<QLabel>(this, twips(240, 1320, 2655, 375), sizedFont(this, 13.5, true), red);
+    lblEnd_[2] = placedLabel<QLabel>(this, twips(240, 1320, 2655, 375),
+                                     sizedFont(this, kMessagePoints, true), red);
     addOutline(lblEnd_[2]);
     lblEnd_[3] = placedLabel<QLabel>(this, twips(45, 1725, 3015, 255), font());
     lblEnd_[3]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -54,11 +91,10 @@ VictoryPanelView::VictoryPanelView(game::Form1& form, const records::Records& re
 
     const std::array<int, 3> iconLeft = {420, 1400, 2390};
     for (int i = 0; i < 3; ++i) {
-        optKartinka_[i] = new QRadioButton(this);
+        optKartinka_[i] = new IconButton(this);
         optKartinka_[i]->setObjectName(QStringLiteral("optKartinka%1").arg(i));
         optKartinka_[i]->setGeometry(twips(iconLeft[i], 1750, 220, 195));
         optKartinka_[i]->setAutoExclusive(false);
-        optKartinka_[i]->setAutoFillBackground(true);
         connect(optKartinka_[i], &QRadioButton::clicked, &form,
                 [&form, i] { form.optKartinka_Click(i); });
     }
@@ -67,8 +103,6 @@ VictoryPanelView::VictoryPanelView(game::Form1& form, const records::Records& re
     txtRec_->setGeometry(twips(120, 2040, 1455, 285));
     txtRec_->setMaxLength(records::VictoryPanel::kNameLength);
     connect(txtRec_, &QLineEdit::textEdited, &form, &game::Form1::txtRec_Change);
-    // Enter in the name box stores the record, as the default button would.
-    connect(txtRec_, &QLineEdit::returnPressed, &form, [&form] { form.cmdEND_Click(2); });
 
     const std::array<QRect, 3> buttons = {twips(120, 2400, 1455, 375), twips(1680, 2400, 1335, 375),
                                           twips(1680, 2040, 1335, 285)};
@@ -99,18 +133,23 @@ QList<QWidget*> VictoryPanelView::tabOrder() const {
 
 void VictoryPanelView::refresh() {
     const records::VictoryPanel& panel = records_.Frame2();
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
+        if (lblEnd_[i]->text() == panel.lblEnd[i])
+            continue;
         lblEnd_[i]->setText(panel.lblEnd[i]);
+        if (i != 1)
+            fitLettering(lblEnd_[i], sizedFont(this, kMessagePoints, true));
+    }
     for (int i = 0; i < 3; ++i) {
         optKartinka_[i]->setChecked(panel.optKartinkaSelected[i]);
         optKartinka_[i]->setEnabled(panel.entryEnabled);
-        setBackground(optKartinka_[i], panel.optKartinkaColour);
     }
     cmdEND_[2]->setEnabled(panel.entryEnabled);
     txtRec_->setEnabled(panel.entryEnabled);
     QFont recordFont = font();
     recordFont.setBold(panel.recordIsDefault);
     cmdEND_[2]->setFont(recordFont);
+    cmdEND_[2]->setDefault(panel.recordIsDefault);
     // Set only when it differs: setting it moves the cursor of a player typing to the end.
     if (txtRec_->text() != panel.txtRec)
         txtRec_->setText(panel.txtRec);
@@ -124,6 +163,12 @@ void VictoryPanelView::refresh() {
     } else if (hadFocus) {
         emit closedWithFocus();
     }
+}
+
+void VictoryPanelView::pressDefault(const QWidget* focus) {
+    const records::VictoryPanel& panel = records_.Frame2();
+    if (panel.visible && panel.entryEnabled && (panel.recordIsDefault || focus == txtRec_))
+        cmdEND_[2]->click();
 }
 
 void VictoryPanelView::refreshCaptions() {

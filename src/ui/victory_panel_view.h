@@ -27,6 +27,9 @@ public:
 
     // In the order Tab visits them.
     QList<QWidget*> tabOrder() const;
+    // Enter where no button takes it: presses "To records" once it is the window's default
+    // button, and always in the name box.
+    void pressDefault(const QWidget* focus);
 
 signals:
     // The panel closed while one of its controls had the keyboard.

@@ -101,6 +101,8 @@ private slots:
     void clicks_data();
     void clicks();
     void clockAndClear();
+    void digits_data();
+    void digits();
     void deal();
     void storing_data();
     void storing();
@@ -200,6 +202,45 @@ void TestRules::clockAndClear() {
         game.tick(0, 1);
         QCOMPARE(game.form().lblTime(), shown);
     }
+}
+
+// Whatever digits the locale has, the player sees the time as the file stores it, ASCII digits
+// with the locale's separator: on the clock in whole seconds and in tenths, on the victory
+// panel and in the list, also for an older record written in the locale's own digits.
+void TestRules::digits_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("time"); // 9 seconds and 3 tenths
+    QTest::addColumn<QString>("today");
+    QTest::newRow("Arabic") << kArabic << QStringLiteral("9٫3") << "5/12/2026";
+    QTest::newRow("Persian") << QLocale(QLocale::Persian, QLocale::Iran) << QStringLiteral("9٫3")
+                             << "2026/12/5";
+    QTest::newRow("Bengali") << QLocale(QLocale::Bengali, QLocale::Bangladesh) << "9.3"
+                             << "5/12/26";
+    QTest::newRow("Russian") << kRussian << "9,3"
+                             << "05.12.2026";
+}
+
+void TestRules::digits() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, time);
+    QFETCH(QString, today);
+    RecordsGame game(1, QStringLiteral("١٢٫٥~Old~T~4~٥\u200F/١١\u200F/٢٠٢٦~^\r\n").toUtf8());
+    game.platform.localeInfo.numbers = locale;
+    game.tick(9);
+    QStringList shown{game.form().lblTime()};
+    game.findPairs(0, 10);
+    game.tick(0, 3);
+    shown << game.form().lblTime();
+    game.findPairs(10, 12);
+    shown << game.records().Frame2().lblEnd[1];
+    game.form().cmdEND_Click(2);
+    shown
+        << QString::fromUtf8(game.readFile("record.txt")).section("\r\n", 1, 1).section('~', 0, 0);
+    game.form().cmdTOP_Click(3);
+    for (const records::RecordRow& row : game.records().lvRecord().rows)
+        shown << row.time + ' ' + row.date;
+    QCOMPARE(shown, (QStringList{"9", time, time, time, "  " + time + ' ' + today,
+                                 QStringLiteral(" 12٫5 5/11/2026")}));
 }
 
 // Each picture on 24 / pictures cards fills all 24 slots with nothing else, whatever the draws; a

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -82,6 +83,46 @@ void walk(int from, int to, Qt::Key turn) {
     press(turn);
 }
 
+// Plays a row's steps as the player would: "win", "type:Kim" (at the focus), "click:cmdEND2"
+// (the mouse), "card:5" (a card clicked), "focus:txtRec", and keys by name.
+void play(const RunningGame& game, const QStringList& steps) {
+    static const QMap<QString, Qt::Key> keys{{"Tab", Qt::Key_Tab},
+                                             {"Backtab", Qt::Key_Backtab},
+                                             {"Right", Qt::Key_Right},
+                                             {"Return", Qt::Key_Return}};
+    for (const QString& step : steps) {
+        const QString what = step.section(':', 0, 0), name = step.section(':', 1);
+        if (what == "win")
+            game.win(0);
+        else if (what == "type" && QApplication::focusWidget())
+            QTest::keyClicks(QApplication::focusWidget(), name);
+        else if (what == "click")
+            game.press(name);
+        else if (what == "card")
+            game.click(name.toInt());
+        else if (what == "focus")
+            game.find(name)->setFocus();
+        else if (keys.contains(step))
+            press(keys[step]);
+        else
+            QFAIL(qPrintable(step));
+    }
+}
+
+// Whether a control shows the keyboard's focus: a card its dark frame with a white one inside, a
+// side button its thick border, a bottom label its dotted frame.
+bool framed(QWidget* control) {
+    const QImage shown = control->grab().toImage();
+    if (qobject_cast<ui::CardSlot*>(control))
+        return shown.pixelColor(1, 1) == QColor(20, 20, 20) && shown.pixelColor(3, 3) == Qt::white;
+    if (qobject_cast<QAbstractButton*>(control)) // on the grey cards
+        return shown.pixelColor(1, shown.height() / 2) == QColor(200, 200, 200).darker(250);
+    for (int x = 0; x < shown.width(); ++x)
+        if (shown.pixelColor(x, 0) == control->palette().color(QPalette::WindowText))
+            return true;
+    return false;
+}
+
 void activate(QWidget& window) {
     window.activateWindow();
     QApplication::setActiveWindow(&window); // the offscreen desktop leaves it to the program
@@ -107,6 +148,16 @@ private slots:
     void wonGameKeepsItsTimeAndSet();
     void damagedFilesAndAnUnreadableRecordsFile();
     void wholeGameFromTheKeyboard();
+    void fullRecordsList_data();
+    void fullRecordsList();
+    void iconButtons_data();
+    void iconButtons();
+    void victoryMessages_data();
+    void victoryMessages();
+    void enterKey_data();
+    void enterKey();
+    void focusFrame_data();
+    void focusFrame();
 };
 
 // The game as the desktop starts it: its names, the player's own set found in the user's data
@@ -122,8 +173,10 @@ void TestWindow::launcher() {
     launcher.program().window().close();
 }
 
-// A game to its record, listed with its icon; the clocks the window runs; the list sorted by a
-// heading, its arrow always ascending as its rows are; the help on top; closing stops the clock.
+// A game to its record, "To records" the default button once a name is typed, listed with its
+// icon; the homepage label opens its page; the clocks the window runs; the list sorted by a
+// heading, its arrow always ascending as its rows are; the panel shown last on top; closing stops
+// the clock.
 void TestWindow::wholeGame() {
     RunningGame game(false);
     game.platform.localeInfo.numbers = QLocale(QLocale::Russian, QLocale::Russia);
@@ -142,6 +195,8 @@ void TestWindow::wholeGame() {
     QTest::mouseRelease(card3, Qt::LeftButton, {}, QPoint(-4, -4));
     QTest::mouseRelease(card3, Qt::LeftButton);
     QVERIFY(game.form().FotoPicture(3).isEmpty());
+    game.press("lblOrvane3"); // the homepage
+    QCOMPARE(game.platform.links.handedOver.size(), 1);
     game.form().Timer1_Timer();
     game.findPairs(0, 10);
     QVERIFY(timer2->isActive() && timer2->interval() == 100);
@@ -167,7 +222,14 @@ void TestWindow::wholeGame() {
     QTest::mouseClick(game.find("optKartinka1"), Qt::LeftButton);
     auto* name = game.find<QLineEdit>("txtRec"); // a letter put in: the cursor stays there
     QCOMPARE(name->maxLength(), 40);
+    const auto isDefault = [&] { // the style tints the default button
+        const QImage button = game.find("cmdEND2")->grab().toImage();
+        const QColor inside = button.pixelColor(3, button.height() / 2);
+        return inside.blue() > inside.red();
+    };
+    QVERIFY(!isDefault());
     QTest::keyClicks(name, "Anx~a");
+    QVERIFY(isDefault());
     name->setCursorPosition(3);
     QTest::keyClick(name, Qt::Key_Backspace);
     QTest::keyClicks(name, "n");
@@ -196,6 +258,9 @@ void TestWindow::wholeGame() {
     auto* help = game.find<QPlainTextEdit>("txtHELP");
     QCOMPARE(help->toPlainText(), "\nTurn two cards.\nFind the pairs."); // lines after a break
     QCOMPARE(game.window().childAt(400, 250), help->viewport());
+    game.press("cmdTOP3"); // the list shown again comes on top of the help
+    game.press("cmdTOP3");
+    QCOMPARE(game.window().childAt(400, 250), list->viewport());
     game.window().close();
     QVERIFY(!timer1->isActive() && !game.form().Timer1().ticking());
 }
@@ -365,10 +430,7 @@ void TestWindow::wholeGameFromTheKeyboard() {
     ui::Form1Window& window = game.window();
     activate(window);
     QCOMPARE(QApplication::focusWidget(), card(game, 0));
-    const auto frame = [&](int slot) { // the keyboard's frame: dark, then white inside
-        const QImage shown = card(game, slot)->grab().toImage();
-        return shown.pixelColor(1, 1) == QColor(20, 20, 20) && shown.pixelColor(3, 3) == Qt::white;
-    };
+    const auto frame = [&](int slot) { return framed(card(game, slot)); };
     QVERIFY(!frame(0));     // not before a key is pressed: mouse players never see it
     press(Qt::Key_Backtab); // reached with Tab, the card shows it
     press(Qt::Key_Tab);
@@ -421,6 +483,190 @@ void TestWindow::wholeGameFromTheKeyboard() {
     QCOMPARE(QApplication::focusWidget(), game.find("cmdTOP1"));
     QCOMPARE(game.readFile("Quilora.ini"),
              QByteArray("optFon=2\r\noptP=0\r\nchks.Value=1\r\nLocalisation=0\r\n"));
+}
+
+// Ten records, with the longest names, fill the records list without a scroll bar, under its
+// five headings at their widths, in both languages and at every scale (the test runs again at
+// one and a half and twice the size).
+void TestWindow::fullRecordsList_data() {
+    QTest::addColumn<QByteArray>("language");
+    QTest::newRow("English") << QByteArray("1");
+    QTest::newRow("Russian") << QByteArray("0");
+}
+
+void TestWindow::fullRecordsList() {
+    QFETCH(QByteArray, language);
+    RunningGame game(false);
+    game.writeFile("Quilora.ini", "0\r\n0\r\n1\r\nLocalisation=" + language + "\r\n");
+    QByteArray table;
+    for (int i = 1; i <= 10; ++i)
+        table += QStringLiteral("%1~%2~Животные на ферме~%3~05.12.2026%4\r\n")
+                     .arg(i * 111.1, 0, 'f', 1)
+                     .arg(QString(40, QChar(u'Ж')))
+                     .arg(4 + i % 4)
+                     .arg(i == 10 ? "~^" : "")
+                     .toUtf8();
+    game.writeFile("record.txt", table);
+    game.start();
+    game.press("cmdTOP3");
+    auto* list = game.find<QTreeWidget>("lvRecord");
+    QVERIFY(QTest::qWaitForWindowExposed(&game.window()));
+    QCoreApplication::processEvents();
+    QCOMPARE(list->topLevelItemCount(), 10);
+    QVERIFY(!list->verticalScrollBar()->isVisible() && !list->horizontalScrollBar()->isVisible());
+    QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->topLevelItem(9))));
+    QCOMPARE(list->geometry(), QRect(112, 128, 417, 196)); // the box it is designed to
+    QStringList headings;
+    for (int i = 0; i < 5; ++i)
+        headings
+            << QStringLiteral("%1 %2").arg(list->headerItem()->text(i)).arg(list->columnWidth(i));
+    QCOMPARE(headings, (QStringList{"Gamer 126", "№ 30", "Time 75", "Set 100", "Date 80"}));
+}
+
+// The icon buttons' circles are whole, on the panel's own colour, also when the background is
+// changed while the panel is open; the chosen one shows its dot, until the next win's panel,
+// and each says what it stands for (the test runs again at one and a half and twice the size).
+void TestWindow::iconButtons_data() {
+    QTest::addColumn<QString>("background"); // chosen and applied over the open panel
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("grey cards") << QString() << QColor(200, 200, 200);
+    QTest::newRow("orange, applied over the panel") << QString("optFon2") << QColor(255, 197, 85);
+}
+
+void TestWindow::iconButtons() {
+    QFETCH(QString, background);
+    QFETCH(QColor, colour);
+    RunningGame game;
+    game.win(0);
+    if (!background.isEmpty())
+        game.withOptions([&](QWidget& dialog) {
+            QTest::mouseClick(in(dialog, background), Qt::LeftButton);
+            QTest::mouseClick(in(dialog, "cmdNAS0"), Qt::LeftButton);
+        });
+    QWidget* panel = game.find("Frame2");
+    for (int chosen : {1, -1}) { // the girl, then the next win's panel, where none is chosen
+        if (chosen < 0) {
+            game.press("cmdEND0");
+            game.win(0);
+        } else {
+            game.press("optKartinka1");
+        }
+        for (int i = 0; i < 3; ++i) {
+            QWidget* button = game.find(QStringLiteral("optKartinka%1").arg(i));
+            const QImage shown = panel->grab(button->geometry()).toImage();
+            const int w = shown.width(), h = shown.height();
+            for (int edge = 0; edge < 2 * (w + h); ++edge) {
+                const QPoint at = edge < 2 * w ? QPoint(edge % w, edge < w ? 0 : h - 1)
+                                               : QPoint(edge % 2 ? w - 1 : 0, (edge - 2 * w) / 2);
+                QVERIFY2(shown.pixelColor(at) == colour,
+                         qPrintable(QStringLiteral("%1: %2, %3").arg(i).arg(at.x()).arg(at.y())));
+            }
+            QCOMPARE(button->accessibleName(), (QStringList{"Boy", "Girl", "Friend"}[i]));
+            const QColor centre = shown.pixelColor(w / 2, h / 2);
+            QVERIFY2(i == chosen ? qGray(centre.rgb()) < 160 : centre == Qt::white,
+                     qPrintable(centre.name()));
+        }
+    }
+}
+
+// Every line of the red message and prompt shows whole within its label, in both languages: no
+// red lettering is cut off at the label's top or bottom edge.
+void TestWindow::victoryMessages_data() {
+    QTest::addColumn<QByteArray>("language");
+    QTest::addColumn<QByteArray>("records"); // against a time of 5 seconds
+    const QByteArray faster = "1~A~S~6~d\r\n999~B~S~6~d~^\r\n",
+                     full = QByteArray("1~A~S~6~d\r\n").repeated(9) + "1~A~S~6~d~^\r\n";
+    QTest::newRow("Russian, first") << QByteArray("0") << QByteArray();
+    QTest::newRow("Russian, top ten") << QByteArray("0") << faster;
+    QTest::newRow("Russian, no place") << QByteArray("0") << full;
+    QTest::newRow("English, top ten") << QByteArray("1") << faster;
+    QTest::newRow("English, no place") << QByteArray("1") << full;
+}
+
+void TestWindow::victoryMessages() {
+    QFETCH(QByteArray, language);
+    QFETCH(QByteArray, records);
+    RunningGame game(false);
+    game.writeFile("Quilora.ini", "0\r\n0\r\n1\r\nLocalisation=" + language + "\r\n");
+    if (!records.isEmpty())
+        game.writeFile("record.txt", records);
+    game.start();
+    game.win(5);
+    QWidget* panel = game.find("Frame2");
+    for (const char* name : {"lblEnd0", "lblEnd2"}) {
+        const QImage shown = panel->grab(game.find(name)->geometry()).toImage();
+        for (int y : {0, shown.height() - 1})
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor c = shown.pixelColor(x, y);
+                QVERIFY2(!(c.red() > 200 && c.green() < 80 && c.blue() < 80),
+                         qPrintable(QStringLiteral("%1 %2, %3").arg(name).arg(x).arg(y)));
+            }
+    }
+}
+
+// Once the name has changed, Enter stores the record wherever the focus is, but on another
+// button, which it presses; in the name box it always stores.
+void TestWindow::enterKey_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("stored"); // the record's name and icon; empty: none
+    QTest::addColumn<bool>("panel");     // still open
+    using L = QStringList;
+    QTest::newRow("after an icon click")
+        << L{"win", "type:Kim", "click:optKartinka1", "Return"} << "~Kim~~5~" << false;
+    QTest::newRow("in the name box, nothing typed")
+        << L{"win", "Return"} << "~Unknown~~6~" << false;
+    QTest::newRow("on the records list")
+        << L{"win", "type:Kim", "click:cmdTOP3", "focus:lvRecord", "Return"} << "~Kim~~6~" << false;
+    QTest::newRow("on an icon, no name typed")
+        << L{"win", "click:optKartinka2", "Return"} << QString() << true;
+    QTest::newRow("on Else") << L{"win", "type:Kim", "focus:cmdEND0", "Return"} << QString()
+                             << false;
+    QTest::newRow("no game won, on the records list")
+        << L{"click:cmdTOP3", "focus:lvRecord", "Return"} << QString() << false;
+}
+
+void TestWindow::enterKey() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, stored);
+    QFETCH(bool, panel);
+    RunningGame game;
+    activate(game.window());
+    play(game, steps);
+    QTRY_COMPARE(game.shown("Frame2"), panel); // Else is animated
+    const QByteArray file = game.readFile("record.txt");
+    QCOMPARE(file.count("\r\n"), stored.isEmpty() ? 1 : 2);
+    QVERIFY(stored.isEmpty() || file.contains("\r\n0" + stored.toUtf8()));
+}
+
+// The keyboard's focus shows from a Tab or an arrow key until the next mouse press.
+void TestWindow::focusFrame_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("control"); // that has the focus
+    QTest::addColumn<bool>("framed");
+    using L = QStringList;
+    QTest::newRow("card, the panel closed with the mouse")
+        << L{"win", "type:Kim", "click:cmdEND2"} << "Foto0" << false;
+    QTest::newRow("side button after a Tab")
+        << L{"win", "click:cmdEND2", "Tab"} << "cmdTOP3" << true;
+    QTest::newRow("card after a Tab back")
+        << L{"win", "click:cmdEND2", "Tab", "Backtab"} << "Foto0" << true;
+    QTest::newRow("card, the panel closed by Enter after a Tab")
+        << L{"win", "Tab", "focus:txtRec", "Return"} << "Foto0" << true;
+    QTest::newRow("card, a click after an arrow") << L{"Right", "card:5"} << "Foto1" << false;
+    QTest::newRow("side button clicked") << L{"click:cmdTOP0"} << "cmdTOP0" << false;
+    QTest::newRow("bottom label clicked") << L{"click:lblSND"} << "lblSND" << false;
+    QTest::newRow("bottom label after a Tab") << L{"click:lblSND", "Tab"} << "lblLOC0" << true;
+}
+
+void TestWindow::focusFrame() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, control);
+    QFETCH(bool, framed);
+    RunningGame game;
+    activate(game.window());
+    play(game, steps);
+    QCOMPARE(QApplication::focusWidget(), game.find(control));
+    QCOMPARE(::framed(game.find(control)), framed);
 }
 
 QTEST_MAIN(TestWindow)
