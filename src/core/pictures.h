@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+
+namespace quilora::core {
+
+// Pictures from outside are decoded from their bytes (read through readFile), and only once the
+// size their header tells is one their kind may have: a 43-byte GIF can claim 5600 x 5600.
+
+// What a picture's header tells before anything is decoded.
+struct PictureHeader {
+    QSize size; // invalid when the header tells none
+    // Whether the decoder itself scales it down as it reads, a band at a time (a sequential
+    // JPEG), so that it costs the size it is read at. Every other picture is held whole at its
+    // full size first, a progressive JPEG too (libjpeg keeps all its coefficients).
+    bool scaledInDecoder = false;
+};
+PictureHeader pictureHeader(const QByteArray& bytes);
+
+// The picture, when its header tells a size of at most `largest` each way; else a null image.
+QImage decodePicture(const QByteArray& bytes, QSize largest);
+
+} // namespace quilora::core
