@@ -330,6 +330,8 @@ std::optional<Problem> restoreShipped(const QString& userRoot, int slot) {
                    : Problem{Text::MakerRestoreFailed, QString::number(slot + 1), lock.reason()};
     removeLeftovers(root, slot);
     const Entry old = entryAt(target);
+    if (old == Entry::None) // gone while the lock was taken
+        return {};
     if (old == Entry::SomethingElse)
         return Problem{Text::MakerNotItsOwn, QDir::toNativeSeparators(target), {}};
     QString error;
@@ -339,8 +341,7 @@ std::optional<Problem> restoreShipped(const QString& userRoot, int slot) {
         return {};
     }
     // Out of the game's sight first, in one step; the deletion may then take its time.
-    if (old == Entry::MakersSet)
-        writeFile(QDir(target).filePath(kMarker), kMarkerText);
+    writeFile(QDir(target).filePath(kMarker), kMarkerText);
     const QString aside = stepAside(root, slot, target, error);
     if (aside.isEmpty() || !removeEntry(aside, old, error))
         return Problem{Text::MakerRestoreFailed, QString::number(slot + 1), error};
