@@ -76,7 +76,7 @@ void oldSet(testing::RunningGame& game, const QString& folder) {
         game.writeFile(QStringLiteral("%1/%2.gif").arg(folder).arg(k), "old card");
 }
 
-// A progressive JPEG whose header claims 32000 x 24000.
+// A progressive JPEG whose header claims 32000 x 24000, a fill byte before it.
 QByteArray progressiveBomb() {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -87,7 +87,7 @@ QByteArray progressiveBomb() {
     image.fill(Qt::darkCyan);
     writer.write(image);
     const qsizetype frame = bytes.indexOf("\xFF\xC2");
-    return bytes.replace(frame + 5, 4, QByteArray("\x5D\xC0\x7D\x00", 4));
+    return bytes.replace(frame + 5, 4, QByteArray("\x5D\xC0\x7D\x00", 4)).insert(frame, '\xFF');
 }
 
 // A GIF of 43 bytes whose screen claims 5600 x 5600, around an image of one pixel.
