@@ -33,14 +33,14 @@ bool sequentialJpeg(const QByteArray& bytes) {
 
 } // namespace
 
-PictureHeader pictureHeader(const QByteArray& bytes) {
+PictureHeader pictureHeader(const QByteArray& bytes, const QByteArray& format) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    PictureHeader header{reader.size(), reader.format() == "jpeg" && sequentialJpeg(bytes)};
+    QImageReader reader(&buffer, format);
+    PictureHeader header{reader.size(), bytes.startsWith("\xFF\xD8") && sequentialJpeg(bytes)};
     // Qt tells a GIF's first frame, but decodes onto its whole logical screen.
-    if (reader.format() == "gif" && bytes.size() >= 10) {
+    if (bytes.startsWith("GIF8") && bytes.size() >= 10) {
         const auto le16 = [&](qsizetype i) {
             return static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1])
                                                               << 8;
@@ -50,14 +50,14 @@ PictureHeader pictureHeader(const QByteArray& bytes) {
     return header;
 }
 
-QImage decodePicture(const QByteArray& bytes, QSize largest) {
-    const QSize size = pictureHeader(bytes).size;
+QImage decodePicture(const QByteArray& bytes, QSize largest, const QByteArray& format) {
+    const QSize size = pictureHeader(bytes, format).size;
     if (!size.isValid() || size.width() > largest.width() || size.height() > largest.height())
         return {};
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return QImageReader(&buffer).read();
+    return QImageReader(&buffer, format).read();
 }
 
 } // namespace quilora::core

@@ -17,9 +17,11 @@ struct PictureHeader {
     // full size first, a progressive JPEG too (libjpeg keeps all its coefficients).
     bool scaledInDecoder = false;
 };
-PictureHeader pictureHeader(const QByteArray& bytes);
+// `format` is a hint, as a file's suffix gives it ("gif", "jpg"): tried first, so that only the
+// decoders a picture needs are loaded; other content is still recognised.
+PictureHeader pictureHeader(const QByteArray& bytes, const QByteArray& format = {});
 
 // The picture, when its header tells a size of at most `largest` each way; else a null image.
-QImage decodePicture(const QByteArray& bytes, QSize largest);
+QImage decodePicture(const QByteArray& bytes, QSize largest, const QByteArray& format = {});
 
 } // namespace quilora::core

@@ -4,6 +4,7 @@
 #include "core/pictures.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
@@ -38,7 +39,8 @@ LoadedPhoto loadPhoto(const QString& path) {
         return {{}, Text::MakerPhotoUnreadable};
     if (!file.whole)
         return {{}, Text::MakerPhotoTooLarge};
-    const core::PictureHeader header = core::pictureHeader(file.bytes);
+    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    const core::PictureHeader header = core::pictureHeader(file.bytes, format);
     const QSize stored = header.size; // before any rotation; invalid when the header tells none
     if (!header.scaledInDecoder &&
         qint64(stored.width()) * std::max(stored.height(), 0) > kWholeDecodePixels)
@@ -46,7 +48,7 @@ LoadedPhoto loadPhoto(const QString& path) {
     QBuffer buffer;
     buffer.setData(file.bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QImageReader reader(&buffer, format);
     reader.setAutoTransform(true);
     // A scaled decode keeps a 100-megapixel JPEG to a few megabytes: the decoder itself scales
     // down. Formats that cannot still meet Qt's allocation limit, which is left as it is. An

@@ -3,6 +3,8 @@
 #include "core/files.h"
 #include "core/pictures.h"
 
+#include <QFileInfo>
+
 namespace quilora::ui {
 
 QString doubleSizePath(const QString& path) {
@@ -18,7 +20,8 @@ PictureFiles readPictureFiles(const QString& path, bool dense, const PictureLimi
         const core::FileBytes bytes = core::readFile(file, limits.bytes);
         return bytes.whole ? bytes.bytes : QByteArray();
     };
-    return {read(path), dense ? read(doubleSizePath(path)) : QByteArray()};
+    return {read(path), dense ? read(doubleSizePath(path)) : QByteArray(),
+            QFileInfo(path).suffix().toLower().toLatin1()};
 }
 
 QPixmap sharpPicture(const PictureFiles& files, qreal devicePixelRatio,
@@ -26,8 +29,8 @@ QPixmap sharpPicture(const PictureFiles& files, qreal devicePixelRatio,
     if (devicePixelRatio > 1 && !files.doubleSize.isEmpty()) {
         // Only the header of the small file is read: it tells the size to draw at, and a @2x file
         // of another size belongs to some other picture (a set whose small files were replaced).
-        const QSize logical = core::pictureHeader(files.picture).size;
-        QImage large = core::decodePicture(files.doubleSize, limits.largest);
+        const QSize logical = core::pictureHeader(files.picture, files.format).size;
+        QImage large = core::decodePicture(files.doubleSize, limits.largest, files.format);
         if (logical.isValid() && !large.isNull() && large.size() == logical * 2) {
             const QSize device(qRound(logical.width() * devicePixelRatio),
                                qRound(logical.height() * devicePixelRatio));
@@ -37,7 +40,7 @@ QPixmap sharpPicture(const PictureFiles& files, qreal devicePixelRatio,
             return QPixmap::fromImage(std::move(large));
         }
     }
-    return QPixmap::fromImage(core::decodePicture(files.picture, limits.largest));
+    return QPixmap::fromImage(core::decodePicture(files.picture, limits.largest, files.format));
 }
 
 QPixmap sharpPicture(const QString& path, qreal devicePixelRatio, const PictureLimits& limits) {

@@ -26,6 +26,7 @@ inline constexpr PictureLimits kBackgroundLimits{8 << 20, {2564, 1700}};
 struct PictureFiles {
     QByteArray picture;
     QByteArray doubleSize;
+    QByteArray format; // the files' suffix
 };
 PictureFiles readPictureFiles(const QString& path, bool dense, const PictureLimits& limits);
 

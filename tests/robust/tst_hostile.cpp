@@ -76,18 +76,23 @@ void oldSet(testing::RunningGame& game, const QString& folder) {
         game.writeFile(QStringLiteral("%1/%2.gif").arg(folder).arg(k), "old card");
 }
 
-// A progressive JPEG whose header claims 32000 x 24000, a fill byte before it.
-QByteArray progressiveBomb() {
+// A small JPEG whose header claims this size, a fill byte before its frame header.
+QByteArray jpegClaiming(bool progressive, int width, int height) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "jpeg");
-    writer.setProgressiveScanWrite(true);
+    writer.setProgressiveScanWrite(progressive);
     QImage image(64, 48, QImage::Format_RGB32);
     image.fill(Qt::darkCyan);
     writer.write(image);
-    const qsizetype frame = bytes.indexOf("\xFF\xC2");
-    return bytes.replace(frame + 5, 4, QByteArray("\x5D\xC0\x7D\x00", 4)).insert(frame, '\xFF');
+    const qsizetype frame = bytes.indexOf(progressive ? "\xFF\xC2" : "\xFF\xC0");
+    const char size[] = {char(height >> 8), char(height), char(width >> 8), char(width)};
+    return bytes.replace(frame + 5, 4, QByteArray(size, 4)).insert(frame, '\xFF');
+}
+
+QByteArray progressiveBomb() {
+    return jpegClaiming(true, 32000, 24000);
 }
 
 // A GIF of 43 bytes whose screen claims 5600 x 5600, around an image of one pixel.
@@ -289,19 +294,24 @@ void TestHostile::filesThatAreNotWhatTheySeem_data() {
                    },
                    "MakerLocked MakerLocked",
                    {"user/img2/0.gif"}};
-    QTest::newRow("a FIFO and a progressive JPEG of 32000 x 24000 as photos")
-        << Hostile{[](Game& g) {
-                       fifo(g.path("album/fifo.jpg"));
-                       g.writeFile("album/bomb.jpg", progressiveBomb());
-                   },
-                   [](Game& g) {
-                       QString problems;
-                       for (const char* photo : {"album/fifo.jpg", "album/bomb.jpg"})
-                           problems += QMetaEnum::fromType<language::Text>().valueToKey(
-                               int(*mypictures::loadPhoto(g.path(photo)).problem));
-                       return problems;
-                   },
-                   "MakerPhotoUnreadableMakerPhotoTooLarge"};
+    QTest::newRow("a FIFO and a progressive JPEG of 32000 x 24000 as photos") << Hostile{
+        [](Game& g) {
+            fifo(g.path("album/fifo.jpg"));
+            g.writeFile("album/bomb.jpg", progressiveBomb());
+            // Sequential, it is scaled as it is decoded and may be far larger.
+            g.writeFile("album/big.jpg", jpegClaiming(false, 8000, 6000));
+        },
+        [](Game& g) {
+            QString problems;
+            for (const char* photo : {"album/fifo.jpg", "album/bomb.jpg", "album/big.jpg"}) {
+                const auto problem = mypictures::loadPhoto(g.path(photo)).problem;
+                problems += problem
+                                ? QMetaEnum::fromType<language::Text>().valueToKey(int(*problem))
+                                : " read";
+            }
+            return problems;
+        },
+        "MakerPhotoUnreadableMakerPhotoTooLarge read"};
     QTest::newRow("the player's copies beside records and settings: start") << Hostile{
         [](Game& g) {
             for (const char* name : {"record.txt.Backup", "record.txt.Monday", "Quilora.ini.Sunday",

@@ -388,6 +388,9 @@ void TestRules::recordsList_data() {
     QTest::newRow("a field far longer than the game writes")
         << kRussian << "1~a" + QString(400'000, QChar(0x301)).toUtf8() + "~S~4~d~^\r\n"
         << QList<int>{} << "a" + QString(63, QChar(0x301));
+    QTest::newRow("a long field cut before a character of two halves")
+        << kRussian << ("1~" + QString(63, 'a') + QStringLiteral("😀b~S~4~d~^\r\n")).toUtf8()
+        << QList<int>{} << QString(63, 'a');
     QTest::newRow("Date, two-digit years in this century")
         << QLocale(QLocale::English, QLocale::UnitedStates)
         << QByteArray("1~a~S~4~12/31/99\r\n2~b~S~4~15.06.2027\r\n3~c~S~4~1/2/27\r\n"
