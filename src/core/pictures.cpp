@@ -33,11 +33,20 @@ bool sequentialJpeg(const QByteArray& bytes) {
 
 } // namespace
 
+QByteArray pictureFormat(const QByteArray& bytes, const QByteArray& hint) {
+    if (hint.isEmpty())
+        return {};
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader(&buffer, hint).canRead() ? hint : QByteArray();
+}
+
 PictureHeader pictureHeader(const QByteArray& bytes, const QByteArray& format) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format);
+    QImageReader reader(&buffer, pictureFormat(bytes, format));
     PictureHeader header{reader.size(), bytes.startsWith("\xFF\xD8") && sequentialJpeg(bytes)};
     // Qt tells a GIF's first frame, but decodes onto its whole logical screen.
     if (bytes.startsWith("GIF8") && bytes.size() >= 10) {
@@ -57,7 +66,7 @@ QImage decodePicture(const QByteArray& bytes, QSize largest, const QByteArray& f
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return QImageReader(&buffer, format).read();
+    return QImageReader(&buffer, pictureFormat(bytes, format)).read();
 }
 
 } // namespace quilora::core

@@ -8,6 +8,12 @@ namespace quilora::core {
 
 // Pictures from outside are decoded from their bytes (read through readFile), and only once the
 // size their header tells is one their kind may have: a 43-byte GIF can claim 5600 x 5600.
+// `format` is a hint, as a file's suffix gives it ("gif", "jpg"): tried first, so that only the
+// decoders a picture needs are loaded; other content is still recognised.
+
+// The format to read the bytes with: the hint when its decoder knows them, else none, which has
+// Qt find it by their content.
+QByteArray pictureFormat(const QByteArray& bytes, const QByteArray& hint);
 
 // What a picture's header tells before anything is decoded.
 struct PictureHeader {
@@ -17,8 +23,6 @@ struct PictureHeader {
     // full size first, a progressive JPEG too (libjpeg keeps all its coefficients).
     bool scaledInDecoder = false;
 };
-// `format` is a hint, as a file's suffix gives it ("gif", "jpg"): tried first, so that only the
-// decoders a picture needs are loaded; other content is still recognised.
 PictureHeader pictureHeader(const QByteArray& bytes, const QByteArray& format = {});
 
 // The picture, when its header tells a size of at most `largest` each way; else a null image.

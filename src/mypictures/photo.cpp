@@ -39,7 +39,8 @@ LoadedPhoto loadPhoto(const QString& path) {
         return {{}, Text::MakerPhotoUnreadable};
     if (!file.whole)
         return {{}, Text::MakerPhotoTooLarge};
-    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    const QByteArray format =
+        core::pictureFormat(file.bytes, QFileInfo(path).suffix().toLower().toLatin1());
     const core::PictureHeader header = core::pictureHeader(file.bytes, format);
     const QSize stored = header.size; // before any rotation; invalid when the header tells none
     if (!header.scaledInDecoder &&
