@@ -54,14 +54,18 @@ bool writeAll(int fd, const QByteArray& bytes) {
 } // namespace
 
 QStringList decodeLines(const QByteArray& bytes) {
-    QStringDecoder cp1251("windows-1251");
+    // Made on the first line that needs it: the converter costs a megabyte of memory.
+    std::optional<QStringDecoder> cp1251;
     QStringList lines;
     const auto decode = [&](QByteArrayView line) {
         QString text;
-        if (line.isValidUtf8())
+        if (line.isValidUtf8()) {
             text = QString::fromUtf8(line);
-        else // a file or a line written on the game's first home, in that Cyrillic code page
-            text = cp1251.isValid() ? cp1251.decode(line) : QString::fromLatin1(line);
+        } else { // a file or a line written on the game's first home, in that Cyrillic code page
+            if (!cp1251)
+                cp1251.emplace("windows-1251");
+            text = cp1251->isValid() ? cp1251->decode(line) : QString::fromLatin1(line);
+        }
         qsizetype marks = 0; // a file joined from others may hold several byte-order marks
         while (marks < text.size() && text[marks] == QChar(0xFEFF))
             ++marks;
