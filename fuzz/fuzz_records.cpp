@@ -73,7 +73,7 @@ void checkList(const QList<Record>& records, const QLocale& locale) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QStringList lines = core::splitLines(core::decodeText(fuzz::bytesOf(data, size)));
+    const QStringList lines = core::decodeLines(fuzz::bytesOf(data, size));
     const QList<Record> records = records::readRecords(lines);
     for (const Record& record : records)
         FUZZ_CHECK(record.fields.size() == 5 && qIsFinite(record.seconds) &&

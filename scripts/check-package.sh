@@ -17,10 +17,11 @@ chmod 755 "$work"
 (cd "$build" && cpack -B "$work" >/dev/null)
 package=$(echo "$work"/quilora_*.deb)
 
-# lintian advises against root; it only reads the package.
+# lintian advises against root; it only reads the package. It runs in the package's folder: a
+# clone under a private folder (mode 700, as /root is) is no place nobody may enter.
 as_user=()
 [[ $(id -u) -ne 0 ]] || as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-"${as_user[@]}" env HOME="$work" lintian --fail-on error,warning "$package"
+(cd "$work" && "${as_user[@]}" env HOME="$work" lintian --fail-on error,warning "$package")
 
 cd "$root"
 git ls-files -z | /usr/bin/python3 -c '

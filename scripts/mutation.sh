@@ -9,7 +9,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 tool=${MUTANTS:-"$root/../shared/tools/mutants/mutants.py"}
 cd "$root"
 declare -A files=(
-    [core]="src/core/paths.cpp src/core/text_file.cpp"
+    [core]="src/core/files.cpp src/core/paths.cpp src/core/pictures.cpp src/core/text_file.cpp"
     [platform]="src/platform/qt_platform.cpp"
     [language]="src/language/captions.cpp src/language/catalogue.cpp src/language/links.cpp src/language/accessible_names.cpp"
     [game]="src/game/form1.cpp src/game/board.cpp"
@@ -25,8 +25,8 @@ declare -A tests=(
     [game]="tst_rules tst_window"
     [settings]="tst_rules tst_window tst_hostile"
     [records]="tst_rules tst_window tst_hostile"
-    [ui]="tst_window tst_my_pictures_window"
-    [mypictures]="tst_mypictures tst_my_pictures_window"
+    [ui]="tst_window tst_my_pictures_window tst_hostile"
+    [mypictures]="tst_mypictures tst_my_pictures_window tst_hostile"
 )
 cmake -S . -B build/mut -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILORA_SANITIZE=OFF >/dev/null
 ops=(--operators delete,condition,negation,return)

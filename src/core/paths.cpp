@@ -1,5 +1,7 @@
 #include "core/paths.h"
 
+#include "core/files.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -16,8 +18,7 @@ QString programPath(const QString& programFolder, const QString& relativeName) {
 }
 
 bool fileExists(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() && info.isFile();
+    return isRegularFile(path);
 }
 
 QString contentFolder(const QString& executableFolder) {

@@ -17,7 +17,8 @@ struct Folders {
 // "\sounds\click1.wav"), using this platform's separator.
 QString programPath(const QString& programFolder, const QString& relativeName);
 
-// True when a regular file of exactly this name exists (a folder of that name does not count).
+// True when a regular file of exactly this name exists, a link followed to one (a folder, a FIFO
+// or a device of that name does not count).
 bool fileExists(const QString& path);
 
 // The folder that holds the game's pictures, sounds and texts: the executable's own folder for

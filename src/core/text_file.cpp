@@ -1,62 +1,105 @@
 #include "core/text_file.h"
 
+#include "core/files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quilora::core {
+namespace {
 
-QString decodeText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError()) {
-        // Files written on the game's first home, in the Cyrillic single-byte code page.
-        QStringDecoder cp1251("windows-1251");
-        return cp1251.isValid() ? cp1251.decode(bytes) : QString::fromLatin1(bytes);
-    }
-    // The decoder drops one byte-order mark; a file that was joined from others may hold more.
-    while (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    return text;
+const QString kTemporaryMarker = QStringLiteral(".quilora-");
+
+QString temporaryName(const QString& name) {
+    static constexpr char kLetters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString suffix;
+    for (int i = 0; i < 6; ++i)
+        suffix += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(62)]);
+    return QLatin1Char('.') + name + kTemporaryMarker + suffix;
 }
 
-QStringList splitLines(const QString& text) {
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+// The file a path names, past the links a player may have put there (a synced folder, a
+// dotfile manager); a link that leads nowhere is followed too, as an editor does.
+QString linkedFile(const QString& path) {
+    QString file = path;
+    for (int depth = 0; depth < 40 && QFileInfo(file).isSymLink(); ++depth)
+        file = QFileInfo(file).symLinkTarget();
+    return file;
+}
+
+bool writeAll(int fd, const QByteArray& bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
             continue;
-        lines.append(text.mid(start, i - start));
-        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+} // namespace
+
+QStringList decodeLines(const QByteArray& bytes) {
+    // Made on the first line that needs it: the converter costs a megabyte of memory.
+    std::optional<QStringDecoder> cp1251;
+    QStringList lines;
+    const auto decode = [&](QByteArrayView line) {
+        QString text;
+        if (line.isValidUtf8()) {
+            text = QString::fromUtf8(line);
+        } else { // a file or a line written on the game's first home, in that Cyrillic code page
+            if (!cp1251)
+                cp1251.emplace("windows-1251");
+            text = cp1251->isValid() ? cp1251->decode(line) : QString::fromLatin1(line);
+        }
+        qsizetype marks = 0; // a file joined from others may hold several byte-order marks
+        while (marks < text.size() && text[marks] == QChar(0xFEFF))
+            ++marks;
+        lines.append(text.mid(marks));
+    };
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c != '\n' && c != '\r')
+            continue;
+        decode(QByteArrayView(bytes).sliced(start, i - start));
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
             ++i;
         start = i + 1;
     }
-    if (start < text.size())
-        lines.append(text.mid(start)); // a last line without its end
+    if (start < bytes.size())
+        decode(QByteArrayView(bytes).sliced(start)); // a last line without its end
     return lines;
 }
 
 std::optional<QStringList> readLines(const QString& path, qint64 limit, bool* whole,
                                      QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    FileBytes file = readFile(path, limit);
+    if (file.status != ReadStatus::Read) {
         if (error)
-            *error = file.errorString();
+            *error = file.reason;
         return std::nullopt;
     }
-    QByteArray bytes = limit < 0 ? file.readAll() : file.read(limit);
-    const bool all = file.atEnd();
-    if (!all) // a line cut in two is no line
-        bytes.truncate(std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r')) + 1);
+    if (!file.whole) // a line cut in two is no line
+        file.bytes.truncate(std::max(file.bytes.lastIndexOf('\n'), file.bytes.lastIndexOf('\r')) +
+                            1);
     if (whole)
-        *whole = all;
-    return splitLines(decodeText(bytes));
+        *whole = file.whole;
+    return decodeLines(file.bytes);
 }
 
 bool writeLines(const QString& path, const QStringList& lines, QString* error) {
@@ -65,32 +108,58 @@ bool writeLines(const QString& path, const QStringList& lines, QString* error) {
         bytes += line.toUtf8();
         bytes += "\r\n";
     }
-    QSaveFile file(path);
-    // A write that fails while the buffer is flushed (a full disk) does not stop commit() from
-    // putting the cut file in place, so the flush is checked first; without a commit the
-    // temporary file is discarded.
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-                    file.flush() && file.commit();
+    const QFileInfo target(linkedFile(path));
+    struct stat old {};
+    const bool replacing = ::stat(QFile::encodeName(target.filePath()).constData(), &old) == 0;
+    const mode_t mode = replacing ? old.st_mode & 07777 : 0666;
+    // Written beside the file under a name only the game makes, then renamed over it in one
+    // step: a crash or a full disk never leaves half a file.
+    QString temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = target.dir().filePath(temporaryName(target.fileName()));
+        fd = ::open(QFile::encodeName(temporary).constData(),
+                    O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    bool ok = fd >= 0;
+    if (ok) {
+        // The old file's permissions, whatever the umask.
+        ok = (!replacing || ::fchmod(fd, mode) == 0) && writeAll(fd, bytes) && ::fsync(fd) == 0;
+        const int saved = errno;
+        ok = ::close(fd) == 0 && ok;
+        if (!ok)
+            errno = saved;
+        ok = ok && ::rename(QFile::encodeName(temporary).constData(),
+                            QFile::encodeName(target.filePath()).constData()) == 0;
+        if (!ok) {
+            const int why = errno;
+            ::unlink(QFile::encodeName(temporary).constData());
+            errno = why;
+        }
+    }
     if (!ok && error)
-        *error = file.errorString();
+        *error = qt_error_string(errno);
     return ok;
 }
 
 void removeStaleTemporaries(const QString& folder, const QStringList& names, const QDateTime& now) {
     const QDir dir(folder);
-    const QDateTime cutOff = now.addSecs(-60);
+    const qint64 cutOff = now.addSecs(-60).toSecsSinceEpoch();
     for (const QString& name : names) {
-        const QRegularExpression temporary(
-            QStringLiteral("^%1\\.[A-Za-z]{6}$").arg(QRegularExpression::escape(name)));
-        const QStringList entries = dir.entryList({name + QStringLiteral(".??????")},
-                                                  QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+        const QRegularExpression temporary(QStringLiteral("^\\.%1%2[A-Za-z0-9]{6}$")
+                                               .arg(QRegularExpression::escape(name),
+                                                    QRegularExpression::escape(kTemporaryMarker)));
+        const QStringList entries =
+            dir.entryList({QLatin1Char('.') + name + kTemporaryMarker + QStringLiteral("??????")},
+                          QDir::AllEntries | QDir::Hidden | QDir::System);
         for (const QString& entry : entries) {
-            const QString suffix = entry.right(6);
-            const QFileInfo info(dir.filePath(entry));
-            if (temporary.match(entry).hasMatch() && suffix != suffix.toLower() &&
-                suffix != suffix.toUpper() && !info.isSymLink() && info.isFile() &&
-                info.lastModified() < cutOff)
-                QFile::remove(info.filePath());
+            const QByteArray path = QFile::encodeName(dir.filePath(entry));
+            struct stat info {};
+            if (temporary.match(entry).hasMatch() && ::lstat(path.constData(), &info) == 0 &&
+                S_ISREG(info.st_mode) && info.st_mtime < cutOff)
+                ::unlink(path.constData());
         }
     }
 }

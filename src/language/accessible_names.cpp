@@ -6,8 +6,11 @@ namespace quilora::language {
 
 PictureNames readPictureNames(const QString& pictureFolder) {
     PictureNames names;
+    // 24 names take a few kilobytes.
+    constexpr qint64 kReadLimit = 64 * 1024;
     const QString path = pictureFolder + QStringLiteral("names.txt");
-    for (const QString& line : core::readLines(path).value_or(QStringList{}).mid(0, 24)) {
+    for (const QString& line :
+         core::readLines(path, kReadLimit).value_or(QStringList{}).mid(0, 24)) {
         names.russian.append(line.section(QLatin1Char('\t'), 0, 0).trimmed());
         names.english.append(line.section(QLatin1Char('\t'), 1, 1).trimmed());
     }

@@ -69,6 +69,8 @@ constexpr std::array kEntries = {
                              "%1 the file, %2 the reason"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "it is larger than 1 MB",
                              "why the records file cannot be written"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "it is not an ordinary file",
+                             "why the records file cannot be read: a FIFO, a device, a folder"),
     Entry QT_TRANSLATE_NOOP3("Quilora",
                              "The records file was changed while the game was being won: this "
                              "time is no longer among the ten best.",
@@ -153,6 +155,8 @@ constexpr std::array kEntries = {
     Entry QT_TRANSLATE_NOOP3("Quilora", "The shipped set is back in place %1.", "picture-set maker: Restored"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "Place %1 already holds the shipped set.", "picture-set maker: NothingToRestore"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "Your set in place %1 could not be removed (%2).", "picture-set maker: RestoreFailed"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Another window is making or removing a set just now. Try again once it has finished.", "picture-set maker: Locked"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "%1 was not made by this window and is left untouched. Move it elsewhere to use this place.", "picture-set maker: NotItsOwn"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "Close without making the set? The chosen photos are not kept.", "picture-set maker: DiscardQuestion"),
 };
 // clang-format on

@@ -60,6 +60,7 @@ enum class Text {
     SoundLabel,
     RecordNotSaved,
     RecordsFileTooLarge,
+    FileNotRegular,
     RecordsFileChanged,
     RecordsUnreadableAtEnd,
     RecordsUnreadableList,
@@ -132,6 +133,8 @@ enum class Text {
     MakerRestored,
     MakerNothingToRestore,
     MakerRestoreFailed,
+    MakerLocked,
+    MakerNotItsOwn,
     MakerDiscardQuestion,
 
     Count

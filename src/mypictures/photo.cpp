@@ -1,5 +1,10 @@
 #include "mypictures/photo.h"
 
+#include "core/files.h"
+#include "core/pictures.h"
+
+#include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
@@ -7,6 +12,15 @@
 #include <cmath>
 
 namespace quilora::mypictures {
+namespace {
+
+// What one photo may cost the maker, so that it stays under 400 MB: its file, and the pixels of
+// a photo that is decoded whole before it is scaled down (a progressive JPEG's coefficients take
+// up to 6 bytes a pixel). A sequential JPEG is scaled as it is decoded and costs little.
+constexpr qint64 kPhotoBytes = 64 << 20;
+constexpr qint64 kWholeDecodePixels = 40'000'000;
+
+} // namespace
 
 QSize workingSize(QSize stored) {
     if (stored.isEmpty())
@@ -20,9 +34,23 @@ QSize workingSize(QSize stored) {
 }
 
 LoadedPhoto loadPhoto(const QString& path) {
-    QImageReader reader(path);
+    const core::FileBytes file = core::readFile(path, kPhotoBytes);
+    if (file.status != core::ReadStatus::Read) // a FIFO, a device, a folder: no photo
+        return {{}, Text::MakerPhotoUnreadable};
+    if (!file.whole)
+        return {{}, Text::MakerPhotoTooLarge};
+    const QByteArray format =
+        core::pictureFormat(file.bytes, QFileInfo(path).suffix().toLower().toLatin1());
+    const core::PictureHeader header = core::pictureHeader(file.bytes, format);
+    const QSize stored = header.size; // before any rotation; invalid when the header tells none
+    if (!header.scaledInDecoder &&
+        qint64(stored.width()) * std::max(stored.height(), 0) > kWholeDecodePixels)
+        return {{}, Text::MakerPhotoTooLarge};
+    QBuffer buffer;
+    buffer.setData(file.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
     reader.setAutoTransform(true);
-    const QSize stored = reader.size(); // from the header, before any rotation; else invalid
     // A scaled decode keeps a 100-megapixel JPEG to a few megabytes: the decoder itself scales
     // down. Formats that cannot still meet Qt's allocation limit, which is left as it is. An
     // unknown size stays unknown, which asks for no scaling.

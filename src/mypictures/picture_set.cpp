@@ -7,10 +7,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 
+#include <cerrno>
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace quilora::mypictures {
 namespace {
@@ -20,16 +27,139 @@ struct EncodedFile {
     QByteArray bytes;
 };
 
+// Written first into every folder the maker makes, so that a leftover of its own is told from a
+// player's folder of any name. Empty: it is written even on a full disk.
+const QString kMarker = QStringLiteral(".quilora-set");
+const QByteArray kMarkerText;
+
 QString setFolderName(int slot) {
     return QStringLiteral("img%1").arg(slot);
 }
 
+QByteArray native(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+QString systemReason() {
+    return qt_error_string(errno);
+}
+
+// A name beside the sets that only the maker gives: ".img3-new-Xy12ab", ".img3-old-...".
+QString makersName(int slot, const char* what) {
+    static constexpr char kLetters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString suffix;
+    for (int i = 0; i < 6; ++i)
+        suffix += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(62)]);
+    return QStringLiteral(".img%1-%2-%3").arg(slot).arg(QLatin1String(what), suffix);
+}
+
+enum class Entry {
+    None,
+    Link,          // removed as a link, never followed
+    MakersSet,     // a folder holding only the files the maker writes into a set
+    SomethingElse, // never removed: not the maker's to delete
+};
+
+// The names of the maker's files, each taken as the link or file it is itself. A set of an
+// earlier maker, which wrote no marker, is recognised by them too.
+Entry entryAt(const QString& path, bool* marked = nullptr) {
+    struct stat info {};
+    if (::lstat(native(path).constData(), &info) != 0)
+        return errno == ENOENT ? Entry::None : Entry::SomethingElse;
+    if (S_ISLNK(info.st_mode))
+        return Entry::Link;
+    if (!S_ISDIR(info.st_mode))
+        return Entry::SomethingElse;
+    static const QRegularExpression setFile(
+        QStringLiteral("^(\\d{1,2}(@2x)?\\.gif|setname\\.txt|names\\.txt|\\.quilora-set)$"));
+    DIR* dir = ::opendir(native(path).constData());
+    if (!dir)
+        return Entry::SomethingElse;
+    bool own = true;
+    if (marked)
+        *marked = false;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QString name = QFile::decodeName(entry->d_name);
+        if (name == QLatin1String(".") || name == QLatin1String(".."))
+            continue;
+        struct stat file {};
+        own = own && setFile.match(name).hasMatch() &&
+              ::fstatat(::dirfd(dir), entry->d_name, &file, AT_SYMLINK_NOFOLLOW) == 0 &&
+              S_ISREG(file.st_mode);
+        if (marked && name == kMarker)
+            *marked = true;
+    }
+    ::closedir(dir);
+    return own ? Entry::MakersSet : Entry::SomethingElse;
+}
+
+// Removes what entryAt() found the maker's: a link as a link, a set's files one by one, then
+// its folder. `reason` gets the system's words when something stays.
+bool removeEntry(const QString& path, Entry entry, QString& reason) {
+    const QByteArray name = native(path);
+    if (entry == Entry::Link && ::unlink(name.constData()) != 0) {
+        reason = systemReason();
+        return false;
+    }
+    if (entry != Entry::MakersSet)
+        return entry != Entry::SomethingElse;
+    const QDir folder(path);
+    for (const QString& file : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        ::unlink(native(folder.filePath(file)).constData());
+    if (::rmdir(name.constData()) != 0) {
+        reason = systemReason();
+        return false;
+    }
+    return true;
+}
+
 // Folders of an earlier write or removal that was cut short: new ones never moved into place,
-// old ones never deleted. Neither is a set the game uses.
+// old ones never deleted. Only real folders of the maker's, by name and marker, go.
 void removeLeftovers(const QDir& root, int slot) {
-    const QString pattern = QStringLiteral(".img%1-*").arg(slot);
-    for (const QString& name : root.entryList({pattern}, QDir::Dirs | QDir::Hidden))
-        QDir(root.filePath(name)).removeRecursively();
+    static const QRegularExpression leftover(
+        QStringLiteral("^\\.img\\d-(new|old)-[A-Za-z0-9]{6}$"));
+    const QString prefix = QStringLiteral(".img%1-").arg(slot);
+    for (const QString& name : root.entryList({prefix + QLatin1Char('*')},
+                                              QDir::AllEntries | QDir::Hidden | QDir::System)) {
+        bool marked = false;
+        const QString path = root.filePath(name);
+        QString ignored;
+        if (leftover.match(name).hasMatch() && entryAt(path, &marked) == Entry::MakersSet && marked)
+            removeEntry(path, Entry::MakersSet, ignored);
+    }
+}
+
+// A rename within one folder that never replaces what is there.
+bool renameFree(const QString& from, const QString& to, QString& reason) {
+    int result = ::renameat2(AT_FDCWD, native(from).constData(), AT_FDCWD, native(to).constData(),
+                             RENAME_NOREPLACE);
+    if (result != 0 && errno == EINVAL) { // a file system that cannot say so itself
+        struct stat existing {};
+        if (::lstat(native(to).constData(), &existing) == 0)
+            errno = EEXIST;
+        else
+            result = ::rename(native(from).constData(), native(to).constData());
+    }
+    if (result != 0)
+        reason = systemReason();
+    return result == 0;
+}
+
+// Moves `path` out of the game's sight under a name of the maker's; the new name, or none.
+QString stepAside(const QDir& root, int slot, const QString& path, QString& reason) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString aside = root.filePath(makersName(slot, "old"));
+        if (renameFree(path, aside, reason))
+            return aside;
+        if (errno != EEXIST)
+            break;
+    }
+    return {};
+}
+
+std::filesystem::path fsPath(const QString& path) {
+    return std::filesystem::path(native(path).toStdString());
 }
 
 QStringList spokenNames(const NewSet& set) {
@@ -44,18 +174,6 @@ QStringList spokenNames(const NewSet& set) {
     if (set.withNames)
         lines += lines;
     return lines;
-}
-
-std::filesystem::path fsPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-// A rename within one folder; `reason` gets the system's words for how it went.
-bool renameFolder(const QString& from, const QString& to, QString& reason) {
-    std::error_code error;
-    std::filesystem::rename(fsPath(from), fsPath(to), error);
-    reason = QString::fromLocal8Bit(error.message());
-    return !error;
 }
 
 // Text files of a set, as the game reads them: UTF-8, every line ended by CR LF.
@@ -115,72 +233,118 @@ bool hasPlayerSet(const QString& userRoot, int slot) {
         QDir(playerSetFolder(userRoot, slot)).filePath(QStringLiteral("0.gif")));
 }
 
+MakerLock::MakerLock(const QString& userRoot)
+    : lock_(QDir(userRoot).filePath(QStringLiteral(".quilora-maker.lock"))) {
+    // A lock is never broken for its age, as a long write may hold it; one whose maker has
+    // ended is.
+    lock_.setStaleLockTime(0);
+    std::error_code ignored;
+    std::filesystem::create_directories(fsPath(userRoot), ignored);
+    errno = 0;
+    if (!lock_.tryLock(0))
+        reason_ = qt_error_string(errno ? errno : EACCES);
+}
+
 std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet& set) {
     if (std::optional<Problem> problem = checkSet(set))
         return problem;
-
-    // A root that cannot be made shows just below, as the new folder that cannot be made.
-    std::error_code ignored;
-    std::filesystem::create_directories(fsPath(userRoot), ignored);
+    const MakerLock lock(userRoot);
+    if (lock.otherMaker())
+        return Problem{Text::MakerLocked, {}, {}};
+    if (!lock.held()) // no folder there, or no room for a lock file in it
+        return Problem{QFileInfo(userRoot).isDir() ? Text::MakerWriteFailed
+                                                   : Text::MakerFolderNotCreated,
+                       QDir::toNativeSeparators(userRoot), lock.reason()};
     const QDir root(userRoot);
     removeLeftovers(root, slot);
+    const QString target = root.filePath(setFolderName(slot));
+    const Entry old = entryAt(target);
+    if (old == Entry::SomethingElse)
+        return Problem{Text::MakerNotItsOwn, QDir::toNativeSeparators(target), {}};
+
     // Beside the target, so that moving it into place is a rename on the same disk; made before
     // the cards are encoded, so that a folder that cannot be written fails at once.
-    QTemporaryDir fresh(root.filePath(QStringLiteral(".img%1-new-XXXXXX").arg(slot)));
-    if (!fresh.isValid())
+    QString fresh;
+    for (int attempt = 0; fresh.isEmpty() && attempt < 100; ++attempt) {
+        fresh = root.filePath(makersName(slot, "new"));
+        if (::mkdir(native(fresh).constData(), 0755) != 0)
+            fresh.clear();
+        if (fresh.isEmpty() && errno != EEXIST)
+            break;
+    }
+    if (fresh.isEmpty())
         return Problem{Text::MakerFolderNotCreated, QDir::toNativeSeparators(userRoot),
-                       fresh.errorString()};
+                       systemReason()};
+    QString ignoredReason;
+    const auto discard = [&](Problem problem) {
+        removeEntry(fresh, entryAt(fresh), ignoredReason);
+        return problem;
+    };
 
-    QList<EncodedFile> files;
+    QList<EncodedFile> files{{kMarker, kMarkerText}};
     const QList<QImage> small = drawCards(set, 1), large = drawCards(set, 2);
     for (qsizetype k = 0; k < small.size(); ++k) {
         QString error;
         const QList<QByteArray> gifs = encodeGifs({small[k], large[k]}, k < kPhotosPerSet, &error);
         if (gifs.size() != 2)
-            return Problem{Text::MakerEncodeFailed, error, {}};
+            return discard(Problem{Text::MakerEncodeFailed, error, {}});
         files.append({QStringLiteral("%1.gif").arg(k), gifs[0]});
         files.append({QStringLiteral("%1@2x.gif").arg(k), gifs[1]});
     }
     const QString setName = tidyName(set.name);
     files.append({QStringLiteral("setname.txt"), textLines({setName, setName})});
     files.append({QStringLiteral("names.txt"), textLines(spokenNames(set))});
-    const QDir dir(fresh.path());
+    const QDir dir(fresh);
     for (const EncodedFile& file : files)
         if (std::optional<Problem> problem = writeFile(dir.filePath(file.name), file.bytes))
-            return problem;
+            return discard(*problem);
 
-    // The old set steps aside, the new one takes its name, and only then is the old one deleted;
-    // should the second rename fail, the old set goes back. Leftovers are gone, so the aside
-    // name is free.
-    const QString target = root.filePath(setFolderName(slot));
-    const QString aside = root.filePath(QStringLiteral(".img%1-old").arg(slot));
-    const bool replacing = QFileInfo::exists(target);
-    QString error;
-    if (replacing && !renameFolder(target, aside, error))
-        return Problem{Text::MakerWriteFailed, QDir::toNativeSeparators(target), error};
-    if (!renameFolder(fresh.path(), target, error)) {
-        QString ignoredReason;
-        if (replacing)
-            renameFolder(aside, target, ignoredReason);
-        return Problem{Text::MakerWriteFailed, QDir::toNativeSeparators(target), error};
+    // The old set (or a link) steps aside, the new one takes its name, and only then is the old
+    // one deleted; should the second rename fail, the old set goes back. A set of the maker's
+    // is marked before it steps aside, so that a cut write leaves a leftover it knows.
+    QString error, aside;
+    if (old == Entry::MakersSet)
+        writeFile(QDir(target).filePath(kMarker), kMarkerText);
+    if (old != Entry::None && (aside = stepAside(root, slot, target, error)).isEmpty())
+        return discard(Problem{Text::MakerWriteFailed, QDir::toNativeSeparators(target), error});
+    if (!renameFree(fresh, target, error)) {
+        if (!aside.isEmpty())
+            renameFree(aside, target, ignoredReason);
+        return discard(Problem{Text::MakerWriteFailed, QDir::toNativeSeparators(target), error});
     }
-    // `fresh` now cleans up a path that is no longer there.
-    QDir(aside).removeRecursively();
+    // Should the old set stay, it is a leftover that the next write removes.
+    if (!aside.isEmpty())
+        removeEntry(aside, old, ignoredReason);
     return {};
 }
 
 std::optional<Problem> restoreShipped(const QString& userRoot, int slot) {
     const QDir root(userRoot);
     const QString target = root.filePath(setFolderName(slot));
-    if (!QFileInfo::exists(target))
+    if (entryAt(target) == Entry::None)
         return {};
+    const MakerLock lock(userRoot);
+    if (!lock.held())
+        return lock.otherMaker()
+                   ? Problem{Text::MakerLocked, {}, {}}
+                   : Problem{Text::MakerRestoreFailed, QString::number(slot + 1), lock.reason()};
     removeLeftovers(root, slot);
-    // Out of the game's sight first, in one step; the deletion may then take its time.
-    const QString aside = root.filePath(QStringLiteral(".img%1-old").arg(slot));
+    const Entry old = entryAt(target);
+    if (old == Entry::None) // gone while the lock was taken
+        return {};
+    if (old == Entry::SomethingElse)
+        return Problem{Text::MakerNotItsOwn, QDir::toNativeSeparators(target), {}};
     QString error;
-    if (!renameFolder(target, aside, error))
+    if (old == Entry::Link) { // the link goes, never what it leads to
+        if (!removeEntry(target, old, error))
+            return Problem{Text::MakerRestoreFailed, QString::number(slot + 1), error};
+        return {};
+    }
+    // Out of the game's sight first, in one step; the deletion may then take its time.
+    writeFile(QDir(target).filePath(kMarker), kMarkerText);
+    const QString aside = stepAside(root, slot, target, error);
+    if (aside.isEmpty() || !removeEntry(aside, old, error))
         return Problem{Text::MakerRestoreFailed, QString::number(slot + 1), error};
-    QDir(aside).removeRecursively();
     return {};
 }
 

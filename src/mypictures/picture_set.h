@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QLockFile>
 #include <QString>
 
 #include <optional>
@@ -48,13 +49,30 @@ QList<QImage> drawCards(const NewSet& set, int scale);
 QString playerSetFolder(const QString& userRoot, int slot);
 bool hasPlayerSet(const QString& userRoot, int slot);
 
+// One maker at a time writes into the player's data folder: while one holds this lock, every
+// other's writeSet and restoreShipped refuse with MakerLocked.
+class MakerLock {
+public:
+    explicit MakerLock(const QString& userRoot);
+    bool held() const { return lock_.isLocked(); }
+    // Why it is not held: another maker holds it, or the system's words (a full disk).
+    bool otherMaker() const { return lock_.error() == QLockFile::LockFailedError; }
+    QString reason() const { return reason_; }
+
+private:
+    QLockFile lock_;
+    QString reason_;
+};
+
 // Writes the set into `userRoot`/imgN, where it shadows the shipped set of that slot: every card
 // as N.gif and N@2x.gif, setname.txt and names.txt. Everything goes into a new folder beside the
 // target that replaces the old set only once whole; on failure the old set, shipped or the
-// player's, stays as it was and no new folder is left.
+// player's, stays as it was and no new folder is left. An imgN that is a link is replaced as a
+// link, never followed; one that holds anything but a set's files is not the maker's and stays.
 std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet& set);
 
-// Removes the player's set of a slot, so that the shipped one is used again.
+// Removes the player's set of a slot, so that the shipped one is used again: a link as a link,
+// a folder only when it holds nothing but a set's files.
 std::optional<Problem> restoreShipped(const QString& userRoot, int slot);
 
 } // namespace quilora::mypictures

@@ -1,11 +1,11 @@
 #include "platform/qt_platform.h"
 
+#include "core/files.h"
 #include "core/paths.h"
 #include "core/version.h"
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QFile>
 #include <QMessageBox>
 #include <QSoundEffect>
 #include <QUrl>
@@ -93,9 +93,7 @@ QString shortcutAddress(const QByteArray& content) {
 }
 
 bool DesktopLinkOpener::openShortcut(const QString& shortcutPath) {
-    QFile file(shortcutPath);
-    const QString address =
-        shortcutAddress(file.open(QIODevice::ReadOnly) ? file.read(64 * 1024) : QByteArray());
+    const QString address = shortcutAddress(core::readFile(shortcutPath, 64 * 1024).bytes);
     return !address.isEmpty() && QDesktopServices::openUrl(QUrl(address));
 }
 

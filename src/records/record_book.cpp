@@ -40,7 +40,11 @@ Records::Records(game::Form1& form, settings::Form2& options, language::Captions
 std::optional<QStringList> Records::readTable(QString* error, bool* whole) {
     if (!EnsureRecordFile(form_.folders(), services_.localeInfo, error))
         return std::nullopt;
-    return core::readLines(recordFilePath(form_.folders()), kRecordsReadLimit, whole, error);
+    std::optional<QStringList> lines =
+        core::readLines(recordFilePath(form_.folders()), kRecordsReadLimit, whole, error);
+    if (!lines && error && error->isEmpty()) // a FIFO, a device or a folder of that name
+        *error = captions_.program().text(Text::FileNotRegular);
+    return lines;
 }
 
 double Records::wonSeconds() const {

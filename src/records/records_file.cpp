@@ -1,5 +1,6 @@
 #include "records/records_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -27,6 +28,16 @@ qsizetype slowest(const QList<Record>& records) {
             found = i;
     }
     return found;
+}
+
+// The game writes fields of 40 characters at most; a longer one was made by hand, and laying
+// it out (a name of 400,000 accents) would hold the list up for a minute.
+QString cutField(const QString& field) {
+    constexpr qsizetype kLongest = 64;
+    qsizetype length = std::min(field.size(), kLongest);
+    if (length < field.size() && field[length - 1].isHighSurrogate())
+        --length; // never half a character
+    return field.left(length);
 }
 
 } // namespace
@@ -70,7 +81,10 @@ QList<Record> readRecords(const QStringList& lines) {
         const std::optional<double> seconds = parseTime(pieces[0]);
         if (!seconds)
             continue;
-        records.append({i, pieces.mid(0, 5), *seconds, marked});
+        QStringList fields;
+        for (const QString& piece : pieces.mid(0, 5))
+            fields.append(cutField(piece));
+        records.append({i, fields, *seconds, marked});
     }
     return records;
 }

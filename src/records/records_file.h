@@ -34,7 +34,7 @@ struct Record {
 };
 
 // The records among a file's lines. Blank lines, lines of fewer than five fields and lines
-// whose Time is no number are no records and are left out.
+// whose Time is no number are no records and are left out. Fields are cut to 64 characters.
 QList<Record> readRecords(const QStringList& lines);
 
 enum class Outcome { First, TopTen, NoEntry };

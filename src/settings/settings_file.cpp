@@ -1,9 +1,8 @@
 #include "settings/settings_file.h"
 
-#include "core/paths.h"
+#include "core/files.h"
 #include "core/text_file.h"
 
-#include <QFile>
 #include <QLocale>
 
 #include <charconv>
@@ -40,13 +39,12 @@ std::optional<float> languageValue(const QString& text) {
 } // namespace
 
 std::optional<Slots> readSettingsFile(const QString& path) {
-    if (!core::fileExists(path))
+    const core::FileBytes file = core::readFile(path, kReadLimit);
+    // A FIFO or a folder of that name is as good as none.
+    if (file.status == core::ReadStatus::Missing || file.status == core::ReadStatus::NotAFile)
         return std::nullopt;
-    QFile file(path);
-    Slots values;
-    if (!file.open(QIODevice::ReadOnly))
-        return values;
-    const QStringList lines = core::splitLines(core::decodeText(file.read(kReadLimit)));
+    Slots values; // one that cannot be read gives the defaults
+    const QStringList lines = core::decodeLines(file.bytes);
     for (qsizetype i = 0; i < lines.size() && i < qsizetype(values.size()); ++i) {
         const qsizetype equals = lines[i].indexOf(QLatin1Char('='));
         values[i] = lines[i].mid(equals + 1);

@@ -14,7 +14,7 @@ namespace quilora::settings {
 using Slots = std::array<QString, 6>;
 
 // Everything after the first "=" of each of the first six lines (the whole line when it has
-// no "="), or nothing when there is no such file. Only the head of a huge file is read.
+// no "="), or nothing when there is no such regular file. Only the head of a huge file is read.
 std::optional<Slots> readSettingsFile(const QString& path);
 
 // The values of a settings line read as what they mean; unusable values are replaced by the

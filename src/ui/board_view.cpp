@@ -10,6 +10,11 @@ BoardView::BoardView(game::Form1& form, const settings::Form2& options,
                      const language::Captions& captions, QWidget* parent)
     : QWidget(parent), form_(form), options_(options), captions_(captions),
       pictureNames_(language::readPictureNames(form.PictureFolder())) {
+    for (int s = 0; s < game::kSlotCount; ++s)
+        if (!dealt_.contains(form_.CardFile(s)))
+            dealt_.insert(
+                form_.CardFile(s),
+                readPictureFiles(form_.CardFile(s), devicePixelRatioF() > 1, kCardLimits));
     const game::Rect first = game::slotGeometry(0);
     const game::Rect last = game::slotGeometry(game::kSlotCount - 1);
     setGeometry(first.left, first.top, last.left + last.width - first.left,
@@ -57,7 +62,7 @@ QString BoardView::spokenName(int slot) {
                               captions_.program().spoken());
 }
 
-// Each picture is read once, from its double-size file on a scaled screen.
+// Each picture is decoded once, from its double-size file on a scaled screen.
 QPixmap BoardView::picture(const QString& path) {
     if (path.isEmpty())
         return {};
@@ -68,7 +73,7 @@ QPixmap BoardView::picture(const QString& path) {
     }
     auto it = pictures_.find(path);
     if (it == pictures_.end())
-        it = pictures_.insert(path, sharpPicture(path, ratio)); // null when unreadable
+        it = pictures_.insert(path, sharpPicture(dealt_.value(path), ratio, kCardLimits));
     return *it;
 }
 

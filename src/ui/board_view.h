@@ -3,6 +3,7 @@
 #include "game/form1.h"
 #include "language/accessible_names.h"
 #include "settings/form2.h"
+#include "ui/sharp_picture.h"
 
 #include <QHash>
 #include <QPixmap>
@@ -41,6 +42,9 @@ private:
     const settings::Form2& options_;
     const language::Captions& captions_;
     std::array<CardSlot*, game::kSlotCount> slots_{};
+    // The deal's pictures as they were when it was dealt: a set made meanwhile into the same
+    // place must not show half the board in other photos.
+    QHash<QString, PictureFiles> dealt_;
     QHash<QString, QPixmap> pictures_;
     qreal picturesRatio_ = 0;
     int keyboardCard_ = 0;

@@ -277,7 +277,7 @@ void Form1Window::refreshAppearance() {
         setBackground(frame, look.panelColour);
     background_ = look.windowPicture.isEmpty()
                       ? QPixmap()
-                      : sharpPicture(look.windowPicture, devicePixelRatioF());
+                      : sharpPicture(look.windowPicture, devicePixelRatioF(), kBackgroundLimits);
     update();
 }
 

@@ -61,7 +61,8 @@ Form2Window::Form2Window(settings::Form2& form, QWidget* parent) : QDialog(paren
         picChoose_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picChoose_[i]->setFrameShape(QFrame::NoFrame);
         if (!form_.picChoose(i).isEmpty()) { // only the part the box shows is kept
-            const QPixmap whole = sharpPicture(form_.picChoose(i), devicePixelRatioF());
+            const QPixmap whole =
+                sharpPicture(form_.picChoose(i), devicePixelRatioF(), kBackgroundLimits);
             QPixmap part =
                 whole.copy(QRect(QPoint(0, 0), picChoose_[i]->size() * whole.devicePixelRatio()));
             part.setDevicePixelRatio(whole.devicePixelRatio());

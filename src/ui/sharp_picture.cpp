@@ -1,6 +1,9 @@
 #include "ui/sharp_picture.h"
 
-#include <QImageReader>
+#include "core/files.h"
+#include "core/pictures.h"
+
+#include <QFileInfo>
 
 namespace quilora::ui {
 
@@ -11,12 +14,23 @@ QString doubleSizePath(const QString& path) {
     return QString(path).insert(dot, QLatin1String("@2x"));
 }
 
-QPixmap sharpPicture(const QString& path, qreal devicePixelRatio) {
-    if (devicePixelRatio > 1) {
+PictureFiles readPictureFiles(const QString& path, bool dense, const PictureLimits& limits) {
+    // A file past the limit is not the picture it claims to be: none rather than its head.
+    const auto read = [&](const QString& file) {
+        const core::FileBytes bytes = core::readFile(file, limits.bytes);
+        return bytes.whole ? bytes.bytes : QByteArray();
+    };
+    return {read(path), dense ? read(doubleSizePath(path)) : QByteArray(),
+            QFileInfo(path).suffix().toLower().toLatin1()};
+}
+
+QPixmap sharpPicture(const PictureFiles& files, qreal devicePixelRatio,
+                     const PictureLimits& limits) {
+    if (devicePixelRatio > 1 && !files.doubleSize.isEmpty()) {
         // Only the header of the small file is read: it tells the size to draw at, and a @2x file
         // of another size belongs to some other picture (a set whose small files were replaced).
-        const QSize logical = QImageReader(path).size();
-        QImage large = QImageReader(doubleSizePath(path)).read();
+        const QSize logical = core::pictureHeader(files.picture, files.format).size;
+        QImage large = core::decodePicture(files.doubleSize, limits.largest, files.format);
         if (logical.isValid() && !large.isNull() && large.size() == logical * 2) {
             const QSize device(qRound(logical.width() * devicePixelRatio),
                                qRound(logical.height() * devicePixelRatio));
@@ -26,7 +40,12 @@ QPixmap sharpPicture(const QString& path, qreal devicePixelRatio) {
             return QPixmap::fromImage(std::move(large));
         }
     }
-    return QPixmap(path);
+    return QPixmap::fromImage(core::decodePicture(files.picture, limits.largest, files.format));
+}
+
+QPixmap sharpPicture(const QString& path, qreal devicePixelRatio, const PictureLimits& limits) {
+    return sharpPicture(readPictureFiles(path, devicePixelRatio > 1, limits), devicePixelRatio,
+                        limits);
 }
 
 } // namespace quilora::ui

@@ -15,7 +15,7 @@ int main(int, char** argv) {
     game.platform.localeInfo.numbers = QLocale(QLocale::Russian, QLocale::Russia);
     game.start();
     const QString path = records::recordFilePath(game.program.folders);
-    const QStringList table = core::readLines(path).value_or(QStringList());
+    const QStringList table = core::readLines(path, 1 << 20).value_or(QStringList());
     std::puts("ready");
     for (int n = 0; n != std::atoi(argv[2]); ++n) {
         if (n % 2 == 0 && !core::writeLines(path, table))

@@ -1,11 +1,20 @@
-// The game keeps running where its files cannot be written or read as they should, where its
-// writers are killed midway, and through a long session.
+// The game keeps running where its files cannot be written or read as they should, where they
+// are not what they seem, where its writers are killed midway, and through a long session.
+#include "mypictures/photo.h"
+#include "mypictures/picture_set.h"
 #include "support/full_disk.h"
 #include "support/window.h"
+#include "ui/card_slot.h"
 
+#include <QBuffer>
+#include <QDirIterator>
+#include <QImageWriter>
+#include <QMetaEnum>
 #include <QProcess>
 
+#include <functional>
 #include <random>
+#include <sys/stat.h>
 
 using namespace quilora;
 
@@ -17,6 +26,100 @@ constexpr int kGames = 10000;
 
 const QByteArray kOldRecords = "999~Unknown~Test~6~05.11.2026~^\r\n";
 
+namespace {
+
+// A file that is not what it seems, what the player then does, and what the game or the maker
+// answers. The player's photo album beside the game and the files named in `kept` must come
+// through unchanged.
+struct Hostile {
+    std::function<void(testing::RunningGame&)> plant;
+    std::function<QString(testing::RunningGame&)> act;
+    QString answer;
+    QStringList kept = {};
+};
+
+// Every file and folder under `folder`, with the bytes of the files; links are not followed.
+QMap<QString, QByteArray> contents(const QString& folder) {
+    QMap<QString, QByteArray> found;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        const bool regular = it.fileInfo().isFile() && !it.fileInfo().isSymLink();
+        found[it.filePath()] = regular && file.open(QIODevice::ReadOnly) ? file.readAll() : "other";
+    }
+    return found;
+}
+
+void fifo(const QString& path) {
+    QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+}
+
+QString outcome(const std::optional<mypictures::Problem>& problem) {
+    return problem ? QMetaEnum::fromType<language::Text>().valueToKey(int(problem->what)) : "done";
+}
+
+mypictures::NewSet newSet() {
+    mypictures::NewSet set{"New", {}, false};
+    for (int k = 0; k < mypictures::kPhotosPerSet; ++k) {
+        QImage photo(120, 90, QImage::Format_RGB32);
+        photo.fill(QColor::fromHsv(k * 30, 200, 230));
+        set.cards.append({photo, mypictures::Crop(photo.size()), {}});
+    }
+    return set;
+}
+
+// A set in `folder` as the maker writes one, all of whose cards read "old card".
+void oldSet(testing::RunningGame& game, const QString& folder) {
+    QDir().mkpath(game.path(folder));
+    for (int k = 0; k < 12; ++k)
+        game.writeFile(QStringLiteral("%1/%2.gif").arg(folder).arg(k), "old card");
+}
+
+// A small JPEG whose header claims this size, a fill byte before its frame header.
+QByteArray jpegClaiming(bool progressive, int width, int height) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(progressive);
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    writer.write(image);
+    const qsizetype frame = bytes.indexOf(progressive ? "\xFF\xC2" : "\xFF\xC0");
+    const char size[] = {char(height >> 8), char(height), char(width >> 8), char(width)};
+    return bytes.replace(frame + 5, 4, QByteArray(size, 4)).insert(frame, '\xFF');
+}
+
+QByteArray progressiveBomb() {
+    return jpegClaiming(true, 32000, 24000);
+}
+
+// A GIF of 43 bytes whose screen claims 5600 x 5600, around an image of one pixel.
+QByteArray gifBomb() {
+    return QByteArray("GIF89a\xE0\x15\xE0\x15\x80\0\0\0\0\0\xFF\xFF\xFF"
+                      "\x2C\0\0\0\0\x01\0\x01\0\0\x02\x02\x44\x01\0\x3B",
+                      35)
+        .append(8, '\0');
+}
+
+// Turns every card once; how many showed a picture, and how many of those were black.
+std::pair<int, int> turnAll(const testing::RunningGame& game) {
+    int shown = 0, black = 0;
+    for (int s = 0; s < game::kSlotCount; ++s) {
+        game.click(s);
+        const QImage face =
+            game.find<ui::CardSlot>(QStringLiteral("Foto%1").arg(s))->picture().toImage();
+        shown += face.isNull() ? 0 : 1;
+        black += !face.isNull() && face.pixelColor(45, 40) == Qt::black ? 1 : 0;
+    }
+    return {shown, black};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Hostile)
+
 class TestHostile : public QObject {
     Q_OBJECT
 
@@ -24,6 +127,8 @@ private slots:
     void longSession(); // first, while the peak of memory is its own
     void killedWhileWriting();
     void fullDisk();
+    void filesThatAreNotWhatTheySeem_data();
+    void filesThatAreNotWhatTheySeem();
 };
 
 // Ten thousand games (two thousand under the sanitizers) with a fake clock, reloads and language
@@ -120,6 +225,180 @@ void TestHostile::fullDisk() {
     QCOMPARE(game.readFile("precious.txt"), QByteArray("keep me"));
     QVERIFY(!QFileInfo(game.path("temp.url")).exists());
     QCOMPARE(game.platform.links.handedOver.size(), 1);
+}
+
+void TestHostile::filesThatAreNotWhatTheySeem_data() {
+    using Game = testing::RunningGame;
+    QTest::addColumn<Hostile>("hostile");
+    static const auto user = [](Game& game) { return game.path("user"); };
+    static const auto link = [](Game& game, const char* from, const char* to) {
+        QVERIFY(QFile::link(game.path(to), game.path(from)));
+    };
+    static const auto hidden = [](Game& game, const char* folder, const char* pattern) {
+        return QDir(game.path(folder))
+            .entryList({pattern}, QDir::AllEntries | QDir::Hidden | QDir::System, QDir::Name)
+            .join(' ');
+    };
+
+    QTest::newRow("img2 links to the album: Restore")
+        << Hostile{[](Game& g) { link(g, "user/img2", "album"); },
+                   [](Game& g) {
+                       const QString restored = outcome(mypictures::restoreShipped(user(g), 2));
+                       return restored + hidden(g, "user", "img2");
+                   },
+                   "done"};
+    QTest::newRow("img2 links to the album: Make")
+        << Hostile{[](Game& g) { link(g, "user/img2", "album"); },
+                   [](Game& g) {
+                       const QString made = outcome(mypictures::writeSet(user(g), 2, newSet()));
+                       return made + (QFileInfo(g.path("user/img2")).isSymLink() ? " link" : "");
+                   },
+                   "done"};
+    // Only a folder of the maker's own, by its name and mark, is a leftover it removes; nothing
+    // of its own stands in its way.
+    QTest::newRow("names like the maker's leftovers: Make, Restore")
+        << Hostile{[](Game& g) {
+                       oldSet(g, "user/.img2-backup");
+                       oldSet(g, "user/.img2-new-Zz9Zz9"); // a write killed midway
+                       g.writeFile("user/.img2-new-Zz9Zz9/.quilora-set", {});
+                       link(g, "user/.img2-new-Ab12Cd", "album");
+                       g.writeFile("user/.img2-old", "the player's");
+                       link(g, "user/.img3-old", "nowhere");
+                   },
+                   [](Game& g) {
+                       const QString made = outcome(mypictures::writeSet(user(g), 2, newSet()));
+                       const QString restored = outcome(mypictures::restoreShipped(user(g), 2));
+                       return made + ' ' + restored + ": " + hidden(g, "user", ".img*");
+                   },
+                   "done done: .img2-backup .img2-new-Ab12Cd .img2-old .img3-old",
+                   {"user/.img2-backup/0.gif", "user/.img2-old"}};
+    QTest::newRow("img2 is the player's file: Make")
+        << Hostile{[](Game& g) { g.writeFile("user/img2", "notes"); },
+                   [](Game& g) { return outcome(mypictures::writeSet(user(g), 2, newSet())); },
+                   "MakerNotItsOwn",
+                   {"user/img2"}};
+    QTest::newRow("img2 holds a folder of the player's: Restore")
+        << Hostile{[](Game& g) {
+                       oldSet(g, "user/img2/holiday");
+                       oldSet(g, "user/img2");
+                   },
+                   [](Game& g) { return outcome(mypictures::restoreShipped(user(g), 2)); },
+                   "MakerNotItsOwn",
+                   {"user/img2/0.gif", "user/img2/holiday/0.gif"}};
+    QTest::newRow("another maker at work: Make, Restore")
+        << Hostile{[](Game& g) { oldSet(g, "user/img2"); },
+                   [](Game& g) {
+                       const mypictures::MakerLock other(user(g));
+                       const QString made = outcome(mypictures::writeSet(user(g), 2, newSet()));
+                       return made + ' ' + outcome(mypictures::restoreShipped(user(g), 2));
+                   },
+                   "MakerLocked MakerLocked",
+                   {"user/img2/0.gif"}};
+    QTest::newRow("a FIFO and a progressive JPEG of 32000 x 24000 as photos") << Hostile{
+        [](Game& g) {
+            fifo(g.path("album/fifo.jpg"));
+            g.writeFile("album/bomb.jpg", progressiveBomb());
+            // Sequential, it is scaled as it is decoded and may be far larger.
+            g.writeFile("album/big.jpg", jpegClaiming(false, 8000, 6000));
+        },
+        [](Game& g) {
+            QString problems;
+            for (const char* photo : {"album/fifo.jpg", "album/bomb.jpg", "album/big.jpg"}) {
+                const auto problem = mypictures::loadPhoto(g.path(photo)).problem;
+                problems += problem
+                                ? QMetaEnum::fromType<language::Text>().valueToKey(int(*problem))
+                                : " read";
+            }
+            return problems;
+        },
+        "MakerPhotoUnreadableMakerPhotoTooLarge read"};
+    QTest::newRow("the player's copies beside records and settings: start") << Hostile{
+        [](Game& g) {
+            for (const char* name : {"record.txt.Backup", "record.txt.Monday", "Quilora.ini.Sunday",
+                                     ".record.txt.quilora-Ab12Cd"}) {
+                g.writeFile(name, "a copy");
+                QFile file(g.path(name));
+                QVERIFY(file.open(QIODevice::ReadWrite) &&
+                        file.setFileTime(QDateTime::currentDateTime().addSecs(-120),
+                                         QFileDevice::FileModificationTime));
+            }
+        },
+        [](Game& g) {
+            g.start();
+            return hidden(g, ".", ".record.txt.quilora-*"); // the writer's own leftover goes
+        },
+        "",
+        {"record.txt.Backup", "record.txt.Monday", "Quilora.ini.Sunday"}};
+    QTest::newRow("record.txt is a FIFO: Records") << Hostile{
+        [](Game& g) { fifo(g.path("record.txt")); },
+        [](Game& g) {
+            g.start();
+            g.press("cmdTOP3");
+            return g.platform.messages.shown.join('|').replace(g.path("record.txt"), "…");
+        },
+        "The records file … cannot be read (it is not an ordinary file): the records cannot be "
+        "shown. The file is left as it is."};
+    // The GIF claims as much as 1.5 GB took for a set of twelve.
+    QTest::newRow("FIFOs as names, set name and a picture; a GIF of 5600 x 5600") << Hostile{
+        [](Game& g) {
+            for (const char* name : {"img0/names.txt", "img0/setname.txt", "img0/5.gif"}) {
+                QFile::remove(g.path(name));
+                fifo(g.path(name));
+            }
+            g.writeFile("img0/6.gif", gifBomb());
+        },
+        [](Game& g) {
+            g.start();
+            return QString::number(turnAll(g).first);
+        },
+        "20"};
+    QTest::newRow("names.txt and setname.txt lead to an endless device")
+        << Hostile{[](Game& g) {
+                       QVERIFY(QFile::link("/dev/zero", g.path("img0/names.txt")));
+                       QVERIFY(QFile::link("/dev/zero", g.path("img0/setname.txt")));
+                   },
+                   [](Game& g) {
+                       g.start();
+                       return QString::number(turnAll(g).first);
+                   },
+                   "24"};
+    // Made anew into the place the board was dealt from, after a card was seen.
+    QTest::newRow("a set made into the dealt place") << Hostile{
+        [](Game& g) {
+            g.folders.userSetsFolder = user(g);
+            testing::makePictureSet(user(g));
+        },
+        [](Game& g) {
+            g.start();
+            g.click(0);
+            QImage black(90, 80, QImage::Format_RGB32);
+            black.fill(Qt::black);
+            for (int k = 0; k < 12; ++k)
+                black.save(g.path(QStringLiteral("user/img0/%1.gif").arg(k)), "PNG");
+            const auto [shown, blackCards] = turnAll(g);
+            return QStringLiteral("%1 shown, %2 of the new set").arg(shown).arg(blackCards);
+        },
+        "24 shown, 0 of the new set"};
+}
+
+// A hang fails by the test's own time limit.
+void TestHostile::filesThatAreNotWhatTheySeem() {
+    QFETCH(Hostile, hostile);
+    testing::RunningGame game(false);
+    QDir().mkpath(game.path("album/sub"));
+    for (int k = 0; k < 12; ++k)
+        game.writeFile(QStringLiteral("album/%1.gif").arg(k), "a photo of the family");
+    game.writeFile("album/sub/0.gif", "another");
+    QDir().mkpath(game.path("user"));
+    hostile.plant(game);
+    const QMap<QString, QByteArray> album = contents(game.path("album"));
+    QMap<QString, QByteArray> kept;
+    for (const QString& name : hostile.kept)
+        kept[name] = game.readFile(name);
+    QCOMPARE(hostile.act(game), hostile.answer);
+    QCOMPARE(contents(game.path("album")), album);
+    for (const QString& name : hostile.kept)
+        QCOMPARE(game.readFile(name), kept[name]);
 }
 
 QTEST_MAIN(TestHostile)

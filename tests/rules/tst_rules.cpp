@@ -420,6 +420,18 @@ void TestRules::recordsList_data() {
                                   .toUtf8();
     QTest::newRow("Arabic digits") << kArabic << arabic << QList<int>{6} << "Bob|Old|Ann";
     QTest::newRow("Arabic dates") << kArabic << arabic << QList<int>{5} << "Old|Ann|Bob";
+    // A record pasted from an older file spoils no other line.
+    QTest::newRow("a Windows-1251 line among UTF-8 ones")
+        << kRussian
+        << QStringLiteral("5~Неизвестный~S~4~d\r\n").toUtf8() + "7~\xA8\xEB\xEA\xE0~S~4~d~^\r\n"
+        << QList<int>{} << QStringLiteral("Неизвестный|Ёлка");
+    // A name of 400,000 accents, which took a minute to lay out, is cut as it is read.
+    QTest::newRow("a field far longer than the game writes")
+        << kRussian << "1~a" + QString(400'000, QChar(0x301)).toUtf8() + "~S~4~d~^\r\n"
+        << QList<int>{} << "a" + QString(63, QChar(0x301));
+    QTest::newRow("a long field cut before a character of two halves")
+        << kRussian << ("1~" + QString(63, 'a') + QStringLiteral("😀b~S~4~d~^\r\n")).toUtf8()
+        << QList<int>{} << QString(63, 'a');
     QTest::newRow("Date, two-digit years in this century")
         << QLocale(QLocale::English, QLocale::UnitedStates)
         << QByteArray("1~a~S~4~12/31/99\r\n2~b~S~4~15.06.2027\r\n3~c~S~4~1/2/27\r\n"

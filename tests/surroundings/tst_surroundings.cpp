@@ -81,16 +81,24 @@ void TestSurroundings::writesLines() {
     }
     QVERIFY(!fullWritten && !error.isEmpty());
     QCOMPARE(folder.readFile("record.txt"), written);
-    QCOMPARE(QDir(folder.dir.path()).entryList(QDir::Files), QStringList{"record.txt"});
-    // What a write cut off by a kill left goes a minute on; other names, and links, stay.
-    for (const char* name : {"record.txt.qLNspV", "record.txt.QLNSPV", "record.txt.backup"})
-        folder.writeFile(name, "leftover");
-    QVERIFY(QFile::link(path, folder.path("record.txt.rIYbUM")));
-    core::removeStaleTemporaries(folder.dir.path(), {"record.txt"},
-                                 QDateTime::currentDateTime().addSecs(61));
-    QCOMPARE(
-        QDir(folder.dir.path()).entryList(QDir::Files | QDir::System, QDir::Name),
-        (QStringList{"record.txt", "record.txt.QLNSPV", "record.txt.backup", "record.txt.rIYbUM"}));
+    QCOMPARE(QDir(folder.dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"record.txt"});
+    // Through a link the player made, the file it leads to is replaced and the link stays.
+    QVERIFY(QFile::link(path, folder.path("linked.txt")));
+    QVERIFY(core::writeLines(folder.path("linked.txt"), {"y"}));
+    QVERIFY(QFileInfo(folder.path("linked.txt")).isSymLink());
+    QCOMPARE(folder.readFile("record.txt"), "y\r\n");
+    // What a write cut off by a kill left goes a minute on; a younger one, and links, stay.
+    folder.writeFile(".record.txt.quilora-qLN5pV", "leftover");
+    QVERIFY(QFile::link(path, folder.path(".record.txt.quilora-rIYbUM")));
+    const auto left = [&](int seconds) {
+        core::removeStaleTemporaries(folder.dir.path(), {"record.txt"},
+                                     QDateTime::currentDateTime().addSecs(seconds));
+        return QDir(folder.dir.path())
+            .entryList({".record*"}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    };
+    QCOMPARE(left(0), (QStringList{".record.txt.quilora-qLN5pV", ".record.txt.quilora-rIYbUM"}));
+    QCOMPARE(left(61), QStringList{".record.txt.quilora-rIYbUM"});
 }
 
 // Only a file exists, by its exact name; a program path joins with either slash. The content
@@ -115,6 +123,8 @@ void TestSurroundings::paths() {
             !QFile::exists(at("user")));
     QCOMPARE(core::dataFolder(QStringLiteral("/proc/self"), at("user")), at("user"));
     QVERIFY(QFileInfo(at("user")).isDir());
+    // A file whose size the system does not tell before it is read is read whole.
+    QVERIFY(core::readLines("/proc/self/status", 1 << 20).value_or(QStringList()).size() > 10);
 }
 
 // Preloading waits while held; each file found is loaded once, a missing one or none is

@@ -149,6 +149,11 @@
         <translation>он больше 1 МБ</translation>
     </message>
     <message>
+        <source>it is not an ordinary file</source>
+        <comment>why the records file cannot be read: a FIFO, a device, a folder</comment>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
         <source>The records file was changed while the game was being won: this time is no longer among the ten best.</source>
         <comment>the record is not stored</comment>
         <translation>Файл рекордов изменился, пока шла игра: это время уже не входит в десятку лучших.</translation>
@@ -482,6 +487,16 @@
         <source>Your set in place %1 could not be removed (%2).</source>
         <comment>picture-set maker: RestoreFailed</comment>
         <translation>Ваш набор на месте %1 удалить не удалось (%2).</translation>
+    </message>
+    <message>
+        <source>Another window is making or removing a set just now. Try again once it has finished.</source>
+        <comment>picture-set maker: Locked</comment>
+        <translation>Другое окно сейчас создаёт или удаляет набор. Попробуйте снова, когда оно закончит.</translation>
+    </message>
+    <message>
+        <source>%1 was not made by this window and is left untouched. Move it elsewhere to use this place.</source>
+        <comment>picture-set maker: NotItsOwn</comment>
+        <translation>%1 создан не в этом окне и оставлен нетронутым. Перенесите его в другое место, чтобы занять это место.</translation>
     </message>
     <message>
         <source>Close without making the set? The chosen photos are not kept.</source>
