@@ -120,6 +120,11 @@ def self_test():
             path.write_text(text, encoding="utf-8")
         # As CTest runs it: what it says on stderr and how it exits.
         run = subprocess.run([sys.executable, __file__, root], capture_output=True, text=True)
+        clean = pathlib.Path(root, "clean")
+        for name, text in [("core/a.h", ""), ("ui/b.cpp", '#include "core/a.h"\n')]:
+            (clean / name).parent.mkdir(parents=True, exist_ok=True)
+            (clean / name).write_text(text, encoding="utf-8")
+        clean_run = subprocess.run([sys.executable, __file__, clean], capture_output=True)
         LAYERS["core"].append("ui")
         try:
             cyclic = faults(root)
@@ -127,6 +132,8 @@ def self_test():
             LAYERS["core"].remove("ui")
     got = run.stderr.splitlines()
     problems = [] if run.returncode == 1 else [f"exit status {run.returncode}, not 1"]
+    if clean_run.returncode != 0 or clean_run.stderr:
+        problems.append("a tree without faults is not passed")
     if got[-1:] != [f"{len(expected)} fault(s) in the layers"]:
         problems.append(f"the last line is not the count of {len(expected)} faults")
     got = got[:-1]
