@@ -1,7 +1,7 @@
 #include "ui/my_pictures_window.h"
 
 #include "core/paths.h"
-#include "core/text_file.h"
+#include "core/set_names.h"
 #include "mypictures/cards.h"
 #include "mypictures/photo.h"
 #include "settings/settings_file.h"
@@ -69,12 +69,7 @@ QPixmap emptyCard(int number, const QPalette& palette, double ratio) {
 
 // The name of a set as the options dialog shows it in this language.
 QString setCaption(const QString& folder, bool english) {
-    const QStringList names = core::readLines(folder + QStringLiteral("setname.txt"), 64 * 1024)
-                                  .value_or(QStringList{})
-                                  .mid(0, 2);
-    if (english && names.size() > 1 && !names[1].isEmpty())
-        return names[1];
-    return names.value(0);
+    return core::readSetNames(folder).in(english);
 }
 
 } // namespace
