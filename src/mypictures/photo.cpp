@@ -11,9 +11,7 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <mutex>
 
 namespace quilora::mypictures {
 namespace {
@@ -25,18 +23,34 @@ namespace {
 constexpr qint64 kPhotoBytes = 64 << 20;
 constexpr qint64 kWholeDecodePixels = 40'000'000;
 
-// libjpeg tells of a file that ends before its picture does, whose rest it leaves grey, only by
-// a warning, which Qt logs in its JPEG category. The warnings of a decode are caught on their
-// way to the log, on the thread that decodes.
-thread_local bool jpegEndedEarly = false;
-std::atomic<QtMessageHandler> nextHandler{nullptr};
-
-void watchJpegWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (qstrcmp(context.category, "qt.gui.imageio.jpeg") == 0 &&
-        message.contains(QLatin1String("premature end"), Qt::CaseInsensitive))
-        jpegEndedEarly = true;
-    if (const QtMessageHandler next = nextHandler.load())
-        next(type, context, message);
+// Whether a JPEG ends before its end-of-image marker, so that the decoder fills the rest of the
+// picture with grey and tells so only in a log warning. Its segments are stepped over by their
+// lengths, and a scan's coded data, where a 0xFF byte is always followed by 0 or a restart
+// marker, up to the next marker: so a thumbnail's marker inside a segment never counts.
+bool endsEarly(const QByteArray& jpeg) {
+    const auto byte = [&](qsizetype at) { return quint8(jpeg[at]); };
+    qsizetype at = 2; // past the start-of-image marker
+    while (at < jpeg.size()) {
+        if (byte(at) != 0xFF) { // within a scan's coded data
+            at = jpeg.indexOf(char(0xFF), at);
+            if (at < 0)
+                return true;
+            continue;
+        }
+        while (at < jpeg.size() && byte(at) == 0xFF) // fill bytes
+            ++at;
+        if (at == jpeg.size())
+            return true;
+        const quint8 marker = byte(at++);
+        if (marker == 0xD9)
+            return false;
+        if (marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+            continue; // coded data or a marker without a segment
+        if (at + 2 > jpeg.size())
+            return true;
+        at += byte(at) << 8 | byte(at + 1);
+    }
+    return true;
 }
 
 // HEIF and AVIF photos are ISO media files, which start with their file-type box.
@@ -77,8 +91,6 @@ QSize workingSize(QSize stored) {
 }
 
 LoadedPhoto loadPhoto(const QString& path) {
-    static std::once_flag watching;
-    std::call_once(watching, [] { nextHandler = qInstallMessageHandler(watchJpegWarnings); });
     const core::FileBytes file = core::readFile(path, kPhotoBytes);
     if (file.status != core::ReadStatus::Read) // a FIFO, a device, a folder: no photo
         return refused(Text::MakerPhotoUnreadable);
@@ -108,7 +120,6 @@ LoadedPhoto loadPhoto(const QString& path) {
     // down. Formats that cannot still meet Qt's allocation limit, which is left as it is. An
     // unknown size stays unknown, which asks for no scaling.
     reader.setScaledSize(workingSize(stored));
-    jpegEndedEarly = false;
     const QImage image = reader.read();
     if (image.isNull()) {
         // Past Qt's limit (none when 0), Qt would not even try; an unknown size is never past it.
@@ -121,7 +132,7 @@ LoadedPhoto loadPhoto(const QString& path) {
     // here. A photo already at its working size comes back as it is.
     return used(
         image.scaled(workingSize(image.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
-        jpegEndedEarly);
+        file.bytes.startsWith("\xFF\xD8") && endsEarly(file.bytes));
 }
 
 QString readablePatterns() {

@@ -162,9 +162,13 @@ void TestMyPictures::readsPhotos_data() {
     folder_.writeFile("turned.jpg", encoded(wide, "jpeg", 8));
     // Twice the working size each way, so that the decoder itself scales it; 19 MB whole.
     folder_.writeFile("huge.jpg", encoded(quarters({1920, 2560}), "jpeg", 6));
-    // Files that end halfway through their picture, whose lower half the decoder fills with grey.
-    const QByteArray jpeg = encoded(wide, "jpeg");
-    folder_.writeFile("cut.jpg", jpeg.first(jpeg.size() / 2));
+    // Files that end halfway through their picture, whose lower half the decoder fills with grey;
+    // one carries a whole small picture, its end marker too, in a segment before its own.
+    const QByteArray jpeg = encoded(wide, "jpeg"), thumbnail = encoded(quarters({36, 24}), "jpeg");
+    const QByteArray segment =
+        QByteArray("\xFF\xFE") + char((thumbnail.size() + 2) >> 8) + char(thumbnail.size() + 2);
+    folder_.writeFile("cut.jpg", jpeg.first(jpeg.size() / 2).insert(2, segment + thumbnail));
+    folder_.writeFile("whole-and-more.jpg", jpeg + "\xFF\xD8 a phone's own data");
     QByteArray progressive;
     QBuffer buffer(&progressive);
     QImageWriter writer(&buffer, "jpeg");
@@ -201,6 +205,7 @@ void TestMyPictures::readsPhotos_data() {
     row("huge, turned left, tall", "huge.jpg", 8, {960, 1280}, upright, "", "");
     row("too large even scaled, so none", "huge.jpg", 4, {0, 0}, none, "MakerPhotoTooLarge", "");
     row("JPEG cut off", "cut.jpg", 256, {360, 240}, top, "", "MakerPhotoCutOff");
+    row("JPEG with more after its end", "whole-and-more.jpg", 256, {360, 240}, upright, "", "");
     row("progressive JPEG cut off", "cut-progressive.jpg", 256, {360, 240}, top, "",
         "MakerPhotoCutOff");
     row("20 x 15", "20x15.png", 256, {20, 15}, upright, "", "MakerPhotoTooSmall");
