@@ -21,6 +21,7 @@ struct CardChoice {
     QImage photo;
     Crop crop;
     QString name;
+    std::optional<Text> warning = std::nullopt; // told of the photo (LoadedPhoto::warning)
 };
 
 // What a player puts together: twelve photos, dealt twice each, or each with a name card.

@@ -1,7 +1,7 @@
 #include "ui/my_pictures_window.h"
 
 #include "core/paths.h"
-#include "core/text_file.h"
+#include "core/set_names.h"
 #include "mypictures/cards.h"
 #include "mypictures/photo.h"
 #include "settings/settings_file.h"
@@ -67,14 +67,25 @@ QPixmap emptyCard(int number, const QPalette& palette, double ratio) {
         ratio);
 }
 
+// A photo the player was warned of carries a mark in its card's corner, as long as it is there.
+void markWarning(QImage& card, int scale) {
+    QPainter painter(&card);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    const QRectF badge(mypictures::kCardWidth - 22, 4, 18, 18);
+    painter.setPen(QPen(Qt::white, 1.5));
+    painter.setBrush(QColor(0xd0, 0x80, 0x00));
+    painter.drawEllipse(badge);
+    QFont font = painter.font();
+    font.setPixelSize(13);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(badge, Qt::AlignCenter, QStringLiteral("!"));
+}
+
 // The name of a set as the options dialog shows it in this language.
 QString setCaption(const QString& folder, bool english) {
-    const QStringList names = core::readLines(folder + QStringLiteral("setname.txt"), 64 * 1024)
-                                  .value_or(QStringList{})
-                                  .mid(0, 2);
-    if (english && names.size() > 1 && !names[1].isEmpty())
-        return names[1];
-    return names.value(0);
+    return core::readSetNames(folder).in(english);
 }
 
 } // namespace
@@ -169,6 +180,7 @@ void MyPicturesWindow::buildLayout() {
     connect(remove_, &QPushButton::clicked, this, [this] {
         set_.cards[chosen_].photo = QImage();
         set_.cards[chosen_].crop = {};
+        set_.cards[chosen_].warning.reset();
         refreshCard(chosen_);
         refreshCount();
         showChosenCard();
@@ -289,6 +301,10 @@ void MyPicturesWindow::addPhotos(const QStringList& files) {
         const int k = places[next++];
         set_.cards[k].photo = loaded.image;
         set_.cards[k].crop = mypictures::Crop(loaded.image.size());
+        set_.cards[k].warning = loaded.warning;
+        if (loaded.warning)
+            problems.append(t(Text::MakerCardNumber).arg(k + 1) + QStringLiteral(": ") +
+                            t(*loaded.warning));
         unsaved_ = true;
     }
     QApplication::restoreOverrideCursor();
@@ -326,8 +342,17 @@ void MyPicturesWindow::refreshCard(int index) {
         button->setIcon(emptyCard(index + 1, palette(), ratio));
     else
         button->setIcon(cardPixmap(
-            [&](int scale) { return mypictures::photoCard(card.photo, card.crop.rect(), scale); },
+            [&](int scale) {
+                QImage drawn = mypictures::photoCard(card.photo, card.crop.rect(), scale);
+                if (card.warning)
+                    markWarning(drawn, scale);
+                return drawn;
+            },
             ratio));
+    // The player keeps such a photo, or chooses this card and another photo for it.
+    const QString warning = card.warning ? t(*card.warning) : QString();
+    button->setToolTip(warning);
+    button->setAccessibleDescription(warning);
     const QString name = mypictures::tidyName(card.name);
     const QString label = set_.withNames && !name.isEmpty() ? name : QString::number(index + 1);
     button->setText(

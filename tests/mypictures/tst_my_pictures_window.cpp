@@ -111,9 +111,17 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     files = {photos[0], photos[1]};
     QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
     QCOMPARE(status(), "A set holds 12 photos; 2 more were left out.");
+    // A photo too small for a sharp card is used, marked and told of, until another replaces it.
+    testing::photo(0).scaled(120, 90).save(folder.path("small.png"));
+    files = {folder.path("small.png")};
+    QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
+    QCOMPARE(status(), "Card 2: This photo is too small for a sharp card.");
+    QCOMPARE(window.cardButton(1)->toolTip(), "This photo is too small for a sharp card.");
+    QVERIFY(near(iconOf(window.cardButton(1)).pixel(71, 13), QColor(0xd0, 0x80, 0x00)));
     files = {photos[11]};
     QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
     QVERIFY(near(iconOf(window.cardButton(1)).pixel(10, 10), QColor::fromHsv(330, 200, 230)));
+    QVERIFY(window.cardButton(1)->toolTip().isEmpty());
 
     // With name cards, a card shows its name and is called by it; a name too long for its card
     // is told at once, while that card is chosen.

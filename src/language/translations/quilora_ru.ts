@@ -404,6 +404,11 @@
         <translation>фото %1</translation>
     </message>
     <message>
+        <source>the name %1</source>
+        <comment>picture-set maker: NameSpokenName, a name card as a screen reader says it, as the shipped word cards are said</comment>
+        <translation>имя „%1“</translation>
+    </message>
+    <message>
         <source>A set needs 12 photos; %1 chosen so far.</source>
         <comment>picture-set maker: TooFewPhotos</comment>
         <translation>Для набора нужно 12 фотографий; выбрано: %1.</translation>
@@ -422,6 +427,16 @@
         <source>%1 is too large to open.</source>
         <comment>picture-set maker: PhotoTooLarge</comment>
         <translation>Файл %1 слишком велик, чтобы его открыть.</translation>
+    </message>
+    <message>
+        <source>This photo looks cut off: part of it is missing.</source>
+        <comment>picture-set maker: PhotoCutOff, on the card of a photo whose file ends early</comment>
+        <translation>Похоже, фото обрезано: части снимка не хватает.</translation>
+    </message>
+    <message>
+        <source>This photo is too small for a sharp card.</source>
+        <comment>picture-set maker: PhotoTooSmall, on the card of a photo that would be enlarged</comment>
+        <translation>Фото слишком маленькое для чёткой карточки.</translation>
     </message>
     <message>
         <source>Give the set a name.</source>
