@@ -1,6 +1,7 @@
 // The game's rules through the main window's handlers: the play, the clock and the deal;
-// record.txt, the records list and the help text; Quilora.ini and the options dialog; every text
-// of the game in both languages, the web links and the names a screen reader says.
+// record.txt, the records list and the help text; Quilora.ini and the options dialog; the fixed
+// texts in both languages and a Russian one for every text, the web links and the names a screen
+// reader says.
 #include "language/accessible_names.h"
 #include "records/records_file.h"
 #include "support/game.h"
@@ -613,14 +614,13 @@ void TestRules::dialogContents() {
     QCOMPARE(game.options().pictureSetCaption(2), QString(63, 'x'));
 }
 
-// Every text as written down in texts.tsv, each once, byte for byte in the catalogue; the
-// language switch shows the captions it sets where they belong, and before the first switch
-// (a value such as 0.7 never switches) the window's own.
+// The fixed texts of texts.tsv, byte for byte in the catalogue; the language switch shows the
+// captions it sets where they belong, and before the first switch (a value such as 0.7 never
+// switches) the window's own. Every text has a Russian one (the build leaves unfinished ones out).
 void TestRules::texts() {
     QFile file(QStringLiteral(QUILORA_TEXTS));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QMetaEnum ids = QMetaEnum::fromType<Text>();
-    QSet<int> listed;
     QStringList captions[3]; // shown under 0, 1 and 0.7
     static const QRegularExpression field(QStringLiteral("\"([^\"]*)\""));
     for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
@@ -631,17 +631,17 @@ void TestRules::texts() {
             continue;
         bool known = false;
         const int id = ids.keyToValue(qPrintable(fields[0]), &known);
-        QVERIFY2(known && !listed.contains(id), qPrintable(fields[0]));
-        listed << id;
+        QVERIFY2(known, qPrintable(fields[0]));
         QCOMPARE(text(Text(id), Language::Russian), fields[1]);
         QCOMPARE(text(Text(id), Language::English), fields[2]);
         for (int i = 0; i < 3 && fields.size() == 4; ++i)
             captions[i] << fields[i + 1];
     }
-    QCOMPARE(listed.size(), int(Text::Count));
     QCOMPARE(shown(Game(withLanguage("0"))), captions[0]);
     QCOMPARE(shown(Game(withLanguage("1"))), captions[1]);
     QCOMPARE(shown(Game(withLanguage("0.7"))), captions[2]);
+    for (int id = 0; id < int(Text::Count); ++id)
+        QVERIFY2(!text(Text(id), Language::Russian).isEmpty(), ids.valueToKey(id));
 }
 
 // The labels' colours follow the nearest whole value, a half going to the even one; a value
