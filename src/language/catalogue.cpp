@@ -159,6 +159,7 @@ constexpr Entry kEntries[] = {
      QT_TRANSLATE_NOOP3("Quilora", "Sound off, press to switch it on", "spoken: the sound label")},
     {Text::BackgroundOption,
      QT_TRANSLATE_NOOP3("Quilora", "Background", "spoken: a background option, then its number")},
+
     {Text::MakerWindowTitle,
      QT_TRANSLATE_NOOP3("Quilora", "Quilora: my pictures",
                         "picture-set maker: the window's title, also over its questions")},
