@@ -38,6 +38,7 @@ void TogetherProgram::play() {
     window_ = std::make_unique<TogetherWindow>(*match_, *look_);
     connect(window_.get(), &TogetherWindow::closed, this, &TogetherProgram::finished);
     window_->show();
+    emit windowShown();
     match_->start();
 }
 

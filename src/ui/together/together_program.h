@@ -32,6 +32,8 @@ public:
     together::Match* match() const { return match_.get(); }
 
 signals:
+    // The match's window is shown; the first turn begins next.
+    void windowShown();
     // The start window was cancelled, or the match's window closed.
     void finished();
 

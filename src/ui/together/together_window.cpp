@@ -59,7 +59,11 @@ public:
             hide();
             show();
         }
+        emit said(spoken);
     }
+
+signals:
+    void said(const QString& spoken);
 };
 
 // A player's name and pairs. The one whose turn it is stands out by more than colour: filled,
@@ -229,6 +233,7 @@ TogetherWindow::TogetherWindow(together::Match& match, const SoloLook& look, QWi
                                       sizedFont(this, 8.25, true));
     status_->setObjectName(QStringLiteral("status"));
     status_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    connect(status_, &StatusLine::said, this, &TogetherWindow::spoken);
 
     background_ =
         appearance.windowPicture.isEmpty()

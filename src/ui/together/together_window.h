@@ -30,6 +30,8 @@ public:
 
 signals:
     void closed();
+    // Told to screen readers through the line at the bottom.
+    void spoken(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
