@@ -66,8 +66,9 @@ signals:
     void said(const QString& spoken);
 };
 
-// A player's name and pairs. The one whose turn it is stands out by more than colour: filled,
-// framed, bold and marked with an arrow.
+// A player's name and pairs. The one whose turn it is stands out by more than colour: white,
+// framed in black, bold and marked with an arrow; the others look like the solo window's side
+// buttons.
 class PlayerPlate : public QWidget {
 public:
     PlayerPlate(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour) {}
@@ -87,20 +88,19 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         const QRectF frame = QRectF(rect()).adjusted(1, 1, -1, -1);
-        painter.setPen(QPen(current_ ? colour_.darker(300) : QColor(90, 90, 90), current_ ? 2 : 1));
-        painter.setBrush(current_ ? colour_ : QColor(255, 255, 255, 170));
+        painter.setPen(current_ ? QPen(QColor(20, 20, 20), 2) : QPen(colour_.darker(170), 1));
+        painter.setBrush(current_ ? QColor(Qt::white) : colour_);
         painter.drawRoundedRect(frame, 4, 4);
-        QFont font = sizedFont(this, 9.75, current_);
-        painter.setFont(font);
-        painter.setPen(QColor(20, 20, 20));
+        painter.setFont(sizedFont(this, 9.75, current_));
+        painter.setPen(Qt::black);
         const QRect inner = rect().adjusted(8, 0, -8, 0);
-        const QString score = QString::number(pairs_);
         const int scoreWidth = painter.fontMetrics().horizontalAdvance(QStringLiteral("00"));
-        painter.drawText(inner, Qt::AlignRight | Qt::AlignVCenter, score);
+        painter.drawText(inner, Qt::AlignRight | Qt::AlignVCenter, QString::number(pairs_));
         const QString marked = current_ ? QStringLiteral("\u25B6 ") + name_ : name_;
-        painter.drawText(inner.adjusted(0, 0, -scoreWidth - 6, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                         painter.fontMetrics().elidedText(marked, Qt::ElideRight,
-                                                          inner.width() - scoreWidth - 6));
+        const QRect nameRect = inner.adjusted(0, 0, -scoreWidth - 6, 0);
+        painter.drawText(
+            nameRect, Qt::AlignLeft | Qt::AlignVCenter,
+            painter.fontMetrics().elidedText(marked, Qt::ElideRight, nameRect.width()));
     }
 
 private:
@@ -144,7 +144,7 @@ public:
                 cell->setObjectName(QStringLiteral("%1%2")
                                         .arg(QStringList{"place", "name", "pairs"}[column])
                                         .arg(row));
-                cell->setFont(sizedFont(this, 9.75, column != 1 || row == 0));
+                cell->setFont(sizedFont(this, 9.75, column != 1));
                 grid->addWidget(cell, row + 1, column,
                                 column == 1 ? Qt::AlignLeft : Qt::AlignCenter);
             }
@@ -182,6 +182,7 @@ public:
             const together::Standing& s = standings[row];
             cells_[row][0]->setText(QString::number(s.place));
             cells_[row][1]->setText(match_.player(s.player).name);
+            cells_[row][1]->setFont(sizedFont(this, 9.75, s.place == 1));
             cells_[row][2]->setText(QString::number(s.pairs));
         }
         const QSize size = sizeHint().expandedTo(QSize(260, 0));
