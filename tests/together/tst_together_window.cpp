@@ -184,14 +184,14 @@ void TestTogetherWindow::wholeGame_data() {
     QTest::addColumn<QString>("actions");
     QTest::addColumn<QString>("results");   // none: "End" at once, else "Again" first
     QTest::addColumn<QStringList>("heard"); // in this order, among what is heard
-    QTest::newRow("two persons")
-        << QByteArray("1") << QStringList{"Anna", "Bob"}
+    QTest::newRow("two persons, one called Bo%2")
+        << QByteArray("1") << QStringList{"Anna", "Bo%2"}
         << "p0 p1 p2 p3 p4 p5 p6 7 8 b k19 k7 k8 k20 p9 p10 p11"
-        << "Anna wins! 1 Anna 7, 2 Bob 5"
-        << QStringList{"Anna's turn", "Anna finds a pair: picture 1", "Bob's turn",
-                       "Bob finds a pair: picture 8",
+        << "Anna wins! 1 Anna 7, 2 Bo%2 5"
+        << QStringList{"Anna's turn", "Anna finds a pair: picture 1", "Bo%2's turn",
+                       "Bo%2 finds a pair: picture 8",
                        "All the pairs are found! Anna wins! place 1: Anna, pairs: 7; place 2: "
-                       "Bob, pairs: 5"};
+                       "Bo%2, pairs: 5"};
     QTest::newRow("three, a draw, in Russian")
         << QByteArray("0") << QStringList{"Аня", "Боря", "Вера"}
         << "p0 p1 p2 p3 p4 p5 6 7 b 8 9 t 10 11 b 6 7 b p6 p7 p8 p9 p10 p11"
@@ -267,6 +267,8 @@ void TestTogetherWindow::wholeGame() {
     QCOMPARE(table.find("plate0")->accessibleName(),
              language == "1" ? "Anna, pairs: 0, to play now"
                              : QStringLiteral("Аня, пар: 0, сейчас ходит"));
+    if (language == "1")
+        QCOMPARE(table.find("plate1")->accessibleName(), players[1] + ", pairs: 0");
     table.play("p0 1 2 b");
     table.program->match()->end(); // as "End" does
     QVERIFY(!window->isVisible());

@@ -53,9 +53,10 @@ bool writeStartChoices(const QString& path, const StartChoices& choices) {
                          QStringLiteral("pictureSet=%1").arg(choices.pictureSet)};
     for (int i = 0; i < together::kMaxPlayers; ++i) {
         const together::Player& seat = choices.seats[i];
-        lines << QStringLiteral("name%1=%2").arg(i + 1).arg(seat.name)
-              << QStringLiteral("kind%1=%2").arg(i + 1).arg(kKinds[seat.computer])
-              << QStringLiteral("memory%1=%2").arg(i + 1).arg(kMemories[int(seat.memory)]);
+        const QString n = QString::number(i + 1);
+        lines << QStringLiteral("name") + n + QLatin1Char('=') + seat.name
+              << QStringLiteral("kind") + n + QLatin1Char('=') + kKinds[seat.computer]
+              << QStringLiteral("memory") + n + QLatin1Char('=') + kMemories[int(seat.memory)];
     }
     QDir().mkpath(QFileInfo(path).absolutePath());
     return core::writeLines(path, lines);

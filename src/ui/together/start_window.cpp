@@ -68,8 +68,8 @@ StartWindow::StartWindow(const StartChoices& choices, const SoloLook& look, QWid
     pictureSet_ = new QComboBox(this);
     pictureSet_->setObjectName(QStringLiteral("pictureSet"));
     for (int set = 0; set < kPictureSets; ++set)
-        pictureSet_->addItem(
-            look.text(Text::TogetherSetEntry).arg(set + 1).arg(look.pictureSetName(set)));
+        pictureSet_->addItem(look.text(Text::TogetherSetEntry)
+                                 .arg(QString::number(set + 1), look.pictureSetName(set)));
     pictureSet_->setCurrentIndex(choices.pictureSet);
     auto* setLabel = new QLabel(look.text(Text::TogetherPictures), this);
     setLabel->setBuddy(pictureSet_);

@@ -265,8 +265,7 @@ void TogetherWindow::refreshPlayers() {
         const QString& name = match_.player(i).name;
         plates_[i]->show(name, match_.pairs(i), current,
                          look_.text(current ? Text::TogetherScoreTurn : Text::TogetherScore)
-                             .arg(name)
-                             .arg(match_.pairs(i)));
+                             .arg(name, QString::number(match_.pairs(i))));
     }
 }
 
@@ -308,9 +307,8 @@ void TogetherWindow::showResults() {
     QStringList lines;
     for (const together::Standing& s : standings)
         lines << look_.text(Text::TogetherResultLine)
-                     .arg(s.place)
-                     .arg(match_.player(s.player).name)
-                     .arg(s.pairs);
+                     .arg(QString::number(s.place), match_.player(s.player).name,
+                          QString::number(s.pairs));
     status_->say(look_.text(Text::TogetherResults) + QLatin1Char(' ') + title,
                  look_.text(Text::TogetherResults) + QLatin1Char(' ') + title + QLatin1Char(' ') +
                      lines.join(QStringLiteral("; ")));
