@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -41,10 +42,31 @@ QMap<QString, QByteArray> files(const QString& folder) {
     return found;
 }
 
+// The first two controls shown side by side in a window or panel that overlap, if any.
+QString overlap(const QWidget* parent) {
+    const QList<QWidget*> shown = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* a : shown)
+        for (const QWidget* b : shown)
+            if (a < b && a->isVisible() && b->isVisible() &&
+                a->geometry().intersects(b->geometry()))
+                return a->objectName() + " " + b->objectName();
+    return {};
+}
+
+// What a screen reader says of a widget.
+QString spoken(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+// A pixel of what a widget shows, in its own coordinates.
+QRgb pixel(QWidget* widget, QPointF at) {
+    const QImage image = widget->grab().toImage();
+    return image.pixel((at * image.devicePixelRatio()).toPoint());
+}
+
 struct Together : testing::TestFolder {
-    explicit Together(const QByteArray& settings = "background=2\r\npictures=0\r\nsound=1\r\n"
-                                                   "language=1\r\n") {
-        testing::makePictureSet(dir.path());
+    explicit Together(const QByteArray& settings, int pictures = 12) {
+        testing::makePictureSet(dir.path(), 0, pictures);
         writeFile("Quilora.ini", settings);
         writeFile("record.txt", "Anna;12.3;0;4;Animals;01.01.2026\r\n");
         platform.random.script = unshuffled();
@@ -68,10 +90,13 @@ struct Together : testing::TestFolder {
         find<QSpinBox>("playerCount")->setValue(int(players.size()));
         for (int i = 0; i < players.size(); ++i) {
             const bool computer = players[i].startsWith('=');
-            find<QLineEdit>(QStringLiteral("name%1").arg(i + 1))
-                ->setText(players[i].mid(computer ? 1 : 0));
+            QLineEdit* name = find<QLineEdit>(QStringLiteral("name%1").arg(i + 1));
+            QVERIFY(name->isEnabled());
+            name->setText(players[i].mid(computer ? 1 : 0));
             find<QComboBox>(QStringLiteral("kind%1").arg(i + 1))->setCurrentIndex(computer);
-            find<QComboBox>(QStringLiteral("memory%1").arg(i + 1))->setCurrentIndex(2);
+            QComboBox* memory = find<QComboBox>(QStringLiteral("memory%1").arg(i + 1));
+            QCOMPARE(memory->isVisible(), computer);
+            memory->setCurrentIndex(2);
         }
         find<QComboBox>("pictureSet")->setCurrentIndex(set);
         QTest::mouseClick(find<QPushButton>("play"), Qt::LeftButton);
@@ -91,7 +116,7 @@ struct Together : testing::TestFolder {
         return QStringLiteral("%1 %2 %3")
             .arg(find<QSpinBox>("playerCount")->value())
             .arg(rows.join(','))
-            .arg(find<QComboBox>("pictureSet")->currentIndex());
+            .arg(find<QComboBox>("pictureSet")->currentText());
     }
 
     // Turns: a card's number clicks it, kN turns card N from the keyboard, b clicks beside the
@@ -180,40 +205,43 @@ private slots:
 
 void TestTogetherWindow::wholeGame_data() {
     QTest::addColumn<QByteArray>("language");
+    QTest::addColumn<int>("pictures");
     QTest::addColumn<QStringList>("players");
     QTest::addColumn<QString>("actions");
     QTest::addColumn<QString>("results");   // none: "End" at once, else "Again" first
     QTest::addColumn<QStringList>("heard"); // in this order, among what is heard
     QTest::newRow("two persons, one called Bo%2")
-        << QByteArray("1") << QStringList{"Anna", "Bo%2"}
+        << QByteArray("1") << 12 << QStringList{"Anna", "Bo%2"}
         << "p0 p1 p2 p3 p4 p5 p6 7 8 b k19 k7 k8 k20 p9 p10 p11"
         << "Anna wins! 1 Anna 7, 2 Bo%2 5"
         << QStringList{"Anna's turn", "Anna finds a pair: picture 1", "Bo%2's turn",
                        "Bo%2 finds a pair: picture 8",
                        "All the pairs are found! Anna wins! place 1: Anna, pairs: 7; place 2: "
                        "Bo%2, pairs: 5"};
-    QTest::newRow("three, a draw, in Russian")
-        << QByteArray("0") << QStringList{"Аня", "Боря", "Вера"}
+    QTest::newRow("three, a draw, 24 pictures, in Russian")
+        << QByteArray("0") << 24 << QStringList{"Аня", "Боря", "Вера"}
         << "p0 p1 p2 p3 p4 p5 6 7 b 8 9 t 10 11 b 6 7 b p6 p7 p8 p9 p10 p11"
         << "Ничья! 1 Аня 6, 1 Боря 6, 3 Вера 0"
         << QStringList{"Ходит Аня",
-                       "Аня находит пару: картинка 1",
+                       "Аня находит пару: картинка 1, картинка 13",
                        "Ходит Боря",
                        "Ходит Вера",
                        "Ходит Аня",
                        "Ходит Боря",
-                       "Боря находит пару: картинка 7",
+                       "Боря находит пару: картинка 7, картинка 19",
                        "Все пары найдены! Ничья! 1 место: Аня, пар: 6; 1 место: Боря, пар: 6; "
                        "3 место: Вера, пар: 0"};
     QTest::newRow("against the computer")
-        << QByteArray("1") << QStringList{"Anna", "=Robot"} << "0 1 b C P" << QString()
+        << QByteArray("1") << 12 << QStringList{"Anna", "=Robot"} << "0 1 b C P" << QString()
         << QStringList{"Anna's turn", "Robot's turn", "Anna's turn", "All the pairs are found!"};
 }
 
 void TestTogetherWindow::wholeGame() {
     QFETCH(QByteArray, language);
     QFETCH(QStringList, heard);
-    Together table("background=2\r\npictures=0\r\nsound=1\r\nlanguage=" + language + "\r\n");
+    QFETCH(int, pictures);
+    Together table("background=2\r\npictures=0\r\nsound=1\r\nlanguage=" + language + "\r\n",
+                   pictures);
     const QMap<QString, QByteArray> solo = files(table.dir.path());
     table.start();
     QFETCH(QStringList, players);
@@ -237,6 +265,11 @@ void TestTogetherWindow::wholeGame() {
     for (int i = 0; i < players.size(); ++i)
         pairs += table.find<QLabel>(QStringLiteral("pairs%1").arg(i))->text().toInt();
     QCOMPARE(pairs, 12);
+    // Every card found, as the solo board shows and names it.
+    QCOMPARE(pixel(table.find("Foto0"), {45, 40}), QColor::fromHsv(0, 255, 220).rgb());
+    QCOMPARE(spoken(table.find("Foto0")),
+             language == "1" ? "row 1, card 1, found: picture 1"
+                             : QStringLiteral("ряд 1, карточка 1, найдена: картинка 1"));
     qsizetype at = 0;
     for (const QString& line : heard) {
         while (at < said.size() && !said[at].startsWith(line))
@@ -244,34 +277,47 @@ void TestTogetherWindow::wholeGame() {
         QVERIFY2(at++ < said.size(), qPrintable(line + " not in: " + said.join(" | ")));
     }
     // Heard as a notification, whoever has the focus.
-    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(table.find("status"));
-    QCOMPARE(line->role(), QAccessible::Notification);
-    QCOMPARE(line->text(QAccessible::Name), said.last());
+    QCOMPARE(QAccessible::queryAccessibleInterface(table.find("status"))->role(),
+             QAccessible::Notification);
+    QCOMPARE(spoken(table.find("status")), said.last());
     QCOMPARE(said.filter(QRegularExpression(QStringLiteral("finds|находит"))).size(), 12);
     // Sounds as the solo game has them: a click for each card, another for each pair.
     QCOMPARE(table.platform.sound.played.count(table.path("sounds/click2.wav")), 12);
-    // The results fit the board, and so does every line.
+    // The results fit the board in the panel colour, and so does every line.
     QWidget* panel = table.find("results");
     QVERIFY(window->rect().contains(panel->geometry()));
+    QCOMPARE(overlap(panel), QString());
+    QCOMPARE(pixel(panel, {5, 5}), qRgb(255, 197, 85));
     for (QLabel* label : window->findChildren<QLabel*>())
         QVERIFY2(!label->isVisible() || label->width() >= label->sizeHint().width(),
                  qPrintable(label->text()));
+    QSignalSpy finished(table.program.get(), &ui::TogetherProgram::finished);
     if (results.isEmpty()) {
         QTest::mouseClick(table.find<QPushButton>("end"), Qt::LeftButton);
-        QVERIFY(!window->isVisible());
+        QVERIFY(!window->isVisible() && finished.count() == 1);
         return;
     }
 
+    table.platform.random.script = unshuffled();
     QTest::mouseClick(table.find<QPushButton>("again"), Qt::LeftButton);
     QVERIFY(!panel->isVisible() && !table.program->match()->ended());
-    QCOMPARE(table.find("plate0")->accessibleName(),
-             language == "1" ? "Anna, pairs: 0, to play now"
-                             : QStringLiteral("Аня, пар: 0, сейчас ходит"));
-    if (language == "1")
-        QCOMPARE(table.find("plate1")->accessibleName(), players[1] + ", pairs: 0");
-    table.play("p0 1 2 b");
+    QCOMPARE(spoken(table.find("plate0")), language == "1"
+                                               ? "Anna, pairs: 0, to play now"
+                                               : QStringLiteral("Аня, пар: 0, сейчас ходит"));
+    if (language == "1") {
+        QCOMPARE(spoken(table.find("plate1")), players[1] + ", pairs: 0");
+        QCOMPARE(spoken(table.find("Foto5")), "row 1, card 6, face down");
+    }
+    // The one whose turn it is in white, the others in the card colour; the pairs in view.
+    QWidget* plate = table.find("plate0");
+    QCOMPARE(pixel(plate, {plate->width() * 0.6, 4}), qRgb(255, 255, 255));
+    QCOMPARE(pixel(table.find("plate1"), {plate->width() * 0.6, 4}), qRgb(255, 197, 85));
+    const QImage before = plate->grab().toImage();
+    table.play("p0");
+    QVERIFY(plate->grab().toImage() != before);
+    table.play("1 2 b");
     table.program->match()->end(); // as "End" does
-    QVERIFY(!window->isVisible());
+    QVERIFY(!window->isVisible() && finished.count() == 1);
     // The solo game's files as they were, and nothing new beside them.
     QMap<QString, QByteArray> after = files(table.dir.path());
     QVERIFY(after.remove(table.path("config/together.conf")));
@@ -285,20 +331,20 @@ void TestTogetherWindow::remembered_data() {
     QTest::addColumn<QByteArray>("file"); // null: as the window wrote it; "fifo": a FIFO
     QTest::addColumn<QString>("shown");
     QTest::newRow("last time's") << QStringList{"Anna", "=Dad", "Ben"} << QByteArray()
-                                 << "3 Anna:02,Dad:12,Ben:02,:01 2";
-    QTest::newRow("none") << QStringList{} << QByteArray("") << "2 :01,:01,:01,:01 3";
+                                 << "3 Anna:02,Dad:12,Ben:02,:01 3: Set 3";
+    QTest::newRow("none") << QStringList{} << QByteArray("") << "2 :01,:01,:01,:01 4: Set 4";
     QTest::newRow("unusable values")
         << QStringList{}
         << QByteArray("players=9\nkind1=robot\nmemory1=genius\nkind2=computer\nmemory2="
                       "forgetful\npictureSet=x\nname1= a name far too long for a card = yes\n")
-        << "2 a name far too l:01,:10,:01,:01 3";
-    QTest::newRow("a FIFO") << QStringList{} << QByteArray("fifo") << "2 :01,:01,:01,:01 3";
+        << "2 a name far too l:01,:10,:01,:01 4: Set 4";
+    QTest::newRow("a FIFO") << QStringList{} << QByteArray("fifo") << "2 :01,:01,:01,:01 4: Set 4";
 }
 
 void TestTogetherWindow::remembered() {
     QFETCH(QStringList, chosen);
     QFETCH(QByteArray, file);
-    Together table("background=0\r\npictures=3\r\nsound=0\r\nlanguage=1\r\n");
+    Together table("background=2\r\npictures=3\r\nsound=0\r\nlanguage=1\r\n");
     if (file.isNull()) {
         table.start();
         table.choose(chosen, 2);
@@ -310,6 +356,13 @@ void TestTogetherWindow::remembered() {
     }
     table.start();
     QTEST(table.shown(), "shown");
+    QCOMPARE(overlap(table.program->startWindow()), QString());
+    // Cancel ends it, and nothing is kept.
+    const QMap<QString, QByteArray> kept = files(table.path("config"));
+    QSignalSpy finished(table.program.get(), &ui::TogetherProgram::finished);
+    QTest::mouseClick(table.find<QPushButton>("cancel"), Qt::LeftButton);
+    QVERIFY(finished.count() == 1 && !table.program->startWindow()->isVisible());
+    QCOMPARE(files(table.path("config")), kept);
 }
 
 QTEST_MAIN(TestTogetherWindow)
