@@ -529,13 +529,13 @@
         <translation>Имя игрока %1</translation>
     </message>
     <message>
-        <source>Player %1 is</source>
-        <comment>playing together: spoken name of the person or computer choice</comment>
-        <translation>Игрок %1 —</translation>
+        <source>Player %1: a person or the computer</source>
+        <comment>playing together: spoken description of the person or computer choice</comment>
+        <translation>Игрок %1: человек или компьютер</translation>
     </message>
     <message>
         <source>How well player %1 remembers</source>
-        <comment>playing together: spoken name of a computer's memory choice</comment>
+        <comment>playing together: spoken description of a computer's memory choice</comment>
         <translation>Как хорошо помнит игрок %1</translation>
     </message>
     <message>

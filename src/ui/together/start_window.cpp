@@ -48,13 +48,14 @@ StartWindow::StartWindow(const StartChoices& choices, const SoloLook& look, QWid
         kinds_[i]->setObjectName(QStringLiteral("kind%1").arg(i + 1));
         kinds_[i]->addItems({look.text(Text::TogetherPerson), look.text(Text::TogetherComputer)});
         kinds_[i]->setCurrentIndex(seat.computer ? 1 : 0);
-        kinds_[i]->setAccessibleName(look.text(Text::TogetherKindBox).arg(i + 1));
+        // A choice box is named by its choice on this desktop, and described by what it chooses.
+        kinds_[i]->setAccessibleDescription(look.text(Text::TogetherKindBox).arg(i + 1));
         memories_[i] = new QComboBox(this);
         memories_[i]->setObjectName(QStringLiteral("memory%1").arg(i + 1));
         memories_[i]->addItems({look.text(Text::TogetherForgetful), look.text(Text::TogetherFair),
                                 look.text(Text::TogetherPerfect)});
         memories_[i]->setCurrentIndex(int(seat.memory));
-        memories_[i]->setAccessibleName(look.text(Text::TogetherMemoryBox).arg(i + 1));
+        memories_[i]->setAccessibleDescription(look.text(Text::TogetherMemoryBox).arg(i + 1));
         // A memory is a computer's: hidden for a person, its place kept.
         QSizePolicy keepPlace = memories_[i]->sizePolicy();
         keepPlace.setRetainSizeWhenHidden(true);
