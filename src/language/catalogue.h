@@ -140,6 +140,37 @@ enum class Text {
     MakerNotItsOwn,
     MakerDiscardQuestion,
 
+    // Playing together.
+    TogetherTitle,
+    TogetherIntro,
+    TogetherPlayerCount,
+    TogetherPlayer,
+    TogetherNameBox,
+    TogetherKindBox,
+    TogetherMemoryBox,
+    TogetherPerson,
+    TogetherComputer,
+    TogetherForgetful,
+    TogetherFair,
+    TogetherPerfect,
+    TogetherPictures,
+    TogetherSetEntry,
+    TogetherUnnamedSet,
+    TogetherPlay,
+    TogetherTurn,
+    TogetherPairFound,
+    TogetherScore,
+    TogetherScoreTurn,
+    TogetherScores,
+    TogetherResults,
+    TogetherWinner,
+    TogetherDraw,
+    TogetherPlace,
+    TogetherName,
+    TogetherPairs,
+    TogetherResultLine,
+    TogetherAgain,
+
     Count
 };
 Q_ENUM_NS(Text)
