@@ -170,9 +170,9 @@ void TestMyPictures::readsPhotos_data() {
         const qsizetype length = content.size() + 2;
         return QByteArray("\xFF\xFE") + char(length >> 8) + char(length) + content;
     };
-    folder_.writeFile(
-        "cut.jpg",
-        jpeg.first(jpeg.size() / 2).insert(2, comment(QByteArray(256, 0)) + comment(thumbnail)));
+    folder_.writeFile("cut.jpg",
+                      jpeg.first(jpeg.size() / 2)
+                          .insert(2, comment(QByteArray(256, '\xF0')) + comment(thumbnail)));
     folder_.writeFile("whole-and-more.jpg", jpeg + "\xFF\xD8 a phone's own data");
     QByteArray progressive;
     QBuffer buffer(&progressive);
