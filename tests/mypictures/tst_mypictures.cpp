@@ -162,12 +162,17 @@ void TestMyPictures::readsPhotos_data() {
     folder_.writeFile("turned.jpg", encoded(wide, "jpeg", 8));
     // Twice the working size each way, so that the decoder itself scales it; 19 MB whole.
     folder_.writeFile("huge.jpg", encoded(quarters({1920, 2560}), "jpeg", 6));
-    // Files that end halfway through their picture, whose lower half the decoder fills with grey;
-    // one carries a whole small picture, its end marker too, in a segment before its own.
+    // Files that end halfway through their picture, whose lower half the decoder fills with grey.
+    // One carries a whole small picture, its end marker too, in a segment before its own, behind
+    // another that a wrong step over its length would overshoot into the small picture.
     const QByteArray jpeg = encoded(wide, "jpeg"), thumbnail = encoded(quarters({36, 24}), "jpeg");
-    const QByteArray segment =
-        QByteArray("\xFF\xFE") + char((thumbnail.size() + 2) >> 8) + char(thumbnail.size() + 2);
-    folder_.writeFile("cut.jpg", jpeg.first(jpeg.size() / 2).insert(2, segment + thumbnail));
+    const auto comment = [](const QByteArray& content) {
+        const qsizetype length = content.size() + 2;
+        return QByteArray("\xFF\xFE") + char(length >> 8) + char(length) + content;
+    };
+    folder_.writeFile("cut.jpg",
+                      jpeg.first(jpeg.size() / 2)
+                          .insert(2, comment(QByteArray(256, '\xF0')) + comment(thumbnail)));
     folder_.writeFile("whole-and-more.jpg", jpeg + "\xFF\xD8 a phone's own data");
     QByteArray progressive;
     QBuffer buffer(&progressive);
