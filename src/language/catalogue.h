@@ -114,7 +114,7 @@ enum class Text {
     MakerMakeSet,
     MakerRestore,
     MakerClose,
-    MakerBusy,
+    MakerWritingCard,
     MakerPhotoSpokenName,
     MakerTooFewPhotos,
     MakerTooManyPhotos,
@@ -136,11 +136,27 @@ enum class Text {
     MakerLocked,
     MakerNotItsOwn,
     MakerDiscardQuestion,
+    MakerSetNotEditable,
+    MakerSetDamaged,
+    MakerReplaceCardsQuestion,
+    MakerOpenQuestion,
+    MakerOpenQuestionUnsaved,
+    MakerReplaceSetQuestion,
+    MakerReadingPhoto,
+    MakerOpeningPhoto,
+    MakerOpened,
+    MakerAllPlacesTaken,
+    MakerClosingAfterWork,
+    MakerKeepPhoto,
+    MakerReplacePhoto,
 
     Count
 };
 Q_ENUM_NS(Text)
 
 QString text(Text id, Language language);
+// A text that counts something ("%n more were left out"), in the plural form of `n` in that
+// language, %n replaced by n.
+QString text(Text id, Language language, int n);
 
 } // namespace quilora::language
