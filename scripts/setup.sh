@@ -11,8 +11,9 @@ set -euo pipefail
 # readable stack traces) for scripts/fuzz.sh. libgd-dev quantises and writes the GIFs of the
 # player's own sets; libmagick++-dev builds the ImageMagick writer they had before, the baseline
 # of bench/set_bench; qt6-image-formats-plugins reads WebP (and TIFF) photos. qt6-tools-dev and
-# qt6-l10n-tools compile the Russian texts (Qt's translation file) into the game.
-packages=(cmake g++ ninja-build qt6-base-dev qt6-multimedia-dev fonts-dejavu-core
+# qt6-l10n-tools compile the Russian texts (Qt's translation file) into the game. python3 runs
+# the layer check, scripts/check-layers.py, a CTest test.
+packages=(cmake g++ ninja-build python3 qt6-base-dev qt6-multimedia-dev fonts-dejavu-core
           clang-format libgif-dev fonts-noto-color-emoji
           xvfb xdotool imagemagick appstream desktop-file-utils dpkg-dev file lintian python3-debian
           dbus-daemon at-spi2-core python3-pyatspi

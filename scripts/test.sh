@@ -9,7 +9,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bash "$root/scripts/setup.sh"
 
 echo "== Formatting"
-git -C "$root" ls-files -z -- '*.cpp' '*.h' | (cd "$root" && xargs -0 clang-format --dry-run --Werror)
+bash "$root/scripts/format.sh" --check
 
 echo "== Content"
 bash "$root/scripts/check-content.sh"
