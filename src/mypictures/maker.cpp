@@ -312,9 +312,9 @@ void Maker::addPhotos(const QStringList& paths) {
     }
     if (places.isEmpty()) {
         const int replaced = int(std::min<qsizetype>(files.size(), kPhotosPerSet));
-        if (!questions_.ask(
-                Questions::Kind::ReplaceCards,
-                mypictures::text(Text::MakerReplaceCardsQuestion, english_, replaced), true))
+        if (!questions_.ask(Questions::Kind::ReplaceCards,
+                            mypictures::text(Text::MakerReplaceCardsQuestion, english_, replaced),
+                            true))
             return;
         for (int k = 0; k < replaced; ++k)
             places.append(k);
@@ -330,16 +330,16 @@ void Maker::startReading(const QStringList& files, const QList<int>& places) {
         for (qsizetype i = 0; i < files.size() && !cancel_; ++i) {
             if (next == places.size()) {
                 const QStringList leftOut = files.mid(i);
-                problems.append(mypictures::text(Text::MakerTooManyPhotos, english,
-                                                 int(leftOut.size()))
-                                    .arg(leftOutNames(leftOut)));
+                problems.append(
+                    mypictures::text(Text::MakerTooManyPhotos, english, int(leftOut.size()))
+                        .arg(leftOutNames(leftOut)));
                 break;
             }
             step(int(i));
             const LoadedPhoto loaded = loadPhoto(files[i]);
             if (loaded.problem) {
-                problems.append(mypictures::text(*loaded.problem, english)
-                                    .arg(QFileInfo(files[i]).fileName()));
+                problems.append(
+                    mypictures::text(*loaded.problem, english).arg(QFileInfo(files[i]).fileName()));
                 continue;
             }
             CardChoice photo{loaded.image, Crop(loaded.image.size()), {}, keptPhoto(loaded.image)};
@@ -379,10 +379,7 @@ void Maker::startOpening(int slot) {
                 emit cardChanged(k);
             chosen_ = -1;
             chooseCard(0);
-            say(text(Text::MakerOpened)
-                    .arg(tidyName(set_.name))
-                    .arg(slot + 1),
-                false, Anything);
+            say(text(Text::MakerOpened).arg(tidyName(set_.name)).arg(slot + 1), false, Anything);
         });
     });
 }
@@ -399,11 +396,11 @@ void Maker::make() {
         return sayProblem(*problem, topic);
     }
     if (players_[place_] && place_ != editing_ &&
-        !questions_.ask(Questions::Kind::ReplaceSet,
-                        text(Text::MakerReplaceSetQuestion)
-                            .arg(QString::number(place_ + 1), placeName(place_),
-                                 tidyName(set_.name)),
-                        false))
+        !questions_.ask(
+            Questions::Kind::ReplaceSet,
+            text(Text::MakerReplaceSetQuestion)
+                .arg(QString::number(place_ + 1), placeName(place_), tidyName(set_.name)),
+            false))
         return;
     startWriting();
 }

@@ -205,8 +205,8 @@ QByteArray textLines(const QStringList& lines) {
 QStringList editingLines(const NewSet& set) {
     const auto number = [](double value) { return QString::number(value, 'g', 17); };
     QStringList lines{kEditingHeader,
-                      QStringLiteral("kind\t") + (set.withNames ? QStringLiteral("names")
-                                                               : QStringLiteral("twice")),
+                      QStringLiteral("kind\t") +
+                          (set.withNames ? QStringLiteral("names") : QStringLiteral("twice")),
                       QStringLiteral("name\t") + tidyName(set.name)};
     for (int k = 0; k < kPhotosPerSet; ++k) {
         const Crop& crop = set.cards[k].crop;
@@ -374,8 +374,7 @@ std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet&
     return {};
 }
 
-std::variant<NewSet, Problem> openSet(const QString& userRoot, int slot,
-                                      const Progress& progress) {
+std::variant<NewSet, Problem> openSet(const QString& userRoot, int slot, const Progress& progress) {
     const MakerLock lock(userRoot); // reading needs no lock of its own where none can be made
     if (lock.otherMaker())
         return Problem{Text::MakerLocked, {}, {}};
@@ -406,8 +405,8 @@ std::variant<NewSet, Problem> openSet(const QString& userRoot, int slot,
     set.cards.resize(kPhotosPerSet);
     for (int k = 0; k < kPhotosPerSet; ++k) {
         const QStringList card = lines[3 + k].split(QLatin1Char('\t'));
-        bool read = card.size() == 6 && card[0] == QLatin1String("card") &&
-                    card[1] == QString::number(k);
+        bool read =
+            card.size() == 6 && card[0] == QLatin1String("card") && card[1] == QString::number(k);
         double numbers[3] = {};
         for (int i = 0; read && i < 3; ++i)
             numbers[i] = card[2 + i].toDouble(&read);
@@ -418,14 +417,13 @@ std::variant<NewSet, Problem> openSet(const QString& userRoot, int slot,
             core::readFile(folder.filePath(keptPhotoName(k)), kKeptPhotoBytes);
         const QImage photo =
             kept.status == core::ReadStatus::Read && kept.whole
-                ? core::decodePicture(kept.bytes, QSize(kWorkingLongSide, kWorkingLongSide),
-                                      "jpeg")
+                ? core::decodePicture(kept.bytes, QSize(kWorkingLongSide, kWorkingLongSide), "jpeg")
                 : QImage();
         if (photo.isNull() || workingSize(photo.size()) != photo.size())
             return damaged(keptPhotoName(k));
         set.cards[k] = {photo.convertToFormat(QImage::Format_RGB32),
-                        Crop(photo.size(), {numbers[0], numbers[1]}, numbers[2]),
-                        tidyName(card[5]), kept.bytes};
+                        Crop(photo.size(), {numbers[0], numbers[1]}, numbers[2]), tidyName(card[5]),
+                        kept.bytes};
         if (progress)
             progress(k + 1, kPhotosPerSet);
     }

@@ -144,10 +144,9 @@ MyPicturesWindow::MyPicturesWindow(const mypictures::MakerFolders& folders, bool
 MyPicturesWindow::~MyPicturesWindow() = default;
 
 bool MyPicturesWindow::ask(Kind, const QString& question, bool yesByDefault) {
-    return QMessageBox::question(this, t(Text::MakerWindowTitle), question,
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 yesByDefault ? QMessageBox::Yes : QMessageBox::No) ==
-           QMessageBox::Yes;
+    return QMessageBox::question(
+               this, t(Text::MakerWindowTitle), question, QMessageBox::Yes | QMessageBox::No,
+               yesByDefault ? QMessageBox::Yes : QMessageBox::No) == QMessageBox::Yes;
 }
 
 void MyPicturesWindow::buildLayout() {
@@ -364,23 +363,23 @@ void MyPicturesWindow::refreshCard(int index) {
     const mypictures::CardChoice& card = maker_.card(index);
     QToolButton* button = cards_[index];
     const double ratio = devicePixelRatioF();
-    QPixmap icon = card.photo.isNull() ? emptyCard(index + 1, palette(), ratio)
-                                       : cardPixmap(
-                                             [&](int scale) {
-                                                 return mypictures::photoCard(
-                                                     card.photo, card.crop.rect(), scale);
-                                             },
-                                             ratio);
+    QPixmap icon = card.photo.isNull()
+                       ? emptyCard(index + 1, palette(), ratio)
+                       : cardPixmap(
+                             [&](int scale) {
+                                 return mypictures::photoCard(card.photo, card.crop.rect(), scale);
+                             },
+                             ratio);
     button->setIcon(maker_.warning(index) ? markedCard(icon) : icon);
     const QString name = mypictures::tidyName(card.name);
     const bool named = maker_.withNames() && !name.isEmpty();
     const QString label = named ? name : QString::number(index + 1);
     button->setText(button->fontMetrics().elidedText(label, Qt::ElideRight, kCardWidth + 2));
     button->setToolTip(named && label != button->text() ? name : QString());
-    button->setAccessibleName(card.photo.isNull() ? t(Text::MakerEmptyCard).arg(index + 1)
-                                                  : t(Text::MakerCardNumber).arg(index + 1) +
-                                                        (named ? QStringLiteral(": ") + name
-                                                               : QString()));
+    button->setAccessibleName(card.photo.isNull()
+                                  ? t(Text::MakerEmptyCard).arg(index + 1)
+                                  : t(Text::MakerCardNumber).arg(index + 1) +
+                                        (named ? QStringLiteral(": ") + name : QString()));
 }
 
 void MyPicturesWindow::refreshNamePreview() {
@@ -408,8 +407,8 @@ void MyPicturesWindow::refreshCount() {
 // While work is under way, nothing that would change the set can be touched; Close waits for it.
 void MyPicturesWindow::refreshWork() {
     const bool idle = !maker_.working();
-    for (QWidget* control : std::initializer_list<QWidget*>{kinds_[0], kinds_[1], choose_,
-                                                             setName_, slot_, make_})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{kinds_[0], kinds_[1], choose_, setName_, slot_, make_})
         control->setEnabled(idle);
     restore_->setEnabled(idle && maker_.restorable(maker_.place()));
     progress_->setVisible(!idle);

@@ -153,7 +153,7 @@ struct Workshop {
             QByteArray bytes = copy.readAll();
             if (file.endsWith(".txt"))
                 bytes.replace("Set name", name.toUtf8());
-            folder.writeFile(to.filePath(file), bytes);
+            folder.writeFile(QString("user/img%1/").arg(slot) + file, bytes);
         }
     }
     QString setName(int slot) const {
@@ -430,20 +430,20 @@ void TestMyPictures::refusesToOpen_data() {
         edit(lines);
         QVERIFY(core::writeLines(path, lines));
     };
-    QTest::newRow("made by an earlier maker") << Unopenable{
-        [](Folder& root) { QFile::remove(root.path("user/img1/maker.txt")); },
-        "MakerSetNotEditable"};
+    QTest::newRow("made by an earlier maker")
+        << Unopenable{[](Folder& root) { QFile::remove(root.path("user/img1/maker.txt")); },
+                      "MakerSetNotEditable"};
     QTest::newRow("maker.txt a FIFO") << Unopenable{
         [](Folder& root) {
             QFile::remove(root.path("user/img1/maker.txt"));
             QVERIFY(::mkfifo(qPrintable(root.path("user/img1/maker.txt")), 0600) == 0);
         },
         "MakerSetDamaged maker.txt"};
-    QTest::newRow("maker.txt far too long")
-        << Unopenable{[](Folder& root) {
-                          rewrite(root, [](QStringList& lines) { lines.append(QString(70000, 'x')); });
-                      },
-                      "MakerSetDamaged maker.txt"};
+    QTest::newRow("maker.txt far too long") << Unopenable{
+        [](Folder& root) {
+            rewrite(root, [](QStringList& lines) { lines.append(QString(70000, 'x')); });
+        },
+        "MakerSetDamaged maker.txt"};
     QTest::newRow("maker.txt of a later maker")
         << Unopenable{[](Folder& root) {
                           rewrite(root, [](QStringList& lines) { lines[0] = "quilora-maker\t2"; });
@@ -456,32 +456,28 @@ void TestMyPictures::refusesToOpen_data() {
                           });
                       },
                       "MakerSetDamaged maker.txt"};
-    QTest::newRow("a card's line missing")
-        << Unopenable{[](Folder& root) { rewrite(root, [](QStringList& lines) { lines.removeLast(); }); },
-                      "MakerSetDamaged maker.txt"};
-    QTest::newRow("cards out of order")
+    QTest::newRow("a card's line missing") << Unopenable{
+        [](Folder& root) { rewrite(root, [](QStringList& lines) { lines.removeLast(); }); },
+        "MakerSetDamaged maker.txt"};
+    QTest::newRow("cards out of order") << Unopenable{
+        [](Folder& root) { rewrite(root, [](QStringList& lines) { lines.swapItemsAt(4, 5); }); },
+        "MakerSetDamaged maker.txt"};
+    QTest::newRow("an unknown kind") << Unopenable{
+        [](Folder& root) { rewrite(root, [](QStringList& lines) { lines[1] = "kind\tthrice"; }); },
+        "MakerSetDamaged maker.txt"};
+    QTest::newRow("a photo missing")
+        << Unopenable{[](Folder& root) { QFile::remove(root.path("user/img1/photo5.jpg")); },
+                      "MakerSetDamaged photo5.jpg"};
+    QTest::newRow("a photo that is no picture")
+        << Unopenable{[](Folder& root) { root.writeFile("user/img1/photo5.jpg", "not a picture"); },
+                      "MakerSetDamaged photo5.jpg"};
+    QTest::newRow("a photo larger than the maker keeps")
         << Unopenable{[](Folder& root) {
-                          rewrite(root, [](QStringList& lines) { lines.swapItemsAt(4, 5); });
+                          QImage large(1200, 1000, QImage::Format_RGB32);
+                          large.fill(Qt::red);
+                          QVERIFY(large.save(root.path("user/img1/photo11.jpg"), "jpeg"));
                       },
-                      "MakerSetDamaged maker.txt"};
-    QTest::newRow("an unknown kind")
-        << Unopenable{[](Folder& root) {
-                          rewrite(root, [](QStringList& lines) { lines[1] = "kind\tthrice"; });
-                      },
-                      "MakerSetDamaged maker.txt"};
-    QTest::newRow("a photo missing") << Unopenable{
-        [](Folder& root) { QFile::remove(root.path("user/img1/photo5.jpg")); },
-        "MakerSetDamaged photo5.jpg"};
-    QTest::newRow("a photo that is no picture") << Unopenable{
-        [](Folder& root) { root.writeFile("user/img1/photo5.jpg", "not a picture"); },
-        "MakerSetDamaged photo5.jpg"};
-    QTest::newRow("a photo larger than the maker keeps") << Unopenable{
-        [](Folder& root) {
-            QImage large(1200, 1000, QImage::Format_RGB32);
-            large.fill(Qt::red);
-            QVERIFY(large.save(root.path("user/img1/photo11.jpg"), "jpeg"));
-        },
-        "MakerSetDamaged photo11.jpg"};
+                      "MakerSetDamaged photo11.jpg"};
     QTest::newRow("no set of the player's")
         << Unopenable{[](Folder& root) { QVERIFY(!restoreShipped(root.path("user"), 1)); },
                       "MakerNothingToRestore"};
@@ -511,9 +507,8 @@ void TestMyPictures::makerRules_data() {
         QVERIFY(finish(m));
     };
 
-    QTest::newRow("no set of the player's: place 1")
-        << Rule{{}, [](W&, Maker& m) { return QString::number(m.place() + 1) + m.message(); }, {},
-                "1"};
+    QTest::newRow("no set of the player's: place 1") << Rule{
+        {}, [](W&, Maker& m) { return QString::number(m.place() + 1) + m.message(); }, {}, "1"};
     QTest::newRow("the player's sets in 1 and 2: place 3")
         << Rule{[](W& w) {
                     w.playersSet(0, "A");
@@ -536,11 +531,13 @@ void TestMyPictures::makerRules_data() {
                 [](W& w, Maker& m) {
                     m.choosePlace(1);
                     finish(m);
-                    const QString opened =
-                        QStringList{m.setName(), QString::number(m.withNames()), m.card(2).name,
-                                    QString::number(m.photoCount()),
-                                    QString::number(m.unsaved()), m.message()}
-                            .join('|');
+                    const QString opened = QStringList{m.setName(),
+                                                       QString::number(m.withNames()),
+                                                       m.card(2).name,
+                                                       QString::number(m.photoCount()),
+                                                       QString::number(m.unsaved()),
+                                                       m.message()}
+                                               .join('|');
                     m.chooseCard(2);
                     m.nameChosen("Grandpa");
                     m.make();
@@ -676,8 +673,8 @@ void TestMyPictures::makerRules_data() {
                 },
                 [photos](W& w, Maker& m) {
                     photos(m, {w.folder.path("pics")});
-                    return QString::number(m.photoCount()) + ':' + hueOf(m, 0) + ',' +
-                           hueOf(m, 1) + ' ' + m.message();
+                    return QString::number(m.photoCount()) + ':' + hueOf(m, 0) + ',' + hueOf(m, 1) +
+                           ' ' + m.message();
                 },
                 {},
                 "2:60,300 broken.png cannot be read as a picture."};
