@@ -171,6 +171,8 @@ constexpr std::array kEntries = {
     Entry QT_TRANSLATE_NOOP3("Quilora", "The window closes once this is done.", "picture-set maker: ClosingAfterWork"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "Keep it", "picture-set maker: KeepPhoto"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "Replace…", "picture-set maker: ReplacePhoto"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Yes", "picture-set maker: a question's answer Yes"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "No", "picture-set maker: a question's answer No"),
 };
 // clang-format on
 static_assert(kEntries.size() == static_cast<std::size_t>(Text::Count), "one entry for every text");

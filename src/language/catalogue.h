@@ -149,6 +149,8 @@ enum class Text {
     MakerClosingAfterWork,
     MakerKeepPhoto,
     MakerReplacePhoto,
+    MakerYes,
+    MakerNo,
 
     Count
 };

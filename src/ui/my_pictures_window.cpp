@@ -144,9 +144,15 @@ MyPicturesWindow::MyPicturesWindow(const mypictures::MakerFolders& folders, bool
 MyPicturesWindow::~MyPicturesWindow() = default;
 
 bool MyPicturesWindow::ask(Kind, const QString& question, bool yesByDefault) {
-    return QMessageBox::question(
-               this, t(Text::MakerWindowTitle), question, QMessageBox::Yes | QMessageBox::No,
-               yesByDefault ? QMessageBox::Yes : QMessageBox::No) == QMessageBox::Yes;
+    // The answers in the maker's language, whatever Qt's own translations installed.
+    QMessageBox box(QMessageBox::Question, t(Text::MakerWindowTitle), question,
+                    QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton(t(Text::MakerYes), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(t(Text::MakerNo), QMessageBox::NoRole);
+    box.setDefaultButton(yesByDefault ? yes : no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 void MyPicturesWindow::buildLayout() {

@@ -576,5 +576,15 @@
         <comment>picture-set maker: ReplacePhoto</comment>
         <translation>Заменить…</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <comment>picture-set maker: a question's answer Yes</comment>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>picture-set maker: a question's answer No</comment>
+        <translation>Нет</translation>
+    </message>
 </context>
 </TS>
