@@ -311,10 +311,19 @@ void TestMyPicturesWindow::changesOneNameOfASavedSet() {
     ui::MyPicturesWindow window(foldersIn(folder), false, &answers);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // In Russian too, at twice the size, it fits a 1920 x 1080 screen.
+    QVERIFY(window.minimumSizeHint().width() <= 960 && window.minimumSizeHint().height() <= 540);
     QCOMPARE(window.slotBox()->currentIndex(), 0);
+    QStringList progress;
+    connect(&window.maker(), &mypictures::Maker::workChanged, &window, [&] {
+        if (window.progressBar()->isVisible())
+            progress.append(window.progressBar()->text());
+    });
     window.slotBox()->setFocus();
     QTest::keyClick(window.slotBox(), Qt::Key_Down);
     QVERIFY(finished(window));
+    QCOMPARE(progress.first() + '|' + progress.last(),
+             "Набор открывается: фото 1 из 12…|Набор открывается: фото 12 из 12…");
     QCOMPARE(answers.asked, QStringList{"На месте 2 ваш набор «Семья». Открыть его, чтобы "
                                         "изменить фото, кадры или имена?"});
     QVERIFY(window.kindOption(1)->isChecked());
