@@ -160,6 +160,7 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     QVERIFY(!window.cardNameBox()->isVisible());
     QTest::mouseClick(window.kindOption(1), Qt::LeftButton);
     QVERIFY(window.cardNameBox()->isVisible());
+    QCOMPARE(window.frameView()->geometry(), frame); // the name's room was kept for it
     QTest::mouseClick(window.cardButton(11), Qt::LeftButton);
     QTest::keyClicks(window.cardNameBox(), "Name 12");
     QCOMPARE(window.cardButton(11)->text() + '|' + window.cardButton(11)->accessibleName(),

@@ -419,6 +419,10 @@ void TestMyPictures::opensASetToChangeIt() {
     QCOMPARE(changed, (QStringList{"17.gif", "17@2x.gif", "maker.txt", "names.txt"}));
     QCOMPARE(core::readLines(users + "/img1/names.txt", 4096).value_or(QStringList()).value(5),
              "Дедушка Коля\tДедушка Коля");
+    // Another maker at work: the set is neither opened nor removed under it.
+    const MakerLock other(users);
+    const std::optional<Problem> restored = restoreShipped(users, 1);
+    QVERIFY(restored && restored->what == Text::MakerLocked && hasPlayerSet(users, 1));
 }
 
 void TestMyPictures::refusesToOpen_data() {
