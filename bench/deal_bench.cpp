@@ -116,6 +116,7 @@ int main(int argc, char* argv[]) {
             void setChkS(int) override {}
             void SetSound() override {}
             QString SoundFile(int) const override { return {}; }
+            void aboutToShow() override {}
             int set;
         } options(set);
         struct NoRecords final : game::RecordBook {

@@ -29,15 +29,20 @@ if [[ ${1-} != --play ]]; then
     desktop="$work/prefix/share/applications/$id.desktop"
     desktop-file-validate "$desktop"
     desktop-file-validate "$work/prefix/share/applications/$id.mypictures.desktop"
+    desktop-file-validate "$work/prefix/share/applications/$id.together.desktop"
     # The menu runs the command of Exec and shows the entry only when TryExec is found in PATH.
     exec_line=$(sed -n 's/^Exec=//p' "$desktop")
     try_exec=$(sed -n 's/^TryExec=//p' "$desktop")
     found=$(PATH="$work/prefix/$program_dir" command -v "$try_exec" || true)
     [[ $found == "$work/prefix/$program_dir/quilora" ]] ||
         fail "the menu entry's TryExec=$try_exec is not the installed $program_dir/quilora"
-    # libgd is for the maker's GIF writer alone, a module loaded when a set is written.
-    [[ $(ldd "$work/prefix/$program_dir/quilora") != *libgd.so* ]] ||
-        fail "the game links libgd, which costs every game memory at start"
+    # libgd and libheif are for the maker alone, in a module loaded when it writes a set or opens
+    # a HEIF or AVIF photo.
+    linked=$(ldd "$work/prefix/$program_dir/quilora")
+    for library in libgd libheif; do
+        [[ $linked != *$library.so* ]] ||
+            fail "the game links $library, which costs every game memory at start"
+    done
     appstreamcli validate --no-net "$work/prefix/share/metainfo/$id.metainfo.xml" >/dev/null ||
         fail "appstreamcli rejects $id.metainfo.xml"
     # Every wait below has its own limit, generous for a busy machine; this one also covers a hung

@@ -24,7 +24,8 @@ LAYERS = {
     "records": ["settings"],
     "mypictures": ["language"],
     "together": ["game"],
-    "ui": ["records", "mypictures", "together"],
+    "app": ["records"],
+    "ui": ["app", "mypictures", "together"],
 }
 PROGRAM = "the program (src/*.cpp)"
 SOURCE_SUFFIXES = {".h", ".hpp", ".cpp", ".cc", ".in"}
@@ -98,17 +99,20 @@ def self_test():
         "language/g.h": '  #  include <ui/angle.h>\n',
         "mypictures/h.cpp": '#include "game/sideways.h"\n#include "platform/i.h"\n',
         "core/j.cpp": '#include "../ui/dots.h"\n#include "j.moc"\n',
-        "records/k.h": "", "together/l.h": "", "settings/m.h": "", "platform/n.h": "",
-        "app/o.h": "",
+        "records/k.h": '#include "app/p.h"\n', "together/l.h": "", "settings/m.h": "",
+        "platform/n.h": "", "app/p.h": '#include "records/k.h"\n', "extra/o.h": "",
     }
     expected = [
-        "src/app/ is in no layer",
+        "src/extra/ is in no layer",
         'src/core/j.cpp:1: includes "../ui/dots.h"',
         'src/game/form1.cpp:5: includes "settings/back_arrow.h", a header of settings, against '
         "the layer rule: game may include only itself and what lies below it, "
         "game → language → platform → core",
         'src/language/g.h:1: includes "ui/angle.h"',
         'src/main.cpp:2: includes "../outside.h"',
+        'src/records/k.h:1: includes "app/p.h", a header of app, against the layer rule: '
+        "records may include only itself and what lies below it, "
+        "records → settings → game → language → platform → core",
         'src/mypictures/h.cpp:1: includes "game/sideways.h", a header of game, against the layer '
         "rule: mypictures may include only itself and what lies below it, "
         "mypictures → language → platform → core",

@@ -9,7 +9,8 @@ set -euo pipefail
 # and python3-debian for its check, scripts/check-package.sh; dbus-daemon, at-spi2-core and
 # python3-pyatspi for scripts/check-accessibility.sh; clang, its libFuzzer runtime and llvm (for
 # readable stack traces) for scripts/fuzz.sh. libgd-dev quantises and writes the GIFs of the
-# player's own sets; libmagick++-dev builds the ImageMagick writer they had before, the baseline
+# player's own sets; libheif-dev reads HEIF and AVIF photos for them (and encodes the tests'
+# photos); libmagick++-dev builds the ImageMagick writer they had before, the baseline
 # of bench/set_bench; qt6-image-formats-plugins reads WebP (and TIFF) photos. qt6-tools-dev and
 # qt6-l10n-tools compile the Russian texts (Qt's translation file) into the game. python3 runs
 # the layer check, scripts/check-layers.py, a CTest test.
@@ -18,7 +19,7 @@ packages=(cmake g++ ninja-build python3 qt6-base-dev qt6-multimedia-dev fonts-de
           xvfb xdotool imagemagick appstream desktop-file-utils dpkg-dev file lintian python3-debian
           dbus-daemon at-spi2-core python3-pyatspi
           clang libclang-rt-14-dev llvm
-          libgd-dev libmagick++-dev qt6-image-formats-plugins qt6-tools-dev qt6-l10n-tools)
+          libgd-dev libheif-dev libmagick++-dev qt6-image-formats-plugins qt6-tools-dev qt6-l10n-tools)
 missing=()
 for p in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)

@@ -1,5 +1,6 @@
 #include "ui/launcher.h"
 #include "ui/my_pictures_window.h"
+#include "ui/together/together_program.h"
 
 #include <QApplication>
 
@@ -10,6 +11,10 @@ int main(int argc, char* argv[]) {
         // The rest are photos or folders of them, as "Open with" from a file manager gives them.
         const auto maker =
             quilora::ui::openMyPictures(QStringLiteral(QUILORA_APP_ID ".mypictures"), arguments);
+        return QApplication::exec();
+    }
+    if (QApplication::arguments().contains(QStringLiteral("--together"))) {
+        const quilora::ui::TogetherApp together(QStringLiteral(QUILORA_APP_ID ".together"));
         return QApplication::exec();
     }
     quilora::ui::Launcher game(QStringLiteral(QUILORA_APP_ID));

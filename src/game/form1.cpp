@@ -166,6 +166,7 @@ void Form1::cmdTOP_Click(int Index) {
         break;
     case 1:
         clock_.SavedSeconds = clock_.ElapsedSeconds;
+        options_->aboutToShow();
         emit optionsRequested();
         break;
     case 2:

@@ -40,6 +40,9 @@ public:
     virtual void SetSound() = 0;
     // The sound played for an event: 1 a card click, 2 a pair found (empty: silence).
     virtual QString SoundFile(int index) const = 0;
+    // The dialog is about to be shown: it reads again what may have changed since it was made,
+    // the set names (the picture-set maker may have made or removed a set meanwhile).
+    virtual void aboutToShow() = 0;
 };
 
 // What the main window asks of the records: the victory panel, the records list and the help.

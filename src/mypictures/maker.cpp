@@ -1,6 +1,7 @@
 #include "mypictures/maker.h"
 
 #include "core/paths.h"
+#include "core/set_names.h"
 #include "core/text_file.h"
 #include "mypictures/cards.h"
 #include "mypictures/photo.h"
@@ -20,25 +21,6 @@ constexpr qint64 kSettingsBytes = 64 * 1024;
 const QString kPhotoFolderKey = QStringLiteral("photoFolder=");
 // A left-out message names this many files, then "…".
 constexpr int kNamedLeftOut = 3;
-
-// The name of a set as the options dialog shows it in this language.
-QString setCaption(const QString& folder, bool english) {
-    const QStringList names = core::readLines(folder + QStringLiteral("setname.txt"), 64 * 1024)
-                                  .value_or(QStringList{})
-                                  .mid(0, 2);
-    if (english && names.size() > 1 && !names[1].isEmpty())
-        return names[1];
-    return names.value(0);
-}
-
-// A photo's warning (it looks cut off, it is too small for a sharp card), where the photo
-// reader gives one.
-template <typename Photo> std::optional<Text> warningOf(const Photo& photo) {
-    if constexpr (requires { photo.warning; })
-        return photo.warning;
-    else
-        return std::nullopt;
-}
 
 // File names in the order a person reads them: runs of digits by their value (IMG_2 before
 // IMG_10), the rest without regard to case.
@@ -187,7 +169,8 @@ void Maker::refreshPlaces() {
 }
 
 QString Maker::placeName(int slot) const {
-    return setCaption(core::pictureSetFolder(folders_.program, folders_.user, slot), english_);
+    return core::readSetNames(core::pictureSetFolder(folders_.program, folders_.user, slot))
+        .in(english_);
 }
 
 void Maker::say(const QString& message, bool problem, int voidedBy) {
@@ -242,16 +225,18 @@ void Maker::nameChosen(const QString& name) {
 void Maker::removeChosenPhoto() {
     if (working() || set_.cards[chosen_].photo.isNull())
         return;
-    set_.cards[chosen_] = {{}, {}, set_.cards[chosen_].name, {}};
-    warnings_[chosen_].reset();
+    set_.cards[chosen_] = {{}, {}, set_.cards[chosen_].name, {}, {}};
     changed(Photos);
     emit cardChanged(chosen_);
 }
 
 void Maker::keepChosenPhoto() {
-    if (!warnings_[chosen_])
+    if (working() || !set_.cards[chosen_].warning)
         return;
-    warnings_[chosen_].reset();
+    set_.cards[chosen_].warning.reset();
+    // What was said of the photos is answered; the set is no different for it.
+    if (voidedBy_ & Photos)
+        say({}, false, 0);
     emit cardChanged(chosen_);
 }
 
@@ -342,11 +327,18 @@ void Maker::startReading(const QStringList& files, const QList<int>& places) {
                     mypictures::text(*loaded.problem, english).arg(QFileInfo(files[i]).fileName()));
                 continue;
             }
-            CardChoice photo{loaded.image, Crop(loaded.image.size()), {}, keptPhoto(loaded.image)};
+            const CardChoice photo{loaded.image,
+                                   Crop(loaded.image.size()),
+                                   {},
+                                   keptPhoto(loaded.image),
+                                   loaded.warning};
             const int k = places[next++];
-            post([this, k, photo, first = places.first(), warning = warningOf(loaded)] {
-                set_.cards[k] = {photo.photo, photo.crop, set_.cards[k].name, photo.kept};
-                warnings_[k] = warning;
+            if (loaded.warning)
+                problems.append(mypictures::text(Text::MakerCardNumber, english).arg(k + 1) +
+                                QStringLiteral(": ") + mypictures::text(*loaded.warning, english));
+            post([this, k, photo, first = places.first()] {
+                set_.cards[k] = {photo.photo, photo.crop, set_.cards[k].name, photo.kept,
+                                 photo.warning};
                 changed(Photos);
                 emit cardChanged(k);
                 // The first photo read is the one to frame.
@@ -370,7 +362,6 @@ void Maker::startOpening(int slot) {
             if (const Problem* problem = std::get_if<Problem>(&opened))
                 return sayProblem(*problem, Anything);
             set_ = std::get<NewSet>(opened);
-            warnings_ = {};
             editing_ = slot;
             dirty_ = false;
             emit kindChanged();
@@ -430,11 +421,12 @@ void Maker::restore() {
     const int slot = place_;
     if (!restorable(slot))
         return say(text(Text::MakerNothingToRestore).arg(slot + 1), false, Anything);
-    if (!questions_.ask(Questions::Kind::Restore,
-                        text(Text::MakerRestoreQuestion)
-                            .arg(setCaption(playerSetFolder(folders_.user, slot) + '/', english_),
-                                 QString::number(slot + 1)),
-                        false))
+    if (!questions_.ask(
+            Questions::Kind::Restore,
+            text(Text::MakerRestoreQuestion)
+                .arg(core::readSetNames(playerSetFolder(folders_.user, slot) + '/').in(english_),
+                     QString::number(slot + 1)),
+            false))
         return;
     const std::optional<Problem> problem = restoreShipped(folders_.user, slot);
     refreshPlaces();

@@ -62,7 +62,7 @@ public:
 
     const CardChoice& card(int k) const { return set_.cards[k]; }
     // Why the photo of card k may look bad (cut off, too small), until the player keeps it.
-    std::optional<Text> warning(int k) const { return warnings_[k]; }
+    std::optional<Text> warning(int k) const { return set_.cards[k].warning; }
     int chosenCard() const { return chosen_; }
     int photoCount() const;
     bool withNames() const { return set_.withNames; }
@@ -149,7 +149,6 @@ private:
     const bool english_;
     Questions& questions_;
     NewSet set_;
-    std::array<std::optional<Text>, kPhotosPerSet> warnings_{};
     int chosen_ = 0;
     bool dirty_ = false;
     int place_ = 0;

@@ -181,18 +181,20 @@ std::filesystem::path fsPath(const QString& path) {
     return std::filesystem::path(native(path).toStdString());
 }
 
+// Each card's name for a screen reader, Russian then English: a photo card says its name (or its
+// number), a name card that it is a name, as the shipped word cards say that they are words.
 QStringList spokenNames(const NewSet& set) {
-    QStringList lines;
+    QStringList lines, nameCards;
     for (int k = 0; k < kPhotosPerSet; ++k) {
         const QString name = tidyName(set.cards[k].name);
         lines.append(set.withNames
                          ? name + QLatin1Char('\t') + name
                          : text(Text::MakerPhotoSpokenName, false).arg(k + 1) + QLatin1Char('\t') +
                                text(Text::MakerPhotoSpokenName, true).arg(k + 1));
+        nameCards.append(text(Text::MakerNameSpokenName, false).arg(name) + QLatin1Char('\t') +
+                         text(Text::MakerNameSpokenName, true).arg(name));
     }
-    if (set.withNames)
-        lines += lines;
-    return lines;
+    return set.withNames ? lines + nameCards : lines;
 }
 
 // Text files of a set, as the game reads them: UTF-8, every line ended by CR LF.

@@ -28,6 +28,7 @@ struct CardChoice {
     Crop crop;
     QString name;
     QByteArray kept = {};
+    std::optional<Text> warning = std::nullopt; // told of the photo (LoadedPhoto::warning)
 };
 
 // What a player puts together: twelve photos, dealt twice each, or each with a name card.

@@ -30,9 +30,6 @@ constexpr std::array<Background, kChoices> kBackgrounds = {{
     {{239, 96, 162}, "\\back\\back4.jpg"},
 }};
 
-// Two names take a few dozen bytes.
-constexpr qint64 kSetNameReadLimit = 64 * 1024;
-
 } // namespace
 
 Form2::Form2(ProgramSettings& program, game::Form1& form, language::Captions& captions,
@@ -50,11 +47,19 @@ Form2::Form2(ProgramSettings& program, game::Form1& form, language::Captions& ca
             core::programPath(folder, QStringLiteral("\\back\\back%1.jpg").arg(i));
         if (core::fileExists(thumbnail))
             picChoose_[i] = thumbnail;
-        const QString names = core::pictureSetFolder(folder, form_.folders().userSetsFolder, i) +
-                              QStringLiteral("setname.txt");
-        pictureSetNames_[i] =
-            core::readLines(names, kSetNameReadLimit).value_or(QStringList{}).mid(0, 2);
     }
+    readSetNames();
+}
+
+void Form2::readSetNames() {
+    for (int i = 0; i < kChoices; ++i)
+        pictureSetNames_[i] = core::readSetNames(core::pictureSetFolder(
+            form_.folders().programFolder, form_.folders().userSetsFolder, i));
+}
+
+void Form2::aboutToShow() {
+    readSetNames();
+    emit dialogChanged();
 }
 
 QString Form2::settingsPath() const {
@@ -154,10 +159,7 @@ void Form2::chkS_Click() {
 QString Form2::pictureSetCaption(int index) const {
     if (index < 0 || index >= kChoices)
         return {};
-    const QStringList& names = pictureSetNames_[index];
-    if (language_.program().english() && names.size() > 1 && !names[1].isEmpty())
-        return names[1];
-    return names.value(0);
+    return pictureSetNames_[index].in(language_.program().english());
 }
 
 void Form2::optFon_Click(int Index) {

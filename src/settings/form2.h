@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/rgb.h"
+#include "core/set_names.h"
 #include "game/form1.h"
 #include "language/captions.h"
 
@@ -67,6 +68,7 @@ public:
     int chkS() const override { return chkS_; }
     void setChkS(int value) override;
     QString SoundFile(int index) const override { return program_.SoundFile(index); }
+    void aboutToShow() override;
 
     void cmdNAS_Click(int Index);
     // The sound box clicked: it turns the sound off when on, on when off.
@@ -100,6 +102,7 @@ private:
     void writeSettings();
     void changeMainWindow();
     void applyCaptions(language::Language column);
+    void readSetNames();
 
     ProgramSettings& program_;
     game::Form1& form_;
@@ -109,7 +112,7 @@ private:
     int optP_ = 0;
     int chkS_ = 0;
     std::array<QString, kChoices> picChoose_;
-    std::array<QStringList, kChoices> pictureSetNames_; // Russian name, then English if given
+    std::array<core::SetNames, kChoices> pictureSetNames_;
     DialogCaptions captions_;
     Appearance appearance_;
     QString lblSND_;

@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 
@@ -20,6 +22,19 @@ QButtonGroup* exclusiveGroup(QWidget* parent) {
     auto* group = new QButtonGroup(parent);
     group->setExclusive(true);
     return group;
+}
+
+// A set's name on its option: one too long for the room beside the circle ends in "…", and is
+// then its tooltip whole; a screen reader always says it whole. An "&" is shown as itself.
+void showSetName(QRadioButton* option, const QString& name) {
+    QStyleOptionButton look;
+    look.initFrom(option);
+    const int room =
+        option->style()->subElementRect(QStyle::SE_RadioButtonContents, &look, option).width();
+    const QString shown = option->fontMetrics().elidedText(name, Qt::ElideRight, room);
+    option->setText(QString(shown).replace(QLatin1Char('&'), QLatin1String("&&")));
+    option->setToolTip(shown == name ? QString() : name);
+    option->setAccessibleName(name);
 }
 
 // Selects one option of a group, or none (-1), which an exclusive group cannot do by itself.
@@ -127,7 +142,7 @@ void Form2Window::refresh() {
     select(optP_[0]->group(), optP_, form_.optP());
     const QString background = text(language::Text::BackgroundOption, form_.spokenLanguage());
     for (int i = 0; i < settings::kChoices; ++i) {
-        optP_[i]->setText(form_.pictureSetCaption(i));
+        showSetName(optP_[i], form_.pictureSetCaption(i));
         // The backgrounds are told apart by their pictures alone.
         optFon_[i]->setAccessibleName(background + QStringLiteral(" %1").arg(i + 1));
     }

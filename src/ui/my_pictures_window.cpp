@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPainterPath>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -70,25 +69,21 @@ QPixmap emptyCard(int number, const QPalette& palette, double ratio) {
         ratio);
 }
 
-// A photo that may look bad is marked in its card's corner until the player keeps it.
-QPixmap markedCard(QPixmap card) {
+// A photo the player was warned of carries a mark in its card's corner, until the player keeps
+// or replaces it.
+void markWarning(QImage& card, int scale) {
     QPainter painter(&card);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF mark(kCardWidth - 22, 3, 19, 17);
-    QPainterPath triangle;
-    triangle.moveTo(mark.center().x(), mark.top());
-    triangle.lineTo(mark.bottomRight());
-    triangle.lineTo(mark.bottomLeft());
-    triangle.closeSubpath();
-    painter.fillPath(triangle, QColor(240, 180, 20));
-    painter.setPen(QPen(QColor(60, 40, 0), 1));
-    painter.drawPath(triangle);
+    painter.scale(scale, scale);
+    const QRectF badge(mypictures::kCardWidth - 22, 4, 18, 18);
+    painter.setPen(QPen(Qt::white, 1.5));
+    painter.setBrush(QColor(0xd0, 0x80, 0x00));
+    painter.drawEllipse(badge);
     QFont font = painter.font();
-    font.setPixelSize(12);
+    font.setPixelSize(13);
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(mark.adjusted(0, 3, 0, 0), Qt::AlignCenter, QStringLiteral("!"));
-    return card;
+    painter.drawText(badge, Qt::AlignCenter, QStringLiteral("!"));
 }
 
 const QString kProblemColour = QStringLiteral("color: #a01010;");
@@ -369,19 +364,29 @@ void MyPicturesWindow::refreshCard(int index) {
     const mypictures::CardChoice& card = maker_.card(index);
     QToolButton* button = cards_[index];
     const double ratio = devicePixelRatioF();
-    QPixmap icon = card.photo.isNull()
-                       ? emptyCard(index + 1, palette(), ratio)
-                       : cardPixmap(
-                             [&](int scale) {
-                                 return mypictures::photoCard(card.photo, card.crop.rect(), scale);
-                             },
-                             ratio);
-    button->setIcon(maker_.warning(index) ? markedCard(icon) : icon);
+    const std::optional<Text> warning = maker_.warning(index);
+    button->setIcon(card.photo.isNull() ? emptyCard(index + 1, palette(), ratio)
+                                        : cardPixmap(
+                                              [&](int scale) {
+                                                  QImage drawn = mypictures::photoCard(
+                                                      card.photo, card.crop.rect(), scale);
+                                                  if (warning)
+                                                      markWarning(drawn, scale);
+                                                  return drawn;
+                                              },
+                                              ratio));
     const QString name = mypictures::tidyName(card.name);
     const bool named = maker_.withNames() && !name.isEmpty();
     const QString label = named ? name : QString::number(index + 1);
     button->setText(button->fontMetrics().elidedText(label, Qt::ElideRight, kCardWidth + 2));
-    button->setToolTip(named && label != button->text() ? name : QString());
+    // The whole name where it is cut, and what the player was warned of.
+    QStringList tip;
+    if (named && label != button->text())
+        tip.append(name);
+    if (warning)
+        tip.append(t(*warning));
+    button->setToolTip(tip.join(QLatin1Char('\n')));
+    button->setAccessibleDescription(warning ? t(*warning) : QString());
     button->setAccessibleName(card.photo.isNull()
                                   ? t(Text::MakerEmptyCard).arg(index + 1)
                                   : t(Text::MakerCardNumber).arg(index + 1) +

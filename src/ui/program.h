@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/record_book.h"
+#include "app/program_models.h"
 
 #include <QObject>
 #include <QPoint>
@@ -12,26 +12,7 @@ namespace quilora::ui {
 
 class Form1Window;
 
-// What the program keeps for the whole run, whatever main window shows it.
-struct ProgramWide {
-    core::Folders folders;
-    game::ProgramClock clock;
-    settings::ProgramSettings settings;
-    language::ProgramLanguage language;
-};
-
-// The models of one main window, made in the order they need each other, and loaded: the
-// options dialog reads the settings, the board is dealt.
-struct MainWindowModels {
-    MainWindowModels(ProgramWide& program, platform::Services services);
-
-    language::Captions captions;
-    game::Form1 form;
-    settings::Form2 options;
-    records::Records records;
-};
-
-// The running program: what it keeps for the whole run, and the main window, which the options
+// The running program: its models, and the main window that shows them, which the options
 // dialog may replace by a fresh one.
 class Program : public QObject {
     Q_OBJECT
@@ -45,7 +26,7 @@ public:
     // Unloads the main window, discards it and shows a freshly loaded one in its place.
     void reloadMainWindow();
 
-    MainWindowModels& models() const { return *models_; }
+    app::MainWindowModels& models() const { return models_.current(); }
     Form1Window& window() const { return *window_; }
 
 signals:
@@ -53,12 +34,10 @@ signals:
     void firstFrameShown();
 
 private:
-    void load(std::optional<QPoint> position);
+    void show(std::optional<QPoint> position);
     void reloadWhenIdle();
 
-    ProgramWide program_;
-    platform::Services services_;
-    std::unique_ptr<MainWindowModels> models_;
+    app::ProgramModels models_;
     std::unique_ptr<Form1Window> window_;
 };
 

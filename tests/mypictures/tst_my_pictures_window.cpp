@@ -150,9 +150,26 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     QCOMPARE(answers.asked.mid(1), QStringList{"Every card has a photo. Replace the photos of "
                                                "cards 1 to 2 with the new ones?"});
     QVERIFY(near(iconOf(window.cardButton(1)).pixel(10, 10), QColor::fromHsv(30, 200, 230)));
-    files = {photos[11]};
-    QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
-    QVERIFY(finished(window));
+    // A photo too small for a sharp card is used, marked and told of, until the player keeps it
+    // or another replaces it.
+    testing::photo(0).scaled(120, 90).save(folder.path("small.png"));
+    const QString tooSmall = "This photo is too small for a sharp card.";
+    const auto marked = [&] {
+        return near(iconOf(window.cardButton(1)).pixel(71, 13), QColor(0xd0, 0x80, 0x00));
+    };
+    for (const char* answer : {"Keep it", "Replace…"}) {
+        files = {folder.path("small.png")};
+        QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
+        QVERIFY(finished(window));
+        QCOMPARE(status(), "Card 2: " + tooSmall);
+        QCOMPARE(window.warningLabel()->text(), "Card 2: " + tooSmall);
+        QVERIFY(window.cardButton(1)->toolTip() == tooSmall && marked());
+        files = {photos[11]};
+        QTest::mouseClick(showing<QPushButton>(window, answer), Qt::LeftButton);
+        QVERIFY(finished(window));
+        QVERIFY(!window.warningLabel()->isVisible() && !marked());
+        QVERIFY(window.cardButton(1)->toolTip().isEmpty());
+    }
     QVERIFY(near(iconOf(window.cardButton(1)).pixel(10, 10), QColor::fromHsv(330, 200, 230)));
 
     // With name cards, a card shows its name and is called by it; a name too long for its card

@@ -7,13 +7,18 @@
 #include "support/test_folder.h"
 #include "test_photos.h"
 
+#include <libheif/heif.h>
+
 #include <QBuffer>
 #include <QImageReader>
+#include <QImageWriter>
+#include <QMetaEnum>
 #include <QScopeGuard>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cstring>
 #include <sys/stat.h>
 
 using namespace quilora;
@@ -28,8 +33,9 @@ const QList<QRgb> kQuarters = {0xffff0000, 0xff00ff00, 0xff0000ff, 0xffffff00};
 QImage quarters(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     const int w = size.width() / 2, h = size.height() / 2;
-    for (int i = 0; i < 4; ++i)
-        QPainter(&image).fillRect(i % 2 * w, i / 2 * h, w, h, QColor(kQuarters[i]));
+    for (int i = 0; i < 4; ++i) // the right and lower quarters take an odd pixel
+        QPainter(&image).fillRect(i % 2 * w, i / 2 * h, i % 2 ? size.width() - w : w,
+                                  i / 2 ? size.height() - h : h, QColor(kQuarters[i]));
     return image;
 }
 
@@ -46,6 +52,53 @@ QByteArray encoded(const QImage& image, const char* format, char orientation = 0
                     "Exif\0\0MM\0\x2a\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0",
                     29);
     return orientation ? bytes.insert(2, exif.append(orientation).append(6, '\0')) : bytes;
+}
+
+// A HEIF (HEVC) or AVIF (AV1) file of `stored`, with the orientation that turns it upright.
+QByteArray heifFile(const QImage& stored, heif_compression_format format, heif_orientation turn) {
+    const QImage rgba = stored.convertToFormat(QImage::Format_RGBA8888); // straight alpha
+    heif_image* image = nullptr;
+    heif_image_create(rgba.width(), rgba.height(), heif_colorspace_RGB,
+                      heif_chroma_interleaved_RGBA, &image);
+    heif_image_add_plane(image, heif_channel_interleaved, rgba.width(), rgba.height(), 8);
+    int stride = 0;
+    uint8_t* pixels = heif_image_get_plane(image, heif_channel_interleaved, &stride);
+    for (int y = 0; y < rgba.height(); ++y)
+        std::memcpy(pixels + y * stride, rgba.constScanLine(y), rgba.width() * 4);
+    heif_context* context = heif_context_alloc();
+    heif_encoder* encoder = nullptr;
+    heif_context_get_encoder_for_format(context, format, &encoder);
+    heif_encoder_set_lossy_quality(encoder, 90);
+    heif_encoding_options* options = heif_encoding_options_alloc();
+    options->image_orientation = turn;
+    options->save_alpha_channel = stored.hasAlphaChannel();
+    heif_context_encode_image(context, image, encoder, options, nullptr);
+    QByteArray bytes;
+    heif_writer writer{1, [](heif_context*, const void* data, size_t size, void* bytes) {
+                           static_cast<QByteArray*>(bytes)->append(static_cast<const char*>(data),
+                                                                   qsizetype(size));
+                           return heif_error{heif_error_Ok, heif_suberror_Unspecified, ""};
+                       }};
+    heif_context_write(context, &writer, &bytes);
+    heif_encoding_options_free(options);
+    heif_encoder_release(encoder);
+    heif_image_release(image);
+    heif_context_free(context);
+    return bytes;
+}
+
+// A HEIF file whose header claims another size for its picture.
+QByteArray claiming(QByteArray heif, quint32 width, quint32 height) {
+    const qsizetype box = heif.indexOf("ispe");
+    for (int i = 0; i < 4; ++i) {
+        heif[box + 8 + i] = char(width >> (24 - 8 * i));
+        heif[box + 12 + i] = char(height >> (24 - 8 * i));
+    }
+    return heif;
+}
+
+QString key(std::optional<Text> text) {
+    return text ? QMetaEnum::fromType<Text>().valueToKey(int(*text)) : "";
 }
 
 // Whether dark lettering lies centred on the card, inside its box 8 pixels clear of the frame.
@@ -229,31 +282,89 @@ void TestMyPictures::readsPhotos_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("limit"); // Qt's allocation limit in megabytes
     QTest::addColumn<QSize>("size");
-    folder_.writeFile("turned.jpg", encoded(quarters({360, 240}), "jpeg", 8));
+    QTest::addColumn<QList<QRgb>>("corners"); // as many as are checked, from the top left
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<QString>("warning");
+    const QImage wide = quarters({360, 240});
+    folder_.writeFile("turned.jpg", encoded(wide, "jpeg", 8));
     // Twice the working size each way, so that the decoder itself scales it; 19 MB whole.
     folder_.writeFile("huge.jpg", encoded(quarters({1920, 2560}), "jpeg", 6));
-    QTest::newRow("turned right, wide") << "turned.jpg" << 256 << QSize(360, 240);
-    QTest::newRow("huge, turned left, tall") << "huge.jpg" << 8 << QSize(960, 1280);
-    QTest::newRow("too large even scaled, so none") << "huge.jpg" << 4 << QSize(0, 0);
+    // Files that end halfway through their picture, whose lower half the decoder fills with grey;
+    // one carries a whole small picture, its end marker too, in a segment before its own.
+    const QByteArray jpeg = encoded(wide, "jpeg"), thumbnail = encoded(quarters({36, 24}), "jpeg");
+    const QByteArray segment =
+        QByteArray("\xFF\xFE") + char((thumbnail.size() + 2) >> 8) + char(thumbnail.size() + 2);
+    folder_.writeFile("cut.jpg", jpeg.first(jpeg.size() / 2).insert(2, segment + thumbnail));
+    folder_.writeFile("whole-and-more.jpg", jpeg + "\xFF\xD8 a phone's own data");
+    QByteArray progressive;
+    QBuffer buffer(&progressive);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && writer.write(wide));
+    folder_.writeFile("cut-progressive.jpg", progressive.chopped(progressive.size() / 3));
+    // The card's frame needs 180 x 160 pixels, twice the card, so that dense screens show it sharp.
+    for (const QSize size : {QSize(20, 15), QSize(180, 160), QSize(179, 400), QSize(400, 159)})
+        folder_.writeFile(QString("%1x%2.png").arg(size.width()).arg(size.height()),
+                          encoded(quarters(size), "png"));
+    // As a phone keeps them: stored on its side, or mirrored and see-through in its lower right
+    // quarter, with the turn that makes them upright.
+    const QByteArray heic = heifFile(wide.transformed(QTransform().rotate(-90)),
+                                     heif_compression_HEVC, heif_orientation_rotate_90_cw);
+    folder_.writeFile("turned.heic", heic);
+    QImage seeThrough = wide.convertToFormat(QImage::Format_ARGB32);
+    QPainter painter(&seeThrough);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(180, 120, 180, 120, Qt::transparent);
+    painter.end();
+    folder_.writeFile("mirrored.avif",
+                      heifFile(seeThrough.mirrored(true, false), heif_compression_AV1,
+                               heif_orientation_flip_horizontally));
+    folder_.writeFile("claims-50-megapixels.heic", claiming(heic, 5000, 10000));
+    folder_.writeFile("cut.heic", heic.first(heic.size() / 2));
+
+    const QList<QRgb> upright(kQuarters.begin(), kQuarters.end()); // red, green / blue, yellow
+    const QList<QRgb> top = upright.first(2), none;
+    const auto row = [](const char* tag, const char* file, int limit, QSize size,
+                        const QList<QRgb>& corners, const char* problem, const char* warning) {
+        QTest::newRow(tag) << file << limit << size << corners << problem << warning;
+    };
+    row("turned right, wide", "turned.jpg", 256, {360, 240}, upright, "", "");
+    row("huge, turned left, tall", "huge.jpg", 8, {960, 1280}, upright, "", "");
+    row("too large even scaled, so none", "huge.jpg", 4, {0, 0}, none, "MakerPhotoTooLarge", "");
+    row("JPEG cut off", "cut.jpg", 256, {360, 240}, top, "", "MakerPhotoCutOff");
+    row("JPEG with more after its end", "whole-and-more.jpg", 256, {360, 240}, upright, "", "");
+    row("progressive JPEG cut off", "cut-progressive.jpg", 256, {360, 240}, top, "",
+        "MakerPhotoCutOff");
+    row("20 x 15", "20x15.png", 256, {20, 15}, upright, "", "MakerPhotoTooSmall");
+    row("180 x 160, just sharp", "180x160.png", 256, {180, 160}, upright, "", "");
+    row("179 x 400, too narrow", "179x400.png", 256, {179, 400}, upright, "", "MakerPhotoTooSmall");
+    row("400 x 159, too low", "400x159.png", 256, {400, 159}, upright, "", "MakerPhotoTooSmall");
+    row("HEIC turned right", "turned.heic", 256, {360, 240}, upright, "", "");
+    row("AVIF mirrored, see-through laid on white", "mirrored.avif", 256, {360, 240},
+        top + QList<QRgb>{kQuarters[2], qRgb(255, 255, 255)}, "", "");
+    row("HEIC claiming 50 megapixels", "claims-50-megapixels.heic", 256, {0, 0}, none,
+        "MakerPhotoTooLarge", "");
+    row("HEIC cut off", "cut.heic", 256, {0, 0}, none, "MakerPhotoUnreadable", "");
 }
 
-// A photo comes upright, at most at its working size.
+// A photo comes upright, at most at its working size, with what is wrong with it.
 void TestMyPictures::readsPhotos() {
     QFETCH(QString, file);
     QFETCH(int, limit);
     QFETCH(QSize, size);
+    QFETCH(QList<QRgb>, corners);
+    QFETCH(QString, problem);
+    QFETCH(QString, warning);
     const int saved = QImageReader::allocationLimit();
     QImageReader::setAllocationLimit(limit);
     const LoadedPhoto photo = loadPhoto(folder_.path(file));
     QImageReader::setAllocationLimit(saved);
     QCOMPARE(photo.image.size(), size);
-    QCOMPARE(photo.problem,
-             size.isEmpty() ? std::optional(Text::MakerPhotoTooLarge) : std::nullopt);
-    if (size.isEmpty())
-        return;
-    for (int i = 0; i < 4; ++i) // upright: red, green / blue, yellow
+    QCOMPARE(key(photo.problem), problem);
+    QCOMPARE(key(photo.warning), warning);
+    for (int i = 0; i < corners.size(); ++i)
         QVERIFY(near(photo.image.pixel(i % 2 * (size.width() - 1), i / 2 * (size.height() - 1)),
-                     kQuarters[i]));
+                     corners[i]));
 }
 
 void TestMyPictures::writesReplacesAndRemovesASet() {
@@ -271,6 +382,7 @@ void TestMyPictures::writesReplacesAndRemovesASet() {
     };
     QCOMPARE(spoken().size(), 24);
     QCOMPARE(spoken()[0], "Бабушка Валентина\tБабушка Валентина");
+    QCOMPARE(spoken()[12], "имя „Бабушка Валентина“\tthe name Бабушка Валентина");
     for (int k = 0; k < 24; ++k)
         for (int scale : {1, 2}) {
             const QString name = QString(scale == 1 ? "%1.gif" : "%1@2x.gif").arg(k);

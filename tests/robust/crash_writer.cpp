@@ -11,10 +11,11 @@ using namespace quilora;
 int main(int, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0); // each report reaches the test as it is made
     testing::Game game(12, false);
-    game.program.folders = {QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[1]), {}};
+    core::Folders& folders = game.program.programWide().folders;
+    folders = {QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[1]), {}};
     game.platform.localeInfo.numbers = QLocale(QLocale::Russian, QLocale::Russia);
     game.start();
-    const QString path = records::recordFilePath(game.program.folders);
+    const QString path = records::recordFilePath(folders);
     const QStringList table = core::readLines(path, 1 << 20).value_or(QStringList());
     std::puts("ready");
     for (int n = 0; n != std::atoi(argv[2]); ++n) {

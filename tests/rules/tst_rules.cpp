@@ -559,7 +559,8 @@ void TestRules::failedWriteKeepsTheChoicesInEffect() {
 // every event. The label's clicks and the box's act alike. On from the start: the sounds.
 // Background Apply sets the cards, panels and window picture, a missing picture leaving the
 // window's colour, and saves nothing; the window turns grey by choice 0 only, and stays so.
-// Set names: English if given, after a switch to Russian the Russian one, none without a file.
+// Set names: English if given, after a switch to Russian the Russian one, none without a file;
+// read again each time the dialog opens.
 void TestRules::dialogContents() {
     QCOMPARE(Game("0\r\n0\r\n1\r\n1\r\n").options().SoundFile(5).section('/', -1), "victory10.wav");
     Game game("3\r\n0\r\n0\r\n1\r\n");
@@ -602,6 +603,16 @@ void TestRules::dialogContents() {
     QCOMPARE(game.options().pictureSetCaption(3), QStringLiteral("Цвета")); // no English name
     game.form().lblLOC_Click(0);
     QCOMPARE(game.options().pictureSetCaption(0), QStringLiteral("Животные"));
+
+    // A set made while the game runs is named once the dialog opens; a name typed by hand is cut
+    // to 64 characters, never within one.
+    QDir(game.dir.path()).mkdir("img2");
+    game.writeFile("img2/setname.txt", ("Семья\r\n" + QString(63, 'x') + "😀y\r\n").toUtf8());
+    QCOMPARE(game.options().pictureSetCaption(2), QString());
+    game.form().cmdTOP_Click(1);
+    QCOMPARE(game.options().pictureSetCaption(2), QStringLiteral("Семья"));
+    game.form().lblLOC_Click(1);
+    QCOMPARE(game.options().pictureSetCaption(2), QString(63, 'x'));
 }
 
 // Every text as written down in texts.tsv, each once, byte for byte in the catalogue; the

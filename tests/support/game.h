@@ -1,14 +1,12 @@
 #pragma once
 
+#include "app/program_models.h"
 #include "support/fakes.h"
 #include "support/test_folder.h"
-#include "ui/program.h"
 
 #include <QDir>
 #include <QImage>
 #include <QMap>
-
-#include <memory>
 
 namespace quilora::testing {
 
@@ -71,14 +69,13 @@ private:
     const Player& self() const { return static_cast<const Player&>(*this); }
 };
 
-// A main window's models in fake surroundings, without widgets, in a fresh folder that is both
-// the program and the data folder: what a test writes there before start() is what the game
-// finds. Set 0 holds `pictures` pictures (12 or 24), laid out as laidOut() says unless `dealt`
-// is false.
+// A main window's models in fake surroundings, without widgets, made as the program makes them,
+// in a fresh folder that is both the program and the data folder: what a test writes there
+// before start() is what the game finds. Set 0 holds `pictures` pictures (12 or 24), laid out as
+// laidOut() says unless `dealt` is false.
 struct Game : TestFolder, Plays<Game> {
     explicit Game(int pictures = 12, bool start = true, bool dealt = true) {
         makePictureSet(dir.path(), 0, pictures);
-        program.folders = {dir.path(), dir.path(), {}};
         if (dealt)
             platform.random.script = laidOut(pictures);
         if (start)
@@ -91,15 +88,12 @@ struct Game : TestFolder, Plays<Game> {
         start();
     }
     // Loads a main window; again, it replaces the one before, as a reload does.
-    void start() {
-        models.reset();
-        models = std::make_unique<ui::MainWindowModels>(program, platform.services());
-    }
+    void start() { program.reload(); }
 
-    game::Form1& form() const { return models->form; }
-    settings::Form2& options() const { return models->options; }
-    records::Records& records() const { return models->records; }
-    language::Captions& captions() const { return models->captions; }
+    game::Form1& form() const { return program.current().form; }
+    settings::Form2& options() const { return program.current().options; }
+    records::Records& records() const { return program.current().records; }
+    language::Captions& captions() const { return program.current().captions; }
 
     void click(int slot) const { form().Foto_Click(slot); }
     void click(const QList<int>& cards) const {
@@ -107,9 +101,8 @@ struct Game : TestFolder, Plays<Game> {
             click(s);
     }
 
-    ui::ProgramWide program;
     FakePlatform platform;
-    std::unique_ptr<ui::MainWindowModels> models;
+    app::ProgramModels program{{dir.path(), dir.path(), {}}, platform.services()};
 };
 
 } // namespace quilora::testing

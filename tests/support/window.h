@@ -2,6 +2,7 @@
 
 #include "support/game.h"
 #include "ui/form1_window.h"
+#include "ui/program.h"
 
 #include <QApplication>
 #include <QTest>

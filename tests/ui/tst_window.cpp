@@ -268,8 +268,9 @@ void TestWindow::wholeGame() {
 // The sound label and the box act alike and at once, and the label says what a press does; a
 // screen reader presses it and a card as the mouse does. The title bar gives the clock back and
 // leaves the colours; OK applies and saves the shown choices; the dialog opens by the main
-// window, on the chosen background, with the thumbnails. Every control at its place, with its
-// lettering, in both windows; the language labels recolour and switch the captions of both.
+// window, on the chosen background, with the thumbnails and the set names as they are when it
+// opens. Every control at its place, with its lettering, in both windows, also beside a long set
+// name; the language labels recolour and switch the captions of both.
 void TestWindow::optionsSoundDesignAndLanguage() {
     RunningGame game(false);
     game.writeFile("Quilora.ini", "0\r\n0\r\n2\r\n1\r\n"); // a greyed box counts as on
@@ -277,6 +278,8 @@ void TestWindow::optionsSoundDesignAndLanguage() {
     QImage thumbnail(200, 30, QImage::Format_RGB32);
     thumbnail.fill(Qt::blue);
     thumbnail.save(game.path("back/back2.jpg"));
+    const QString longName = "Our whole big family at the seaside";
+    game.writeFile("img0/setname.txt", ("Наша большая семья на море\r\n" + longName).toUtf8());
     game.start();
     game.press("lblSND");
     QCOMPARE(text(game, "lblSND"), "Snd on");
@@ -296,6 +299,10 @@ void TestWindow::optionsSoundDesignAndLanguage() {
     game.tick(17);
     game.withOptions([&](QWidget& dialog) {
         checkDesign(dialog, "options");
+        // A name too long for its place ends in "…", and is shown and spoken whole.
+        auto* set = in<QAbstractButton>(dialog, "optP0");
+        QVERIFY(set->text().endsWith("…") && longName.startsWith(set->text().chopped(1)));
+        QCOMPARE(set->toolTip() + '|' + set->accessibleName(), longName + '|' + longName);
         game.tick(13);
         auto* box = in<QAbstractButton>(dialog, "chkS");
         QVERIFY(!box->isChecked());
@@ -308,7 +315,12 @@ void TestWindow::optionsSoundDesignAndLanguage() {
     QCOMPARE(text(game, "lblSND"), "Snd off");
     QCOMPARE(card(game, 0)->colour(), QColor(200, 200, 200));
     QVERIFY(!game.readFile("Quilora.ini").contains("optFon=4"));
+    QDir(game.dir.path()).mkdir("img1"); // a set made while the dialog is closed
+    game.writeFile("img1/setname.txt", "Фрукты\r\nFruit & nuts\r\n");
     game.withOptions([&](QWidget& dialog) {
+        auto* set = in<QAbstractButton>(dialog, "optP1"); // it fits
+        QCOMPARE(set->text() + '|' + set->toolTip() + '|' + set->accessibleName(),
+                 "Fruit && nuts||Fruit & nuts");
         QCOMPARE(dialog.pos() - game.window().pos(), QPoint(8, 27));  // 120, 400 twips away
         QVERIFY(in<QAbstractButton>(dialog, "optFon4")->isChecked()); // the choice last shown
         QCOMPARE(in<QLabel>(dialog, "picChoose2")->pixmap().size(), QSize(73, 17)); // its part
@@ -339,8 +351,9 @@ void TestWindow::optionsSoundDesignAndLanguage() {
     game.press("cmdEND0");
     // Another set, chosen with no game won, is dealt at once.
     game.withOptions([](QWidget& dialog) {
-        QCOMPARE(dialog.windowTitle() + in<QAbstractButton>(dialog, "cmdNAS3")->text(),
-                 "НастройкиОтмена");
+        QCOMPARE(dialog.windowTitle() + in<QAbstractButton>(dialog, "cmdNAS3")->text() +
+                     in(dialog, "optP0")->accessibleName(),
+                 "НастройкиОтменаНаша большая семья на море");
         QTest::mouseClick(in(dialog, "optP1"), Qt::LeftButton, {}, QPoint(6, 8));
         QTest::mouseClick(in(dialog, "cmdNAS2"), Qt::LeftButton);
     });

@@ -399,6 +399,11 @@
         <translation>фото %1</translation>
     </message>
     <message>
+        <source>the name %1</source>
+        <comment>picture-set maker: NameSpokenName, a name card as a screen reader says it, as the shipped word cards are said</comment>
+        <translation>имя „%1“</translation>
+    </message>
+    <message>
         <source>A set needs 12 photos; %1 chosen so far.</source>
         <comment>picture-set maker: TooFewPhotos</comment>
         <translation>Для набора нужно 12 фотографий; выбрано: %1.</translation>
@@ -412,6 +417,16 @@
         <source>%1 is too large to open.</source>
         <comment>picture-set maker: PhotoTooLarge</comment>
         <translation>Файл %1 слишком велик, чтобы его открыть.</translation>
+    </message>
+    <message>
+        <source>This photo looks cut off: part of it is missing.</source>
+        <comment>picture-set maker: PhotoCutOff, on the card of a photo whose file ends early</comment>
+        <translation>Похоже, фото обрезано: части снимка не хватает.</translation>
+    </message>
+    <message>
+        <source>This photo is too small for a sharp card.</source>
+        <comment>picture-set maker: PhotoTooSmall, on the card of a photo that would be enlarged</comment>
+        <translation>Фото слишком маленькое для чёткой карточки.</translation>
     </message>
     <message>
         <source>Give the set a name.</source>
@@ -492,6 +507,146 @@
         <source>Close without making the set? The chosen photos are not kept.</source>
         <comment>picture-set maker: DiscardQuestion</comment>
         <translation>Закрыть, не создав набор? Выбранные фото не сохранятся.</translation>
+    </message>
+    <message>
+        <source>Quilora: play together</source>
+        <comment>playing together: title of its windows</comment>
+        <translation>Quilora: играем вместе</translation>
+    </message>
+    <message>
+        <source>Take turns: each turn is two cards. A pair scores and you turn again; otherwise the next player goes.</source>
+        <comment>playing together: the start window's rules in short</comment>
+        <translation>Ходите по очереди, по две карточки за ход. Нашли пару — очко и ещё ход; нет — ходит следующий.</translation>
+    </message>
+    <message>
+        <source>Players:</source>
+        <comment>playing together: how many play, 2 to 4</comment>
+        <translation>Игроков:</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <comment>playing together: a player's row, and the name of one left unnamed</comment>
+        <translation>Игрок %1</translation>
+    </message>
+    <message>
+        <source>Name of player %1</source>
+        <comment>playing together: spoken name of a name box</comment>
+        <translation>Имя игрока %1</translation>
+    </message>
+    <message>
+        <source>Player %1: a person or the computer</source>
+        <comment>playing together: spoken description of the person or computer choice</comment>
+        <translation>Игрок %1: человек или компьютер</translation>
+    </message>
+    <message>
+        <source>How well player %1 remembers</source>
+        <comment>playing together: spoken description of a computer's memory choice</comment>
+        <translation>Как хорошо помнит игрок %1</translation>
+    </message>
+    <message>
+        <source>person</source>
+        <comment>playing together: a player at the screen</comment>
+        <translation>человек</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <comment>playing together: a player the computer plays</comment>
+        <translation>компьютер</translation>
+    </message>
+    <message>
+        <source>forgetful, for the youngest</source>
+        <comment>playing together: a computer that forgets a lot</comment>
+        <translation>забывчивый, для малышей</translation>
+    </message>
+    <message>
+        <source>a fair memory</source>
+        <comment>playing together: a computer that forgets some</comment>
+        <translation>средняя память</translation>
+    </message>
+    <message>
+        <source>forgets nothing</source>
+        <comment>playing together: a computer that forgets nothing</comment>
+        <translation>ничего не забывает</translation>
+    </message>
+    <message>
+        <source>Pictures:</source>
+        <comment>playing together: the picture set choice</comment>
+        <translation>Картинки:</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <comment>playing together: a picture set without a name</comment>
+        <translation>Набор %1</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <comment>playing together: starts the game</comment>
+        <translation>Играть</translation>
+    </message>
+    <message>
+        <source>%1's turn</source>
+        <comment>playing together: whose turn it is</comment>
+        <translation>Ходит %1</translation>
+    </message>
+    <message>
+        <source>%1 finds a pair: %2</source>
+        <comment>playing together: a pair and its finder</comment>
+        <translation>%1 находит пару: %2</translation>
+    </message>
+    <message>
+        <source>%1, pairs: %2</source>
+        <comment>playing together: spoken name of a player's score</comment>
+        <translation>%1, пар: %2</translation>
+    </message>
+    <message>
+        <source>%1, pairs: %2, to play now</source>
+        <comment>playing together: spoken name of the score of the player whose turn it is</comment>
+        <translation>%1, пар: %2, сейчас ходит</translation>
+    </message>
+    <message>
+        <source>Players and their pairs</source>
+        <comment>playing together: spoken name of the row of scores</comment>
+        <translation>Игроки и их пары</translation>
+    </message>
+    <message>
+        <source>All the pairs are found!</source>
+        <comment>playing together: title of the results</comment>
+        <translation>Все пары найдены!</translation>
+    </message>
+    <message>
+        <source>%1 wins!</source>
+        <comment>playing together: one player has the most pairs</comment>
+        <translation>Побеждает %1!</translation>
+    </message>
+    <message>
+        <source>A draw!</source>
+        <comment>playing together: two or more share the first place</comment>
+        <translation>Ничья!</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <comment>playing together: heading of the results' places</comment>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <comment>playing together: heading of the results' names</comment>
+        <translation>Игрок</translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <comment>playing together: heading of the results' pairs</comment>
+        <translation>Пары</translation>
+    </message>
+    <message>
+        <source>place %1: %2, pairs: %3</source>
+        <comment>playing together: one line of the results as spoken</comment>
+        <translation>%1 место: %2, пар: %3</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <comment>playing together: the same players, a new deal</comment>
+        <translation>Ещё раз</translation>
     </message>
     <message>
         <source>Making the set: card %1 of %2…</source>
