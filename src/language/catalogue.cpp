@@ -136,11 +136,11 @@ constexpr std::array kEntries = {
     Entry QT_TRANSLATE_NOOP3("Quilora", "Make the set", "picture-set maker: MakeSet"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "Restore the shipped set", "picture-set maker: Restore"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "Close", "picture-set maker: Close"),
-    Entry QT_TRANSLATE_NOOP3("Quilora", "Making the set…", "picture-set maker: Busy"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Making the set: card %1 of %2…", "picture-set maker: WritingCard"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "photo %1", "picture-set maker: PhotoSpokenName"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "the name %1", "picture-set maker: NameSpokenName, a name card as a screen reader says it, as the shipped word cards are said"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "A set needs 12 photos; %1 chosen so far.", "picture-set maker: TooFewPhotos"),
-    Entry QT_TRANSLATE_NOOP3("Quilora", "A set holds 12 photos; %1 more were left out.", "picture-set maker: TooManyPhotos"),
+    Entry QT_TRANSLATE_N_NOOP3("Quilora", "A set holds 12 photos; %n more were left out: %1.", "picture-set maker: TooManyPhotos; %1 their file names"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "%1 cannot be read as a picture.", "picture-set maker: PhotoUnreadable"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "%1 is too large to open.", "picture-set maker: PhotoTooLarge"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "This photo looks cut off: part of it is missing.", "picture-set maker: PhotoCutOff, on the card of a photo whose file ends early"),
@@ -161,6 +161,21 @@ constexpr std::array kEntries = {
     Entry QT_TRANSLATE_NOOP3("Quilora", "Another window is making or removing a set just now. Try again once it has finished.", "picture-set maker: Locked"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "%1 was not made by this window and is left untouched. Move it elsewhere to use this place.", "picture-set maker: NotItsOwn"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "Close without making the set? The chosen photos are not kept.", "picture-set maker: DiscardQuestion"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Your set in place %1 was made by an earlier version of this window, which kept nothing to open it with. Make it again from its photos, or leave it as it is.", "picture-set maker: SetNotEditable"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Your set in place %1 cannot be opened: its file %2 is damaged. The set itself is left as it is.", "picture-set maker: SetDamaged"),
+    Entry QT_TRANSLATE_N_NOOP3("Quilora", "Every card has a photo. Replace the photos of cards 1 to %n with the new ones?", "picture-set maker: ReplaceCardsQuestion"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Place %1 holds your set “%2”. Open it to change its photos, frames or names?", "picture-set maker: OpenQuestion"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Place %1 holds your set “%2”. Open it to change its photos, frames or names? The photos chosen here, not yet made into a set, are then let go.", "picture-set maker: OpenQuestionUnsaved"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Place %1 holds your set “%2”. Replace it with “%3”?", "picture-set maker: ReplaceSetQuestion"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Reading photo %1 of %2…", "picture-set maker: ReadingPhoto"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Opening the set: photo %1 of %2…", "picture-set maker: OpeningPhoto"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Your set “%1” from place %2 is open: change what you like and make it again.", "picture-set maker: Opened"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "All five places hold your sets. Choose one to open it again; a new set replaces the chosen one only once you agree.", "picture-set maker: AllPlacesTaken"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "The window closes once this is done.", "picture-set maker: ClosingAfterWork"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Keep it", "picture-set maker: KeepPhoto"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Replace…", "picture-set maker: ReplacePhoto"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "Yes", "picture-set maker: a question's answer Yes"),
+    Entry QT_TRANSLATE_NOOP3("Quilora", "No", "picture-set maker: a question's answer No"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "Quilora: play together", "playing together: title of its windows"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "Take turns: each turn is two cards. A pair scores and you turn again; otherwise the next player goes.", "playing together: the start window's rules in short"),
     Entry QT_TRANSLATE_NOOP3("Quilora", "Players:", "playing together: how many play, 2 to 4"),
@@ -204,6 +219,16 @@ const QTranslator& russian() {
     return *translator;
 }
 
+const QTranslator& english() {
+    static const QTranslator* const translator = [] {
+        auto* loaded = new QTranslator;
+        if (!loaded->load(QStringLiteral(":/i18n/quilora_en.qm")))
+            qWarning("The English plural forms are missing from this build");
+        return loaded;
+    }();
+    return *translator;
+}
+
 } // namespace
 
 QString text(Text id, Language language) {
@@ -212,6 +237,16 @@ QString text(Text id, Language language) {
     if (language == Language::Russian && entry.comment)
         return russian().translate(kContext, entry.source, entry.comment);
     return QString::fromUtf8(entry.source);
+}
+
+QString text(Text id, Language language, int n) {
+    const Entry& entry = kEntries[static_cast<std::size_t>(id)];
+    // English has its plural forms in a translation file too, holding only those.
+    QString form = (language == Language::Russian ? russian() : english())
+                       .translate(kContext, entry.source, entry.comment, n);
+    if (form.isEmpty())
+        form = QString::fromUtf8(entry.source);
+    return form.replace(QLatin1String("%n"), QString::number(n));
 }
 
 } // namespace quilora::language

@@ -114,7 +114,7 @@ enum class Text {
     MakerMakeSet,
     MakerRestore,
     MakerClose,
-    MakerBusy,
+    MakerWritingCard,
     MakerPhotoSpokenName,
     MakerNameSpokenName,
     MakerTooFewPhotos,
@@ -139,6 +139,21 @@ enum class Text {
     MakerLocked,
     MakerNotItsOwn,
     MakerDiscardQuestion,
+    MakerSetNotEditable,
+    MakerSetDamaged,
+    MakerReplaceCardsQuestion,
+    MakerOpenQuestion,
+    MakerOpenQuestionUnsaved,
+    MakerReplaceSetQuestion,
+    MakerReadingPhoto,
+    MakerOpeningPhoto,
+    MakerOpened,
+    MakerAllPlacesTaken,
+    MakerClosingAfterWork,
+    MakerKeepPhoto,
+    MakerReplacePhoto,
+    MakerYes,
+    MakerNo,
 
     // Playing together.
     TogetherTitle,
@@ -176,5 +191,8 @@ enum class Text {
 Q_ENUM_NS(Text)
 
 QString text(Text id, Language language);
+// A text that counts something ("%n more were left out"), in the plural form of `n` in that
+// language, %n replaced by n.
+QString text(Text id, Language language, int n);
 
 } // namespace quilora::language

@@ -394,11 +394,6 @@
         <translation>Закрыть</translation>
     </message>
     <message>
-        <source>Making the set…</source>
-        <comment>picture-set maker: Busy</comment>
-        <translation>Набор создаётся…</translation>
-    </message>
-    <message>
         <source>photo %1</source>
         <comment>picture-set maker: PhotoSpokenName</comment>
         <translation>фото %1</translation>
@@ -412,11 +407,6 @@
         <source>A set needs 12 photos; %1 chosen so far.</source>
         <comment>picture-set maker: TooFewPhotos</comment>
         <translation>Для набора нужно 12 фотографий; выбрано: %1.</translation>
-    </message>
-    <message>
-        <source>A set holds 12 photos; %1 more were left out.</source>
-        <comment>picture-set maker: TooManyPhotos</comment>
-        <translation>В наборе 12 фотографий; ещё %1 не вошли.</translation>
     </message>
     <message>
         <source>%1 cannot be read as a picture.</source>
@@ -657,6 +647,99 @@
         <source>Again</source>
         <comment>playing together: the same players, a new deal</comment>
         <translation>Ещё раз</translation>
+    </message>
+    <message>
+        <source>Making the set: card %1 of %2…</source>
+        <comment>picture-set maker: WritingCard</comment>
+        <translation>Набор создаётся: карточка %1 из %2…</translation>
+    </message>
+    <message numerus="yes">
+        <source>A set holds 12 photos; %n more were left out: %1.</source>
+        <comment>picture-set maker: TooManyPhotos; %1 their file names</comment>
+        <translation>
+            <numerusform>В наборе 12 фотографий; ещё %n не вошла: %1.</numerusform>
+            <numerusform>В наборе 12 фотографий; ещё %n не вошли: %1.</numerusform>
+            <numerusform>В наборе 12 фотографий; ещё %n не вошли: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your set in place %1 was made by an earlier version of this window, which kept nothing to open it with. Make it again from its photos, or leave it as it is.</source>
+        <comment>picture-set maker: SetNotEditable</comment>
+        <translation>Ваш набор на месте %1 создан прежней версией этого окна, которая не сохраняла ничего, чтобы открыть его снова. Создайте его заново из фотографий или оставьте как есть.</translation>
+    </message>
+    <message>
+        <source>Your set in place %1 cannot be opened: its file %2 is damaged. The set itself is left as it is.</source>
+        <comment>picture-set maker: SetDamaged</comment>
+        <translation>Ваш набор на месте %1 не открыть: его файл %2 повреждён. Сам набор оставлен как есть.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every card has a photo. Replace the photos of cards 1 to %n with the new ones?</source>
+        <comment>picture-set maker: ReplaceCardsQuestion</comment>
+        <translation>
+            <numerusform>На всех карточках уже есть фото. Заменить фото карточки 1 новым?</numerusform>
+            <numerusform>На всех карточках уже есть фото. Заменить фото карточек 1–%n новыми?</numerusform>
+            <numerusform>На всех карточках уже есть фото. Заменить фото карточек 1–%n новыми?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Place %1 holds your set “%2”. Open it to change its photos, frames or names?</source>
+        <comment>picture-set maker: OpenQuestion</comment>
+        <translation>На месте %1 ваш набор «%2». Открыть его, чтобы изменить фото, кадры или имена?</translation>
+    </message>
+    <message>
+        <source>Place %1 holds your set “%2”. Open it to change its photos, frames or names? The photos chosen here, not yet made into a set, are then let go.</source>
+        <comment>picture-set maker: OpenQuestionUnsaved</comment>
+        <translation>На месте %1 ваш набор «%2». Открыть его, чтобы изменить фото, кадры или имена? Выбранные здесь фото, ещё не ставшие набором, тогда не сохранятся.</translation>
+    </message>
+    <message>
+        <source>Place %1 holds your set “%2”. Replace it with “%3”?</source>
+        <comment>picture-set maker: ReplaceSetQuestion</comment>
+        <translation>На месте %1 ваш набор «%2». Заменить его набором «%3»?</translation>
+    </message>
+    <message>
+        <source>Reading photo %1 of %2…</source>
+        <comment>picture-set maker: ReadingPhoto</comment>
+        <translation>Читается фото %1 из %2…</translation>
+    </message>
+    <message>
+        <source>Opening the set: photo %1 of %2…</source>
+        <comment>picture-set maker: OpeningPhoto</comment>
+        <translation>Набор открывается: фото %1 из %2…</translation>
+    </message>
+    <message>
+        <source>Your set “%1” from place %2 is open: change what you like and make it again.</source>
+        <comment>picture-set maker: Opened</comment>
+        <translation>Ваш набор «%1» с места %2 открыт: измените что нужно и создайте его снова.</translation>
+    </message>
+    <message>
+        <source>All five places hold your sets. Choose one to open it again; a new set replaces the chosen one only once you agree.</source>
+        <comment>picture-set maker: AllPlacesTaken</comment>
+        <translation>На всех пяти местах ваши наборы. Выберите место, чтобы открыть набор снова; новый набор заменит выбранный только с вашего согласия.</translation>
+    </message>
+    <message>
+        <source>The window closes once this is done.</source>
+        <comment>picture-set maker: ClosingAfterWork</comment>
+        <translation>Окно закроется, когда это закончится.</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <comment>picture-set maker: KeepPhoto</comment>
+        <translation>Оставить</translation>
+    </message>
+    <message>
+        <source>Replace…</source>
+        <comment>picture-set maker: ReplacePhoto</comment>
+        <translation>Заменить…</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>picture-set maker: a question's answer Yes</comment>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>picture-set maker: a question's answer No</comment>
+        <translation>Нет</translation>
     </message>
 </context>
 </TS>
