@@ -29,6 +29,7 @@ if [[ ${1-} != --play ]]; then
     desktop="$work/prefix/share/applications/$id.desktop"
     desktop-file-validate "$desktop"
     desktop-file-validate "$work/prefix/share/applications/$id.mypictures.desktop"
+    desktop-file-validate "$work/prefix/share/applications/$id.together.desktop"
     # The menu runs the command of Exec and shows the entry only when TryExec is found in PATH.
     exec_line=$(sed -n 's/^Exec=//p' "$desktop")
     try_exec=$(sed -n 's/^TryExec=//p' "$desktop")

@@ -18,6 +18,7 @@ declare -A files=(
     [app]="src/app/program_models.cpp"
     [ui]="$(ls src/ui/*.cpp | grep -v -e my_pictures -e photo_frame | tr '\n' ' ')"
     [mypictures]="$(ls src/mypictures/*.cpp src/ui/my_pictures_window.cpp src/ui/photo_frame_view.cpp | tr '\n' ' ')"
+    [together]="$(ls src/together/*.cpp src/ui/together/*.cpp | tr '\n' ' ')"
 )
 declare -A tests=(
     [core]="tst_surroundings tst_rules tst_window tst_hostile"
@@ -29,11 +30,12 @@ declare -A tests=(
     [app]="tst_rules tst_window tst_hostile"
     [ui]="tst_window tst_my_pictures_window tst_hostile"
     [mypictures]="tst_mypictures tst_my_pictures_window tst_hostile"
+    [together]="tst_together tst_together_window"
 )
 cmake -S . -B build/mut -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILORA_SANITIZE=OFF >/dev/null
 ops=(--operators delete,condition,negation,return)
 [[ ${OPS:-} == default ]] && ops=()
-for lib in "${@:-core platform language game settings records app ui mypictures}"; do
+for lib in "${@:-core platform language game settings records app ui mypictures together}"; do
     for one in $lib; do
         regex="^($(echo ${tests[$one]} | tr ' ' '|'))\$"
         echo "== $one"

@@ -24,10 +24,14 @@ QString cardName(int slot, std::optional<int> picture, bool found, const Picture
         text(Text::CardPosition, language).arg(slot / columns + 1).arg(slot % columns + 1);
     if (!picture)
         return where + text(Text::CardFaceDown, language);
-    QString name = (language == Language::English ? names.english : names.russian).value(*picture);
-    if (name.isEmpty())
-        name = text(Text::UnnamedPicture, language).arg(*picture + 1);
-    return where + text(found ? Text::CardFound : Text::CardFaceUp, language) + name;
+    return where + text(found ? Text::CardFound : Text::CardFaceUp, language) +
+           pictureName(*picture, names, language);
+}
+
+QString pictureName(int picture, const PictureNames& names, Language language) {
+    const QString name =
+        (language == Language::English ? names.english : names.russian).value(picture);
+    return name.isEmpty() ? text(Text::UnnamedPicture, language).arg(picture + 1) : name;
 }
 
 QString iconName(int icon, Language language) {

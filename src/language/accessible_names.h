@@ -21,6 +21,9 @@ PictureNames readPictureNames(const QString& pictureFolder);
 QString cardName(int slot, std::optional<int> picture, bool found, const PictureNames& names,
                  Language language);
 
+// What a screen reader calls picture `picture` of a set: its name, or "picture 3" without one.
+QString pictureName(int picture, const PictureNames& names, Language language);
+
 // The icon a records row shows, in words: "boy", "girl", "friend", or nothing.
 QString iconName(int icon, Language language);
 

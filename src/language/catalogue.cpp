@@ -244,9 +244,10 @@ constexpr Entry kEntries[] = {
          "picture-set maker: the button that removes the player's set from the chosen place")},
     {Text::MakerClose, QT_TRANSLATE_NOOP3("Quilora", "Close",
                                           "picture-set maker: the button that closes the window")},
-    {Text::MakerBusy,
-     QT_TRANSLATE_NOOP3("Quilora", "Making the set…",
-                        "picture-set maker: the status line while the set is being written")},
+    {Text::MakerWritingCard,
+     QT_TRANSLATE_NOOP3("Quilora", "Making the set: card %1 of %2…",
+                        "picture-set maker, status line while the set is written; %1 the card "
+                        "being written, %2 how many there are")},
     {Text::MakerPhotoSpokenName,
      QT_TRANSLATE_NOOP3("Quilora", "photo %1",
                         "spoken in the game: a card of a set made from photos; %1 its number")},
@@ -259,9 +260,9 @@ constexpr Entry kEntries[] = {
          "Quilora", "A set needs 12 photos; %1 chosen so far.",
          "picture-set maker, status line: the set is not made; %1 how many photos are chosen")},
     {Text::MakerTooManyPhotos,
-     QT_TRANSLATE_NOOP3("Quilora", "A set holds 12 photos; %1 more were left out.",
-                        "picture-set maker, status line: more than 12 photos were chosen; %1 how "
-                        "many were left out")},
+     QT_TRANSLATE_N_NOOP3("Quilora", "A set holds 12 photos; %n more were left out: %1.",
+                          "picture-set maker, status line: more than 12 photos were chosen; %n how "
+                          "many were left out, %1 their file names")},
     {Text::MakerPhotoUnreadable,
      QT_TRANSLATE_NOOP3(
          "Quilora", "%1 cannot be read as a picture.",
@@ -334,6 +335,144 @@ constexpr Entry kEntries[] = {
      QT_TRANSLATE_NOOP3(
          "Quilora", "Close without making the set? The chosen photos are not kept.",
          "picture-set maker: asked when the window closes with photos chosen and no set made")},
+    {Text::MakerSetNotEditable,
+     QT_TRANSLATE_NOOP3(
+         "Quilora",
+         "Your set in place %1 was made by an earlier version of this window, which kept nothing "
+         "to open it with. Make it again from its photos, or leave it as it is.",
+         "picture-set maker, status line: a set of the player's cannot be opened again; %1 its "
+         "place")},
+    {Text::MakerSetDamaged,
+     QT_TRANSLATE_NOOP3("Quilora",
+                        "Your set in place %1 cannot be opened: its file %2 is damaged. The set "
+                        "itself is left as it is.",
+                        "picture-set maker, status line: a set of the player's cannot be opened "
+                        "again; %1 its place, %2 the damaged file")},
+    {Text::MakerReplaceCardsQuestion,
+     QT_TRANSLATE_N_NOOP3(
+         "Quilora",
+         "Every card has a photo. Replace the photos of cards 1 to %n with the new ones?",
+         "picture-set maker: asked when photos are chosen while every card has one; %n how many "
+         "cards, from card 1, would get a new photo")},
+    {Text::MakerOpenQuestion,
+     QT_TRANSLATE_NOOP3(
+         "Quilora", "Place %1 holds your set “%2”. Open it to change its photos, frames or names?",
+         "picture-set maker: asked when a place that holds a set of the player's is chosen; %1 the "
+         "place, %2 the set's name")},
+    {Text::MakerOpenQuestionUnsaved,
+     QT_TRANSLATE_NOOP3("Quilora",
+                        "Place %1 holds your set “%2”. Open it to change its photos, frames or "
+                        "names? The photos chosen here, not yet made into a set, are then let go.",
+                        "picture-set maker: the same question while photos are chosen and not yet "
+                        "made into a set; %1 the place, %2 the set's name")},
+    {Text::MakerReplaceSetQuestion,
+     QT_TRANSLATE_NOOP3("Quilora", "Place %1 holds your set “%2”. Replace it with “%3”?",
+                        "picture-set maker: asked before a new set replaces a set of the player's; "
+                        "%1 the place, %2 the old set's name, %3 the new one's")},
+    {Text::MakerReadingPhoto,
+     QT_TRANSLATE_NOOP3("Quilora", "Reading photo %1 of %2…",
+                        "picture-set maker, status line while chosen photos are read; %1 the photo "
+                        "being read, %2 how many there are")},
+    {Text::MakerOpeningPhoto,
+     QT_TRANSLATE_NOOP3("Quilora", "Opening the set: photo %1 of %2…",
+                        "picture-set maker, status line while a set of the player's is opened "
+                        "again; %1 the photo being read, %2 how many there are")},
+    {Text::MakerOpened,
+     QT_TRANSLATE_NOOP3(
+         "Quilora", "Your set “%1” from place %2 is open: change what you like and make it again.",
+         "picture-set maker, status line: a set of the player's is open again; %1 its name, %2 its "
+         "place")},
+    {Text::MakerAllPlacesTaken,
+     QT_TRANSLATE_NOOP3("Quilora",
+                        "All five places hold your sets. Choose one to open it again; a new set "
+                        "replaces the chosen one only once you agree.",
+                        "picture-set maker, status line when the window opens and every place "
+                        "holds a set of the player's")},
+    {Text::MakerClosingAfterWork,
+     QT_TRANSLATE_NOOP3("Quilora", "The window closes once this is done.",
+                        "picture-set maker, status line: the window was closed while it works, and "
+                        "closes once done")},
+    {Text::MakerKeepPhoto,
+     QT_TRANSLATE_NOOP3("Quilora", "Keep it",
+                        "picture-set maker: button beside a photo's warning that keeps the photo")},
+    {Text::MakerReplacePhoto,
+     QT_TRANSLATE_NOOP3(
+         "Quilora", "Replace…",
+         "picture-set maker: button beside a photo's warning that chooses another photo")},
+    {Text::MakerYes,
+     QT_TRANSLATE_NOOP3("Quilora", "Yes", "picture-set maker: the answer Yes to its questions")},
+    {Text::MakerNo,
+     QT_TRANSLATE_NOOP3("Quilora", "No", "picture-set maker: the answer No to its questions")},
+
+    {Text::TogetherTitle, QT_TRANSLATE_NOOP3("Quilora", "Quilora: play together",
+                                             "playing together: title of its windows")},
+    {Text::TogetherIntro,
+     QT_TRANSLATE_NOOP3("Quilora",
+                        "Take turns: each turn is two cards. A pair scores and you turn again; "
+                        "otherwise the next player goes.",
+                        "playing together: the start window's rules in short")},
+    {Text::TogetherPlayerCount,
+     QT_TRANSLATE_NOOP3("Quilora", "Players:", "playing together: how many play, 2 to 4")},
+    {Text::TogetherPlayer,
+     QT_TRANSLATE_NOOP3("Quilora", "Player %1",
+                        "playing together: a player's row, and the name of one left unnamed")},
+    {Text::TogetherNameBox, QT_TRANSLATE_NOOP3("Quilora", "Name of player %1",
+                                               "playing together: spoken name of a name box")},
+    {Text::TogetherKindBox,
+     QT_TRANSLATE_NOOP3("Quilora", "Player %1: a person or the computer",
+                        "playing together: spoken description of the person or computer choice")},
+    {Text::TogetherMemoryBox,
+     QT_TRANSLATE_NOOP3("Quilora", "How well player %1 remembers",
+                        "playing together: spoken description of a computer's memory choice")},
+    {Text::TogetherPerson,
+     QT_TRANSLATE_NOOP3("Quilora", "person", "playing together: a player at the screen")},
+    {Text::TogetherComputer,
+     QT_TRANSLATE_NOOP3("Quilora", "computer", "playing together: a player the computer plays")},
+    {Text::TogetherForgetful,
+     QT_TRANSLATE_NOOP3("Quilora", "forgetful, for the youngest",
+                        "playing together: a computer that forgets a lot")},
+    {Text::TogetherFair, QT_TRANSLATE_NOOP3("Quilora", "a fair memory",
+                                            "playing together: a computer that forgets some")},
+    {Text::TogetherPerfect,
+     QT_TRANSLATE_NOOP3("Quilora", "forgets nothing",
+                        "playing together: a computer that forgets nothing")},
+    {Text::TogetherPictures,
+     QT_TRANSLATE_NOOP3("Quilora", "Pictures:", "playing together: the picture set choice")},
+    {Text::TogetherSetEntry, {"%1: %2", nullptr}},
+    {Text::TogetherUnnamedSet,
+     QT_TRANSLATE_NOOP3("Quilora", "Set %1", "playing together: a picture set without a name")},
+    {Text::TogetherPlay,
+     QT_TRANSLATE_NOOP3("Quilora", "Play", "playing together: starts the game")},
+    {Text::TogetherTurn,
+     QT_TRANSLATE_NOOP3("Quilora", "%1's turn", "playing together: whose turn it is")},
+    {Text::TogetherPairFound, QT_TRANSLATE_NOOP3("Quilora", "%1 finds a pair: %2",
+                                                 "playing together: a pair and its finder")},
+    {Text::TogetherScore, QT_TRANSLATE_NOOP3("Quilora", "%1, pairs: %2",
+                                             "playing together: spoken name of a player's score")},
+    {Text::TogetherScoreTurn,
+     QT_TRANSLATE_NOOP3(
+         "Quilora", "%1, pairs: %2, to play now",
+         "playing together: spoken name of the score of the player whose turn it is")},
+    {Text::TogetherScores,
+     QT_TRANSLATE_NOOP3("Quilora", "Players and their pairs",
+                        "playing together: spoken name of the row of scores")},
+    {Text::TogetherResults, QT_TRANSLATE_NOOP3("Quilora", "All the pairs are found!",
+                                               "playing together: title of the results")},
+    {Text::TogetherWinner,
+     QT_TRANSLATE_NOOP3("Quilora", "%1 wins!", "playing together: one player has the most pairs")},
+    {Text::TogetherDraw, QT_TRANSLATE_NOOP3("Quilora", "A draw!",
+                                            "playing together: two or more share the first place")},
+    {Text::TogetherPlace,
+     QT_TRANSLATE_NOOP3("Quilora", "Place", "playing together: heading of the results' places")},
+    {Text::TogetherName,
+     QT_TRANSLATE_NOOP3("Quilora", "Player", "playing together: heading of the results' names")},
+    {Text::TogetherPairs,
+     QT_TRANSLATE_NOOP3("Quilora", "Pairs", "playing together: heading of the results' pairs")},
+    {Text::TogetherResultLine,
+     QT_TRANSLATE_NOOP3("Quilora", "place %1: %2, pairs: %3",
+                        "playing together: one line of the results as spoken")},
+    {Text::TogetherAgain,
+     QT_TRANSLATE_NOOP3("Quilora", "Again", "playing together: the same players, a new deal")},
 };
 
 constexpr std::size_t kCount = static_cast<std::size_t>(Text::Count);
@@ -359,6 +498,16 @@ const QTranslator& russian() {
     return *translator;
 }
 
+const QTranslator& english() {
+    static const QTranslator* const translator = [] {
+        auto* loaded = new QTranslator;
+        if (!loaded->load(QStringLiteral(":/i18n/quilora_en.qm")))
+            qWarning("The English plural forms are missing from this build");
+        return loaded;
+    }();
+    return *translator;
+}
+
 } // namespace
 
 QString text(Text id, Language language) {
@@ -367,6 +516,16 @@ QString text(Text id, Language language) {
     if (language == Language::Russian && message.comment)
         return russian().translate(kContext, message.source, message.comment);
     return QString::fromUtf8(message.source);
+}
+
+QString text(Text id, Language language, int n) {
+    const Message& message = kEntries[static_cast<std::size_t>(id)].message;
+    // English has its plural forms in a translation file too, holding only those.
+    QString form = (language == Language::Russian ? russian() : english())
+                       .translate(kContext, message.source, message.comment, n);
+    if (form.isEmpty())
+        form = QString::fromUtf8(message.source);
+    return form.replace(QLatin1String("%n"), QString::number(n));
 }
 
 } // namespace quilora::language

@@ -114,7 +114,7 @@ enum class Text {
     MakerMakeSet,
     MakerRestore,
     MakerClose,
-    MakerBusy,
+    MakerWritingCard,
     MakerPhotoSpokenName,
     MakerNameSpokenName,
     MakerTooFewPhotos,
@@ -139,11 +139,60 @@ enum class Text {
     MakerLocked,
     MakerNotItsOwn,
     MakerDiscardQuestion,
+    MakerSetNotEditable,
+    MakerSetDamaged,
+    MakerReplaceCardsQuestion,
+    MakerOpenQuestion,
+    MakerOpenQuestionUnsaved,
+    MakerReplaceSetQuestion,
+    MakerReadingPhoto,
+    MakerOpeningPhoto,
+    MakerOpened,
+    MakerAllPlacesTaken,
+    MakerClosingAfterWork,
+    MakerKeepPhoto,
+    MakerReplacePhoto,
+    MakerYes,
+    MakerNo,
+
+    // Playing together.
+    TogetherTitle,
+    TogetherIntro,
+    TogetherPlayerCount,
+    TogetherPlayer,
+    TogetherNameBox,
+    TogetherKindBox,
+    TogetherMemoryBox,
+    TogetherPerson,
+    TogetherComputer,
+    TogetherForgetful,
+    TogetherFair,
+    TogetherPerfect,
+    TogetherPictures,
+    TogetherSetEntry,
+    TogetherUnnamedSet,
+    TogetherPlay,
+    TogetherTurn,
+    TogetherPairFound,
+    TogetherScore,
+    TogetherScoreTurn,
+    TogetherScores,
+    TogetherResults,
+    TogetherWinner,
+    TogetherDraw,
+    TogetherPlace,
+    TogetherName,
+    TogetherPairs,
+    TogetherResultLine,
+    TogetherAgain,
 
     Count
 };
 Q_ENUM_NS(Text)
 
 QString text(Text id, Language language);
+// A text that counts something ("%n more were left out"), in the plural form of `n` in that
+// language, %n replaced by n.
+QString text(Text id, Language language, int n);
 
 } // namespace quilora::language

@@ -20,6 +20,10 @@ double keepBetween(double value, double lo, double hi) {
 
 Crop::Crop(QSize photo) : photo_(photo), centre_(photo.width() / 2.0, photo.height() / 2.0) {}
 
+Crop::Crop(QSize photo, QPointF centre, double zoom) : photo_(photo), centre_(centre) {
+    setZoom(zoom);
+}
+
 QRectF Crop::rect() const {
     const QSizeF size = largestFrame(photo_) / zoom_;
     return {centre_.x() - size.width() / 2, centre_.y() - size.height() / 2, size.width(),

@@ -18,10 +18,13 @@ public:
 
     Crop() = default;
     explicit Crop(QSize photo);
+    // A frame as it was kept: centred on `centre` at `zoom`, as far as the photo allows.
+    Crop(QSize photo, QPointF centre, double zoom);
 
     // In the photo's pixels.
     QRectF rect() const;
     double zoom() const { return zoom_; }
+    QPointF centre() const { return centre_; }
     QSize photoSize() const { return photo_; }
 
     // Moves the frame by this many photo pixels, as far as the photo allows.

@@ -1,9 +1,14 @@
 #include "mypictures/picture_set.h"
 
+#include "core/files.h"
 #include "core/paths.h"
+#include "core/pictures.h"
+#include "core/text_file.h"
 #include "mypictures/cards.h"
 #include "mypictures/gif.h"
+#include "mypictures/photo.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +16,7 @@
 #include <QRegularExpression>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
@@ -31,6 +37,18 @@ struct EncodedFile {
 // player's folder of any name. Empty: it is written even on a full disk.
 const QString kMarker = QStringLiteral(".quilora-set");
 const QByteArray kMarkerText;
+
+// What opening a set again needs, beside its cards: maker.txt and each photo as photoN.jpg.
+const QString kEditing = QStringLiteral("maker.txt");
+const QString kEditingHeader = QStringLiteral("quilora-maker\t1");
+constexpr qint64 kEditingBytes = 64 * 1024;
+// A kept photo is at most its working size; a JPEG of that is a few hundred kilobytes.
+constexpr qint64 kKeptPhotoBytes = 16 << 20;
+constexpr int kKeptQuality = 88;
+
+QString keptPhotoName(int card) {
+    return QStringLiteral("photo%1.jpg").arg(card);
+}
 
 QString setFolderName(int slot) {
     return QStringLiteral("img%1").arg(slot);
@@ -72,7 +90,8 @@ Entry entryAt(const QString& path, bool* marked = nullptr) {
     if (!S_ISDIR(info.st_mode))
         return Entry::SomethingElse;
     static const QRegularExpression setFile(
-        QStringLiteral("^(\\d{1,2}(@2x)?\\.gif|setname\\.txt|names\\.txt|\\.quilora-set)$"));
+        QStringLiteral("^(\\d{1,2}(@2x)?\\.gif|setname\\.txt|names\\.txt|\\.quilora-set|"
+                       "maker\\.txt|photo\\d{1,2}\\.jpg)$"));
     DIR* dir = ::opendir(native(path).constData());
     if (!dir)
         return Entry::SomethingElse;
@@ -183,6 +202,24 @@ QByteArray textLines(const QStringList& lines) {
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
+// maker.txt: the kind and the set's name, then for each card its frame (centre and zoom, in the
+// photo's pixels, ASCII) and its name. Numbers round-trip exactly, so the cards come back alike.
+QStringList editingLines(const NewSet& set) {
+    const auto number = [](double value) { return QString::number(value, 'g', 17); };
+    QStringList lines{kEditingHeader,
+                      QStringLiteral("kind\t") +
+                          (set.withNames ? QStringLiteral("names") : QStringLiteral("twice")),
+                      QStringLiteral("name\t") + tidyName(set.name)};
+    for (int k = 0; k < kPhotosPerSet; ++k) {
+        const Crop& crop = set.cards[k].crop;
+        lines.append(QStringList{QStringLiteral("card"), QString::number(k),
+                                 number(crop.centre().x()), number(crop.centre().y()),
+                                 number(crop.zoom()), tidyName(set.cards[k].name)}
+                         .join(QLatin1Char('\t')));
+    }
+    return lines;
+}
+
 std::optional<Problem> writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
@@ -216,14 +253,24 @@ std::optional<Problem> checkSet(const NewSet& set) {
     return {};
 }
 
+QImage drawCard(const NewSet& set, int card, int scale) {
+    const CardChoice& choice = set.cards[card % kPhotosPerSet];
+    return card < kPhotosPerSet ? photoCard(choice.photo, choice.crop.rect(), scale)
+                                : nameCard(choice.name, scale);
+}
+
 QList<QImage> drawCards(const NewSet& set, int scale) {
     QList<QImage> cards;
-    for (const CardChoice& card : set.cards)
-        cards.append(photoCard(card.photo, card.crop.rect(), scale));
-    if (set.withNames)
-        for (const CardChoice& card : set.cards)
-            cards.append(nameCard(card.name, scale));
+    for (int k = 0; k < (set.withNames ? 2 : 1) * set.cards.size(); ++k)
+        cards.append(drawCard(set, k, scale));
     return cards;
+}
+
+QByteArray keptPhoto(const QImage& photo) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return photo.save(&buffer, "jpeg", kKeptQuality) ? bytes : QByteArray();
 }
 
 QString playerSetFolder(const QString& userRoot, int slot) {
@@ -247,7 +294,8 @@ MakerLock::MakerLock(const QString& userRoot)
         reason_ = qt_error_string(errno ? errno : EACCES);
 }
 
-std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet& set) {
+std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet& set,
+                                const Progress& progress) {
     if (std::optional<Problem> problem = checkSet(set))
         return problem;
     const MakerLock lock(userRoot);
@@ -284,18 +332,26 @@ std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet&
     };
 
     QList<EncodedFile> files{{kMarker, kMarkerText}};
-    const QList<QImage> small = drawCards(set, 1), large = drawCards(set, 2);
-    for (qsizetype k = 0; k < small.size(); ++k) {
+    const int cards = (set.withNames ? 2 : 1) * kPhotosPerSet;
+    for (int k = 0; k < cards; ++k) {
         QString error;
-        const QList<QByteArray> gifs = encodeGifs({small[k], large[k]}, k < kPhotosPerSet, &error);
+        const QList<QByteArray> gifs =
+            encodeGifs({drawCard(set, k, 1), drawCard(set, k, 2)}, k < kPhotosPerSet, &error);
         if (gifs.size() != 2)
             return discard(Problem{Text::MakerEncodeFailed, error, {}});
         files.append({QStringLiteral("%1.gif").arg(k), gifs[0]});
         files.append({QStringLiteral("%1@2x.gif").arg(k), gifs[1]});
+        if (progress)
+            progress(k + 1, cards);
     }
     const QString setName = tidyName(set.name);
     files.append({QStringLiteral("setname.txt"), textLines({setName, setName})});
     files.append({QStringLiteral("names.txt"), textLines(spokenNames(set))});
+    for (int k = 0; k < kPhotosPerSet; ++k) {
+        const QByteArray& kept = set.cards[k].kept;
+        files.append({keptPhotoName(k), kept.isEmpty() ? keptPhoto(set.cards[k].photo) : kept});
+    }
+    files.append({kEditing, textLines(editingLines(set))});
     const QDir dir(fresh);
     for (const EncodedFile& file : files)
         if (std::optional<Problem> problem = writeFile(dir.filePath(file.name), file.bytes))
@@ -318,6 +374,62 @@ std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet&
     if (!aside.isEmpty())
         removeEntry(aside, old, ignoredReason);
     return {};
+}
+
+std::variant<NewSet, Problem> openSet(const QString& userRoot, int slot, const Progress& progress) {
+    const MakerLock lock(userRoot); // reading needs no lock of its own where none can be made
+    if (lock.otherMaker())
+        return Problem{Text::MakerLocked, {}, {}};
+    const QString place = QString::number(slot + 1);
+    if (!hasPlayerSet(userRoot, slot))
+        return Problem{Text::MakerNothingToRestore, place, {}};
+    const QDir folder(playerSetFolder(userRoot, slot));
+    const auto damaged = [&](const QString& file) {
+        return Problem{Text::MakerSetDamaged, place, file};
+    };
+    const core::FileBytes editing = core::readFile(folder.filePath(kEditing), kEditingBytes);
+    if (editing.status == core::ReadStatus::Missing)
+        return Problem{Text::MakerSetNotEditable, place, {}};
+    const QStringList lines = core::decodeLines(editing.bytes);
+    if (editing.status != core::ReadStatus::Read || !editing.whole ||
+        lines.size() != 3 + kPhotosPerSet || lines[0] != kEditingHeader)
+        return damaged(kEditing);
+
+    NewSet set;
+    const QStringList kind = lines[1].split(QLatin1Char('\t'));
+    const QStringList name = lines[2].split(QLatin1Char('\t'));
+    if (kind.size() != 2 || kind[0] != QLatin1String("kind") ||
+        (kind[1] != QLatin1String("names") && kind[1] != QLatin1String("twice")) ||
+        name.size() != 2 || name[0] != QLatin1String("name"))
+        return damaged(kEditing);
+    set.withNames = kind[1] == QLatin1String("names");
+    set.name = tidyName(name[1]);
+    set.cards.resize(kPhotosPerSet);
+    for (int k = 0; k < kPhotosPerSet; ++k) {
+        const QStringList card = lines[3 + k].split(QLatin1Char('\t'));
+        bool read =
+            card.size() == 6 && card[0] == QLatin1String("card") && card[1] == QString::number(k);
+        double numbers[3] = {};
+        for (int i = 0; read && i < 3; ++i)
+            numbers[i] = card[2 + i].toDouble(&read);
+        if (!read || !std::isfinite(numbers[0]) || !std::isfinite(numbers[1]) ||
+            !std::isfinite(numbers[2]))
+            return damaged(kEditing);
+        const core::FileBytes kept =
+            core::readFile(folder.filePath(keptPhotoName(k)), kKeptPhotoBytes);
+        const QImage photo =
+            kept.status == core::ReadStatus::Read && kept.whole
+                ? core::decodePicture(kept.bytes, QSize(kWorkingLongSide, kWorkingLongSide), "jpeg")
+                : QImage();
+        if (photo.isNull() || workingSize(photo.size()) != photo.size())
+            return damaged(keptPhotoName(k));
+        set.cards[k] = {photo.convertToFormat(QImage::Format_RGB32),
+                        Crop(photo.size(), {numbers[0], numbers[1]}, numbers[2]), tidyName(card[5]),
+                        kept.bytes};
+        if (progress)
+            progress(k + 1, kPhotosPerSet);
+    }
+    return set;
 }
 
 std::optional<Problem> restoreShipped(const QString& userRoot, int slot) {

@@ -12,4 +12,10 @@ inline QString text(Text id, bool english) {
     return language::text(id, english ? language::Language::English : language::Language::Russian);
 }
 
+// A text that counts, in the plural form of `n`.
+inline QString text(Text id, bool english, int n) {
+    return language::text(id, english ? language::Language::English : language::Language::Russian,
+                          n);
+}
+
 } // namespace quilora::mypictures

@@ -77,13 +77,16 @@ QPixmap BoardView::picture(const QString& path) {
     return *it;
 }
 
-// The arrow keys move over the board and wrap round at its edges.
-void BoardView::moveCardFocus(int from, int columns, int rows) {
+int neighbourCard(int from, int columns, int rows) {
     const int column = (from % game::kColumns + columns + game::kColumns) % game::kColumns;
     const int rowCount = game::kSlotCount / game::kColumns;
     const int row = (from / game::kColumns + rows + rowCount) % rowCount;
+    return row * game::kColumns + column;
+}
+
+void BoardView::moveCardFocus(int from, int columns, int rows) {
     slots_[keyboardCard_]->setFocusPolicy(Qt::NoFocus);
-    keyboardCard_ = row * game::kColumns + column;
+    keyboardCard_ = neighbourCard(from, columns, rows);
     slots_[keyboardCard_]->setFocusPolicy(Qt::TabFocus);
     slots_[keyboardCard_]->setFocus(Qt::OtherFocusReason);
 }

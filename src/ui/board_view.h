@@ -16,6 +16,9 @@ namespace quilora::ui {
 
 class CardSlot;
 
+// The card the arrow keys lead to from card `from`: `columns` and `rows` on, round the edges.
+int neighbourCard(int from, int columns, int rows);
+
 // The 24 cards. A card is drawn again only when it turns or the cards' colour changes. From the
 // keyboard the board is one Tab stop: the arrow keys move a frame over the cards, round the
 // edges, and Space or Enter turn the card in the frame.

@@ -1,7 +1,6 @@
 #include "ui/my_pictures_window.h"
 
 #include "core/paths.h"
-#include "core/set_names.h"
 #include "mypictures/cards.h"
 #include "mypictures/photo.h"
 #include "settings/settings_file.h"
@@ -13,27 +12,31 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace quilora::ui {
 namespace {
 
 using language::Text;
+using mypictures::kCardHeight;
+using mypictures::kCardWidth;
 
 // Cards are drawn for the screen they are shown on: twice as sharp on a dense one.
 QPixmap cardPixmap(const std::function<QImage(int)>& draw, double ratio) {
@@ -46,7 +49,7 @@ QPixmap cardPixmap(const std::function<QImage(int)>& draw, double ratio) {
 QPixmap emptyCard(int number, const QPalette& palette, double ratio) {
     return cardPixmap(
         [&](int scale) {
-            QImage card(mypictures::kCardWidth * scale, mypictures::kCardHeight * scale,
+            QImage card(kCardWidth * scale, kCardHeight * scale,
                         QImage::Format_ARGB32_Premultiplied);
             card.fill(Qt::transparent);
             QPainter painter(&card);
@@ -54,20 +57,20 @@ QPixmap emptyCard(int number, const QPalette& palette, double ratio) {
             painter.scale(scale, scale);
             painter.setPen(QPen(palette.color(QPalette::Mid), 1.5, Qt::DashLine));
             painter.setBrush(palette.color(QPalette::Base));
-            painter.drawRoundedRect(
-                QRectF(1, 1, mypictures::kCardWidth - 2, mypictures::kCardHeight - 2), 6, 6);
+            painter.drawRoundedRect(QRectF(1, 1, kCardWidth - 2, kCardHeight - 2), 6, 6);
             QFont font = painter.font();
             font.setPixelSize(30);
             painter.setFont(font);
             painter.setPen(palette.color(QPalette::Mid));
-            painter.drawText(QRectF(0, 0, mypictures::kCardWidth, mypictures::kCardHeight),
-                             Qt::AlignCenter, QString::number(number));
+            painter.drawText(QRectF(0, 0, kCardWidth, kCardHeight), Qt::AlignCenter,
+                             QString::number(number));
             return card;
         },
         ratio);
 }
 
-// A photo the player was warned of carries a mark in its card's corner, as long as it is there.
+// A photo the player was warned of carries a mark in its card's corner, until the player keeps
+// or replaces it.
 void markWarning(QImage& card, int scale) {
     QPainter painter(&card);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -83,34 +86,69 @@ void markWarning(QImage& card, int scale) {
     painter.drawText(badge, Qt::AlignCenter, QStringLiteral("!"));
 }
 
-// The name of a set as the options dialog shows it in this language.
-QString setCaption(const QString& folder, bool english) {
-    return core::readSetNames(folder).in(english);
-}
+const QString kProblemColour = QStringLiteral("color: #a01010;");
+const QString kDoneColour = QStringLiteral("color: #106020;");
 
 } // namespace
 
-MyPicturesWindow::MyPicturesWindow(const QString& programFolder, const QString& userRoot,
-                                   bool english, QWidget* parent)
-    : QWidget(parent), programFolder_(programFolder), userRoot_(userRoot), english_(english) {
-    set_.cards.resize(mypictures::kPhotosPerSet);
+MyPicturesWindow::MyPicturesWindow(const mypictures::MakerFolders& folders, bool english,
+                                   mypictures::Questions* questions, QWidget* parent)
+    : QWidget(parent), questions_(questions ? *questions : *this),
+      maker_(folders, english, questions_) {
     choosePhotoFiles = [this] {
         return QFileDialog::getOpenFileNames(
-            this, t(Text::MakerPhotoDialogTitle),
-            QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+            this, t(Text::MakerPhotoDialogTitle), maker_.photoFolder(),
             t(Text::MakerPictureFilter).arg(mypictures::readablePatterns()));
-    };
-    confirm = [this](const QString& question) {
-        return QMessageBox::question(this, t(Text::MakerWindowTitle), question) == QMessageBox::Yes;
     };
     setWindowTitle(t(Text::MakerWindowTitle));
     buildLayout();
-    refreshSlots();
+
+    connect(&maker_, &mypictures::Maker::cardChanged, this, [this](int k) {
+        refreshCard(k);
+        refreshCount();
+        if (k == maker_.chosenCard())
+            showChosenCard();
+    });
+    connect(&maker_, &mypictures::Maker::chosenCardChanged, this, [this](int k) {
+        cards_[k]->setChecked(true);
+        showChosenCard();
+    });
+    connect(&maker_, &mypictures::Maker::kindChanged, this, [this] {
+        kinds_[maker_.withNames() ? 1 : 0]->setChecked(true);
+        for (int k = 0; k < mypictures::kPhotosPerSet; ++k)
+            refreshCard(k);
+        showChosenCard();
+    });
+    connect(&maker_, &mypictures::Maker::setNameChanged, this,
+            [this] { setName_->setText(maker_.setName()); });
+    connect(&maker_, &mypictures::Maker::placesChanged, this, &MyPicturesWindow::refreshPlaces);
+    connect(&maker_, &mypictures::Maker::workChanged, this, &MyPicturesWindow::refreshWork);
+    connect(&maker_, &mypictures::Maker::messageChanged, this, &MyPicturesWindow::refreshMessage);
+    connect(&maker_, &mypictures::Maker::closeReady, this, &QWidget::close);
+
+    for (int k = 0; k < mypictures::kPhotosPerSet; ++k)
+        refreshCard(k);
+    cards_[0]->setChecked(true);
+    showChosenCard();
+    refreshPlaces();
     refreshCount();
-    chooseCard(0);
+    refreshWork();
+    refreshMessage();
 }
 
 MyPicturesWindow::~MyPicturesWindow() = default;
+
+bool MyPicturesWindow::ask(Kind, const QString& question, bool yesByDefault) {
+    // The answers in the maker's language, whatever Qt's own translations installed.
+    QMessageBox box(QMessageBox::Question, t(Text::MakerWindowTitle), question,
+                    QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton(t(Text::MakerYes), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(t(Text::MakerNo), QMessageBox::NoRole);
+    box.setDefaultButton(yesByDefault ? yes : no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
 
 void MyPicturesWindow::buildLayout() {
     auto* intro = new QLabel(t(Text::MakerIntro), this);
@@ -125,47 +163,87 @@ void MyPicturesWindow::buildLayout() {
         top->addWidget(kinds_[withNames]);
     }
     kinds_[0]->setChecked(true);
-    connect(kindGroup, &QButtonGroup::idClicked, this, [this](int withNames) {
-        set_.withNames = withNames == 1;
-        showChosenCard();
-    });
+    connect(kindGroup, &QButtonGroup::idClicked, this,
+            [this](int withNames) { maker_.setWithNames(withNames == 1); });
     top->addStretch();
     count_ = new QLabel(this);
     top->addWidget(count_);
     choose_ = new QPushButton(t(Text::MakerChoosePhotos), this);
-    connect(choose_, &QPushButton::clicked, this, [this] { addPhotos(choosePhotoFiles()); });
+    connect(choose_, &QPushButton::clicked, this, [this] { choosePhotos(false); });
     top->addWidget(choose_);
 
+    // Two rows of six, so that the window fits a small screen at twice the size.
     auto* grid = new QGridLayout;
-    grid->setSpacing(6);
-    cardGroup_ = new QButtonGroup(this);
+    grid->setSpacing(4);
+    auto* cardGroup = new QButtonGroup(this);
     for (int k = 0; k < mypictures::kPhotosPerSet; ++k) {
         cards_[k] = new QToolButton(this);
         cards_[k]->setCheckable(true);
-        cards_[k]->setIconSize(QSize(mypictures::kCardWidth, mypictures::kCardHeight));
+        cards_[k]->setIconSize(QSize(kCardWidth, kCardHeight));
         cards_[k]->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         cards_[k]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        cards_[k]->setFixedWidth(mypictures::kCardWidth + 14);
-        cardGroup_->addButton(cards_[k], k);
-        grid->addWidget(cards_[k], k / 4, k % 4);
+        cards_[k]->setFixedWidth(kCardWidth + 8);
+        cardGroup->addButton(cards_[k], k);
+        grid->addWidget(cards_[k], k / 6, k % 6);
     }
-    connect(cardGroup_, &QButtonGroup::idClicked, this, [this](int k) {
-        chooseCard(k);
+    connect(cardGroup, &QButtonGroup::idClicked, this, [this](int k) {
+        maker_.chooseCard(k);
         // An empty card asks for its photo straight away.
-        if (set_.cards[k].photo.isNull())
-            addPhotos(choosePhotoFiles());
+        if (maker_.card(k).photo.isNull() && !maker_.working())
+            choosePhotos(false);
     });
 
+    // A photo that may look bad: said here, kept or replaced. Its room stays, so nothing moves.
+    warningRow_ = new QWidget(this);
+    auto* warningLayout = new QHBoxLayout(warningRow_);
+    warningLayout->setContentsMargins(0, 0, 0, 0);
+    warning_ = new QLabel(warningRow_);
+    warning_->setWordWrap(true);
+    warning_->setStyleSheet(QStringLiteral("color: #805000;"));
+    auto* keep = new QPushButton(t(Text::MakerKeepPhoto), warningRow_);
+    connect(keep, &QPushButton::clicked, &maker_, &mypictures::Maker::keepChosenPhoto);
+    auto* replace = new QPushButton(t(Text::MakerReplacePhoto), warningRow_);
+    connect(replace, &QPushButton::clicked, this, [this] { choosePhotos(true); });
+    warningLayout->addWidget(warning_, 1);
+    warningLayout->addWidget(keep);
+    warningLayout->addWidget(replace);
+    QSizePolicy keepPlace = warningRow_->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    warningRow_->setSizePolicy(keepPlace);
+    warningRow_->setFixedHeight(
+        std::max(warning_->fontMetrics().lineSpacing() * 2, replace->sizeHint().height()));
+
+    auto* form = new QFormLayout;
+    setName_ = new QLineEdit(this);
+    setName_->setMaxLength(mypictures::kLongestSetName);
+    setName_->setPlaceholderText(t(Text::MakerSetNamePlaceholder));
+    connect(setName_, &QLineEdit::textEdited, &maker_, &mypictures::Maker::nameSet);
+    form->addRow(t(Text::MakerSetNameLabel), setName_);
+    slot_ = new QComboBox(this);
+    // A long set name is cut in the box rather than widening the window.
+    slot_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    slot_->setMinimumContentsLength(24);
+    connect(slot_, &QComboBox::activated, &maker_, &mypictures::Maker::choosePlace);
+    form->addRow(t(Text::MakerSlotLabel), slot_);
+
+    // Three lines are kept for messages, whether or not one is shown, so nothing moves.
+    status_ = new QLabel(this);
+    status_->setWordWrap(true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    status_->setFixedHeight(status_->fontMetrics().lineSpacing() * 3 + 2);
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(grid);
+    left->addWidget(warningRow_);
+    left->addLayout(form);
+    left->addWidget(status_);
+    left->addStretch(1);
+
     view_ = new PhotoFrameView(this);
-    connect(view_, &PhotoFrameView::cropChanged, this, [this] {
-        if (chosen_ < 0)
-            return;
-        set_.cards[chosen_].crop = view_->crop();
-        const QSignalBlocker quiet(zoom_);
-        zoom_->setValue(static_cast<int>(std::lround(view_->crop().zoom() * 100)));
-        unsaved_ = true;
-        refreshCard(chosen_);
-    });
+    connect(view_, &PhotoFrameView::cropChanged, this,
+            [this] { maker_.frameChosen(view_->crop()); });
     auto* hint = new QLabel(t(Text::MakerCropHint), this);
     hint->setWordWrap(true);
     zoom_ = new QSlider(Qt::Horizontal, this);
@@ -177,21 +255,14 @@ void MyPicturesWindow::buildLayout() {
     zoomRow->addWidget(new QLabel(t(Text::MakerZoom), this));
     zoomRow->addWidget(zoom_, 1);
     remove_ = new QPushButton(t(Text::MakerRemovePhoto), this);
-    connect(remove_, &QPushButton::clicked, this, [this] {
-        set_.cards[chosen_].photo = QImage();
-        set_.cards[chosen_].crop = {};
-        set_.cards[chosen_].warning.reset();
-        refreshCard(chosen_);
-        refreshCount();
-        showChosenCard();
-    });
+    connect(remove_, &QPushButton::clicked, &maker_, &mypictures::Maker::removeChosenPhoto);
     zoomRow->addWidget(remove_);
 
     nameRow_ = new QWidget(this);
     // Its place stays when hidden, so the window keeps its layout from one kind to the other.
-    QSizePolicy keepPlace = nameRow_->sizePolicy();
-    keepPlace.setRetainSizeWhenHidden(true);
-    nameRow_->setSizePolicy(keepPlace);
+    QSizePolicy keepName = nameRow_->sizePolicy();
+    keepName.setRetainSizeWhenHidden(true);
+    nameRow_->setSizePolicy(keepName);
     auto* nameLayout = new QGridLayout(nameRow_);
     nameLayout->setContentsMargins(0, 0, 0, 0);
     auto* nameLabel = new QLabel(t(Text::MakerCardNameLabel), nameRow_);
@@ -199,22 +270,19 @@ void MyPicturesWindow::buildLayout() {
     cardName_->setPlaceholderText(t(Text::MakerCardNamePlaceholder));
     cardName_->setMaxLength(60);
     nameLabel->setBuddy(cardName_);
-    connect(cardName_, &QLineEdit::textEdited, this, [this](const QString& name) {
-        set_.cards[chosen_].name = name;
-        unsaved_ = true;
-        refreshCard(chosen_);
-        refreshNamePreview();
-    });
+    connect(cardName_, &QLineEdit::textEdited, &maker_, &mypictures::Maker::nameChosen);
     namePreview_ = new QLabel(nameRow_);
-    namePreview_->setFixedSize(mypictures::kCardWidth, mypictures::kCardHeight);
+    namePreview_->setFixedSize(kCardWidth, kCardHeight);
     nameNote_ = new QLabel(nameRow_);
     nameNote_->setWordWrap(true);
-    nameNote_->setStyleSheet(QStringLiteral("color: #a01010;"));
+    nameNote_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    nameNote_->setStyleSheet(kProblemColour);
+    nameNote_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     nameLayout->addWidget(nameLabel, 0, 0);
     nameLayout->addWidget(cardName_, 1, 0);
     nameLayout->addWidget(nameNote_, 2, 0);
-    nameLayout->setRowStretch(3, 1);
-    nameLayout->addWidget(namePreview_, 0, 1, 4, 1);
+    nameLayout->setRowStretch(2, 1);
+    nameLayout->addWidget(namePreview_, 0, 1, 3, 1);
     nameLayout->setColumnStretch(0, 1);
 
     auto* right = new QVBoxLayout;
@@ -224,148 +292,109 @@ void MyPicturesWindow::buildLayout() {
     right->addWidget(nameRow_);
 
     auto* middle = new QHBoxLayout;
-    middle->addLayout(grid);
-    middle->addSpacing(12);
+    middle->addLayout(left);
+    middle->addSpacing(8);
     middle->addLayout(right, 1);
 
-    auto* form = new QFormLayout;
-    setName_ = new QLineEdit(this);
-    setName_->setMaxLength(mypictures::kLongestSetName);
-    setName_->setPlaceholderText(t(Text::MakerSetNamePlaceholder));
-    connect(setName_, &QLineEdit::textEdited, this, [this](const QString& name) {
-        set_.name = name;
-        unsaved_ = true;
-    });
-    form->addRow(t(Text::MakerSetNameLabel), setName_);
-    slot_ = new QComboBox(this);
-    connect(slot_, &QComboBox::currentIndexChanged, this, [this] {
-        restore_->setEnabled(
-            QFileInfo::exists(mypictures::playerSetFolder(userRoot_, slot_->currentIndex())));
-    });
-    form->addRow(t(Text::MakerSlotLabel), slot_);
-
-    status_ = new QLabel(this);
-    status_->setWordWrap(true);
-    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    status_->setMinimumHeight(status_->fontMetrics().lineSpacing() * 2);
-
     restore_ = new QPushButton(t(Text::MakerRestore), this);
-    connect(restore_, &QPushButton::clicked, this, &MyPicturesWindow::restoreSet);
+    connect(restore_, &QPushButton::clicked, &maker_, &mypictures::Maker::restore);
+    progress_ = new QProgressBar(this);
+    progress_->setTextVisible(true);
+    progress_->setMinimumWidth(220);
+    QSizePolicy keepProgress = progress_->sizePolicy();
+    keepProgress.setRetainSizeWhenHidden(true);
+    progress_->setSizePolicy(keepProgress);
     make_ = new QPushButton(t(Text::MakerMakeSet), this);
     make_->setDefault(true);
-    connect(make_, &QPushButton::clicked, this, &MyPicturesWindow::makeSet);
-    auto* close = new QPushButton(t(Text::MakerClose), this);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(make_, &QPushButton::clicked, &maker_, &mypictures::Maker::make);
+    close_ = new QPushButton(t(Text::MakerClose), this);
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(restore_);
     buttons->addStretch();
+    buttons->addWidget(progress_);
     buttons->addWidget(make_);
-    buttons->addWidget(close);
+    buttons->addWidget(close_);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(6);
     layout->addWidget(intro);
     layout->addLayout(top);
     layout->addLayout(middle, 1);
-    layout->addLayout(form);
-    layout->addWidget(status_);
     layout->addLayout(buttons);
     // A window's minimum counts a wrapped label as one short line, and the layout then lays the
     // hint over the photo: leave room for all its lines at the narrowest, where they are most.
     setMinimumHeight(layout->totalMinimumHeightForWidth(layout->totalMinimumSize().width()));
 }
 
-void MyPicturesWindow::addPhotos(const QStringList& files) {
-    if (files.isEmpty())
+void MyPicturesWindow::choosePhotos(bool replaceChosen) {
+    if (maker_.working())
         return;
-    QList<int> places;
-    if (files.size() == 1 && chosen_ >= 0) {
-        places.append(chosen_);
-    } else {
-        for (int k = 0; k < mypictures::kPhotosPerSet; ++k)
-            if (set_.cards[k].photo.isNull())
-                places.append(k);
-    }
-    QStringList problems;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    qsizetype next = 0;
-    for (const QString& file : files) {
-        if (next == places.size()) {
-            problems.append(t(Text::MakerTooManyPhotos).arg(files.size() - files.indexOf(file)));
-            break;
-        }
-        const mypictures::LoadedPhoto loaded = mypictures::loadPhoto(file);
-        if (loaded.problem) {
-            problems.append(t(*loaded.problem).arg(QFileInfo(file).fileName()));
-            continue;
-        }
-        const int k = places[next++];
-        set_.cards[k].photo = loaded.image;
-        set_.cards[k].crop = mypictures::Crop(loaded.image.size());
-        set_.cards[k].warning = loaded.warning;
-        if (loaded.warning)
-            problems.append(t(Text::MakerCardNumber).arg(k + 1) + QStringLiteral(": ") +
-                            t(*loaded.warning));
-        unsaved_ = true;
-    }
-    QApplication::restoreOverrideCursor();
-    refreshCount();
-    if (next > 0)
-        chooseCard(places[0]);
-    report(problems.join(QLatin1Char('\n')), !problems.isEmpty());
-}
-
-void MyPicturesWindow::chooseCard(int index) {
-    chosen_ = index;
-    cards_[index]->setChecked(true);
-    showChosenCard();
+    const QStringList files = choosePhotoFiles();
+    maker_.addPhotos(replaceChosen ? files.mid(0, 1) : files);
 }
 
 void MyPicturesWindow::showChosenCard() {
-    const mypictures::CardChoice& card = set_.cards[chosen_];
+    const int chosen = maker_.chosenCard();
+    const mypictures::CardChoice& card = maker_.card(chosen);
+    const bool idle = !maker_.working();
     view_->show(card.photo, card.crop);
-    const QSignalBlocker quiet(zoom_);
-    zoom_->setValue(static_cast<int>(std::lround(card.crop.zoom() * 100)));
-    zoom_->setEnabled(!card.photo.isNull());
-    remove_->setEnabled(!card.photo.isNull());
-    nameRow_->setVisible(set_.withNames);
-    cardName_->setText(card.name);
+    view_->setEnabled(idle);
+    {
+        const QSignalBlocker quiet(zoom_);
+        zoom_->setValue(static_cast<int>(std::lround(card.crop.zoom() * 100)));
+    }
+    zoom_->setEnabled(idle && !card.photo.isNull());
+    remove_->setEnabled(idle && !card.photo.isNull());
+    nameRow_->setVisible(maker_.withNames());
+    cardName_->setEnabled(idle);
+    // Set again only when it differs, so that typing keeps its place.
+    if (cardName_->text() != card.name)
+        cardName_->setText(card.name);
     refreshNamePreview();
-    for (int k = 0; k < mypictures::kPhotosPerSet; ++k)
-        refreshCard(k);
+    const std::optional<Text> warning = maker_.warning(chosen);
+    warningRow_->setVisible(warning.has_value());
+    warningRow_->setEnabled(idle);
+    warning_->setText(warning ? t(Text::MakerCardNumber).arg(chosen + 1) + QStringLiteral(": ") +
+                                    t(*warning)
+                              : QString());
 }
 
 void MyPicturesWindow::refreshCard(int index) {
-    const mypictures::CardChoice& card = set_.cards[index];
+    const mypictures::CardChoice& card = maker_.card(index);
     QToolButton* button = cards_[index];
     const double ratio = devicePixelRatioF();
-    if (card.photo.isNull())
-        button->setIcon(emptyCard(index + 1, palette(), ratio));
-    else
-        button->setIcon(cardPixmap(
-            [&](int scale) {
-                QImage drawn = mypictures::photoCard(card.photo, card.crop.rect(), scale);
-                if (card.warning)
-                    markWarning(drawn, scale);
-                return drawn;
-            },
-            ratio));
-    // The player keeps such a photo, or chooses this card and another photo for it.
-    const QString warning = card.warning ? t(*card.warning) : QString();
-    button->setToolTip(warning);
-    button->setAccessibleDescription(warning);
+    const std::optional<Text> warning = maker_.warning(index);
+    button->setIcon(card.photo.isNull() ? emptyCard(index + 1, palette(), ratio)
+                                        : cardPixmap(
+                                              [&](int scale) {
+                                                  QImage drawn = mypictures::photoCard(
+                                                      card.photo, card.crop.rect(), scale);
+                                                  if (warning)
+                                                      markWarning(drawn, scale);
+                                                  return drawn;
+                                              },
+                                              ratio));
     const QString name = mypictures::tidyName(card.name);
-    const QString label = set_.withNames && !name.isEmpty() ? name : QString::number(index + 1);
-    button->setText(
-        button->fontMetrics().elidedText(label, Qt::ElideRight, mypictures::kCardWidth + 6));
-    button->setAccessibleName(
-        card.photo.isNull()
-            ? t(Text::MakerEmptyCard).arg(index + 1)
-            : t(Text::MakerCardNumber).arg(index + 1) +
-                  (set_.withNames && !name.isEmpty() ? QStringLiteral(": ") + name : QString()));
+    const bool named = maker_.withNames() && !name.isEmpty();
+    const QString label = named ? name : QString::number(index + 1);
+    button->setText(button->fontMetrics().elidedText(label, Qt::ElideRight, kCardWidth + 2));
+    // The whole name where it is cut, and what the player was warned of.
+    QStringList tip;
+    if (named && label != button->text())
+        tip.append(name);
+    if (warning)
+        tip.append(t(*warning));
+    button->setToolTip(tip.join(QLatin1Char('\n')));
+    button->setAccessibleDescription(warning ? t(*warning) : QString());
+    button->setAccessibleName(card.photo.isNull()
+                                  ? t(Text::MakerEmptyCard).arg(index + 1)
+                                  : t(Text::MakerCardNumber).arg(index + 1) +
+                                        (named ? QStringLiteral(": ") + name : QString()));
 }
 
 void MyPicturesWindow::refreshNamePreview() {
-    const QString name = set_.cards[chosen_].name;
+    const QString name = maker_.card(maker_.chosenCard()).name;
     const QPixmap card = cardPixmap([&](int scale) { return mypictures::nameCard(name, scale); },
                                     devicePixelRatioF());
     namePreview_->setPixmap(card);
@@ -374,86 +403,48 @@ void MyPicturesWindow::refreshNamePreview() {
                                : QString());
 }
 
-void MyPicturesWindow::refreshSlots() {
-    const int current = slot_->currentIndex();
-    int firstOwn = -1;
+void MyPicturesWindow::refreshPlaces() {
     const QSignalBlocker quiet(slot_);
     slot_->clear();
-    for (int i = 0; i < mypictures::kSlots; ++i) {
-        const bool own = mypictures::hasPlayerSet(userRoot_, i);
-        if (own && firstOwn < 0)
-            firstOwn = i;
-        QString name = setCaption(core::pictureSetFolder(programFolder_, userRoot_, i), english_);
-        if (name.isEmpty())
-            name = t(Text::MakerSlotEmpty);
-        slot_->addItem(
-            t(own ? Text::MakerSlotPlayers : Text::MakerSlotShipped).arg(i + 1).arg(name));
-    }
-    // A player's set is most likely the one to make again; else the last place.
-    slot_->setCurrentIndex(current >= 0    ? current
-                           : firstOwn >= 0 ? firstOwn
-                                           : mypictures::kSlots - 1);
-    restore_->setEnabled(
-        QFileInfo::exists(mypictures::playerSetFolder(userRoot_, slot_->currentIndex())));
+    slot_->addItems(maker_.placeCaptions());
+    slot_->setCurrentIndex(maker_.place());
+    restore_->setEnabled(!maker_.working() && maker_.restorable(maker_.place()));
 }
 
 void MyPicturesWindow::refreshCount() {
-    int count = 0;
-    for (const mypictures::CardChoice& card : set_.cards)
-        count += card.photo.isNull() ? 0 : 1;
-    count_->setText(t(Text::MakerPhotoCount).arg(count));
+    count_->setText(t(Text::MakerPhotoCount).arg(maker_.photoCount()));
 }
 
-QString MyPicturesWindow::describe(const mypictures::Problem& problem) const {
-    const QString message = t(problem.what);
-    if (message.contains(QStringLiteral("%2")))
-        return message.arg(problem.detail, problem.reason);
-    return message.contains(QStringLiteral("%1")) ? message.arg(problem.detail) : message;
+// While work is under way, nothing that would change the set can be touched; Close waits for it.
+void MyPicturesWindow::refreshWork() {
+    const bool idle = !maker_.working();
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{kinds_[0], kinds_[1], choose_, setName_, slot_, make_})
+        control->setEnabled(idle);
+    restore_->setEnabled(idle && maker_.restorable(maker_.place()));
+    progress_->setVisible(!idle);
+    progress_->setRange(0, std::max(1, maker_.workTotal()));
+    progress_->setValue(maker_.workDone());
+    progress_->setFormat(maker_.progressText());
+    progress_->setAccessibleName(maker_.progressText());
+    setCursor(idle ? Qt::ArrowCursor : Qt::BusyCursor);
+    showChosenCard();
 }
 
-void MyPicturesWindow::report(const QString& message, bool problem) {
-    status_->setText(message);
-    status_->setStyleSheet(problem ? QStringLiteral("color: #a01010;")
-                                   : QStringLiteral("color: #106020;"));
-}
-
-void MyPicturesWindow::makeSet() {
-    if (std::optional<mypictures::Problem> problem = mypictures::checkSet(set_))
-        return report(describe(*problem), true);
-    const int slot = slot_->currentIndex();
-    report(t(Text::MakerBusy), false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    status_->repaint();
-    const std::optional<mypictures::Problem> problem = mypictures::writeSet(userRoot_, slot, set_);
-    QApplication::restoreOverrideCursor();
-    if (problem)
-        return report(describe(*problem), true);
-    unsaved_ = false;
-    refreshSlots();
-    report(t(Text::MakerWritten).arg(mypictures::tidyName(set_.name)).arg(slot + 1), false);
-}
-
-void MyPicturesWindow::restoreSet() {
-    const int slot = slot_->currentIndex();
-    if (!QFileInfo::exists(mypictures::playerSetFolder(userRoot_, slot)))
-        return report(t(Text::MakerNothingToRestore).arg(slot + 1), false);
-    QString name =
-        setCaption(mypictures::playerSetFolder(userRoot_, slot) + QLatin1Char('/'), english_);
-    if (!confirm(t(Text::MakerRestoreQuestion).arg(name, QString::number(slot + 1))))
-        return;
-    if (std::optional<mypictures::Problem> problem = mypictures::restoreShipped(userRoot_, slot))
-        return report(describe(*problem), true);
-    refreshSlots();
-    report(t(Text::MakerRestored).arg(slot + 1), false);
+void MyPicturesWindow::refreshMessage() {
+    status_->setText(maker_.message());
+    status_->setToolTip(maker_.message());
+    status_->setStyleSheet(maker_.messageIsProblem() ? kProblemColour : kDoneColour);
 }
 
 void MyPicturesWindow::closeEvent(QCloseEvent* event) {
-    if (unsaved_ && !confirm(t(Text::MakerDiscardQuestion)))
+    if (!maker_.mayClose())
         return event->ignore();
     event->accept();
 }
 
-std::unique_ptr<MyPicturesWindow> openMyPictures(const QString& desktopFileName) {
+std::unique_ptr<MyPicturesWindow> openMyPictures(const QString& desktopFileName,
+                                                 const QStringList& photos) {
     QApplication::setApplicationName(QStringLiteral("Quilora"));
     QGuiApplication::setDesktopFileName(desktopFileName);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
@@ -465,9 +456,17 @@ std::unique_ptr<MyPicturesWindow> openMyPictures(const QString& desktopFileName)
     settings::Choices choices;
     if (const std::optional<settings::Slots> values = settings::readSettingsFile(settings))
         choices = settings::interpret(*values);
-    auto window =
-        std::make_unique<MyPicturesWindow>(programFolder, userFolder, choices.language == 1.0f);
+    const QString makerSettings =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+            .filePath(QStringLiteral("my-pictures.conf"));
+    auto window = std::make_unique<MyPicturesWindow>(
+        mypictures::MakerFolders{programFolder, userFolder, makerSettings},
+        choices.language == 1.0f);
+    // As large as it likes, within the screen.
+    if (const QScreen* screen = window->screen())
+        window->resize(window->sizeHint().boundedTo(screen->availableSize()));
     window->show();
+    window->maker().addPhotos(photos);
     return window;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mypictures/picture_set.h"
+#include "mypictures/maker.h"
 
 #include <QWidget>
 
@@ -8,10 +8,10 @@
 #include <functional>
 #include <memory>
 
-class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QSlider;
@@ -21,83 +21,83 @@ namespace quilora::ui {
 
 class PhotoFrameView;
 
-// The picture-set maker: the player chooses twelve photos, frames each, names them when the
-// set has name cards, names the set and puts it in one of the game's five places.
-class MyPicturesWindow : public QWidget {
+// The picture-set maker's window: it draws the maker's state (mypictures::Maker) and hands it the
+// player's actions; the maker's questions it asks with message boxes unless others answer them.
+class MyPicturesWindow : public QWidget, private mypictures::Questions {
     Q_OBJECT
 
 public:
-    // `programFolder` holds the shipped sets, `userRoot` receives the player's.
-    MyPicturesWindow(const QString& programFolder, const QString& userRoot, bool english,
-                     QWidget* parent = nullptr);
+    MyPicturesWindow(const mypictures::MakerFolders& folders, bool english,
+                     mypictures::Questions* questions = nullptr, QWidget* parent = nullptr);
     ~MyPicturesWindow() override;
 
-    // Asks for photo files; a file dialog unless replaced.
-    std::function<QStringList()> choosePhotoFiles;
-    // Asks a yes-or-no question; a message box unless replaced.
-    std::function<bool(const QString&)> confirm;
+    mypictures::Maker& maker() { return maker_; }
 
-    // Adds photos from these files to the empty cards in order, or replaces the chosen card
-    // when one file is given and a card is chosen.
-    void addPhotos(const QStringList& files);
+    // Asks for photo files; a file dialog, starting where photos last came from, unless
+    // replaced.
+    std::function<QStringList()> choosePhotoFiles;
 
     QRadioButton* kindOption(int withNames) const { return kinds_[withNames]; }
     QPushButton* chooseButton() const { return choose_; }
     QToolButton* cardButton(int index) const { return cards_[index]; }
     PhotoFrameView* frameView() const { return view_; }
     QSlider* zoomSlider() const { return zoom_; }
+    QPushButton* removeButton() const { return remove_; }
     QLineEdit* cardNameBox() const { return cardName_; }
     QLineEdit* setNameBox() const { return setName_; }
     QComboBox* slotBox() const { return slot_; }
     QPushButton* makeButton() const { return make_; }
     QPushButton* restoreButton() const { return restore_; }
+    QPushButton* closeButton() const { return close_; }
+    QProgressBar* progressBar() const { return progress_; }
     QLabel* statusLabel() const { return status_; }
+    QLabel* warningLabel() const { return warning_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    bool ask(Kind kind, const QString& question, bool yesByDefault) override;
     void buildLayout();
-    void chooseCard(int index);
     void showChosenCard();
     void refreshCard(int index);
     void refreshNamePreview();
-    void refreshSlots();
+    void refreshPlaces();
     void refreshCount();
-    void makeSet();
-    void restoreSet();
-    void report(const QString& message, bool problem);
-    QString describe(const mypictures::Problem& problem) const;
-    QString t(language::Text id) const { return mypictures::text(id, english_); }
+    void refreshWork();
+    void refreshMessage();
+    void choosePhotos(bool replaceChosen);
+    QString t(language::Text id) const { return maker_.text(id); }
 
-    const QString programFolder_;
-    const QString userRoot_;
-    const bool english_;
-    mypictures::NewSet set_;
-    int chosen_ = -1;
-    bool unsaved_ = false;
+    mypictures::Questions& questions_;
+    mypictures::Maker maker_;
 
     std::array<QRadioButton*, 2> kinds_{};
     QPushButton* choose_ = nullptr;
     QLabel* count_ = nullptr;
     std::array<QToolButton*, mypictures::kPhotosPerSet> cards_{};
-    QButtonGroup* cardGroup_ = nullptr;
+    QWidget* warningRow_ = nullptr;
+    QLabel* warning_ = nullptr;
     PhotoFrameView* view_ = nullptr;
     QSlider* zoom_ = nullptr;
+    QPushButton* remove_ = nullptr;
     QWidget* nameRow_ = nullptr;
     QLineEdit* cardName_ = nullptr;
     QLabel* namePreview_ = nullptr;
     QLabel* nameNote_ = nullptr;
-    QPushButton* remove_ = nullptr;
     QLineEdit* setName_ = nullptr;
     QComboBox* slot_ = nullptr;
-    QPushButton* make_ = nullptr;
-    QPushButton* restore_ = nullptr;
     QLabel* status_ = nullptr;
+    QPushButton* restore_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QPushButton* make_ = nullptr;
+    QPushButton* close_ = nullptr;
 };
 
-// Opens the picture-set maker as the desktop starts it (quilora --my-pictures), in the game's
-// language, with the player's data folder as the home of the sets.
-std::unique_ptr<MyPicturesWindow> openMyPictures(const QString& desktopFileName);
+// Opens the picture-set maker as the desktop starts it (quilora --my-pictures PHOTO...), in the
+// game's language, with the player's data folder as the home of the sets and these photos (or
+// the pictures of these folders) on its cards.
+std::unique_ptr<MyPicturesWindow> openMyPictures(const QString& desktopFileName,
+                                                 const QStringList& photos);
 
 } // namespace quilora::ui

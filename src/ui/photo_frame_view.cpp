@@ -12,7 +12,7 @@ namespace quilora::ui {
 
 PhotoFrameView::PhotoFrameView(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
-    setMinimumSize(320, 240);
+    setMinimumSize(280, 200);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 

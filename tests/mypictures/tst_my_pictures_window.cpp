@@ -1,3 +1,4 @@
+#include "core/text_file.h"
 #include "support/test_folder.h"
 #include "test_photos.h"
 #include "ui/my_pictures_window.h"
@@ -7,9 +8,14 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QSemaphore>
+#include <QSignalSpy>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QTest>
 #include <QToolButton>
 
@@ -41,6 +47,26 @@ void checkLayout(const QWidget& window) {
                                     b->metaObject()->className()));
 }
 
+// The player's answers, in order; a question past them is answered No. The questions asked.
+struct Answers : mypictures::Questions {
+    bool ask(Kind, const QString& question, bool) override {
+        asked.append(question);
+        return !answers.isEmpty() && answers.takeFirst();
+    }
+    QList<bool> answers;
+    QStringList asked;
+};
+
+mypictures::MakerFolders foldersIn(const testing::TestFolder& folder) {
+    return {folder.path("shipped"), folder.path("user"), folder.path("config/maker.conf")};
+}
+
+// Waits for the maker's work to end, however long a busy machine takes.
+bool finished(ui::MyPicturesWindow& window) {
+    return !window.maker().working() ||
+           QSignalSpy(&window.maker(), &mypictures::Maker::workFinished).wait(120000);
+}
+
 } // namespace
 
 class TestMyPicturesWindow : public QObject {
@@ -48,6 +74,9 @@ class TestMyPicturesWindow : public QObject {
 
 private slots:
     void makesAndRestoresASet();
+    void makesASetFromPhotosGivenToIt();
+    void aSecondPressWhileWriting();
+    void changesOneNameOfASavedSet();
     void frameFollowsHandAndKeys();
 };
 
@@ -56,16 +85,15 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     QDir(folder.dir.path()).mkpath("shipped/img1");
     folder.writeFile("shipped/img1/setname.txt", QStringLiteral("Фрукты\r\nFruit\r\n").toUtf8());
     folder.writeFile("lake.jpg", "not a photo");
-    const QString shipped = folder.path("shipped"), users = folder.path("user");
+    const QString users = folder.path("user");
     QStringList photos;
     for (int k = 0; k < 12; ++k) {
         photos.append(folder.path(QStringLiteral("photo%1.png").arg(k)));
         testing::photo(k).save(photos.last());
     }
 
-    ui::MyPicturesWindow window(shipped, users, true);
-    QList<bool> answers; // a question with no answer ready fails the test
-    window.confirm = [&](const QString&) { return answers.takeFirst(); };
+    Answers answers;
+    ui::MyPicturesWindow window(foldersIn(folder), true, &answers);
     QStringList files = QStringList{folder.path("lake.jpg")} + photos.mid(0, 11);
     int asked = 0;
     window.choosePhotoFiles = [&] {
@@ -76,7 +104,9 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     window.resize(1000, 800); // room for everything, whatever the fonts
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(showing(window, "0 of 12 photos") && window.slotBox()->currentIndex() == 4);
+    // At twice the size, it fits a 1920 x 1080 screen.
+    QVERIFY(window.minimumSizeHint().width() <= 960 && window.minimumSizeHint().height() <= 540);
+    QVERIFY(showing(window, "0 of 12 photos") && window.slotBox()->currentIndex() == 0);
     QCOMPARE(window.cardButton(11)->accessibleName(), "Card 12: no photo yet");
     QCOMPARE(window.zoomSlider()->accessibleName() + '|' + window.setNameBox()->placeholderText() +
                  '|' + window.cardNameBox()->placeholderText(),
@@ -84,50 +114,70 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     QPushButton* remove = showing<QPushButton>(window, "Remove photo");
     QVERIFY(!remove->isEnabled());
     // An empty card asks for photos; they fill the cards from the first, which is then chosen.
+    const QRect frame = window.frameView()->geometry();
     QTest::mouseClick(window.cardButton(5), Qt::LeftButton);
+    QVERIFY(finished(window));
     QCOMPARE(status(), "lake.jpg cannot be read as a picture.");
+    QCOMPARE(window.frameView()->geometry(), frame); // a message moves nothing
     QVERIFY(showing(window, "11 of 12 photos") && window.cardButton(0)->isChecked());
-    answers = {false};
-    QVERIFY(!window.close()); // photos alone are work to keep
+    QVERIFY(!window.close()); // photos alone are work to keep: asked, No
     QVERIFY(near(iconOf(window.cardButton(10)).pixel(10, 10), QColor::fromHsv(300, 200, 230)));
-    QVERIFY(!QApplication::overrideCursor() && remove->isEnabled());
+    QVERIFY(remove->isEnabled());
     QTest::mouseClick(remove, Qt::LeftButton);
     QVERIFY(showing(window, "10 of 12 photos") && !remove->isEnabled());
+    QVERIFY(status().isEmpty());                // the photos changed: the message about them went
     QVERIFY(!window.zoomSlider()->isEnabled()); // nothing to zoom on an empty card
-    window.slotBox()->setCurrentIndex(1);
+    window.slotBox()->setFocus();
+    QTest::keyClick(window.slotBox(), Qt::Key_Down);
     QCOMPARE(window.slotBox()->itemText(0) + '|' + window.slotBox()->currentText(),
              "1: (no name)|2: Fruit");
     QTest::keyClicks(window.setNameBox(), "Our family");
     QTest::mouseClick(window.makeButton(), Qt::LeftButton);
     QCOMPARE(status(), "A set needs 12 photos; 10 chosen so far.");
 
-    // Empty cards ask for their photo, a full one does not; past twelve, photos are left out,
+    // Empty cards ask for their photo, a full one does not; a batch over full cards asks first,
     // and a single photo replaces the chosen card's.
     files = {photos[11]};
     QTest::mouseClick(window.cardButton(11), Qt::LeftButton);
+    QVERIFY(finished(window));
     QTest::mouseClick(window.cardButton(0), Qt::LeftButton);
+    QVERIFY(finished(window));
     QTest::mouseClick(window.cardButton(1), Qt::LeftButton);
     QCOMPARE(asked, 3);
     files = {photos[0], photos[1]};
     QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
-    QCOMPARE(status(), "A set holds 12 photos; 2 more were left out.");
-    // A photo too small for a sharp card is used, marked and told of, until another replaces it.
+    QVERIFY(finished(window));
+    QCOMPARE(answers.asked.mid(1), QStringList{"Every card has a photo. Replace the photos of "
+                                               "cards 1 to 2 with the new ones?"});
+    QVERIFY(near(iconOf(window.cardButton(1)).pixel(10, 10), QColor::fromHsv(30, 200, 230)));
+    // A photo too small for a sharp card is used, marked and told of, until the player keeps it
+    // or another replaces it.
     testing::photo(0).scaled(120, 90).save(folder.path("small.png"));
-    files = {folder.path("small.png")};
-    QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
-    QCOMPARE(status(), "Card 2: This photo is too small for a sharp card.");
-    QCOMPARE(window.cardButton(1)->toolTip(), "This photo is too small for a sharp card.");
-    QVERIFY(near(iconOf(window.cardButton(1)).pixel(71, 13), QColor(0xd0, 0x80, 0x00)));
-    files = {photos[11]};
-    QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
+    const QString tooSmall = "This photo is too small for a sharp card.";
+    const auto marked = [&] {
+        return near(iconOf(window.cardButton(1)).pixel(71, 13), QColor(0xd0, 0x80, 0x00));
+    };
+    for (const char* answer : {"Keep it", "Replace…"}) {
+        files = {folder.path("small.png")};
+        QTest::mouseClick(window.chooseButton(), Qt::LeftButton);
+        QVERIFY(finished(window));
+        QCOMPARE(status(), "Card 2: " + tooSmall);
+        QCOMPARE(window.warningLabel()->text(), "Card 2: " + tooSmall);
+        QVERIFY(window.cardButton(1)->toolTip() == tooSmall && marked());
+        files = {photos[11]};
+        QTest::mouseClick(showing<QPushButton>(window, answer), Qt::LeftButton);
+        QVERIFY(finished(window));
+        QVERIFY(!window.warningLabel()->isVisible() && !marked() && status().isEmpty());
+        QVERIFY(window.cardButton(1)->toolTip().isEmpty());
+    }
     QVERIFY(near(iconOf(window.cardButton(1)).pixel(10, 10), QColor::fromHsv(330, 200, 230)));
-    QVERIFY(window.cardButton(1)->toolTip().isEmpty());
 
     // With name cards, a card shows its name and is called by it; a name too long for its card
     // is told at once, while that card is chosen.
     QVERIFY(!window.cardNameBox()->isVisible());
     QTest::mouseClick(window.kindOption(1), Qt::LeftButton);
     QVERIFY(window.cardNameBox()->isVisible());
+    QCOMPARE(window.frameView()->geometry(), frame); // the name's room was kept for it
     QTest::mouseClick(window.cardButton(11), Qt::LeftButton);
     QTest::keyClicks(window.cardNameBox(), "Name 12");
     QCOMPARE(window.cardButton(11)->text() + '|' + window.cardButton(11)->accessibleName(),
@@ -158,24 +208,161 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     // turns to it, and then to the shipped set again, when the player confirms.
     folder.writeFile("user", "a file where the folder goes");
     QTest::mouseClick(window.makeButton(), Qt::LeftButton);
+    QVERIFY(finished(window));
     QVERIFY2(status().startsWith("The folder " + users + " cannot be created (") &&
                  !status().contains("()") && !status().contains("%2"),
              qPrintable(status()));
     QVERIFY(QFile::remove(users));
     QTest::mouseClick(window.makeButton(), Qt::LeftButton);
+    QVERIFY(finished(window));
     QCOMPARE(status(), "“Our family” is ready in place 2. Choose it in the game's Options.");
     QCOMPARE(window.slotBox()->currentText(), "2: Our family (yours)");
-    QCOMPARE(ui::MyPicturesWindow(shipped, users, true).slotBox()->currentIndex(), 1);
-    answers = {false};
+    // A new maker opens on a place that holds no set of the player's.
+    QCOMPARE(ui::MyPicturesWindow(foldersIn(folder), true, &answers).slotBox()->currentIndex(), 0);
+    answers.answers = {false};
     QTest::mouseClick(window.restoreButton(), Qt::LeftButton);
     QVERIFY(QFileInfo::exists(users + "/img1"));
-    answers = {true};
+    answers.answers = {true};
     QTest::mouseClick(window.restoreButton(), Qt::LeftButton);
     QVERIFY(!QFileInfo::exists(users + "/img1"));
     QCOMPARE(status(), "The shipped set is back in place 2.");
     QCOMPARE(window.slotBox()->currentText(), "2: Fruit");
     QVERIFY(!window.restoreButton()->isEnabled());
-    QVERIFY(window.close()); // nothing unsaved: no question
+    // The cards are in no set any more: closing asks before they go.
+    answers.answers = {true};
+    QVERIFY(window.close());
+    QCOMPARE(answers.asked.last(), "Close without making the set? The chosen photos are not kept.");
+}
+
+// As "Open with" on twelve photos starts it: the photos on the cards, a set made of them, and
+// the folder they came from kept for the file dialog in the maker's own settings.
+void TestMyPicturesWindow::makesASetFromPhotosGivenToIt() {
+    const testing::TestFolder folder;
+    qputenv("XDG_DATA_HOME", folder.path("data").toUtf8());
+    qputenv("XDG_CONFIG_HOME", folder.path("config").toUtf8());
+    QDir().mkpath(folder.path("album"));
+    QStringList photos;
+    for (int k = 0; k < 12; ++k) {
+        photos.append(folder.path(QStringLiteral("album/IMG_%1.png").arg(k)));
+        testing::photo(k).save(photos.last());
+    }
+    const auto window = ui::openMyPictures("org.example.test.mypictures", photos);
+    QVERIFY(finished(*window));
+    QVERIFY(showing(*window, "12 of 12 photos"));
+    QVERIFY(near(iconOf(window->cardButton(7)).pixel(10, 10), QColor::fromHsv(210, 200, 230)));
+    QCOMPARE(window->maker().photoFolder(), folder.path("album"));
+    QTest::keyClicks(window->setNameBox(), "Holiday");
+    QTest::mouseClick(window->makeButton(), Qt::LeftButton);
+    QVERIFY(finished(*window));
+    QCOMPARE(window->statusLabel()->text(),
+             "“Holiday” is ready in place 1. Choose it in the game's Options.");
+    const QDir set(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/img0");
+    QVERIFY2(set.exists("11@2x.gif") && set.exists("photo11.jpg") && set.exists("maker.txt"),
+             qPrintable(set.path()));
+    QVERIFY(!QFileInfo::exists(folder.path("data/Quilora/Quilora.ini")));
+    QVERIFY(window->close());
+}
+
+// While the set is written, Make and the place are off, a second press writes nothing, the
+// window still answers and shows which card it is at, and closing waits for the end.
+void TestMyPicturesWindow::aSecondPressWhileWriting() {
+    const testing::TestFolder folder;
+    Answers answers;
+    ui::MyPicturesWindow window(foldersIn(folder), true, &answers);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QStringList photos;
+    for (int k = 0; k < 12; ++k) {
+        photos.append(folder.path(QStringLiteral("photo%1.png").arg(k)));
+        testing::photo(k).save(photos.last());
+    }
+    window.maker().addPhotos(photos);
+    QVERIFY(finished(window));
+    QTest::keyClicks(window.setNameBox(), "Ours");
+
+    QSemaphore atStep, go;
+    const auto letGo = qScopeGuard([&] { go.release(100); }); // should a check fail midway
+    window.maker().beforeStep = [&](int done) {
+        if (done == 3) {
+            atStep.release();
+            go.acquire();
+        }
+    };
+    QSignalSpy written(&window.maker(), &mypictures::Maker::workFinished);
+    QTest::mouseClick(window.makeButton(), Qt::LeftButton);
+    atStep.acquire();
+    QTRY_COMPARE_WITH_TIMEOUT(window.progressBar()->text(), "Making the set: card 3 of 12…",
+                              120000);
+    QVERIFY(window.progressBar()->isVisible());
+    QVERIFY(!window.makeButton()->isEnabled() && !window.slotBox()->isEnabled() &&
+            !window.chooseButton()->isEnabled() && !window.restoreButton()->isEnabled());
+    QTest::mouseClick(window.makeButton(), Qt::LeftButton);
+    QTest::mouseClick(window.cardButton(6), Qt::LeftButton); // looking at cards still works
+    QVERIFY(window.cardButton(6)->isChecked() && window.maker().chosenCard() == 6);
+    QVERIFY(!window.close());
+    QCOMPARE(window.statusLabel()->text(), "The window closes once this is done.");
+    go.release();
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 120000);
+    QCOMPARE(written.size(), 1);
+    QVERIFY(!window.maker().working());
+    QVERIFY(QFileInfo::exists(folder.path("user/img0/11@2x.gif")));
+    QVERIFY(answers.asked.isEmpty());
+}
+
+// A misspelt name mended: the set opened from its place, one name changed, the set made again
+// in the same place without a question, every other name as it was.
+void TestMyPicturesWindow::changesOneNameOfASavedSet() {
+    const testing::TestFolder folder;
+    mypictures::NewSet set{"Семья", {}, true};
+    for (int k = 0; k < mypictures::kPhotosPerSet; ++k)
+        set.cards.append({testing::photo(k), mypictures::Crop(testing::photo(k).size()),
+                          QStringLiteral("Имя %1").arg(k + 1)});
+    set.cards[2].name = "Бабушка Мша";
+    QVERIFY(!mypictures::writeSet(folder.path("user"), 1, set));
+    const auto names = [&] {
+        return core::readLines(folder.path("user/img1/names.txt"), 4096).value_or(QStringList());
+    };
+    const QStringList before = names();
+
+    Answers answers;
+    answers.answers = {true};
+    ui::MyPicturesWindow window(foldersIn(folder), false, &answers);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // In Russian too, at twice the size, it fits a 1920 x 1080 screen.
+    QVERIFY(window.minimumSizeHint().width() <= 960 && window.minimumSizeHint().height() <= 540);
+    QCOMPARE(window.slotBox()->currentIndex(), 0);
+    QStringList progress;
+    connect(&window.maker(), &mypictures::Maker::workChanged, &window, [&] {
+        if (window.progressBar()->isVisible())
+            progress.append(window.progressBar()->text());
+    });
+    window.slotBox()->setFocus();
+    QTest::keyClick(window.slotBox(), Qt::Key_Down);
+    QVERIFY(finished(window));
+    QCOMPARE(progress.first() + '|' + progress.last(),
+             "Набор открывается: фото 1 из 12…|Набор открывается: фото 12 из 12…");
+    QCOMPARE(answers.asked, QStringList{"На месте 2 ваш набор «Семья». Открыть его, чтобы "
+                                        "изменить фото, кадры или имена?"});
+    QVERIFY(window.kindOption(1)->isChecked());
+    QCOMPARE(window.setNameBox()->text(), "Семья");
+    QTest::mouseClick(window.cardButton(2), Qt::LeftButton);
+    QCOMPARE(window.cardNameBox()->text(), "Бабушка Мша");
+    // The missing letter typed in its place.
+    QTest::keyClick(window.cardNameBox(), Qt::Key_End);
+    QTest::keyClick(window.cardNameBox(), Qt::Key_Left);
+    QTest::keyClick(window.cardNameBox(), Qt::Key_Left);
+    QTest::sendKeyEvent(QTest::Click, window.cardNameBox(), Qt::Key_unknown, QStringLiteral("а"),
+                        Qt::NoModifier);
+    QTest::mouseClick(window.makeButton(), Qt::LeftButton);
+    QVERIFY(finished(window));
+    QCOMPARE(answers.asked.size(), 1);
+    QStringList expected = before;
+    expected.replaceInStrings("Бабушка Мша", "Бабушка Маша");
+    QVERIFY(expected != before);
+    QCOMPARE(names(), expected);
+    QCOMPARE(window.slotBox()->currentText(), "2: Семья (ваш)");
+    QVERIFY(window.close());
 }
 
 void TestMyPicturesWindow::frameFollowsHandAndKeys() {

@@ -1,5 +1,6 @@
 #include "core/text_file.h"
 #include "mypictures/gif.h"
+#include "mypictures/maker.h"
 #include "mypictures/photo.h"
 #include "mypictures/picture_set.h"
 #include "support/full_disk.h"
@@ -12,9 +13,13 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QMetaEnum>
+#include <QScopeGuard>
+#include <QSemaphore>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cstring>
+#include <sys/stat.h>
 
 using namespace quilora;
 using namespace quilora::mypictures;
@@ -122,6 +127,120 @@ bool noLeftovers(const QString& root) {
     return QDir(root).entryList({QStringLiteral(".img*")}, QDir::Dirs | QDir::Hidden).isEmpty();
 }
 
+QString outcome(const std::variant<NewSet, Problem>& opened) {
+    const Problem* problem = std::get_if<Problem>(&opened);
+    return problem ? QMetaEnum::fromType<Text>().valueToKey(int(problem->what)) +
+                         (problem->reason.isEmpty() ? QString() : ' ' + problem->reason)
+                   : "opened";
+}
+
+// The player's answers, in order, and the questions asked: their kind, "(No)" where No is the
+// answer Enter gives, and their text. A question past the answers is answered No.
+struct Scripted : Questions {
+    bool ask(Kind kind, const QString& question, bool yesByDefault) override {
+        static const char* const kinds[] = {"ReplaceCards", "OpenSet", "ReplaceSet", "Restore",
+                                            "Discard"};
+        asked.append(QString(kinds[int(kind)]) + (yesByDefault ? "" : " (No)") + ": " + question);
+        return !answers.isEmpty() && answers.takeFirst();
+    }
+    QList<bool> answers;
+    QStringList asked;
+};
+
+// Photos 0 to 13 as files, as the player has them.
+const QTemporaryDir& album() {
+    static const QTemporaryDir folder;
+    static const bool saved = [] {
+        for (int k = 0; k < 14; ++k) { // 12 and 13 have hues 15 and 45, between the others'
+            QImage photo = testing::photo(k % 12);
+            if (k >= 12)
+                photo.fill(QColor::fromHsv(15 + (k - 12) * 30, 200, 230));
+            photo.save(folder.filePath(QString("photo%1.png").arg(k)));
+        }
+        return true;
+    }();
+    Q_UNUSED(saved);
+    return folder;
+}
+
+QStringList albumPhotos(int from, int count) {
+    QStringList files;
+    for (int k = from; k < from + count; ++k)
+        files.append(album().filePath(QString("photo%1.png").arg(k)));
+    return files;
+}
+
+// The hue of the photo on card k, to the nearest 15 degrees: photo n of the album has 30 n.
+QString hueOf(const Maker& maker, int k) {
+    return maker.card(k).photo.isNull()
+               ? "none"
+               : QString::number(qRound(QColor(maker.card(k).photo.pixel(5, 5)).hsvHue() / 15.0) *
+                                 15);
+}
+
+// A maker in a fresh folder: no shipped sets, the player's sets in user/, its settings in
+// config/.
+struct Workshop {
+    Maker& start() {
+        maker = std::make_unique<Maker>(MakerFolders{folder.path("shipped"), folder.path("user"),
+                                                     folder.path("config/my-pictures.conf")},
+                                        true, questions);
+        return *maker;
+    }
+    // A set of the player's in a place, as the maker writes one, its cards named "Name k": one
+    // written once, copied under each name.
+    void playersSet(int slot, const QString& name) const {
+        static const QTemporaryDir written;
+        static const bool once = [] {
+            NewSet set = setOf("Set name", "Name 1");
+            for (int k = 1; k < kPhotosPerSet; ++k)
+                set.cards[k].name = QString("Name %1").arg(k + 1);
+            return !writeSet(written.path(), 0, set);
+        }();
+        QVERIFY(once);
+        const QDir from(written.filePath("img0")), to(folder.path(QString("user/img%1").arg(slot)));
+        QVERIFY(QDir().mkpath(to.path()));
+        for (const QString& file : from.entryList(QDir::Files | QDir::Hidden)) {
+            QFile copy(from.filePath(file));
+            QVERIFY(copy.open(QIODevice::ReadOnly));
+            QByteArray bytes = copy.readAll();
+            if (file.endsWith(".txt"))
+                bytes.replace("Set name", name.toUtf8());
+            folder.writeFile(QString("user/img%1/").arg(slot) + file, bytes);
+        }
+    }
+    QString setName(int slot) const {
+        return core::readLines(folder.path(QString("user/img%1/setname.txt").arg(slot)), 1024)
+            .value_or(QStringList{"none"})
+            .value(0);
+    }
+
+    testing::TestFolder folder;
+    Scripted questions;
+    std::unique_ptr<Maker> maker;
+};
+
+// Waits for the maker's work to end, however long a busy machine takes.
+bool finish(Maker& maker) {
+    return !maker.working() || QSignalSpy(&maker, &Maker::workFinished).wait(120000);
+}
+
+// A rule of the maker: the player's sets before it starts, what the player does and answers,
+// what the player then sees, and the questions asked.
+struct Rule {
+    std::function<void(Workshop&)> before;
+    std::function<QString(Workshop&, Maker&)> act;
+    QList<bool> answers;
+    QString seen;
+    QStringList asked = {};
+};
+
+// A set that cannot be opened again: what was done to its files, and why.
+struct Unopenable {
+    std::function<void(testing::TestFolder&)> spoil;
+    QString outcome;
+};
+
 // A set that cannot be written: what is wrong with it or with where it goes.
 struct Refusal {
     QString setName;
@@ -134,6 +253,8 @@ struct Refusal {
 } // namespace
 
 Q_DECLARE_METATYPE(Refusal)
+Q_DECLARE_METATYPE(Rule)
+Q_DECLARE_METATYPE(Unopenable)
 
 class TestMyPictures : public QObject {
     Q_OBJECT
@@ -146,6 +267,12 @@ private slots:
     void refusesAndKeepsTheOldSet();
     void shadesPhotosSmoothlyAndNamesPlainly();
     void gifWriterSaysWhyItWritesNothing();
+    void opensASetToChangeIt();
+    void refusesToOpen_data();
+    void refusesToOpen();
+    void makerRules_data();
+    void makerRules();
+    void nothingChangesWhileWorking();
 
 private:
     testing::TestFolder folder_;
@@ -162,12 +289,17 @@ void TestMyPictures::readsPhotos_data() {
     folder_.writeFile("turned.jpg", encoded(wide, "jpeg", 8));
     // Twice the working size each way, so that the decoder itself scales it; 19 MB whole.
     folder_.writeFile("huge.jpg", encoded(quarters({1920, 2560}), "jpeg", 6));
-    // Files that end halfway through their picture, whose lower half the decoder fills with grey;
-    // one carries a whole small picture, its end marker too, in a segment before its own.
+    // Files that end halfway through their picture, whose lower half the decoder fills with grey.
+    // One carries a whole small picture, its end marker too, in a segment before its own, behind
+    // another that a wrong step over its length would overshoot into the small picture.
     const QByteArray jpeg = encoded(wide, "jpeg"), thumbnail = encoded(quarters({36, 24}), "jpeg");
-    const QByteArray segment =
-        QByteArray("\xFF\xFE") + char((thumbnail.size() + 2) >> 8) + char(thumbnail.size() + 2);
-    folder_.writeFile("cut.jpg", jpeg.first(jpeg.size() / 2).insert(2, segment + thumbnail));
+    const auto comment = [](const QByteArray& content) {
+        const qsizetype length = content.size() + 2;
+        return QByteArray("\xFF\xFE") + char(length >> 8) + char(length) + content;
+    };
+    folder_.writeFile("cut.jpg",
+                      jpeg.first(jpeg.size() / 2)
+                          .insert(2, comment(QByteArray(256, '\xF0')) + comment(thumbnail)));
     folder_.writeFile("whole-and-more.jpg", jpeg + "\xFF\xD8 a phone's own data");
     QByteArray progressive;
     QBuffer buffer(&progressive);
@@ -279,7 +411,8 @@ void TestMyPictures::writesReplacesAndRemovesASet() {
     // A set of 12 in place of one of 24 replaces it whole.
     set.withNames = false;
     QVERIFY(!writeSet(users, 2, set));
-    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2 * 12 + 2);
+    // The cards, setname.txt, names.txt, and what opening it again needs.
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2 * 12 + 2 + 12 + 1);
     QCOMPARE(spoken().size(), 12);
     QCOMPARE(spoken()[2], "фото 3\tphoto 3");
     QVERIFY(noLeftovers(users));
@@ -360,6 +493,446 @@ void TestMyPictures::gifWriterSaysWhyItWritesNothing() {
     QString reason;
     QVERIFY(encodeGifs({}, true, &reason).isEmpty());
     QVERIFY(!reason.isEmpty());
+}
+
+// A set written, opened again, one name changed and written again: its photos, frames, names,
+// kind and name come back, and what did not change is written as it was, the photos too.
+void TestMyPictures::opensASetToChangeIt() {
+    const testing::TestFolder root;
+    const QString users = root.path("user");
+    NewSet set = setOf("Наша семья", "Бабушка Маша");
+    set.cards[3].crop.setZoom(2.5);
+    set.cards[3].crop.moveBy({-1000, 7});
+    set.cards[5].name = "Дедушка";
+    QVERIFY(!writeSet(users, 1, set));
+    const auto reopen = [&] {
+        const std::variant<NewSet, Problem> opened = openSet(users, 1);
+        return std::holds_alternative<NewSet>(opened) ? std::get<NewSet>(opened) : NewSet{};
+    };
+    NewSet again = reopen();
+    QCOMPARE(again.name + (again.withNames ? " names" : ""), "Наша семья names");
+    for (int k = 0; k < kPhotosPerSet; ++k) {
+        QCOMPARE(again.cards[k].name, set.cards[k].name);
+        QCOMPARE(again.cards[k].crop.photoSize(), set.cards[k].photo.size());
+        QCOMPARE(again.cards[k].crop.rect(), set.cards[k].crop.rect());
+        QVERIFY(near(again.cards[k].photo.pixel(10, 10), set.cards[k].photo.pixel(10, 10)));
+    }
+    const auto files = [&] {
+        QMap<QString, QByteArray> bytes;
+        for (const QString& name : QDir(users + "/img1").entryList(QDir::Files))
+            bytes[name] = root.readFile("user/img1/" + name);
+        return bytes;
+    };
+    again.cards[5].name = "Дед";
+    QVERIFY(!writeSet(users, 1, again));
+    const QMap<QString, QByteArray> before = files();
+    NewSet third = reopen();
+    third.cards[5].name = "Дедушка Коля";
+    QVERIFY(!writeSet(users, 1, third));
+    QStringList changed;
+    for (const auto& [name, bytes] : files().asKeyValueRange())
+        if (before.value(name) != bytes)
+            changed.append(name);
+    QCOMPARE(changed, (QStringList{"17.gif", "17@2x.gif", "maker.txt", "names.txt"}));
+    QCOMPARE(core::readLines(users + "/img1/names.txt", 4096).value_or(QStringList()).value(5),
+             "Дедушка Коля\tДедушка Коля");
+    // Another maker at work: the set is neither opened nor removed under it.
+    const MakerLock other(users);
+    const std::optional<Problem> restored = restoreShipped(users, 1);
+    QVERIFY(restored && restored->what == Text::MakerLocked && hasPlayerSet(users, 1));
+}
+
+void TestMyPictures::refusesToOpen_data() {
+    using Folder = testing::TestFolder;
+    QTest::addColumn<Unopenable>("set");
+    static const auto rewrite = [](Folder& root, const std::function<void(QStringList&)>& edit) {
+        const QString path = root.path("user/img1/maker.txt");
+        QStringList lines = core::readLines(path, 1 << 16).value_or(QStringList());
+        edit(lines);
+        QVERIFY(core::writeLines(path, lines));
+    };
+    QTest::newRow("made by an earlier maker")
+        << Unopenable{[](Folder& root) { QFile::remove(root.path("user/img1/maker.txt")); },
+                      "MakerSetNotEditable"};
+    QTest::newRow("maker.txt a FIFO") << Unopenable{
+        [](Folder& root) {
+            QFile::remove(root.path("user/img1/maker.txt"));
+            QVERIFY(::mkfifo(qPrintable(root.path("user/img1/maker.txt")), 0600) == 0);
+        },
+        "MakerSetDamaged maker.txt"};
+    QTest::newRow("maker.txt far too long") << Unopenable{
+        [](Folder& root) {
+            rewrite(root, [](QStringList& lines) { lines.append(QString(70000, 'x')); });
+        },
+        "MakerSetDamaged maker.txt"};
+    QTest::newRow("maker.txt of a later maker")
+        << Unopenable{[](Folder& root) {
+                          rewrite(root, [](QStringList& lines) { lines[0] = "quilora-maker\t2"; });
+                      },
+                      "MakerSetDamaged maker.txt"};
+    QTest::newRow("a frame's zoom no number")
+        << Unopenable{[](Folder& root) {
+                          rewrite(root, [](QStringList& lines) {
+                              lines[7] = lines[7].section('\t', 0, 3) + "\tnan\t";
+                          });
+                      },
+                      "MakerSetDamaged maker.txt"};
+    QTest::newRow("a card's line missing") << Unopenable{
+        [](Folder& root) { rewrite(root, [](QStringList& lines) { lines.removeLast(); }); },
+        "MakerSetDamaged maker.txt"};
+    QTest::newRow("cards out of order") << Unopenable{
+        [](Folder& root) { rewrite(root, [](QStringList& lines) { lines.swapItemsAt(4, 5); }); },
+        "MakerSetDamaged maker.txt"};
+    QTest::newRow("an unknown kind") << Unopenable{
+        [](Folder& root) { rewrite(root, [](QStringList& lines) { lines[1] = "kind\tthrice"; }); },
+        "MakerSetDamaged maker.txt"};
+    QTest::newRow("a photo missing")
+        << Unopenable{[](Folder& root) { QFile::remove(root.path("user/img1/photo5.jpg")); },
+                      "MakerSetDamaged photo5.jpg"};
+    QTest::newRow("a photo that is no picture")
+        << Unopenable{[](Folder& root) { root.writeFile("user/img1/photo5.jpg", "not a picture"); },
+                      "MakerSetDamaged photo5.jpg"};
+    QTest::newRow("a photo larger than the maker keeps")
+        << Unopenable{[](Folder& root) {
+                          QImage large(1200, 1000, QImage::Format_RGB32);
+                          large.fill(Qt::red);
+                          QVERIFY(large.save(root.path("user/img1/photo11.jpg"), "jpeg"));
+                      },
+                      "MakerSetDamaged photo11.jpg"};
+    QTest::newRow("no set of the player's")
+        << Unopenable{[](Folder& root) { QVERIFY(!restoreShipped(root.path("user"), 1)); },
+                      "MakerNothingToRestore"};
+}
+
+void TestMyPictures::refusesToOpen() {
+    QFETCH(Unopenable, set);
+    testing::TestFolder root;
+    QVERIFY(!writeSet(root.path("user"), 1, setOf("Ours")));
+    set.spoil(root);
+    QCOMPARE(outcome(openSet(root.path("user"), 1)), set.outcome);
+    // Another maker at work is waited for, not read under.
+    const MakerLock other(root.path("user"));
+    QCOMPARE(outcome(openSet(root.path("user"), 1)), "MakerLocked");
+}
+
+void TestMyPictures::makerRules_data() {
+    QTest::addColumn<Rule>("rule");
+    using W = Workshop;
+    const QString open2 = "Place 2 holds your set “Ours”. Open it to change its photos, frames or "
+                          "names?";
+    const QString letGo = " The photos chosen here, not yet made into a set, are then let go.";
+    const QString restore2 = "Restore (No): Remove your set “Ours” from place 2 and bring back "
+                             "the shipped one?";
+    const auto photos = [](Maker& m, const QStringList& files) {
+        m.addPhotos(files);
+        QVERIFY(finish(m));
+    };
+
+    QTest::newRow("no set of the player's: place 1") << Rule{
+        {}, [](W&, Maker& m) { return QString::number(m.place() + 1) + m.message(); }, {}, "1"};
+    QTest::newRow("the player's sets in 1 and 2: place 3")
+        << Rule{[](W& w) {
+                    w.playersSet(0, "A");
+                    w.playersSet(1, "B");
+                },
+                [](W&, Maker& m) { return QString::number(m.place() + 1) + m.message(); },
+                {},
+                "3"};
+    QTest::newRow("the player's sets in all five: place 1, said")
+        << Rule{[](W& w) {
+                    for (int slot = 0; slot < kSlots; ++slot)
+                        w.playersSet(slot, "A");
+                },
+                [](W&, Maker& m) { return QString::number(m.place() + 1) + m.message(); },
+                {},
+                "1All five places hold your sets. Choose one to open it again; a new set replaces "
+                "the chosen one only once you agree."};
+    QTest::newRow("a set opened, a name changed, made again without a question")
+        << Rule{[](W& w) { w.playersSet(1, "Ours"); },
+                [](W& w, Maker& m) {
+                    m.choosePlace(1);
+                    finish(m);
+                    const QString opened = QStringList{m.setName(),
+                                                       QString::number(m.withNames()),
+                                                       m.card(2).name,
+                                                       QString::number(m.photoCount()),
+                                                       QString::number(m.unsaved()),
+                                                       m.message()}
+                                               .join('|');
+                    m.chooseCard(2);
+                    m.nameChosen("Grandpa");
+                    m.make();
+                    finish(m);
+                    return opened + " / " + m.message() + " / " +
+                           core::readLines(w.folder.path("user/img1/names.txt"), 4096)
+                               .value_or(QStringList())
+                               .value(2);
+                },
+                {true},
+                "Ours|1|Name 3|12|0|Your set “Ours” from place 2 is open: change what you like "
+                "and make it again. / “Ours” is ready in place 2. Choose it in the game's "
+                "Options. / Grandpa\tGrandpa",
+                {"OpenSet: " + open2}};
+    QTest::newRow("new cards over the player's set: asked twice, No keeps it")
+        << Rule{[](W& w) { w.playersSet(1, "Ours"); },
+                [photos](W& w, Maker& m) {
+                    photos(m, albumPhotos(0, 12));
+                    m.nameSet("New");
+                    m.choosePlace(1);
+                    m.make();
+                    finish(m);
+                    return w.setName(1) + QString::number(m.unsaved());
+                },
+                {false, false},
+                "Ours1",
+                {"OpenSet (No): " + open2 + letGo,
+                 "ReplaceSet (No): Place 2 holds your set “Ours”. Replace it with “New”?"}};
+    QTest::newRow("... Yes replaces it, and making it again asks no more")
+        << Rule{[](W& w) { w.playersSet(1, "Ours"); },
+                [photos](W& w, Maker& m) {
+                    photos(m, albumPhotos(0, 12));
+                    m.nameSet("New");
+                    m.choosePlace(1);
+                    m.make();
+                    finish(m);
+                    m.nameSet("Newer");
+                    m.make();
+                    finish(m);
+                    return w.setName(1) + QString::number(m.unsaved()) + m.placeCaptions()[1];
+                },
+                {false, true},
+                "Newer02: Newer (yours)",
+                {"OpenSet (No): " + open2 + letGo,
+                 "ReplaceSet (No): Place 2 holds your set “Ours”. Replace it with “New”?"}};
+    QTest::newRow("a set of an earlier maker: said, not offered")
+        << Rule{[](W& w) {
+                    w.playersSet(1, "Ours");
+                    QFile::remove(w.folder.path("user/img1/maker.txt"));
+                },
+                [](W&, Maker& m) {
+                    m.choosePlace(1);
+                    return QString::number(m.working()) + m.message();
+                },
+                {},
+                "0Your set in place 2 was made by an earlier version of this window, which kept "
+                "nothing to open it with. Make it again from its photos, or leave it as it is."};
+    QTest::newRow("Restore asks, No by default")
+        << Rule{[](W& w) { w.playersSet(1, "Ours"); },
+                [](W& w, Maker& m) {
+                    m.choosePlace(1);
+                    m.restore();
+                    const QString kept = w.setName(1);
+                    m.restore();
+                    return kept + '|' + w.setName(1) + '|' + m.message() + '|' +
+                           m.placeCaptions()[1] + '|' + QString::number(m.restorable(1));
+                },
+                {false, false, true},
+                "Ours|none|The shipped set is back in place 2.|2: (no name)|0",
+                {"OpenSet: " + open2, restore2, restore2}};
+    QTest::newRow("the set being changed restored: its cards unsaved")
+        << Rule{[](W& w) { w.playersSet(1, "Ours"); },
+                [](W&, Maker& m) {
+                    m.choosePlace(1);
+                    finish(m);
+                    const bool opened = m.unsaved();
+                    m.restore();
+                    return QString::number(opened) + QString::number(m.unsaved());
+                },
+                {true, true},
+                "01",
+                {"OpenSet: " + open2, restore2}};
+    const QString replace2 =
+        "ReplaceCards: Every card has a photo. Replace the photos of cards 1 to 2 with the new "
+        "ones?";
+    QTest::newRow("every card full, a batch: asked, No changes nothing")
+        << Rule{{},
+                [photos](W&, Maker& m) {
+                    photos(m, albumPhotos(0, 12));
+                    photos(m, albumPhotos(12, 2));
+                    return hueOf(m, 0) + ',' + hueOf(m, 1) + ',' + hueOf(m, 2);
+                },
+                {false},
+                "0,30,60",
+                {replace2}};
+    QTest::newRow("... Yes: cards 1 and 2 replaced, their names kept")
+        << Rule{{},
+                [photos](W&, Maker& m) {
+                    photos(m, albumPhotos(0, 12));
+                    m.nameChosen("Ann");
+                    photos(m, albumPhotos(12, 2));
+                    return hueOf(m, 0) + ',' + hueOf(m, 1) + ',' + hueOf(m, 2) + m.card(0).name;
+                },
+                {true},
+                "15,45,60Ann",
+                {replace2}};
+    QTest::newRow("fourteen photos: twelve on the cards, the rest named")
+        << Rule{{},
+                [photos](W&, Maker& m) {
+                    photos(m, albumPhotos(0, 14));
+                    return QString::number(m.photoCount()) + m.message();
+                },
+                {},
+                "12A set holds 12 photos; 2 more were left out: photo12.png, photo13.png."};
+    QTest::newRow("one photo replaces the chosen card's, without a question")
+        << Rule{{},
+                [photos](W&, Maker& m) {
+                    photos(m, albumPhotos(0, 12));
+                    m.chooseCard(4);
+                    photos(m, albumPhotos(13, 1));
+                    return hueOf(m, 4) + ',' + QString::number(m.photoCount());
+                },
+                {},
+                "45,12"};
+    QTest::newRow("a folder: its pictures by name, numbers in order")
+        << Rule{[](W& w) {
+                    QDir().mkpath(w.folder.path("pics/sub"));
+                    QFile::copy(album().filePath("photo10.png"), w.folder.path("pics/IMG_10.png"));
+                    QFile::copy(album().filePath("photo2.png"), w.folder.path("pics/IMG_2.PNG"));
+                    QFile::copy(album().filePath("photo3.png"), w.folder.path("pics/sub/a.png"));
+                    w.folder.writeFile("pics/broken.png", "not a picture");
+                    w.folder.writeFile("pics/notes.txt", "a note");
+                },
+                [photos](W& w, Maker& m) {
+                    photos(m, {w.folder.path("pics")});
+                    return QString::number(m.photoCount()) + ':' + hueOf(m, 0) + ',' + hueOf(m, 1) +
+                           ' ' + m.message();
+                },
+                {},
+                "2:60,300 broken.png cannot be read as a picture."};
+    QTest::newRow("too few photos: said until the twelfth comes, whatever the name")
+        << Rule{{},
+                [photos](W&, Maker& m) {
+                    photos(m, albumPhotos(0, 11));
+                    m.nameSet("X");
+                    m.make();
+                    m.nameSet("Y");
+                    const QString said = m.message();
+                    m.chooseCard(11);
+                    photos(m, albumPhotos(11, 1));
+                    return said + '|' + m.message();
+                },
+                {},
+                "A set needs 12 photos; 11 chosen so far.|"};
+    QTest::newRow("no set name: said until it has one, whatever the frames")
+        << Rule{{},
+                [photos](W&, Maker& m) {
+                    photos(m, albumPhotos(0, 12));
+                    m.make();
+                    m.frameChosen(Crop(m.card(0).crop.photoSize(), {100, 100}, 2));
+                    const QString said = m.message();
+                    m.nameSet("Z");
+                    return said + '|' + m.message();
+                },
+                {},
+                "Give the set a name.|"};
+    QTest::newRow("a set made: said until the next change")
+        << Rule{{},
+                [photos](W&, Maker& m) {
+                    photos(m, albumPhotos(0, 12));
+                    m.nameSet("Z");
+                    m.make();
+                    finish(m);
+                    m.chooseCard(3);
+                    const QString said = m.message();
+                    m.frameChosen(Crop(m.card(3).crop.photoSize(), {100, 100}, 2));
+                    return said + '|' + m.message();
+                },
+                {},
+                "“Z” is ready in place 1. Choose it in the game's Options.|"};
+    QTest::newRow("the photos' folder kept in the player's own settings")
+        << Rule{{},
+                [photos](W& w, Maker& m) {
+                    const QString before = m.photoFolder();
+                    photos(m, albumPhotos(3, 1));
+                    Workshop other;
+                    other.folder.dir.remove();
+                    const QString kept = Maker({w.folder.path("shipped"), w.folder.path("user"),
+                                                w.folder.path("config/my-pictures.conf")},
+                                               true, other.questions)
+                                             .photoFolder();
+                    return QString::number(before == album().path()) +
+                           QString::number(kept == album().path()) +
+                           QDir(w.folder.path("config")).entryList(QDir::Files).join(',');
+                },
+                {},
+                "01my-pictures.conf"};
+    QTest::newRow("closing: a kind alone loses nothing; photos are asked for, No by default")
+        << Rule{{},
+                [photos](W&, Maker& m) {
+                    m.setWithNames(true);
+                    const bool empty = m.mayClose();
+                    photos(m, albumPhotos(0, 1));
+                    return QString::number(empty) + QString::number(m.mayClose());
+                },
+                {false},
+                "10",
+                {"Discard (No): Close without making the set? The chosen photos are not kept."}};
+}
+
+void TestMyPictures::makerRules() {
+    QFETCH(Rule, rule);
+    Workshop workshop;
+    if (rule.before)
+        rule.before(workshop);
+    workshop.questions.answers = rule.answers;
+    Maker& maker = workshop.start();
+    QCOMPARE(rule.act(workshop, maker), rule.seen);
+    QCOMPARE(workshop.questions.asked, rule.asked);
+    QVERIFY(finish(maker));
+}
+
+// While a set is written nothing can change it, a second Make does nothing, and closing waits
+// for the end; reading photos stops at the next one when the window closes.
+void TestMyPictures::nothingChangesWhileWorking() {
+    Workshop workshop;
+    Maker& maker = workshop.start();
+    QSemaphore atStep, go;
+    const auto letGo = qScopeGuard([&] { go.release(100); }); // should a check fail midway
+    std::atomic<int> holdAt = 3;
+    maker.beforeStep = [&](int done) {
+        if (done == holdAt) {
+            atStep.release();
+            go.acquire();
+        }
+    };
+    maker.addPhotos(albumPhotos(0, 12));
+    atStep.acquire(); // the worker holds before its fourth photo
+    maker.mayClose();
+    go.release();
+    QSignalSpy closeReady(&maker, &Maker::closeReady);
+    QVERIFY(closeReady.wait(120000));
+    QCOMPARE(maker.photoCount(), 4);
+    QCOMPARE(maker.message(), "The window closes once this is done.");
+
+    holdAt = -1;
+    maker.addPhotos(albumPhotos(4, 8));
+    QVERIFY(finish(maker));
+    holdAt = 3;
+    maker.nameSet("Ours");
+    QSignalSpy finished(&maker, &Maker::workFinished);
+    maker.make();
+    atStep.acquire(); // three cards written
+    QCOMPARE(maker.work(), Maker::Work::Writing);
+    maker.make();
+    maker.nameSet("Other");
+    maker.choosePlace(3);
+    maker.chooseCard(5);
+    maker.removeChosenPhoto();
+    maker.frameChosen(Crop(maker.card(5).crop.photoSize(), {10, 10}, 3));
+    maker.nameChosen("Five");
+    maker.setWithNames(true);
+    maker.addPhotos(albumPhotos(12, 2));
+    maker.restore();
+    QVERIFY(!maker.mayClose());
+    go.release();
+    QVERIFY(closeReady.wait(120000));
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(workshop.setName(0), "Ours");
+    QCOMPARE(QString::number(maker.place()) + maker.setName() + hueOf(maker, 5) +
+                 maker.card(5).name + QString::number(maker.withNames()) +
+                 QString::number(maker.unsaved()) + QString::number(maker.mayClose()),
+             "0Ours150001");
+    QVERIFY(workshop.questions.asked.isEmpty());
 }
 
 QTEST_MAIN(TestMyPictures)

@@ -616,9 +616,10 @@ void TestRules::dialogContents() {
     QCOMPARE(game.options().pictureSetCaption(2), QString(63, 'x'));
 }
 
-// The fixed texts of texts.tsv, byte for byte in the catalogue; the language switch shows the
-// captions it sets where they belong, and before the first switch (a value such as 0.7 never
-// switches) the window's own. Every text has a Russian one (the build leaves unfinished ones out).
+// The fixed texts of texts.tsv, byte for byte in the catalogue, and the plural forms of the texts
+// that count; the language switch shows the captions it sets where they belong, and before the
+// first switch (a value such as 0.7 never switches) the window's own. Every text has a Russian
+// one (the build leaves unfinished ones out).
 void TestRules::texts() {
     QFile file(QStringLiteral(QUILORA_TEXTS));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -631,9 +632,16 @@ void TestRules::texts() {
             fields << match.next().captured(1);
         if (line.startsWith('#') || fields.isEmpty())
             continue;
+        // A text that counts is checked at the count after its name: "Name#21".
         bool known = false;
-        const int id = ids.keyToValue(qPrintable(fields[0]), &known);
+        const QStringList key = fields[0].split('#');
+        const int id = ids.keyToValue(qPrintable(key[0]), &known);
         QVERIFY2(known, qPrintable(fields[0]));
+        if (key.size() == 2) {
+            QCOMPARE(text(Text(id), Language::Russian, key[1].toInt()), fields[1]);
+            QCOMPARE(text(Text(id), Language::English, key[1].toInt()), fields[2]);
+            continue;
+        }
         QCOMPARE(text(Text(id), Language::Russian), fields[1]);
         QCOMPARE(text(Text(id), Language::English), fields[2]);
         for (int i = 0; i < 3 && fields.size() == 4; ++i)

@@ -394,11 +394,6 @@
         <translation>Закрыть</translation>
     </message>
     <message>
-        <source>Making the set…</source>
-        <comment>picture-set maker: the status line while the set is being written</comment>
-        <translation>Набор создаётся…</translation>
-    </message>
-    <message>
         <source>photo %1</source>
         <comment>spoken in the game: a card of a set made from photos; %1 its number</comment>
         <translation>фото %1</translation>
@@ -412,11 +407,6 @@
         <source>A set needs 12 photos; %1 chosen so far.</source>
         <comment>picture-set maker, status line: the set is not made; %1 how many photos are chosen</comment>
         <translation>Для набора нужно 12 фотографий; выбрано: %1.</translation>
-    </message>
-    <message>
-        <source>A set holds 12 photos; %1 more were left out.</source>
-        <comment>picture-set maker, status line: more than 12 photos were chosen; %1 how many were left out</comment>
-        <translation>В наборе 12 фотографий; ещё %1 не вошли.</translation>
     </message>
     <message>
         <source>%1 cannot be read as a picture.</source>
@@ -517,6 +507,239 @@
         <source>Close without making the set? The chosen photos are not kept.</source>
         <comment>picture-set maker: asked when the window closes with photos chosen and no set made</comment>
         <translation>Закрыть, не создав набор? Выбранные фото не сохранятся.</translation>
+    </message>
+    <message>
+        <source>Quilora: play together</source>
+        <comment>playing together: title of its windows</comment>
+        <translation>Quilora: играем вместе</translation>
+    </message>
+    <message>
+        <source>Take turns: each turn is two cards. A pair scores and you turn again; otherwise the next player goes.</source>
+        <comment>playing together: the start window&apos;s rules in short</comment>
+        <translation>Ходите по очереди, по две карточки за ход. Нашли пару — очко и ещё ход; нет — ходит следующий.</translation>
+    </message>
+    <message>
+        <source>Players:</source>
+        <comment>playing together: how many play, 2 to 4</comment>
+        <translation>Игроков:</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <comment>playing together: a player&apos;s row, and the name of one left unnamed</comment>
+        <translation>Игрок %1</translation>
+    </message>
+    <message>
+        <source>Name of player %1</source>
+        <comment>playing together: spoken name of a name box</comment>
+        <translation>Имя игрока %1</translation>
+    </message>
+    <message>
+        <source>Player %1: a person or the computer</source>
+        <comment>playing together: spoken description of the person or computer choice</comment>
+        <translation>Игрок %1: человек или компьютер</translation>
+    </message>
+    <message>
+        <source>How well player %1 remembers</source>
+        <comment>playing together: spoken description of a computer&apos;s memory choice</comment>
+        <translation>Как хорошо помнит игрок %1</translation>
+    </message>
+    <message>
+        <source>person</source>
+        <comment>playing together: a player at the screen</comment>
+        <translation>человек</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <comment>playing together: a player the computer plays</comment>
+        <translation>компьютер</translation>
+    </message>
+    <message>
+        <source>forgetful, for the youngest</source>
+        <comment>playing together: a computer that forgets a lot</comment>
+        <translation>забывчивый, для малышей</translation>
+    </message>
+    <message>
+        <source>a fair memory</source>
+        <comment>playing together: a computer that forgets some</comment>
+        <translation>средняя память</translation>
+    </message>
+    <message>
+        <source>forgets nothing</source>
+        <comment>playing together: a computer that forgets nothing</comment>
+        <translation>ничего не забывает</translation>
+    </message>
+    <message>
+        <source>Pictures:</source>
+        <comment>playing together: the picture set choice</comment>
+        <translation>Картинки:</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <comment>playing together: a picture set without a name</comment>
+        <translation>Набор %1</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <comment>playing together: starts the game</comment>
+        <translation>Играть</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <comment>playing together: whose turn it is</comment>
+        <translation>Ходит %1</translation>
+    </message>
+    <message>
+        <source>%1 finds a pair: %2</source>
+        <comment>playing together: a pair and its finder</comment>
+        <translation>%1 находит пару: %2</translation>
+    </message>
+    <message>
+        <source>%1, pairs: %2</source>
+        <comment>playing together: spoken name of a player&apos;s score</comment>
+        <translation>%1, пар: %2</translation>
+    </message>
+    <message>
+        <source>%1, pairs: %2, to play now</source>
+        <comment>playing together: spoken name of the score of the player whose turn it is</comment>
+        <translation>%1, пар: %2, сейчас ходит</translation>
+    </message>
+    <message>
+        <source>Players and their pairs</source>
+        <comment>playing together: spoken name of the row of scores</comment>
+        <translation>Игроки и их пары</translation>
+    </message>
+    <message>
+        <source>All the pairs are found!</source>
+        <comment>playing together: title of the results</comment>
+        <translation>Все пары найдены!</translation>
+    </message>
+    <message>
+        <source>%1 wins!</source>
+        <comment>playing together: one player has the most pairs</comment>
+        <translation>Побеждает %1!</translation>
+    </message>
+    <message>
+        <source>A draw!</source>
+        <comment>playing together: two or more share the first place</comment>
+        <translation>Ничья!</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <comment>playing together: heading of the results&apos; places</comment>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <comment>playing together: heading of the results&apos; names</comment>
+        <translation>Игрок</translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <comment>playing together: heading of the results&apos; pairs</comment>
+        <translation>Пары</translation>
+    </message>
+    <message>
+        <source>place %1: %2, pairs: %3</source>
+        <comment>playing together: one line of the results as spoken</comment>
+        <translation>%1 место: %2, пар: %3</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <comment>playing together: the same players, a new deal</comment>
+        <translation>Ещё раз</translation>
+    </message>
+    <message>
+        <source>Making the set: card %1 of %2…</source>
+        <comment>picture-set maker, status line while the set is written; %1 the card being written, %2 how many there are</comment>
+        <translation>Набор создаётся: карточка %1 из %2…</translation>
+    </message>
+    <message numerus="yes">
+        <source>A set holds 12 photos; %n more were left out: %1.</source>
+        <comment>picture-set maker, status line: more than 12 photos were chosen; %n how many were left out, %1 their file names</comment>
+        <translation>
+            <numerusform>В наборе 12 фотографий; ещё %n не вошла: %1.</numerusform>
+            <numerusform>В наборе 12 фотографий; ещё %n не вошли: %1.</numerusform>
+            <numerusform>В наборе 12 фотографий; ещё %n не вошли: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your set in place %1 was made by an earlier version of this window, which kept nothing to open it with. Make it again from its photos, or leave it as it is.</source>
+        <comment>picture-set maker, status line: a set of the player&apos;s cannot be opened again; %1 its place</comment>
+        <translation>Ваш набор на месте %1 создан прежней версией этого окна, которая не сохраняла ничего, чтобы открыть его снова. Создайте его заново из фотографий или оставьте как есть.</translation>
+    </message>
+    <message>
+        <source>Your set in place %1 cannot be opened: its file %2 is damaged. The set itself is left as it is.</source>
+        <comment>picture-set maker, status line: a set of the player&apos;s cannot be opened again; %1 its place, %2 the damaged file</comment>
+        <translation>Ваш набор на месте %1 не открыть: его файл %2 повреждён. Сам набор оставлен как есть.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every card has a photo. Replace the photos of cards 1 to %n with the new ones?</source>
+        <comment>picture-set maker: asked when photos are chosen while every card has one; %n how many cards, from card 1, would get a new photo</comment>
+        <translation>
+            <numerusform>На всех карточках уже есть фото. Заменить фото карточки 1 новым?</numerusform>
+            <numerusform>На всех карточках уже есть фото. Заменить фото карточек 1–%n новыми?</numerusform>
+            <numerusform>На всех карточках уже есть фото. Заменить фото карточек 1–%n новыми?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Place %1 holds your set “%2”. Open it to change its photos, frames or names?</source>
+        <comment>picture-set maker: asked when a place that holds a set of the player&apos;s is chosen; %1 the place, %2 the set&apos;s name</comment>
+        <translation>На месте %1 ваш набор «%2». Открыть его, чтобы изменить фото, кадры или имена?</translation>
+    </message>
+    <message>
+        <source>Place %1 holds your set “%2”. Open it to change its photos, frames or names? The photos chosen here, not yet made into a set, are then let go.</source>
+        <comment>picture-set maker: the same question while photos are chosen and not yet made into a set; %1 the place, %2 the set&apos;s name</comment>
+        <translation>На месте %1 ваш набор «%2». Открыть его, чтобы изменить фото, кадры или имена? Выбранные здесь фото, ещё не ставшие набором, тогда не сохранятся.</translation>
+    </message>
+    <message>
+        <source>Place %1 holds your set “%2”. Replace it with “%3”?</source>
+        <comment>picture-set maker: asked before a new set replaces a set of the player&apos;s; %1 the place, %2 the old set&apos;s name, %3 the new one&apos;s</comment>
+        <translation>На месте %1 ваш набор «%2». Заменить его набором «%3»?</translation>
+    </message>
+    <message>
+        <source>Reading photo %1 of %2…</source>
+        <comment>picture-set maker, status line while chosen photos are read; %1 the photo being read, %2 how many there are</comment>
+        <translation>Читается фото %1 из %2…</translation>
+    </message>
+    <message>
+        <source>Opening the set: photo %1 of %2…</source>
+        <comment>picture-set maker, status line while a set of the player&apos;s is opened again; %1 the photo being read, %2 how many there are</comment>
+        <translation>Набор открывается: фото %1 из %2…</translation>
+    </message>
+    <message>
+        <source>Your set “%1” from place %2 is open: change what you like and make it again.</source>
+        <comment>picture-set maker, status line: a set of the player&apos;s is open again; %1 its name, %2 its place</comment>
+        <translation>Ваш набор «%1» с места %2 открыт: измените что нужно и создайте его снова.</translation>
+    </message>
+    <message>
+        <source>All five places hold your sets. Choose one to open it again; a new set replaces the chosen one only once you agree.</source>
+        <comment>picture-set maker, status line when the window opens and every place holds a set of the player&apos;s</comment>
+        <translation>На всех пяти местах ваши наборы. Выберите место, чтобы открыть набор снова; новый набор заменит выбранный только с вашего согласия.</translation>
+    </message>
+    <message>
+        <source>The window closes once this is done.</source>
+        <comment>picture-set maker, status line: the window was closed while it works, and closes once done</comment>
+        <translation>Окно закроется, когда это закончится.</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <comment>picture-set maker: button beside a photo&apos;s warning that keeps the photo</comment>
+        <translation>Оставить</translation>
+    </message>
+    <message>
+        <source>Replace…</source>
+        <comment>picture-set maker: button beside a photo&apos;s warning that chooses another photo</comment>
+        <translation>Заменить…</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>picture-set maker: the answer Yes to its questions</comment>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>picture-set maker: the answer No to its questions</comment>
+        <translation>Нет</translation>
     </message>
 </context>
 </TS>

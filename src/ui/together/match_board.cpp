@@ -1,0 +1,86 @@
+#include "ui/together/match_board.h"
+
+#include "ui/board_view.h"
+#include "ui/card_slot.h"
+#include "ui/twips.h"
+
+namespace quilora::ui {
+
+MatchBoard::MatchBoard(together::Match& match, const settings::Appearance& look,
+                       language::Language language, QWidget* parent)
+    : QWidget(parent), match_(match), colour_(toColor(look.cardColour)), language_(language) {
+    const game::Rect first = game::slotGeometry(0);
+    const game::Rect last = game::slotGeometry(game::kSlotCount - 1);
+    setGeometry(first.left, first.top, last.left + last.width - first.left,
+                last.top + last.height - first.top);
+    for (int i = 0; i < game::kSlotCount; ++i) {
+        const game::Rect r = game::slotGeometry(i);
+        slots_[i] = new CardSlot(i, this);
+        slots_[i]->setObjectName(QStringLiteral("Foto%1").arg(i));
+        slots_[i]->setGeometry(r.left - first.left, r.top - first.top, r.width, r.height);
+        slots_[i]->spokenName = [this, i] {
+            const together::CardState state = match_.card(i);
+            std::optional<int> shown;
+            if (state != together::CardState::FaceDown) {
+                readSet();
+                shown = game::pictureNumber(match_.picture(i));
+            }
+            return language::cardName(i, shown, state == together::CardState::Found, names_,
+                                      language_);
+        };
+        connect(slots_[i], &CardSlot::clicked, &match_, &together::Match::cardClicked);
+        connect(slots_[i], &CardSlot::moveFocus, this, &MatchBoard::moveCardFocus);
+        showCard(i);
+    }
+    slots_[keyboardCard_]->setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(language::text(language::Text::Board, language_));
+    connect(&match_, &together::Match::cardChanged, this, &MatchBoard::showCard);
+}
+
+QString MatchBoard::pictureName(int slot) {
+    readSet();
+    return language::pictureName(game::pictureNumber(match_.picture(slot)), names_, language_);
+}
+
+void MatchBoard::showCard(int slot) {
+    slots_[slot]->show(colour_, picture(match_.picture(slot)));
+}
+
+// The match deals from its folder when it starts: the files are read once a card shows them.
+void MatchBoard::readSet() {
+    if (folder_ == match_.pictureFolder())
+        return;
+    folder_ = match_.pictureFolder();
+    files_.clear();
+    pictures_.clear();
+    for (int n = 0; n < game::kSlotCount; ++n) {
+        const QString path = folder_ + QStringLiteral("%1.gif").arg(n);
+        files_.insert(path, readPictureFiles(path, devicePixelRatioF() > 1, kCardLimits));
+    }
+    names_ = language::readPictureNames(folder_);
+}
+
+// Each picture is decoded once, from its double-size file on a scaled screen.
+QPixmap MatchBoard::picture(const QString& path) {
+    if (path.isEmpty())
+        return {};
+    readSet();
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != picturesRatio_) {
+        pictures_.clear();
+        picturesRatio_ = ratio;
+    }
+    auto it = pictures_.find(path);
+    if (it == pictures_.end())
+        it = pictures_.insert(path, sharpPicture(files_.value(path), ratio, kCardLimits));
+    return *it;
+}
+
+void MatchBoard::moveCardFocus(int from, int columns, int rows) {
+    slots_[keyboardCard_]->setFocusPolicy(Qt::NoFocus);
+    keyboardCard_ = neighbourCard(from, columns, rows);
+    slots_[keyboardCard_]->setFocusPolicy(Qt::TabFocus);
+    slots_[keyboardCard_]->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace quilora::ui
