@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's rules through the main window's handlers: the play, the clock and the deal;
 // record.txt, the records list and the help text; Quilora.ini and the options dialog; every text
 // of the game in both languages, the web links and the names a screen reader says.

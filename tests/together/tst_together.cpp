@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing together through the match's handlers: the table game's rules, the deal, the places,
 // and the computer partner's memory. Every timer is ticked by hand.
 #include "support/fakes.h"

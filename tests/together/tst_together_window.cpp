@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing together through its real windows, as players see and hear it, in a fresh folder: the
 // start window and its remembered choices, whole games, and the solo game's files left alone.
 #include "support/fakes.h"
