@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline of set_bench: the GIF writer as it was before it moved to libgd, ImageMagick's
 // quantiser through Magick++, kept here only to be measured against. Built as a module of the same
 // name and entry point, so that the maker's own writeSet loads it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the game's probes and the floor's, interleaved, and prints medians, ranges and ratios.
 
     compare.py <folder with game_probe and floor_probe> [--rounds N] [--clicks N] [--idle S]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a whole main-window load with its deal, for both kinds of picture set, against a plain
 // shuffle of 24 cards in the same run, and counts the random draws a deal takes.
 //

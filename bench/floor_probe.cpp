@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor the game is measured against: a bare window of the game's size with the same 24
 // empty card places, the four captioned buttons and the bold clock label, linking the same
 // sound library. Clicking a place shows a picture there and clears the one shown before; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game itself, started exactly as the desktop starts it, under the probes of probe.h.
 
 #include "probe.h"

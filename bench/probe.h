@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Measurements shared by the game and the floor it is compared with. A probe process does one

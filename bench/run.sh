@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds a release with the probes and compares the game with its floor under a private Xvfb:
 #   bash bench/run.sh [compare.py options]      (for example --rounds 11 --idle 5 for a quick look)
 # or times the picture-set maker writing whole sets, against its earlier GIF writer:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the picture-set maker writing whole sets from twelve 2400 x 1800 photos, through its own
 // writeSet, with the GIF writer it ships against the baseline, the ImageMagick writer it had
 // before (bench/baseline_gif.cpp), in the same run. Each write is a child process of its own, so

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by cpack on its staging folder before it packs it. The folders that the installation made
 # on its way to a file have the builder's umask (077 gives 700, which no player could enter);
 # every folder of the package gets 755, so that it is the same under any umask.

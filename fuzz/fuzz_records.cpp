@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // record.txt as a player may have edited it: the end-of-game check and the storing agree,
 // storing keeps a well-formed table, and the list sorts whatever is there.
 #include "core/text_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text file the game reads: decoding and splitting give lines without line-end characters,
 // and the game's own writer gives back exactly the lines it was handed.
 #include "core/text_file.h"

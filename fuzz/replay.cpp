@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over the files of the folders given, and over a few inputs too large to
 // commit, so that the ordinary test run checks every seed and every input that once found a
 // fault.

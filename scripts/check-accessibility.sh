@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the game under Xvfb with the desktop's accessibility bus and reads it as a screen reader
 # does (tests/accessibility/check_tree.py): every card named, turned through the bus, found, in
 # English and in Russian. Needs Xvfb, D-Bus, at-spi2-core and python3-pyatspi (scripts/setup.sh).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when regenerating the shipped content would change a byte of data/, src/ui/icons/ or
 # dist/icons/: builds the generator in a temporary folder, runs it into an empty tree and
 # compares. Needs the generator's packages (scripts/setup.sh installs them).

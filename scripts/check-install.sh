@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a release build into a temporary prefix and plays one whole game with the installed
 # program, started as its menu entry starts it, as an unprivileged user under Xvfb: it must find
 # its pictures in share/games/quilora (share/quilora beside bin/ without QUILORA_GAMES_LAYOUT),

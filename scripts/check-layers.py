@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fails when a file in src/ includes a header of a layer above its own.
 
     check-layers.py [src folder]     (default: the src folder beside scripts/)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package of a release build and holds it to Debian's rules: lintian must
 # report no error and no warning, and the machine-readable copyright, which lintian does not
 # read in a binary package, must parse, give a text for every licence it names and describe

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of the last commit twice, from two clones in folders of different
 # names and depths, one after the other, under different umasks, time zones and locales, and
 # fails unless both packages are the same bytes. Each build is a release build without tests or

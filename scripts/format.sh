@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Formats every tracked .cpp and .h file with the repository's .clang-format.
 #   format.sh           rewrites the files in place
 #   format.sh --check   changes nothing; fails and names each file that is not formatted

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang and libFuzzer and runs each for a bounded time (60 s each
 # unless given: scripts/fuzz.sh SECONDS), starting from the committed corpus in fuzz/corpus.
 # Fails on the first finding; the input that found it is left in build/fuzz/findings.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Mutation testing, a library at a time, with the tests that exercise it:
 #   bash scripts/mutation.sh [library ...]     (default: all of them)
 # OPS=default uses the tool's default mix instead of the behaviour operators; MAX and SEED set

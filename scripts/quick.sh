@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The inner loop: builds the debug build (configured from CMakePresets.json the first time) and
 # runs its tests. No package installs, formatting, content, package or fuzzing checks: those are
 # scripts/test.sh's.

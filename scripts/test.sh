@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, checks the formatting and that the committed content matches its
 # generator, installs a release build and plays a game with it, checks its Debian package with
 # lintian, runs each fuzz target for 45 seconds, then builds and runs every test twice: a debug
@@ -10,6 +11,7 @@ bash "$root/scripts/setup.sh"
 
 echo "== Formatting"
 bash "$root/scripts/format.sh" --check
+bash "$root/scripts/licence-lines.sh" --check
 
 echo "== Content"
 bash "$root/scripts/check-content.sh"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/launcher.h"
 #include "ui/my_pictures_window.h"
 #include "ui/together/together_program.h"

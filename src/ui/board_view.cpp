@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/board_view.h"
 
 #include "ui/card_slot.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/card_slot.h"
 
 #include "ui/focus_frames.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/form2_window.h"
 
 #include "ui/sharp_picture.h"

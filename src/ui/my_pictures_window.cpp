@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/my_pictures_window.h"
 
 #include "core/paths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/photo_frame_view.h"
 
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/side_panels.h"
 
 #include "language/accessible_names.h"

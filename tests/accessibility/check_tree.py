@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running game through the desktop's accessibility bus, as a screen reader does, and
 checks what it says of the cards, the clock and the controls: a face-down, a face-up and a found
 card, in English and then in Russian. The cards are turned through the bus itself."""

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped content against the game's figures; its bytes are checked against the generator.
 #include <QDir>
 #include <QImage>

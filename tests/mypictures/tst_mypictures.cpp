@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text_file.h"
 #include "mypictures/gif.h"
 #include "mypictures/maker.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rewrites record.txt in the given folder between the table it found and that table with a
 // 5-second record, through the game's writer, saying "wrote" after each write. It stops after the
 // number of writes given (-1: never) and waits to be killed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game keeps running where its files cannot be written or read as they should, where they
 // are not what they seem, where its writers are killed midway, and through a long session.
 #include "mypictures/photo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's rules through the main window's handlers: the play, the clock and the deal;
 // record.txt, the records list and the help text; Quilora.ini and the options dialog; the fixed
 // texts in both languages and a Russian one for every text, the web links and the names a screen

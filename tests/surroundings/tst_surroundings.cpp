@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's surroundings: its text files and paths; sounds, random numbers and web links on
 // the desktop.
 #include "core/paths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real windows, as a player sees and uses them.
 #include "support/window.h"
 #include "ui/card_slot.h"

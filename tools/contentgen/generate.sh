@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rebuilds the content generator in a temporary folder and regenerates data/, src/ui/icons/ and
 # dist/icons/.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/together/match_board.h"
 
 #include "ui/board_view.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/together/start_choices.h"
 
 #include "core/text_file.h"

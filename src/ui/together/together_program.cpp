@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/together/together_program.h"
 
 #include "ui/together/solo_look.h"

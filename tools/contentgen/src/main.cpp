@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Regenerates every picture, background, sound, icon and help text the game ships.
 // Usage: contentgen <repository root>
 
