@@ -204,8 +204,7 @@ void Form1::cmdEND_Click(int Index) {
     default:
         return;
     }
-    if (reloadPending_) // a set chosen while the victory panel was up is dealt now
-        emit reloadRequested();
+    renewReloadRequest(); // a set chosen while the victory panel was up is dealt now
 }
 
 void Form1::optKartinka_Click(int Index) {
@@ -248,8 +247,9 @@ void Form1::requestReload() {
     emit reloadRequested();
 }
 
-bool Form1::reloadDue() const {
-    return reloadPending_ && !(records_ && records_->victoryPanelShown());
+void Form1::renewReloadRequest() {
+    if (reloadPending_)
+        emit reloadRequested();
 }
 
 void Form1::ChangePicSet() {

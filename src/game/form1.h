@@ -102,11 +102,12 @@ public:
     void resetElapsedSeconds();
     void restoreSavedSeconds();
 
-    // Asks for this window to be replaced by a freshly loaded one once the current event, and
-    // any dialog it opened, has finished: when reloadDue(). A won game's victory panel holds it
-    // back until the player leaves the panel, so that its record is not lost.
+    // A new deal: asks for this window to be replaced by a freshly loaded one, which happens
+    // when the program's rule lets it (ui/program.cpp), perhaps only at a later ask.
     void requestReload();
-    bool reloadDue() const;
+    // Asks again for a new deal that was held back, if there is one: what held it has ended.
+    void renewReloadRequest();
+    bool reloadPending() const { return reloadPending_; }
 
     // The board.
     const QString& CardFile(int slot) const { return CardFile_[slot]; }
@@ -129,14 +130,19 @@ public:
     const core::Folders& folders() const { return folders_; }
 
 signals:
+    // Change notices, for the widgets that show what changed.
     // A card turned up or down.
     void cardChanged(int slot);
     // The clock label or the timers changed.
     void clockChanged();
+
+signals:
+    // Requests: the window or the program acts on them.
     // The victory panel's "End": the program ends at once, without unloading.
     void endProgram();
     // The Options button: show the options dialog modally.
     void optionsRequested();
+    // A new deal, asked for or asked again: replace this window when the rule lets it.
     void reloadRequested();
 
 private:

@@ -9,8 +9,8 @@ Q_NAMESPACE
 
 enum class Language { Russian, English };
 
-// Every text the game shows or speaks. The English texts are written in catalogue.cpp, the
-// Russian ones in translations/quilora_ru.ts (Qt's translation files).
+// Every text the game shows or speaks. The English texts are written in catalogue.cpp, each
+// under its id, the Russian ones in translations/quilora_ru.ts (Qt's translation files).
 enum class Text {
     // The captions and texts that SetLanguage applies, in the order it applies them.
     ClearButton,

@@ -118,6 +118,7 @@ public:
     std::function<void(int step)> beforeStep;
 
 signals:
+    // Change notices, for the widgets that show what changed.
     void cardChanged(int k);
     void chosenCardChanged(int k);
     void kindChanged();
@@ -127,6 +128,9 @@ signals:
     void workChanged();
     void workFinished();
     void messageChanged();
+
+signals:
+    // A request, which the window acts on: the work a close waited for is done, close now.
     void closeReady();
 
 private:

@@ -90,12 +90,15 @@ public:
     language::Language spokenLanguage() const { return language_.program().spoken(); }
 
 signals:
+    // Change notices, for the widgets that show what changed.
     // The selected options, the sound box or the captions changed.
     void dialogChanged();
     void appearanceChanged();
     // The sound switch or the sound label's caption changed.
     void soundChanged();
-    // OK, Cancel and the pictures Apply close the dialog.
+
+signals:
+    // A request, which the dialog's window acts on: OK, Cancel and the pictures Apply close it.
     void hideRequested();
 
 private:

@@ -111,13 +111,16 @@ public:
     const game::Timer& computerTimer() const { return computerTimer_; }
 
 signals:
+    // Change notices, for the widgets that show what changed.
     void cardChanged(int slot);
     // Whose turn it is, or a score.
     void playersChanged();
     void timersChanged();
     void matchEnded();
     void announced(const quilora::together::Announcement& announcement);
-    // "End": close the window.
+
+signals:
+    // A request, which the window acts on: "End" closes it.
     void endRequested();
 
 private:

@@ -229,9 +229,8 @@ void Form1Window::showOptions() {
     --modalDepth_;
     // Without a window manager to hand it back, the keyboard would stay with no window.
     activateWindow();
-    // A reload asked for inside the dialog waited for its loop to end; it can run now.
-    if (models_.form.reloadDue())
-        models_.form.requestReload();
+    // A new deal asked for inside the dialog waited for its loop to end.
+    models_.form.renewReloadRequest();
 }
 
 void Form1Window::refreshClock() {

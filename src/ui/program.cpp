@@ -31,11 +31,28 @@ void Program::show(std::optional<QPoint> position) {
     window_->show();
 }
 
-// A reload asked for from inside a dialog waits until that dialog has closed: the window that
-// runs it must outlive its loop. The window asks again then.
+// From the options dialog to a new deal, in a freshly loaded main window:
+//  1. Options: Form1::optionsRequested; the window runs the options dialog in a loop of its own.
+//  2. Pictures Apply, or OK with another set: Form1::requestReload emits reloadRequested, and
+//     reloadWhenIdle holds the new deal back while the dialog's loop runs.
+//  3. The dialog closes: the window calls Form1::renewReloadRequest, which asks again; the deal
+//     happens now, unless a won game's victory panel is up.
+//  4. "Else" or "To records" leaves that panel: Form1::cmdEND_Click asks again; the deal happens.
+//  5. reloadMainWindow: the window goes, fresh models are loaded and dealt, and a new window takes
+//     the old one's place.
+// Each request is queued, so a reload runs from the event loop, never inside a handler.
 void Program::reloadWhenIdle() {
-    if (models_.current().form.reloadDue() && !window_->inModalLoop())
+    if (newDealMayHappen())
         reloadMainWindow();
+}
+
+// A won game's victory panel holds a new deal back until the player leaves it, so that the record
+// is not lost; a dialog's loop holds it back until the dialog closes, since the window that runs
+// the loop must outlive it.
+bool Program::newDealMayHappen() const {
+    const app::MainWindowModels& models = models_.current();
+    return models.form.reloadPending() && !models.records.victoryPanelShown() &&
+           !window_->inModalLoop();
 }
 
 void Program::reloadMainWindow() {

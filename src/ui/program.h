@@ -37,6 +37,7 @@ signals:
 private:
     void show(std::optional<QPoint> position);
     void reloadWhenIdle();
+    bool newDealMayHappen() const;
 
     app::ProgramModels models_;
     std::unique_ptr<Form1Window> window_;

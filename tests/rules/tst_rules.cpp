@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's rules through the main window's handlers: the play, the clock and the deal;
-// record.txt, the records list and the help text; Quilora.ini and the options dialog; every text
-// of the game in both languages, the web links and the names a screen reader says.
+// record.txt, the records list and the help text; Quilora.ini and the options dialog; the fixed
+// texts in both languages and a Russian one for every text, the web links and the names a screen
+// reader says.
 #include "language/accessible_names.h"
 #include "records/records_file.h"
 #include "support/game.h"
@@ -11,8 +12,6 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
-
-#include <set>
 
 using namespace quilora;
 using core::Rgb;
@@ -101,6 +100,8 @@ class TestRules : public QObject {
     Q_OBJECT
 
 private slots:
+    // A warning is a fault here: every file is the test's own, every service a fake.
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("."))); }
     void clicks_data();
     void clicks();
     void clockAndClear();
@@ -616,15 +617,14 @@ void TestRules::dialogContents() {
     QCOMPARE(game.options().pictureSetCaption(2), QString(63, 'x'));
 }
 
-// Every text as written down in texts.tsv, each once, byte for byte in the catalogue; the
-// language switch shows the captions it sets where they belong, and before the first switch
-// (a value such as 0.7 never switches) the window's own.
+// The fixed texts of texts.tsv, byte for byte in the catalogue, and the plural forms of the texts
+// that count; the language switch shows the captions it sets where they belong, and before the
+// first switch (a value such as 0.7 never switches) the window's own. Every text has a Russian
+// one (the build leaves unfinished ones out).
 void TestRules::texts() {
     QFile file(QStringLiteral(QUILORA_TEXTS));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QMetaEnum ids = QMetaEnum::fromType<Text>();
-    QSet<int> listed;
-    std::set<QString> counted;
     QStringList captions[3]; // shown under 0, 1 and 0.7
     static const QRegularExpression field(QStringLiteral("\"([^\"]*)\""));
     for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
@@ -633,32 +633,26 @@ void TestRules::texts() {
             fields << match.next().captured(1);
         if (line.startsWith('#') || fields.isEmpty())
             continue;
-        // A text that counts is listed once for each count it is checked at: "Name#21".
+        // A text that counts is checked at the count after its name: "Name#21".
         bool known = false;
         const QStringList key = fields[0].split('#');
         const int id = ids.keyToValue(qPrintable(key[0]), &known);
-        QVERIFY2(known && !listed.contains(id) && counted.insert(fields[0]).second,
-                 qPrintable(fields[0]));
+        QVERIFY2(known, qPrintable(fields[0]));
         if (key.size() == 2) {
             QCOMPARE(text(Text(id), Language::Russian, key[1].toInt()), fields[1]);
             QCOMPARE(text(Text(id), Language::English, key[1].toInt()), fields[2]);
             continue;
         }
-        listed << id;
         QCOMPARE(text(Text(id), Language::Russian), fields[1]);
         QCOMPARE(text(Text(id), Language::English), fields[2]);
         for (int i = 0; i < 3 && fields.size() == 4; ++i)
             captions[i] << fields[i + 1];
     }
-    QSet<int> countedIds;
-    for (const QString& key : counted)
-        if (key.contains('#'))
-            countedIds << ids.keyToValue(qPrintable(key.section('#', 0, 0)));
-    QCOMPARE(listed.size() + countedIds.size(), int(Text::Count));
-    QVERIFY(!listed.intersects(countedIds));
     QCOMPARE(shown(Game(withLanguage("0"))), captions[0]);
     QCOMPARE(shown(Game(withLanguage("1"))), captions[1]);
     QCOMPARE(shown(Game(withLanguage("0.7"))), captions[2]);
+    for (int id = 0; id < int(Text::Count); ++id)
+        QVERIFY2(!text(Text(id), Language::Russian).isEmpty(), ids.valueToKey(id));
 }
 
 // The labels' colours follow the nearest whole value, a half going to the even one; a value

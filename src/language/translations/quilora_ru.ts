@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>The record could not be saved: the records file %1 cannot be written (%2). The records kept so far are unchanged.</source>
-        <comment>%1 the file, %2 the reason</comment>
+        <comment>message after a win; %1 the file, %2 the reason</comment>
         <translation>Рекорд не сохранён: файл рекордов %1 нельзя записать (%2). Прежние рекорды не изменились.</translation>
     </message>
     <message>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>The records file was changed while the game was being won: this time is no longer among the ten best.</source>
-        <comment>the record is not stored</comment>
+        <comment>message after a win: the record is not stored</comment>
         <translation>Файл рекордов изменился, пока шла игра: это время уже не входит в десятку лучших.</translation>
     </message>
     <message>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>The settings could not be saved: %1 cannot be written (%2). They stay in effect until the game is closed.</source>
-        <comment>%1 the file, %2 the reason</comment>
+        <comment>message after OK or Apply in the options window; %1 the file, %2 the reason</comment>
         <translation>Настройки не сохранены: файл %1 нельзя записать (%2). Они действуют, пока игра не закрыта.</translation>
     </message>
     <message>
@@ -195,7 +195,7 @@
     </message>
     <message>
         <source>Board of cards</source>
-        <comment>spoken</comment>
+        <comment>spoken: the board that holds the cards</comment>
         <translation>Поле с карточками</translation>
     </message>
     <message>
@@ -275,237 +275,237 @@
     </message>
     <message>
         <source>Quilora: my pictures</source>
-        <comment>picture-set maker: WindowTitle</comment>
+        <comment>picture-set maker: the window&apos;s title, also over its questions</comment>
         <translation>Quilora: мои картинки</translation>
     </message>
     <message>
         <source>Make a picture set from your own photos. Choose 12 photos, frame each one, give the set a name and pick its place; the game&apos;s Options then offer it.</source>
-        <comment>picture-set maker: Intro</comment>
+        <comment>picture-set maker: the lines at the top of the window</comment>
         <translation>Сделайте набор картинок из своих фотографий. Выберите 12 фото, подберите кадр для каждого, дайте набору название и выберите его место; затем он появится в «Настройках» игры.</translation>
     </message>
     <message>
         <source>Each photo twice</source>
-        <comment>picture-set maker: KindTwice</comment>
+        <comment>picture-set maker: the kind of set, twelve pairs of the same photo</comment>
         <translation>Каждое фото дважды</translation>
     </message>
     <message>
         <source>Each photo with its name</source>
-        <comment>picture-set maker: KindWithNames</comment>
+        <comment>picture-set maker: the kind of set, each photo paired with a card that shows its name</comment>
         <translation>Фото и карточка с именем</translation>
     </message>
     <message>
         <source>Choose photos…</source>
-        <comment>picture-set maker: ChoosePhotos</comment>
+        <comment>picture-set maker: the button that opens the file dialog</comment>
         <translation>Выбрать фото…</translation>
     </message>
     <message>
         <source>Choose 12 photos</source>
-        <comment>picture-set maker: PhotoDialogTitle</comment>
+        <comment>picture-set maker: the title of the file dialog that chooses the photos</comment>
         <translation>Выберите 12 фотографий</translation>
     </message>
     <message>
         <source>Pictures (%1)</source>
-        <comment>picture-set maker: PictureFilter</comment>
+        <comment>picture-set maker: the file dialog&apos;s filter; %1 the patterns, such as *.jpg *.png</comment>
         <translation>Изображения (%1)</translation>
     </message>
     <message>
         <source>%1 of 12 photos</source>
-        <comment>picture-set maker: PhotoCount</comment>
+        <comment>picture-set maker: beside the button that chooses photos; %1 how many are chosen</comment>
         <translation>Фото: %1 из 12</translation>
     </message>
     <message>
         <source>Card %1: no photo yet</source>
-        <comment>picture-set maker: EmptyCard</comment>
+        <comment>picture-set maker, spoken: a card&apos;s button before it has a photo; %1 its number</comment>
         <translation>Карточка %1: фото нет</translation>
     </message>
     <message>
         <source>Card %1</source>
-        <comment>picture-set maker: CardNumber</comment>
+        <comment>picture-set maker, spoken: a card&apos;s button, then its name; also before a problem with that card; %1 its number</comment>
         <translation>Карточка %1</translation>
     </message>
     <message>
         <source>Drag the frame over the photo; the wheel or the slider zooms.</source>
-        <comment>picture-set maker: CropHint</comment>
+        <comment>picture-set maker: the line under the photo being framed</comment>
         <translation>Перетаскивайте рамку по фото; колесо мыши или ползунок меняют масштаб.</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <comment>picture-set maker: Zoom</comment>
+        <comment>picture-set maker: the label of the zoom slider, and its spoken name</comment>
         <translation>Масштаб</translation>
     </message>
     <message>
         <source>Remove photo</source>
-        <comment>picture-set maker: RemovePhoto</comment>
+        <comment>picture-set maker: the button that takes the photo being framed off its card</comment>
         <translation>Убрать фото</translation>
     </message>
     <message>
         <source>Name on its card:</source>
-        <comment>picture-set maker: CardNameLabel</comment>
+        <comment>picture-set maker: the label of the box for the name a photo&apos;s name card shows</comment>
         <translation>Имя на карточке:</translation>
     </message>
     <message>
         <source>e.g. Grandma</source>
-        <comment>picture-set maker: CardNamePlaceholder</comment>
+        <comment>picture-set maker: the grey example in the empty box of a card&apos;s name</comment>
         <translation>например, Бабушка</translation>
     </message>
     <message>
         <source>Name of the set:</source>
-        <comment>picture-set maker: SetNameLabel</comment>
+        <comment>picture-set maker: the label of the box for the set&apos;s name</comment>
         <translation>Название набора:</translation>
     </message>
     <message>
         <source>e.g. Our family</source>
-        <comment>picture-set maker: SetNamePlaceholder</comment>
+        <comment>picture-set maker: the grey example in the empty box of the set&apos;s name</comment>
         <translation>например, Наша семья</translation>
     </message>
     <message>
         <source>Place in the game:</source>
-        <comment>picture-set maker: SlotLabel</comment>
+        <comment>picture-set maker: the label of the list of the game&apos;s places for a set</comment>
         <translation>Место в игре:</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <comment>picture-set maker: SlotShipped</comment>
+        <comment>picture-set maker: a place in that list that holds a set shipped with the game; %1 its number, %2 the set&apos;s name</comment>
         <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2 (yours)</source>
-        <comment>picture-set maker: SlotPlayers</comment>
+        <comment>picture-set maker: a place in that list that holds a set the player made; %1 its number, %2 the set&apos;s name</comment>
         <translation>%1: %2 (ваш)</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <comment>picture-set maker: SlotEmpty</comment>
+        <comment>picture-set maker: in the list of places, for a set without a name</comment>
         <translation>(без названия)</translation>
     </message>
     <message>
         <source>Make the set</source>
-        <comment>picture-set maker: MakeSet</comment>
+        <comment>picture-set maker: the button that writes the set into the chosen place</comment>
         <translation>Создать набор</translation>
     </message>
     <message>
         <source>Restore the shipped set</source>
-        <comment>picture-set maker: Restore</comment>
+        <comment>picture-set maker: the button that removes the player&apos;s set from the chosen place</comment>
         <translation>Вернуть исходный набор</translation>
     </message>
     <message>
         <source>Close</source>
-        <comment>picture-set maker: Close</comment>
+        <comment>picture-set maker: the button that closes the window</comment>
         <translation>Закрыть</translation>
     </message>
     <message>
         <source>photo %1</source>
-        <comment>picture-set maker: PhotoSpokenName</comment>
+        <comment>spoken in the game: a card of a set made from photos; %1 its number</comment>
         <translation>фото %1</translation>
     </message>
     <message>
         <source>the name %1</source>
-        <comment>picture-set maker: NameSpokenName, a name card as a screen reader says it, as the shipped word cards are said</comment>
+        <comment>spoken in the game: a name card of a set made from photos, as the shipped word cards are said; %1 the name</comment>
         <translation>имя „%1“</translation>
     </message>
     <message>
         <source>A set needs 12 photos; %1 chosen so far.</source>
-        <comment>picture-set maker: TooFewPhotos</comment>
+        <comment>picture-set maker, status line: the set is not made; %1 how many photos are chosen</comment>
         <translation>Для набора нужно 12 фотографий; выбрано: %1.</translation>
     </message>
     <message>
         <source>%1 cannot be read as a picture.</source>
-        <comment>picture-set maker: PhotoUnreadable</comment>
+        <comment>picture-set maker, status line: a chosen file is no picture; %1 its name</comment>
         <translation>Файл %1 не читается как картинка.</translation>
     </message>
     <message>
         <source>%1 is too large to open.</source>
-        <comment>picture-set maker: PhotoTooLarge</comment>
+        <comment>picture-set maker, status line: a chosen picture is too large to open; %1 its name</comment>
         <translation>Файл %1 слишком велик, чтобы его открыть.</translation>
     </message>
     <message>
         <source>This photo looks cut off: part of it is missing.</source>
-        <comment>picture-set maker: PhotoCutOff, on the card of a photo whose file ends early</comment>
+        <comment>picture-set maker: on the card of a photo whose file ends early</comment>
         <translation>Похоже, фото обрезано: части снимка не хватает.</translation>
     </message>
     <message>
         <source>This photo is too small for a sharp card.</source>
-        <comment>picture-set maker: PhotoTooSmall, on the card of a photo that would be enlarged</comment>
+        <comment>picture-set maker: on the card of a photo that would be enlarged</comment>
         <translation>Фото слишком маленькое для чёткой карточки.</translation>
     </message>
     <message>
         <source>Give the set a name.</source>
-        <comment>picture-set maker: SetNameMissing</comment>
+        <comment>picture-set maker, status line: the set is not made without a name</comment>
         <translation>Дайте набору название.</translation>
     </message>
     <message>
         <source>The set&apos;s name may be 40 characters at most.</source>
-        <comment>picture-set maker: SetNameTooLong</comment>
+        <comment>picture-set maker, status line: the set is not made, its name is too long</comment>
         <translation>Название набора — не больше 40 знаков.</translation>
     </message>
     <message>
         <source>Card %1 has no name yet.</source>
-        <comment>picture-set maker: CardNameMissing</comment>
+        <comment>picture-set maker, status line: a card of a set with names has none; %1 its number</comment>
         <translation>У карточки %1 ещё нет имени.</translation>
     </message>
     <message>
         <source>“%1” does not fit on a card: please shorten it.</source>
-        <comment>picture-set maker: CardNameTooLong</comment>
+        <comment>picture-set maker: under the box of a card&apos;s name; %1 the name</comment>
         <translation>«%1» не помещается на карточке: сократите, пожалуйста.</translation>
     </message>
     <message>
         <source>Its name card:</source>
-        <comment>picture-set maker: CardNameFits</comment>
+        <comment>picture-set maker: before the picture of a photo&apos;s name card</comment>
         <translation>Карточка с именем:</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created (%2). Nothing was changed.</source>
-        <comment>picture-set maker: FolderNotCreated</comment>
+        <comment>picture-set maker, status line: %1 the folder, %2 the reason</comment>
         <translation>Папку %1 создать не удалось (%2). Ничего не изменено.</translation>
     </message>
     <message>
         <source>The set could not be written to %1 (%2). The old set is kept.</source>
-        <comment>picture-set maker: WriteFailed</comment>
+        <comment>picture-set maker, status line: %1 the set&apos;s folder, %2 the reason</comment>
         <translation>Набор не записан в %1 (%2). Прежний набор сохранён.</translation>
     </message>
     <message>
         <source>The pictures could not be prepared (%1). Nothing was changed.</source>
-        <comment>picture-set maker: EncodeFailed</comment>
+        <comment>picture-set maker, status line: %1 the reason</comment>
         <translation>Картинки подготовить не удалось (%1). Ничего не изменено.</translation>
     </message>
     <message>
         <source>“%1” is ready in place %2. Choose it in the game&apos;s Options.</source>
-        <comment>picture-set maker: Written</comment>
+        <comment>picture-set maker, status line: the set is written; %1 its name, %2 its place</comment>
         <translation>Набор «%1» готов, место %2. Выберите его в «Настройках» игры.</translation>
     </message>
     <message>
         <source>Remove your set “%1” from place %2 and bring back the shipped one?</source>
-        <comment>picture-set maker: RestoreQuestion</comment>
+        <comment>picture-set maker: asked before the player&apos;s set is removed; %1 its name, %2 its place</comment>
         <translation>Убрать ваш набор «%1» с места %2 и вернуть исходный?</translation>
     </message>
     <message>
         <source>The shipped set is back in place %1.</source>
-        <comment>picture-set maker: Restored</comment>
+        <comment>picture-set maker, status line: the player&apos;s set is removed; %1 the place</comment>
         <translation>Исходный набор снова на месте %1.</translation>
     </message>
     <message>
         <source>Place %1 already holds the shipped set.</source>
-        <comment>picture-set maker: NothingToRestore</comment>
+        <comment>picture-set maker, status line: %1 the place</comment>
         <translation>На месте %1 и так исходный набор.</translation>
     </message>
     <message>
         <source>Your set in place %1 could not be removed (%2).</source>
-        <comment>picture-set maker: RestoreFailed</comment>
+        <comment>picture-set maker, status line: %1 the place, %2 the reason</comment>
         <translation>Ваш набор на месте %1 удалить не удалось (%2).</translation>
     </message>
     <message>
         <source>Another window is making or removing a set just now. Try again once it has finished.</source>
-        <comment>picture-set maker: Locked</comment>
+        <comment>picture-set maker, status line: another window of it is writing a set</comment>
         <translation>Другое окно сейчас создаёт или удаляет набор. Попробуйте снова, когда оно закончит.</translation>
     </message>
     <message>
         <source>%1 was not made by this window and is left untouched. Move it elsewhere to use this place.</source>
-        <comment>picture-set maker: NotItsOwn</comment>
+        <comment>picture-set maker, status line: %1 the folder found in that place</comment>
         <translation>%1 создан не в этом окне и оставлен нетронутым. Перенесите его в другое место, чтобы занять это место.</translation>
     </message>
     <message>
         <source>Close without making the set? The chosen photos are not kept.</source>
-        <comment>picture-set maker: DiscardQuestion</comment>
+        <comment>picture-set maker: asked when the window closes with photos chosen and no set made</comment>
         <translation>Закрыть, не создав набор? Выбранные фото не сохранятся.</translation>
     </message>
     <message>
@@ -515,7 +515,7 @@
     </message>
     <message>
         <source>Take turns: each turn is two cards. A pair scores and you turn again; otherwise the next player goes.</source>
-        <comment>playing together: the start window's rules in short</comment>
+        <comment>playing together: the start window&apos;s rules in short</comment>
         <translation>Ходите по очереди, по две карточки за ход. Нашли пару — очко и ещё ход; нет — ходит следующий.</translation>
     </message>
     <message>
@@ -525,7 +525,7 @@
     </message>
     <message>
         <source>Player %1</source>
-        <comment>playing together: a player's row, and the name of one left unnamed</comment>
+        <comment>playing together: a player&apos;s row, and the name of one left unnamed</comment>
         <translation>Игрок %1</translation>
     </message>
     <message>
@@ -540,7 +540,7 @@
     </message>
     <message>
         <source>How well player %1 remembers</source>
-        <comment>playing together: spoken description of a computer's memory choice</comment>
+        <comment>playing together: spoken description of a computer&apos;s memory choice</comment>
         <translation>Как хорошо помнит игрок %1</translation>
     </message>
     <message>
@@ -584,7 +584,7 @@
         <translation>Играть</translation>
     </message>
     <message>
-        <source>%1's turn</source>
+        <source>%1&apos;s turn</source>
         <comment>playing together: whose turn it is</comment>
         <translation>Ходит %1</translation>
     </message>
@@ -595,7 +595,7 @@
     </message>
     <message>
         <source>%1, pairs: %2</source>
-        <comment>playing together: spoken name of a player's score</comment>
+        <comment>playing together: spoken name of a player&apos;s score</comment>
         <translation>%1, пар: %2</translation>
     </message>
     <message>
@@ -625,17 +625,17 @@
     </message>
     <message>
         <source>Place</source>
-        <comment>playing together: heading of the results' places</comment>
+        <comment>playing together: heading of the results&apos; places</comment>
         <translation>Место</translation>
     </message>
     <message>
         <source>Player</source>
-        <comment>playing together: heading of the results' names</comment>
+        <comment>playing together: heading of the results&apos; names</comment>
         <translation>Игрок</translation>
     </message>
     <message>
         <source>Pairs</source>
-        <comment>playing together: heading of the results' pairs</comment>
+        <comment>playing together: heading of the results&apos; pairs</comment>
         <translation>Пары</translation>
     </message>
     <message>
@@ -650,12 +650,12 @@
     </message>
     <message>
         <source>Making the set: card %1 of %2…</source>
-        <comment>picture-set maker: WritingCard</comment>
+        <comment>picture-set maker, status line while the set is written; %1 the card being written, %2 how many there are</comment>
         <translation>Набор создаётся: карточка %1 из %2…</translation>
     </message>
     <message numerus="yes">
         <source>A set holds 12 photos; %n more were left out: %1.</source>
-        <comment>picture-set maker: TooManyPhotos; %1 their file names</comment>
+        <comment>picture-set maker, status line: more than 12 photos were chosen; %n how many were left out, %1 their file names</comment>
         <translation>
             <numerusform>В наборе 12 фотографий; ещё %n не вошла: %1.</numerusform>
             <numerusform>В наборе 12 фотографий; ещё %n не вошли: %1.</numerusform>
@@ -664,17 +664,17 @@
     </message>
     <message>
         <source>Your set in place %1 was made by an earlier version of this window, which kept nothing to open it with. Make it again from its photos, or leave it as it is.</source>
-        <comment>picture-set maker: SetNotEditable</comment>
+        <comment>picture-set maker, status line: a set of the player&apos;s cannot be opened again; %1 its place</comment>
         <translation>Ваш набор на месте %1 создан прежней версией этого окна, которая не сохраняла ничего, чтобы открыть его снова. Создайте его заново из фотографий или оставьте как есть.</translation>
     </message>
     <message>
         <source>Your set in place %1 cannot be opened: its file %2 is damaged. The set itself is left as it is.</source>
-        <comment>picture-set maker: SetDamaged</comment>
+        <comment>picture-set maker, status line: a set of the player&apos;s cannot be opened again; %1 its place, %2 the damaged file</comment>
         <translation>Ваш набор на месте %1 не открыть: его файл %2 повреждён. Сам набор оставлен как есть.</translation>
     </message>
     <message numerus="yes">
         <source>Every card has a photo. Replace the photos of cards 1 to %n with the new ones?</source>
-        <comment>picture-set maker: ReplaceCardsQuestion</comment>
+        <comment>picture-set maker: asked when photos are chosen while every card has one; %n how many cards, from card 1, would get a new photo</comment>
         <translation>
             <numerusform>На всех карточках уже есть фото. Заменить фото карточки 1 новым?</numerusform>
             <numerusform>На всех карточках уже есть фото. Заменить фото карточек 1–%n новыми?</numerusform>
@@ -683,62 +683,62 @@
     </message>
     <message>
         <source>Place %1 holds your set “%2”. Open it to change its photos, frames or names?</source>
-        <comment>picture-set maker: OpenQuestion</comment>
+        <comment>picture-set maker: asked when a place that holds a set of the player&apos;s is chosen; %1 the place, %2 the set&apos;s name</comment>
         <translation>На месте %1 ваш набор «%2». Открыть его, чтобы изменить фото, кадры или имена?</translation>
     </message>
     <message>
         <source>Place %1 holds your set “%2”. Open it to change its photos, frames or names? The photos chosen here, not yet made into a set, are then let go.</source>
-        <comment>picture-set maker: OpenQuestionUnsaved</comment>
+        <comment>picture-set maker: the same question while photos are chosen and not yet made into a set; %1 the place, %2 the set&apos;s name</comment>
         <translation>На месте %1 ваш набор «%2». Открыть его, чтобы изменить фото, кадры или имена? Выбранные здесь фото, ещё не ставшие набором, тогда не сохранятся.</translation>
     </message>
     <message>
         <source>Place %1 holds your set “%2”. Replace it with “%3”?</source>
-        <comment>picture-set maker: ReplaceSetQuestion</comment>
+        <comment>picture-set maker: asked before a new set replaces a set of the player&apos;s; %1 the place, %2 the old set&apos;s name, %3 the new one&apos;s</comment>
         <translation>На месте %1 ваш набор «%2». Заменить его набором «%3»?</translation>
     </message>
     <message>
         <source>Reading photo %1 of %2…</source>
-        <comment>picture-set maker: ReadingPhoto</comment>
+        <comment>picture-set maker, status line while chosen photos are read; %1 the photo being read, %2 how many there are</comment>
         <translation>Читается фото %1 из %2…</translation>
     </message>
     <message>
         <source>Opening the set: photo %1 of %2…</source>
-        <comment>picture-set maker: OpeningPhoto</comment>
+        <comment>picture-set maker, status line while a set of the player&apos;s is opened again; %1 the photo being read, %2 how many there are</comment>
         <translation>Набор открывается: фото %1 из %2…</translation>
     </message>
     <message>
         <source>Your set “%1” from place %2 is open: change what you like and make it again.</source>
-        <comment>picture-set maker: Opened</comment>
+        <comment>picture-set maker, status line: a set of the player&apos;s is open again; %1 its name, %2 its place</comment>
         <translation>Ваш набор «%1» с места %2 открыт: измените что нужно и создайте его снова.</translation>
     </message>
     <message>
         <source>All five places hold your sets. Choose one to open it again; a new set replaces the chosen one only once you agree.</source>
-        <comment>picture-set maker: AllPlacesTaken</comment>
+        <comment>picture-set maker, status line when the window opens and every place holds a set of the player&apos;s</comment>
         <translation>На всех пяти местах ваши наборы. Выберите место, чтобы открыть набор снова; новый набор заменит выбранный только с вашего согласия.</translation>
     </message>
     <message>
         <source>The window closes once this is done.</source>
-        <comment>picture-set maker: ClosingAfterWork</comment>
+        <comment>picture-set maker, status line: the window was closed while it works, and closes once done</comment>
         <translation>Окно закроется, когда это закончится.</translation>
     </message>
     <message>
         <source>Keep it</source>
-        <comment>picture-set maker: KeepPhoto</comment>
+        <comment>picture-set maker: button beside a photo&apos;s warning that keeps the photo</comment>
         <translation>Оставить</translation>
     </message>
     <message>
         <source>Replace…</source>
-        <comment>picture-set maker: ReplacePhoto</comment>
+        <comment>picture-set maker: button beside a photo&apos;s warning that chooses another photo</comment>
         <translation>Заменить…</translation>
     </message>
     <message>
         <source>Yes</source>
-        <comment>picture-set maker: a question's answer Yes</comment>
+        <comment>picture-set maker: the answer Yes to its questions</comment>
         <translation>Да</translation>
     </message>
     <message>
         <source>No</source>
-        <comment>picture-set maker: a question's answer No</comment>
+        <comment>picture-set maker: the answer No to its questions</comment>
         <translation>Нет</translation>
     </message>
 </context>
