@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -145,20 +144,29 @@ bool writeLines(const QString& path, const QStringList& lines, QString* error) {
     return ok;
 }
 
+// Our own temporaries only: "." + name + marker + six letters or digits. Matched by hand rather
+// than with a pattern, which would load the regular-expression engine at every start-up.
+static bool isOurTemporary(const QString& entry, const QString& prefix) {
+    if (entry.size() != prefix.size() + 6 || !entry.startsWith(prefix))
+        return false;
+    for (qsizetype i = prefix.size(); i < entry.size(); ++i) {
+        const char16_t c = entry[i].unicode();
+        if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')))
+            return false;
+    }
+    return true;
+}
+
 void removeStaleTemporaries(const QString& folder, const QStringList& names, const QDateTime& now) {
     const QDir dir(folder);
     const qint64 cutOff = now.addSecs(-60).toSecsSinceEpoch();
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
     for (const QString& name : names) {
-        const QRegularExpression temporary(QStringLiteral("^\\.%1%2[A-Za-z0-9]{6}$")
-                                               .arg(QRegularExpression::escape(name),
-                                                    QRegularExpression::escape(kTemporaryMarker)));
-        const QStringList entries =
-            dir.entryList({QLatin1Char('.') + name + kTemporaryMarker + QStringLiteral("??????")},
-                          QDir::AllEntries | QDir::Hidden | QDir::System);
+        const QString prefix = QLatin1Char('.') + name + kTemporaryMarker;
         for (const QString& entry : entries) {
             const QByteArray path = QFile::encodeName(dir.filePath(entry));
             struct stat info {};
-            if (temporary.match(entry).hasMatch() && ::lstat(path.constData(), &info) == 0 &&
+            if (isOurTemporary(entry, prefix) && ::lstat(path.constData(), &info) == 0 &&
                 S_ISREG(info.st_mode) && info.st_mtime < cutOff)
                 ::unlink(path.constData());
         }
