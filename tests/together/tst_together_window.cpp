@@ -79,7 +79,6 @@ struct Together : testing::TestFolder {
         }
         find<QComboBox>("pictureSet")->setCurrentIndex(set);
         QTest::mouseClick(find<QPushButton>("play"), Qt::LeftButton);
-        QVERIFY(program->window() && program->window()->isVisible());
         program->window()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(program->window()));
     }
@@ -257,7 +256,8 @@ void TestTogetherWindow::wholeGame() {
     // The results fit the board in the panel colour, and so does every line; the bottom line
     // too, over the background picture.
     QWidget* panel = table.find("results");
-    QVERIFY(window->rect().contains(panel->geometry()));
+    QVERIFY(window->rect().contains(panel->geometry()) &&
+            !table.find<QTimer>("lookTimer")->isActive());
     for (QWidget* parent : {table.find("scores"), panel})
         testing::checkLayout(*parent);
     for (QPoint at : {panel->pos() + QPoint(5, 5), QPoint(18, 414)})
@@ -323,12 +323,12 @@ void TestTogetherWindow::remembered() {
     table.start();
     QTEST(table.shown(), "shown");
     testing::checkLayout(*table.program->startWindow());
-    QCOMPARE(spoken(table.find("memory2"), QAccessible::Description),
-             "How well player 2 remembers");
-    QSpinBox* count = table.find<QSpinBox>("playerCount");
+    QCOMPARE(spoken(table.find("kind2"), QAccessible::Description) + " / " +
+                 spoken(table.find("memory2"), QAccessible::Description),
+             "Player 2: a person or the computer / How well player 2 remembers");
     for (int players : {1, 9})
-        count->setValue(players);
-    QCOMPARE(count->value(), 4);
+        table.find<QSpinBox>("playerCount")->setValue(players);
+    QCOMPARE(table.find<QSpinBox>("playerCount")->value(), 4);
     // Cancel ends it, and nothing is kept.
     const QMap<QString, QByteArray> kept = testing::contents(table.dir.path());
     QSignalSpy finished(table.program.get(), &ui::TogetherProgram::finished);
