@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text_file.h"
+#include "support/layout.h"
 #include "support/test_folder.h"
 #include "test_photos.h"
 #include "ui/my_pictures_window.h"
@@ -35,17 +36,6 @@ template <typename Widget = QLabel> Widget* showing(const QWidget& window, const
         if (widget->text() == text)
             return widget;
     return nullptr;
-}
-
-// Laid out: no two visible controls overlap.
-void checkLayout(const QWidget& window) {
-    const QList<QWidget*> all = window.findChildren<QWidget*>();
-    for (const QWidget* a : all)
-        for (const QWidget* b : all)
-            if (a < b && a->parentWidget() == b->parentWidget() && a->isVisible() && b->isVisible())
-                QVERIFY2(!a->geometry().intersects(b->geometry()),
-                         qPrintable(QString(a->metaObject()->className()) + " over " +
-                                    b->metaObject()->className()));
 }
 
 // The player's answers, in order; a question past them is answered No. The questions asked.
@@ -187,7 +177,7 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     const QString tooLong =
         "“Name 12" + QString(40, 'y') + "” does not fit on a card: please shorten it.";
     QVERIFY(showing(window, tooLong));
-    checkLayout(window);
+    testing::checkLayout(window);
     QTest::mouseClick(window.cardButton(0), Qt::LeftButton);
     QVERIFY(!showing(window, tooLong));
     QTest::mouseClick(window.kindOption(0), Qt::LeftButton);

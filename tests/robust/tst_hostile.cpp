@@ -39,19 +39,6 @@ struct Hostile {
     QStringList kept = {};
 };
 
-// Every file and folder under `folder`, with the bytes of the files; links are not followed.
-QMap<QString, QByteArray> contents(const QString& folder) {
-    QMap<QString, QByteArray> found;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        const bool regular = it.fileInfo().isFile() && !it.fileInfo().isSymLink();
-        found[it.filePath()] = regular && file.open(QIODevice::ReadOnly) ? file.readAll() : "other";
-    }
-    return found;
-}
-
 void fifo(const QString& path) {
     QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
 }
@@ -392,12 +379,12 @@ void TestHostile::filesThatAreNotWhatTheySeem() {
     game.writeFile("album/sub/0.gif", "another");
     QDir().mkpath(game.path("user"));
     hostile.plant(game);
-    const QMap<QString, QByteArray> album = contents(game.path("album"));
+    const QMap<QString, QByteArray> album = testing::contents(game.path("album"));
     QMap<QString, QByteArray> kept;
     for (const QString& name : hostile.kept)
         kept[name] = game.readFile(name);
     QCOMPARE(hostile.act(game), hostile.answer);
-    QCOMPARE(contents(game.path("album")), album);
+    QCOMPARE(testing::contents(game.path("album")), album);
     for (const QString& name : hostile.kept)
         QCOMPARE(game.readFile(name), kept[name]);
 }

@@ -22,6 +22,15 @@ struct ScriptedRandom final : platform::RandomSource {
     std::mt19937 engine{1};
 };
 
+// Draws that leave a shuffle of `count` items as it was: it swaps each item, from the last down,
+// with one drawn at or below it.
+inline QList<float> unshuffled(int count) {
+    QList<float> draws;
+    for (int i = count - 1; i > 0; --i)
+        draws << (i + 0.5f) / (i + 1);
+    return draws;
+}
+
 struct FakeLocaleInfo final : platform::LocaleInfo {
     QDate today() const override { return date; }
     QLocale locale() const override { return numbers; }

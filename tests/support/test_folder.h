@@ -1,11 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace quilora::testing {
+
+// Every file and folder under `folder`, with the bytes of the files; links are not followed.
+inline QMap<QString, QByteArray> contents(const QString& folder) {
+    QMap<QString, QByteArray> found;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        const bool regular = it.fileInfo().isFile() && !it.fileInfo().isSymLink();
+        found[it.filePath()] = regular && file.open(QIODevice::ReadOnly) ? file.readAll() : "other";
+    }
+    return found;
+}
 
 // A fresh folder for the files of one test.
 struct TestFolder {

@@ -107,8 +107,9 @@ void StartWindow::enableRows() {
         for (QWidget* widget : {static_cast<QWidget*>(labels_[i]), static_cast<QWidget*>(names_[i]),
                                 static_cast<QWidget*>(kinds_[i])})
             widget->setEnabled(plays);
-        memories_[i]->setEnabled(plays);
-        memories_[i]->setVisible(kinds_[i]->currentIndex() == 1);
+        const bool computer = kinds_[i]->currentIndex() == 1;
+        memories_[i]->setEnabled(plays && computer);
+        memories_[i]->setVisible(computer);
     }
 }
 
