@@ -24,14 +24,17 @@ namespace quilora::testing {
 // window's, its words, its state, and what a screen reader says where that is not its words.
 // The running timers, and last where Tab goes from the control with the focus.
 inline QStringList describe(QWidget& window) {
-    QStringList lines{QStringLiteral("%1 \"%2\" %3 %4")
-                          .arg(window.metaObject()->className(), window.windowTitle())
-                          .arg(window.width() * 15)
-                          .arg(window.height() * 15)};
-    if (QWidget* owner = window.parentWidget())
-        lines[0] += QStringLiteral(" at %1 %2")
-                        .arg((window.x() - owner->x()) * 15)
-                        .arg((window.y() - owner->y()) * 15);
+    const auto twips = [](const QRect& r) {
+        return QStringLiteral("%1 %2 %3 %4")
+            .arg(r.x() * 15)
+            .arg(r.y() * 15)
+            .arg(r.width() * 15)
+            .arg(r.height() * 15);
+    };
+    const QWidget* owner = window.parentWidget();
+    QStringList lines{
+        QStringLiteral("%1 \"%2\" ").arg(window.metaObject()->className(), window.windowTitle()) +
+        twips({owner ? window.pos() - owner->pos() : QPoint(), window.size()})};
     const auto says = [](QWidget* w, QAccessible::Text t) {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
         return face ? face->text(t) : QString();
@@ -41,26 +44,19 @@ inline QStringList describe(QWidget& window) {
     const auto visit = [&](const auto& self, QWidget* parent, const QString& indent) -> void {
         for (QObject* child : parent->children()) {
             if (auto* timer = qobject_cast<QTimer*>(child); timer && timer->isActive())
-                lines << indent + QStringLiteral("%1 QTimer %2")
-                                      .arg(timer->objectName())
-                                      .arg(timer->interval());
+                lines << indent + timer->objectName() + " QTimer " +
+                             QString::number(timer->interval());
             auto* w = qobject_cast<QWidget*>(child);
             if (!w || w->isWindow() || !w->isVisibleTo(&window) ||
                 w->objectName().startsWith("qt_"))
                 continue;
-            const QRect g = w->geometry();
-            QString line =
-                indent + QStringLiteral("%1 %2 %3 %4 %5 %6")
-                             .arg(w->objectName().isEmpty() ? QStringLiteral("-") : w->objectName(),
-                                  QString(w->metaObject()->className()).section("::", -1))
-                             .arg(g.x() * 15)
-                             .arg(g.y() * 15)
-                             .arg(g.width() * 15)
-                             .arg(g.height() * 15);
+            QString line = indent +
+                           (w->objectName().isEmpty() ? QStringLiteral("-") : w->objectName()) +
+                           ' ' + QString(w->metaObject()->className()).section("::", -1) + ' ' +
+                           twips(w->geometry());
             if (w->font().pointSizeF() != font.pointSizeF() || w->font().bold() != font.bold())
-                line += QStringLiteral(" %1pt%2")
-                            .arg(w->font().pointSizeF())
-                            .arg(w->font().bold() ? "b" : "");
+                line += ' ' + QString::number(w->font().pointSizeF()) +
+                        (w->font().bold() ? "ptb" : "pt");
             const QColor ink = w->palette().color(QPalette::WindowText),
                          ground = w->palette().color(QPalette::Window);
             if (ink != palette.color(QPalette::WindowText))
@@ -69,33 +65,32 @@ inline QStringList describe(QWidget& window) {
                 line += " bg" + ground.name();
             QString words, extra;
             QStringList rows;
-            if (auto* label = qobject_cast<QLabel*>(w))
+            if (auto* label = qobject_cast<QLabel*>(w)) {
+                const QSizeF size = label->pixmap().deviceIndependentSize();
                 words = label->pixmap().isNull()
                             ? label->text()
-                            : QStringLiteral("<%1x%2>")
-                                  .arg(label->pixmap().deviceIndependentSize().width())
-                                  .arg(label->pixmap().deviceIndependentSize().height());
-            else if (auto* button = qobject_cast<QAbstractButton*>(w))
+                            : QStringLiteral("<%1x%2>").arg(size.width()).arg(size.height());
+            } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
                 words = button->text();
-            else if (auto* group = qobject_cast<QGroupBox*>(w))
+            } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
                 words = group->title();
-            else if (auto* box = qobject_cast<QLineEdit*>(w))
-                words = box->text(),
+            } else if (auto* box = qobject_cast<QLineEdit*>(w)) {
+                words = box->text();
                 extra =
                     QStringLiteral(" max%1 at%2").arg(box->maxLength()).arg(box->cursorPosition());
-            else if (auto* text = qobject_cast<QPlainTextEdit*>(w))
+            } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
                 words = text->toPlainText().replace('\n', "\\n");
-            else if (auto* list = qobject_cast<QTreeWidget*>(w)) {
+            } else if (auto* list = qobject_cast<QTreeWidget*>(w)) {
+                QStringList columns;
                 for (int c = 0; c < list->columnCount(); ++c)
-                    words += QStringLiteral("%1%2 %3")
-                                 .arg(c ? " | " : "", list->headerItem()->text(c))
-                                 .arg(list->columnWidth(c));
-                words += QStringLiteral(" | by %1%2")
-                             .arg(list->header()->sortIndicatorSection())
-                             .arg(list->header()->sortIndicatorOrder() == Qt::AscendingOrder ? "+"
-                                                                                             : "-");
+                    columns << list->headerItem()->text(c) + ' ' +
+                                   QString::number(list->columnWidth(c));
+                const QHeaderView* header = list->header();
+                words = columns.join(" | ") + " | by " +
+                        QString::number(header->sortIndicatorSection()) +
+                        (header->sortIndicatorOrder() == Qt::AscendingOrder ? '+' : '-');
                 for (int r = 0; r < list->topLevelItemCount(); ++r) {
-                    QTreeWidgetItem* item = list->topLevelItem(r);
+                    const QTreeWidgetItem* item = list->topLevelItem(r);
                     QStringList cells;
                     for (int c = 0; c < list->columnCount(); ++c)
                         cells << item->text(c);
