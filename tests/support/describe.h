@@ -21,8 +21,9 @@ namespace quilora::testing {
 
 // One line per control shown in `window`, in the order they are stacked: its name, kind, place
 // within its frame in twips as designed (15 to a pixel), its lettering and colours where not the
-// window's, its words, its state, and what a screen reader says where that is not its words.
-// The running timers, and last where Tab goes from the control with the focus.
+// window's, its words, any effect drawn over it, its state, and what a screen reader says where
+// that is not its words. The running timers, and last where Tab goes from the control with the
+// focus.
 inline QStringList describe(QWidget& window) {
     const auto twips = [](const QRect& r) {
         return QStringLiteral("%1 %2 %3 %4")
@@ -103,6 +104,8 @@ inline QStringList describe(QWidget& window) {
                     extra = " scrolls";
             }
             line += " \"" + words + '"' + extra;
+            if (w->graphicsEffect())
+                line += " effect";
             if (!w->isEnabled())
                 line += " disabled";
             if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isChecked())

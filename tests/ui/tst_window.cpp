@@ -195,7 +195,7 @@ void TestWindow::views_data() {
     QTest::addColumn<QByteArray>("records");
     QTest::addColumn<QStringList>("steps");
     using L = QStringList;
-    const QByteArray two = "1~Cy~S~6~d\r\n2~Al~S~7~d~^\r\n";
+    const QByteArray two = "1~Cy~S~6~d\r\n2~Al~S~7~d~^\r\n3~Bo~S~9~d\r\n"; // no icon 9
     QByteArray full;
     for (int i = 1; i <= 10; ++i)
         full += QStringLiteral("%1~%2~Животные на ферме~%3~05.12.2026%4\r\n")
@@ -255,10 +255,15 @@ void TestWindow::drawing() {
     QVERIFY(game.form().FotoPicture(3).isEmpty());
     game.press("lblOrvane3");
     QCOMPARE(game.platform.links.handedOver.size(), 1);
-    game.click(0);
-    const QImage face = card(game, 0)->grab().toImage();
-    QVERIFY(!card(game, 0)->picture().isNull());
-    QCOMPARE(face.pixelColor(0, 0), card(game, 0)->picture().toImage().pixelColor(0, 0));
+    QVERIFY(QTest::qWaitForWindowExposed(&game.window()));
+    game.click(0); // on the screen, not only when drawn afresh
+    const QColor corner = card(game, 0)->picture().toImage().pixelColor(0, 0);
+    const auto shown = [&] {
+        const QImage screen =
+            QGuiApplication::primaryScreen()->grabWindow(game.window().winId()).toImage();
+        return screen.pixelColor(card(game, 0)->mapTo(&game.window(), QPoint(0, 0)));
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(shown(), corner, 60000);
     game.tick(1);
     const QImage clock = game.find("lblTime")->grab().toImage();
     int darkest = 255;
