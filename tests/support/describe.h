@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <vector>
+
+namespace quilora::testing {
+
+// One line per control shown in `window`, in the order they are stacked: its name, kind, place
+// within its frame in twips as designed (15 to a pixel), its lettering and colours where not the
+// window's, its words, any effect drawn over it, its state, and what a screen reader says where
+// that is not its words. The running timers, and last where Tab goes from the control with the
+// focus.
+inline QStringList describe(QWidget& window) {
+    const auto twips = [](const QRect& r) {
+        return QStringLiteral("%1 %2 %3 %4")
+            .arg(r.x() * 15)
+            .arg(r.y() * 15)
+            .arg(r.width() * 15)
+            .arg(r.height() * 15);
+    };
+    const QWidget* owner = window.parentWidget();
+    QStringList lines{
+        QStringLiteral("%1 \"%2\" ").arg(window.metaObject()->className(), window.windowTitle()) +
+        twips({owner ? window.pos() - owner->pos() : QPoint(), window.size()})};
+    const auto says = [](QWidget* w, QAccessible::Text t) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+        return face ? face->text(t) : QString();
+    };
+    const QFont font = window.font();
+    const QPalette palette = window.palette();
+    const auto visit = [&](const auto& self, QWidget* parent, const QString& indent) -> void {
+        for (QObject* child : parent->children()) {
+            if (auto* timer = qobject_cast<QTimer*>(child); timer && timer->isActive())
+                lines << indent + timer->objectName() + " QTimer " +
+                             QString::number(timer->interval());
+            auto* w = qobject_cast<QWidget*>(child);
+            if (!w || w->isWindow() || !w->isVisibleTo(&window) ||
+                w->objectName().startsWith("qt_"))
+                continue;
+            QString line = indent +
+                           (w->objectName().isEmpty() ? QStringLiteral("-") : w->objectName()) +
+                           ' ' + QString(w->metaObject()->className()).section("::", -1) + ' ' +
+                           twips(w->geometry());
+            if (w->font().pointSizeF() != font.pointSizeF() || w->font().bold() != font.bold())
+                line += ' ' + QString::number(w->font().pointSizeF()) +
+                        (w->font().bold() ? "ptb" : "pt");
+            const QColor ink = w->palette().color(QPalette::WindowText),
+                         ground = w->palette().color(QPalette::Window);
+            if (ink != palette.color(QPalette::WindowText))
+                line += " fg" + ink.name();
+            if (w->autoFillBackground() && ground != palette.color(QPalette::Window))
+                line += " bg" + ground.name();
+            QString words, extra;
+            QStringList rows;
+            if (auto* label = qobject_cast<QLabel*>(w)) {
+                const QSizeF size = label->pixmap().deviceIndependentSize();
+                words = label->pixmap().isNull()
+                            ? label->text()
+                            : QStringLiteral("<%1x%2>").arg(size.width()).arg(size.height());
+            } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+                words = button->text();
+            } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+                words = group->title();
+            } else if (auto* box = qobject_cast<QLineEdit*>(w)) {
+                words = box->text();
+                extra =
+                    QStringLiteral(" max%1 at%2").arg(box->maxLength()).arg(box->cursorPosition());
+            } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
+                words = text->toPlainText().replace('\n', "\\n");
+            } else if (auto* list = qobject_cast<QTreeWidget*>(w)) {
+                QStringList columns;
+                for (int c = 0; c < list->columnCount(); ++c)
+                    columns << list->headerItem()->text(c) + ' ' +
+                                   QString::number(list->columnWidth(c));
+                const QHeaderView* header = list->header();
+                words = columns.join(" | ") + " | by " +
+                        QString::number(header->sortIndicatorSection()) +
+                        (header->sortIndicatorOrder() == Qt::AscendingOrder ? '+' : '-');
+                for (int r = 0; r < list->topLevelItemCount(); ++r) {
+                    const QTreeWidgetItem* item = list->topLevelItem(r);
+                    QStringList cells;
+                    for (int c = 0; c < list->columnCount(); ++c)
+                        cells << item->text(c);
+                    rows << indent + "  [" + cells.join(" | ") +
+                                (item->icon(0).isNull() ? "]" : "] icon") + " says\"" +
+                                item->data(0, Qt::AccessibleTextRole).toString() + '"';
+                }
+                if (list->verticalScrollBar()->isVisible() ||
+                    list->horizontalScrollBar()->isVisible())
+                    extra = " scrolls";
+            }
+            line += " \"" + words + '"' + extra;
+            if (w->graphicsEffect())
+                line += " effect";
+            if (!w->isEnabled())
+                line += " disabled";
+            if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isChecked())
+                line += " checked";
+            if (auto* button = qobject_cast<QPushButton*>(w); button && button->isDefault())
+                line += " default";
+            if (window.focusWidget() == w)
+                line += " focus";
+            if (!w->toolTip().isEmpty())
+                line += " tip\"" + w->toolTip() + '"';
+            if (const QString name = says(w, QAccessible::Name); name != words)
+                line += " says\"" + name + '"';
+            if (const QString more = says(w, QAccessible::Description); !more.isEmpty())
+                line += " more\"" + more + '"';
+            lines << line << rows;
+            if (!qobject_cast<QAbstractScrollArea*>(w) && !qobject_cast<QAbstractButton*>(w))
+                self(self, w, indent + "  ");
+        }
+    };
+    visit(visit, &window, QString());
+    QString tab = "Tab:";
+    QWidget* from = window.focusWidget() ? window.focusWidget() : &window;
+    for (QWidget* w = from->nextInFocusChain(); w != from; w = w->nextInFocusChain())
+        if (w->isVisibleTo(&window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+            w->window() == &window)
+            tab += ' ' + w->objectName();
+    return lines << tab;
+}
+
+// The lines that differ between `reviewed` and `shown`, each run under the line numbers it
+// starts at in both.
+inline QString lineDiff(const QStringList& reviewed, const QStringList& shown) {
+    const qsizetype n = reviewed.size(), m = shown.size();
+    std::vector<std::vector<int>> common(n + 1, std::vector<int>(m + 1));
+    for (qsizetype i = n - 1; i >= 0; --i)
+        for (qsizetype j = m - 1; j >= 0; --j)
+            common[i][j] = reviewed[i] == shown[j] ? common[i + 1][j + 1] + 1
+                                                   : std::max(common[i + 1][j], common[i][j + 1]);
+    QString out;
+    for (qsizetype i = 0, j = 0, run = 0; i < n || j < m; run = 0) {
+        for (; i < n && j < m && reviewed[i] == shown[j]; ++i, ++j)
+            ;
+        for (; i < n || j < m; ++run) {
+            if (i < n && j < m && reviewed[i] == shown[j])
+                break;
+            if (!run)
+                out += QStringLiteral("@@ -%1 +%2 @@\n").arg(i + 1).arg(j + 1);
+            out += j == m || (i < n && common[i + 1][j] >= common[i][j + 1])
+                       ? '-' + reviewed[i++] + '\n'
+                       : '+' + shown[j++] + '\n';
+        }
+    }
+    return out;
+}
+
+// Compares the window with the reviewed file `path`, or rewrites it with QUILORA_UPDATE_VIEWS=1.
+inline void compareView(QWidget& window, const QString& path) {
+    const QStringList shown = describe(window);
+    QFile file(path);
+    if (qEnvironmentVariableIntValue("QUILORA_UPDATE_VIEWS"))
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write((shown.join('\n') + '\n').toUtf8()));
+    else if (!file.open(QIODevice::ReadOnly))
+        QFAIL(qPrintable(path));
+    else if (const QString diff =
+                 lineDiff(QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts), shown);
+             !diff.isEmpty())
+        QFAIL(qPrintable(path + ":\n" + diff));
+}
+
+} // namespace quilora::testing
