@@ -103,7 +103,7 @@ public:
     void restoreSavedSeconds();
 
     // A new deal: asks for this window to be replaced by a freshly loaded one, which happens
-    // when the program's rule lets it (ui/program.cpp), perhaps only at a later ask.
+    // when the program's rule lets it (ui/game/program.cpp), perhaps only at a later ask.
     void requestReload();
     // Asks again for a new deal that was held back, if there is one: what held it has ended.
     void renewReloadRequest();

@@ -2,8 +2,8 @@
 #include "core/text_file.h"
 #include "support/test_folder.h"
 #include "test_photos.h"
-#include "ui/my_pictures_window.h"
-#include "ui/photo_frame_view.h"
+#include "ui/maker/my_pictures_window.h"
+#include "ui/maker/photo_frame_view.h"
 
 #include <QApplication>
 #include <QComboBox>

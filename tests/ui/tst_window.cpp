@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real windows, as a player sees and uses them.
 #include "support/window.h"
-#include "ui/card_slot.h"
-#include "ui/launcher.h"
+#include "ui/game/launcher.h"
+#include "ui/widgets/card_slot.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

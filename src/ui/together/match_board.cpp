@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/together/match_board.h"
 
-#include "ui/board_view.h"
-#include "ui/card_slot.h"
-#include "ui/twips.h"
+#include "ui/game/board_view.h"
+#include "ui/widgets/card_slot.h"
+#include "ui/widgets/twips.h"
 
 namespace quilora::ui {
 

@@ -4,7 +4,7 @@
 #include "language/accessible_names.h"
 #include "settings/form2.h"
 #include "together/match.h"
-#include "ui/sharp_picture.h"
+#include "ui/widgets/sharp_picture.h"
 
 #include <QHash>
 #include <QWidget>

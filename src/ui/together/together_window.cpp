@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/together/together_window.h"
 
-#include "ui/accessibility.h"
-#include "ui/card_slot.h"
-#include "ui/focus_frames.h"
-#include "ui/sharp_picture.h"
 #include "ui/together/match_board.h"
 #include "ui/together/solo_look.h"
-#include "ui/twips.h"
+#include "ui/widgets/accessibility.h"
+#include "ui/widgets/card_slot.h"
+#include "ui/widgets/focus_frames.h"
+#include "ui/widgets/sharp_picture.h"
+#include "ui/widgets/twips.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

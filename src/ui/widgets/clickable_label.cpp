@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/clickable_label.h"
+#include "ui/widgets/clickable_label.h"
 
-#include "ui/focus_frames.h"
+#include "ui/widgets/focus_frames.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

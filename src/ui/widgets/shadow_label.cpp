@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/shadow_label.h"
+#include "ui/widgets/shadow_label.h"
 
 #include <QPainter>
 

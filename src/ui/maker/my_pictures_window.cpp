@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/my_pictures_window.h"
+#include "ui/maker/my_pictures_window.h"
 
 #include "core/paths.h"
 #include "mypictures/cards.h"
 #include "mypictures/photo.h"
 #include "settings/settings_file.h"
-#include "ui/photo_frame_view.h"
+#include "ui/maker/photo_frame_view.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/sharp_picture.h"
+#include "ui/widgets/sharp_picture.h"
 
 #include "core/files.h"
 #include "core/pictures.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/program.h"
+#include "ui/game/program.h"
 
-#include "ui/form1_window.h"
+#include "ui/game/form1_window.h"
 
 #include <QCoreApplication>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/twips.h"
+#include "ui/widgets/twips.h"
 
 #include <QStyle>
 

@@ -4,7 +4,8 @@
 #include "game/form1.h"
 #include "language/accessible_names.h"
 #include "settings/form2.h"
-#include "ui/sharp_picture.h"
+#include "ui/widgets/card_slot.h"
+#include "ui/widgets/sharp_picture.h"
 
 #include <QHash>
 #include <QPixmap>
@@ -14,8 +15,6 @@
 #include <optional>
 
 namespace quilora::ui {
-
-class CardSlot;
 
 // The card the arrow keys lead to from card `from`: `columns` and `rows` on, round the edges.
 int neighbourCard(int from, int columns, int rows);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/card_slot.h"
+#include "ui/widgets/card_slot.h"
 
-#include "ui/focus_frames.h"
+#include "ui/widgets/focus_frames.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/form1_window.h"
+#include "ui/game/form1_window.h"
 
 #include "language/links.h"
-#include "ui/accessibility.h"
-#include "ui/board_view.h"
-#include "ui/card_slot.h"
-#include "ui/clickable_label.h"
-#include "ui/focus_frames.h"
-#include "ui/form2_window.h"
-#include "ui/shadow_label.h"
-#include "ui/sharp_picture.h"
-#include "ui/side_panels.h"
-#include "ui/twips.h"
-#include "ui/victory_panel_view.h"
+#include "ui/game/board_view.h"
+#include "ui/game/form2_window.h"
+#include "ui/game/side_panels.h"
+#include "ui/game/victory_panel_view.h"
+#include "ui/widgets/accessibility.h"
+#include "ui/widgets/card_slot.h"
+#include "ui/widgets/clickable_label.h"
+#include "ui/widgets/focus_frames.h"
+#include "ui/widgets/shadow_label.h"
+#include "ui/widgets/sharp_picture.h"
+#include "ui/widgets/twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/side_panels.h"
+#include "ui/game/side_panels.h"
 
 #include "language/accessible_names.h"
-#include "ui/twips.h"
+#include "ui/widgets/twips.h"
 
 #include <QHeaderView>
 #include <QStyledItemDelegate>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/form2_window.h"
+#include "ui/game/form2_window.h"
 
-#include "ui/sharp_picture.h"
-#include "ui/twips.h"
+#include "ui/widgets/sharp_picture.h"
+#include "ui/widgets/twips.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

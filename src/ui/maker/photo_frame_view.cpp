@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/photo_frame_view.h"
+#include "ui/maker/photo_frame_view.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

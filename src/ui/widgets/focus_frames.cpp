@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/focus_frames.h"
+#include "ui/widgets/focus_frames.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/qt_platform.h"
-#include "ui/program.h"
+#include "ui/game/program.h"
 
 #include <memory>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/launcher.h"
+#include "ui/game/launcher.h"
 
 #include "core/paths.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/accessibility.h"
+#include "ui/widgets/accessibility.h"
 
-#include "ui/card_slot.h"
-#include "ui/clickable_label.h"
+#include "ui/widgets/card_slot.h"
+#include "ui/widgets/clickable_label.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

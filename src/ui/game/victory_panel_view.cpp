@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/victory_panel_view.h"
+#include "ui/game/victory_panel_view.h"
 
-#include "ui/shadow_label.h"
-#include "ui/twips.h"
+#include "ui/widgets/shadow_label.h"
+#include "ui/widgets/twips.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
