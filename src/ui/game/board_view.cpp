@@ -2,8 +2,8 @@
 #include "ui/game/board_view.h"
 
 #include "ui/widgets/card_slot.h"
+#include "ui/widgets/look.h"
 #include "ui/widgets/sharp_picture.h"
-#include "ui/widgets/twips.h"
 
 namespace quilora::ui {
 

@@ -10,6 +10,7 @@
 #include "ui/widgets/card_slot.h"
 #include "ui/widgets/clickable_label.h"
 #include "ui/widgets/focus_frames.h"
+#include "ui/widgets/look.h"
 #include "ui/widgets/shadow_label.h"
 #include "ui/widgets/sharp_picture.h"
 #include "ui/widgets/twips.h"

@@ -2,6 +2,7 @@
 #include "ui/game/side_panels.h"
 
 #include "language/accessible_names.h"
+#include "ui/widgets/look.h"
 #include "ui/widgets/twips.h"
 
 #include <QHeaderView>

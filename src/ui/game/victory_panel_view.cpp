@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/game/victory_panel_view.h"
 
+#include "ui/widgets/look.h"
 #include "ui/widgets/shadow_label.h"
 #include "ui/widgets/twips.h"
 

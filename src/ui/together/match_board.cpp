@@ -3,7 +3,7 @@
 
 #include "ui/game/board_view.h"
 #include "ui/widgets/card_slot.h"
-#include "ui/widgets/twips.h"
+#include "ui/widgets/look.h"
 
 namespace quilora::ui {
 

@@ -6,6 +6,7 @@
 #include "ui/widgets/accessibility.h"
 #include "ui/widgets/card_slot.h"
 #include "ui/widgets/focus_frames.h"
+#include "ui/widgets/look.h"
 #include "ui/widgets/sharp_picture.h"
 #include "ui/widgets/twips.h"
 

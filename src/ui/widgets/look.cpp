@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/widgets/twips.h"
+#include "ui/widgets/look.h"
 
 #include <QStyle>
 
