@@ -369,7 +369,7 @@ void TestMyPicturesWindow::changesOneNameOfASavedSet() {
 void TestMyPicturesWindow::frameFollowsHandAndKeys() {
     ui::PhotoFrameView view;
     view.resize(400, 300);
-    view.QWidget::show();
+    view.show();
     QVERIFY(QTest::qWaitForWindowActive(&view));
     const auto corner = [&] { return view.grab().toImage().pixel(1, 1); };
     const QColor background = view.palette().color(QPalette::Mid);
@@ -380,7 +380,7 @@ void TestMyPicturesWindow::frameFollowsHandAndKeys() {
     // shows all round only once a click has given it the keyboard.
     QImage photo(800, 200, QImage::Format_RGB32);
     photo.fill(Qt::gray);
-    view.show(photo, mypictures::Crop(photo.size()));
+    view.showPhoto(photo, mypictures::Crop(photo.size()));
     view.clearFocus();
     QVERIFY(near(corner(), background));
     QTest::mouseClick(&view, Qt::LeftButton, {}, {200, 150});

@@ -39,13 +39,14 @@ BoardView::BoardView(game::Form1& form, const settings::Form2& options,
 }
 
 void BoardView::showCard(int slot) {
-    slots_[slot]->show(toColor(options_.appearance().cardColour), picture(form_.FotoPicture(slot)));
+    slots_[slot]->showFace(toColor(options_.appearance().cardColour),
+                           picture(form_.FotoPicture(slot)));
 }
 
 void BoardView::recolour() {
     const QColor colour = toColor(options_.appearance().cardColour);
     for (CardSlot* card : slots_)
-        card->show(colour, card->picture());
+        card->showFace(colour, card->picture());
 }
 
 // The cards are named when a screen reader asks; it is told when their language changes.

@@ -14,10 +14,10 @@ Program::~Program() = default;
 
 void Program::start() {
     models_.start();
-    show(std::nullopt);
+    showWindow(std::nullopt);
 }
 
-void Program::show(std::optional<QPoint> position) {
+void Program::showWindow(std::optional<QPoint> position) {
     app::MainWindowModels& models = models_.current();
     window_ = std::make_unique<Form1Window>(
         WindowModels{models.form, models.options, models.records, models.captions});
@@ -60,7 +60,7 @@ void Program::reloadMainWindow() {
     const QPoint position = window_->pos();
     window_.reset();
     models_.reload();
-    show(position);
+    showWindow(position);
 }
 
 } // namespace quilora::ui

@@ -35,7 +35,7 @@ signals:
     void firstFrameShown();
 
 private:
-    void show(std::optional<QPoint> position);
+    void showWindow(std::optional<QPoint> position);
     void reloadWhenIdle();
     bool newDealMayHappen() const;
 

@@ -339,7 +339,7 @@ void MyPicturesWindow::showChosenCard() {
     const int chosen = maker_.chosenCard();
     const mypictures::CardChoice& card = maker_.card(chosen);
     const bool idle = !maker_.working();
-    view_->show(card.photo, card.crop);
+    view_->showPhoto(card.photo, card.crop);
     view_->setEnabled(idle);
     {
         const QSignalBlocker quiet(zoom_);

@@ -17,7 +17,7 @@ PhotoFrameView::PhotoFrameView(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void PhotoFrameView::show(const QImage& photo, const mypictures::Crop& crop) {
+void PhotoFrameView::showPhoto(const QImage& photo, const mypictures::Crop& crop) {
     photo_ = photo;
     crop_ = crop;
     setCursor(photo_.isNull() ? Qt::ArrowCursor : Qt::OpenHandCursor);

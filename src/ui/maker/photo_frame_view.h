@@ -19,7 +19,7 @@ public:
     explicit PhotoFrameView(QWidget* parent = nullptr);
 
     // Shows a photo and its frame; a null photo empties the view.
-    void show(const QImage& photo, const mypictures::Crop& crop);
+    void showPhoto(const QImage& photo, const mypictures::Crop& crop);
     const mypictures::Crop& crop() const { return crop_; }
     void setZoom(double zoom);
 

@@ -44,7 +44,7 @@ QString MatchBoard::pictureName(int slot) {
 }
 
 void MatchBoard::showCard(int slot) {
-    slots_[slot]->show(colour_, picture(match_.picture(slot)));
+    slots_[slot]->showFace(colour_, picture(match_.picture(slot)));
 }
 
 // The match deals from its folder when it starts: the files are read once a card shows them.

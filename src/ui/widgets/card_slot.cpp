@@ -15,7 +15,7 @@ CardSlot::CardSlot(int index, QWidget* parent) : QWidget(parent), index_(index) 
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void CardSlot::show(const QColor& colour, const QPixmap& picture) {
+void CardSlot::showFace(const QColor& colour, const QPixmap& picture) {
     if (colour == colour_ && picture.cacheKey() == picture_.cacheKey())
         return;
     colour_ = colour;

@@ -20,7 +20,7 @@ public:
     CardSlot(int index, QWidget* parent);
 
     int index() const { return index_; }
-    void show(const QColor& colour, const QPixmap& picture);
+    void showFace(const QColor& colour, const QPixmap& picture);
     const QPixmap& picture() const { return picture_; }
     QColor colour() const { return colour_; }
     // What a screen reader says of the card, asked for only when one asks.

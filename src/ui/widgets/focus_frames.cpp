@@ -25,7 +25,7 @@ bool FocusFrames::eventFilter(QObject* watched, QEvent* event) {
     if (!widget || widget->window() != window_)
         return false;
     if (type != QEvent::KeyPress) {
-        show(false);
+        showFrames(false);
         return false;
     }
     switch (static_cast<const QKeyEvent*>(event)->key()) {
@@ -35,7 +35,7 @@ bool FocusFrames::eventFilter(QObject* watched, QEvent* event) {
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
-        show(true);
+        showFrames(true);
         break;
     default:
         break;
@@ -43,7 +43,7 @@ bool FocusFrames::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void FocusFrames::show(bool shown) {
+void FocusFrames::showFrames(bool shown) {
     if (window_->testAttribute(Qt::WA_KeyboardFocusChange) == shown)
         return;
     window_->setAttribute(Qt::WA_KeyboardFocusChange, shown);

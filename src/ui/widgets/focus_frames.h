@@ -27,7 +27,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void show(bool shown);
+    void showFrames(bool shown);
 
     QWidget* window_;
 };
