@@ -120,7 +120,7 @@ int main(int argc, char* argv[]) {
             void aboutToShow() override {}
             int set;
         } options(set);
-        struct NoRecords final : game::RecordBook {
+        struct NoRecords final : game::RecordKeeper {
             void gameWon(const QString&) override {}
             bool victoryPanelShown() const override { return false; }
             void hideVictoryPanel() override {}

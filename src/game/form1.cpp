@@ -17,7 +17,7 @@ Form1::Form1(ProgramClock& clock, const core::Folders& folders, platform::Servic
 
 Form1::~Form1() = default;
 
-void Form1::attach(OptionsDialog& options, RecordBook& records) {
+void Form1::attach(OptionsDialog& options, RecordKeeper& records) {
     options_ = &options;
     records_ = &records;
 }

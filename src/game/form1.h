@@ -47,9 +47,9 @@ public:
 };
 
 // What the main window asks of the records: the victory panel, the records list and the help.
-class RecordBook {
+class RecordKeeper {
 public:
-    virtual ~RecordBook() = default;
+    virtual ~RecordKeeper() = default;
     // The twelfth pair: shows the victory panel with the won time, ranked against the table.
     virtual void gameWon(const QString& time) = 0;
     virtual bool victoryPanelShown() const = 0;
@@ -77,7 +77,7 @@ public:
     ~Form1() override;
 
     // The parts the window's other controls belong to; set once, before Form_Load.
-    void attach(OptionsDialog& options, RecordBook& records);
+    void attach(OptionsDialog& options, RecordKeeper& records);
 
     void Form_Load();
     void Form_Unload();
@@ -160,7 +160,7 @@ private:
     platform::Services services_;
     language::Captions& captions_;
     OptionsDialog* options_ = nullptr;
-    RecordBook* records_ = nullptr;
+    RecordKeeper* records_ = nullptr;
 
     // Fresh, zero or empty, in every instance; the deal relies on it.
     std::array<QString, kSlotCount> CardFile_;

@@ -45,12 +45,12 @@ struct HelpBox {
 
 // The records of one main window: the end-of-game check and the victory panel, storing a
 // record, the records list and the help text.
-class Records final : public QObject, public game::RecordBook {
+class RecordBook final : public QObject, public game::RecordKeeper {
     Q_OBJECT
 
 public:
-    Records(game::Form1& form, settings::Form2& options, language::Captions& captions,
-            platform::Services services);
+    RecordBook(game::Form1& form, settings::Form2& options, language::Captions& captions,
+               platform::Services services);
 
     void gameWon(const QString& time) override;
     bool victoryPanelShown() const override { return Frame2_.visible; }

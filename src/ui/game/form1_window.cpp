@@ -94,11 +94,11 @@ Form1Window::Form1Window(WindowModels models, QWidget* parent) : QWidget(parent)
     connect(&models_.options, &settings::Form2::appearanceChanged, this,
             &Form1Window::refreshAppearance);
     connect(&models_.options, &settings::Form2::soundChanged, this, &Form1Window::refreshSound);
-    connect(&models_.records, &records::Records::victoryPanelChanged, this,
+    connect(&models_.records, &records::RecordBook::victoryPanelChanged, this,
             &Form1Window::showVictoryPanel);
-    connect(&models_.records, &records::Records::recordsListChanged, this,
+    connect(&models_.records, &records::RecordBook::recordsListChanged, this,
             &Form1Window::showRecordsList);
-    connect(&models_.records, &records::Records::helpChanged, this, &Form1Window::showHelp);
+    connect(&models_.records, &records::RecordBook::helpChanged, this, &Form1Window::showHelp);
     refreshClock();
     refreshCaptions();
     respeak();

@@ -25,7 +25,7 @@ class VictoryPanelView;
 struct WindowModels {
     game::Form1& form;
     settings::Form2& options;
-    records::Records& records;
+    records::RecordBook& records;
     language::Captions& captions;
 };
 

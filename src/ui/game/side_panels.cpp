@@ -44,7 +44,7 @@ template <typename Panel> void showOnTop(Panel* panel, bool visible) {
 
 } // namespace
 
-RecordsListView::RecordsListView(game::Form1& form, const records::Records& records,
+RecordsListView::RecordsListView(game::Form1& form, const records::RecordBook& records,
                                  const language::Captions& captions, QWidget* parent)
     : QTreeWidget(parent), records_(records), captions_(captions) {
     setObjectName(QStringLiteral("lvRecord"));
@@ -69,7 +69,7 @@ RecordsListView::RecordsListView(game::Form1& form, const records::Records& reco
     connect(header(), &QHeaderView::sectionClicked, &form,
             [&form](int section) { form.lvRecord_ColumnClick(section + 1); });
     setLightYellow(this);
-    connect(&records_, &records::Records::recordsListChanged, this, &RecordsListView::refresh);
+    connect(&records_, &records::RecordBook::recordsListChanged, this, &RecordsListView::refresh);
     connect(&captions_, &language::Captions::languageChanged, this, &RecordsListView::rename);
     rename();
     refresh();
@@ -121,14 +121,14 @@ void RecordsListView::rename() {
     setAccessibleName(captions_.program().text(language::Text::RecordsList));
 }
 
-HelpBoxView::HelpBoxView(const records::Records& records, const language::Captions& captions,
+HelpBoxView::HelpBoxView(const records::RecordBook& records, const language::Captions& captions,
                          QWidget* parent)
     : QPlainTextEdit(parent), records_(records), captions_(captions) {
     setObjectName(QStringLiteral("txtHELP"));
     setGeometry(twips(1680, 1920, 6255, 2888));
     setReadOnly(true);
     setLightYellow(this);
-    connect(&records_, &records::Records::helpChanged, this, &HelpBoxView::refresh);
+    connect(&records_, &records::RecordBook::helpChanged, this, &HelpBoxView::refresh);
     connect(&captions_, &language::Captions::languageChanged, this,
             [this] { setAccessibleName(captions_.program().text(language::Text::HelpText)); });
     setAccessibleName(captions_.program().text(language::Text::HelpText));

@@ -15,7 +15,7 @@ class RecordsListView : public QTreeWidget {
     Q_OBJECT
 
 public:
-    RecordsListView(game::Form1& form, const records::Records& records,
+    RecordsListView(game::Form1& form, const records::RecordBook& records,
                     const language::Captions& captions, QWidget* parent);
 
 signals:
@@ -27,7 +27,7 @@ private:
     void refresh();
     void rename();
 
-    const records::Records& records_;
+    const records::RecordBook& records_;
     const language::Captions& captions_;
     QList<records::RecordRow> shownRows_;
 };
@@ -37,7 +37,7 @@ class HelpBoxView : public QPlainTextEdit {
     Q_OBJECT
 
 public:
-    HelpBoxView(const records::Records& records, const language::Captions& captions,
+    HelpBoxView(const records::RecordBook& records, const language::Captions& captions,
                 QWidget* parent);
 
 signals:
@@ -46,7 +46,7 @@ signals:
 private:
     void refresh();
 
-    const records::Records& records_;
+    const records::RecordBook& records_;
     const language::Captions& captions_;
 };
 

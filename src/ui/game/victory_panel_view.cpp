@@ -65,7 +65,7 @@ void addOutline(QLabel* label) {
 
 } // namespace
 
-VictoryPanelView::VictoryPanelView(game::Form1& form, const records::Records& records,
+VictoryPanelView::VictoryPanelView(game::Form1& form, const records::RecordBook& records,
                                    const language::Captions& captions,
                                    const settings::Form2& options, QWidget* parent)
     : QFrame(parent), records_(records), captions_(captions), options_(options) {
@@ -117,7 +117,7 @@ VictoryPanelView::VictoryPanelView(game::Form1& form, const records::Records& re
         connect(cmdEND_[i], &QPushButton::clicked, &form, [&form, i] { form.cmdEND_Click(i); });
     }
 
-    connect(&records_, &records::Records::victoryPanelChanged, this, &VictoryPanelView::refresh);
+    connect(&records_, &records::RecordBook::victoryPanelChanged, this, &VictoryPanelView::refresh);
     connect(&captions_, &language::Captions::changed, this, &VictoryPanelView::refreshCaptions);
     connect(&captions_, &language::Captions::languageChanged, this, &VictoryPanelView::respeak);
     connect(&options_, &settings::Form2::appearanceChanged, this,

@@ -22,7 +22,7 @@ class VictoryPanelView : public QFrame {
     Q_OBJECT
 
 public:
-    VictoryPanelView(game::Form1& form, const records::Records& records,
+    VictoryPanelView(game::Form1& form, const records::RecordBook& records,
                      const language::Captions& captions, const settings::Form2& options,
                      QWidget* parent);
 
@@ -42,7 +42,7 @@ private:
     void respeak();
     void fitIconRow();
 
-    const records::Records& records_;
+    const records::RecordBook& records_;
     const language::Captions& captions_;
     const settings::Form2& options_;
     std::array<QLabel*, 4> lblEnd_{};
