@@ -36,25 +36,25 @@ bool EnsureRecordFile(const core::Folders& folders, const platform::LocaleInfo& 
 
 RecordBook::RecordBook(game::Form1& form, settings::Form2& options, language::Captions& captions,
                        platform::Services services)
-    : form_(form), options_(options), captions_(captions), services_(services) {}
+    : form1_(form), options_(options), captions_(captions), services_(services) {}
 
 std::optional<QStringList> RecordBook::readTable(QString* error, bool* whole) {
-    if (!EnsureRecordFile(form_.folders(), services_.localeInfo, error))
+    if (!EnsureRecordFile(form1_.folders(), services_.localeInfo, error))
         return std::nullopt;
     std::optional<QStringList> lines =
-        core::readLines(recordFilePath(form_.folders()), kRecordsReadLimit, whole, error);
+        core::readLines(recordFilePath(form1_.folders()), kRecordsReadLimit, whole, error);
     if (!lines && error && error->isEmpty()) // a FIFO, a device or a folder of that name
         *error = captions_.program().text(Text::FileNotRegular);
     return lines;
 }
 
 double RecordBook::wonSeconds() const {
-    return parseTime(Frame2_.lblEnd[1]).value_or(form_.ElapsedSeconds());
+    return parseTime(Frame2_.lblEnd[1]).value_or(form1_.ElapsedSeconds());
 }
 
 void RecordBook::report(Text message, const QString& reason) {
     services_.messages.information(captions_.program().text(message).arg(
-        QDir::toNativeSeparators(recordFilePath(form_.folders())), reason));
+        QDir::toNativeSeparators(recordFilePath(form1_.folders())), reason));
 }
 
 void RecordBook::gameWon(const QString& time) {
@@ -126,7 +126,7 @@ void RecordBook::ZapisRecord() {
         return;
     }
     // The game's own set, also when another one has been chosen since it was dealt.
-    const QString set = options_.pictureSetCaption(form_.pictureSet());
+    const QString set = options_.pictureSetCaption(form1_.pictureSet());
     const QString line =
         recordLine({Frame2_.lblEnd[1], PlayerName, set, QString::number(IconChoice),
                     recordDate(services_.localeInfo.today(), services_.localeInfo.locale())});
@@ -140,7 +140,7 @@ void RecordBook::ZapisRecord() {
         services_.messages.information(texts.text(Text::RecordsFileChanged));
         return;
     case Insertion::Stored:
-        if (!core::writeLines(recordFilePath(form_.folders()), insertion.lines, &error))
+        if (!core::writeLines(recordFilePath(form1_.folders()), insertion.lines, &error))
             report(Text::RecordNotSaved, error);
         return;
     }
@@ -209,7 +209,7 @@ void RecordBook::showOrHideHelp() {
     }
     txtHELP_.visible = true;
     captions_.setCmdTOP(2, texts.CaptionCloseHelp());
-    const QString path = core::programPath(form_.folders().programFolder, texts.HelpFileName());
+    const QString path = core::programPath(form1_.folders().programFolder, texts.HelpFileName());
     const std::optional<QStringList> lines =
         core::fileExists(path) ? core::readLines(path, kHelpReadLimit) : std::nullopt;
     if (!lines) {

@@ -83,7 +83,7 @@ private:
     double wonSeconds() const;
     void report(language::Text message, const QString& reason);
 
-    game::Form1& form_;
+    game::Form1& form1_;
     settings::Form2& options_;
     language::Captions& captions_;
     platform::Services services_;

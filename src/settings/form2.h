@@ -109,7 +109,7 @@ private:
     void readSetNames();
 
     ProgramSettings& program_;
-    game::Form1& form_;
+    game::Form1& form1_;
     language::Captions& language_;
     platform::Services services_;
     int optFon_ = 0;

@@ -9,13 +9,13 @@ namespace quilora::ui {
 
 BoardView::BoardView(game::Form1& form, const settings::Form2& options,
                      const language::Captions& captions, QWidget* parent)
-    : QWidget(parent), form_(form), options_(options), captions_(captions),
+    : QWidget(parent), form1_(form), options_(options), captions_(captions),
       pictureNames_(language::readPictureNames(form.PictureFolder())) {
     for (int s = 0; s < game::kSlotCount; ++s)
-        if (!dealt_.contains(form_.CardFile(s)))
+        if (!dealt_.contains(form1_.CardFile(s)))
             dealt_.insert(
-                form_.CardFile(s),
-                readPictureFiles(form_.CardFile(s), devicePixelRatioF() > 1, kCardLimits));
+                form1_.CardFile(s),
+                readPictureFiles(form1_.CardFile(s), devicePixelRatioF() > 1, kCardLimits));
     const game::Rect first = game::slotGeometry(0);
     const game::Rect last = game::slotGeometry(game::kSlotCount - 1);
     setGeometry(first.left, first.top, last.left + last.width - first.left,
@@ -26,11 +26,11 @@ BoardView::BoardView(game::Form1& form, const settings::Form2& options,
         slots_[i]->setObjectName(QStringLiteral("Foto%1").arg(i));
         slots_[i]->setGeometry(r.left - first.left, r.top - first.top, r.width, r.height);
         slots_[i]->spokenName = [this, i] { return spokenName(i); };
-        connect(slots_[i], &CardSlot::clicked, &form_, &game::Form1::Foto_Click);
+        connect(slots_[i], &CardSlot::clicked, &form1_, &game::Form1::Foto_Click);
         connect(slots_[i], &CardSlot::moveFocus, this, &BoardView::moveCardFocus);
     }
     slots_[keyboardCard_]->setFocusPolicy(Qt::TabFocus);
-    connect(&form_, &game::Form1::cardChanged, this, &BoardView::showCard);
+    connect(&form1_, &game::Form1::cardChanged, this, &BoardView::showCard);
     connect(&options_, &settings::Form2::appearanceChanged, this, &BoardView::recolour);
     connect(&captions_, &language::Captions::languageChanged, this, &BoardView::rename);
     for (int i = 0; i < game::kSlotCount; ++i)
@@ -40,7 +40,7 @@ BoardView::BoardView(game::Form1& form, const settings::Form2& options,
 
 void BoardView::showCard(int slot) {
     slots_[slot]->showFace(toColor(options_.appearance().cardColour),
-                           picture(form_.FotoPicture(slot)));
+                           picture(form1_.FotoPicture(slot)));
 }
 
 void BoardView::recolour() {
@@ -58,9 +58,9 @@ void BoardView::rename() {
 
 QString BoardView::spokenName(int slot) {
     std::optional<int> shown;
-    if (!form_.FotoPicture(slot).isEmpty())
-        shown = game::pictureNumber(form_.CardFile(slot));
-    return language::cardName(slot, shown, form_.CardMatched(slot), pictureNames_,
+    if (!form1_.FotoPicture(slot).isEmpty())
+        shown = game::pictureNumber(form1_.CardFile(slot));
+    return language::cardName(slot, shown, form1_.CardMatched(slot), pictureNames_,
                               captions_.program().spoken());
 }
 

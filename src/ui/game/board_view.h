@@ -41,7 +41,7 @@ private:
     QPixmap picture(const QString& path);
     QString spokenName(int slot);
 
-    game::Form1& form_;
+    game::Form1& form1_;
     const settings::Form2& options_;
     const language::Captions& captions_;
     std::array<CardSlot*, game::kSlotCount> slots_{};

@@ -49,7 +49,7 @@ void select(QButtonGroup* group, const std::array<QRadioButton*, N>& options, in
 
 } // namespace
 
-Form2Window::Form2Window(settings::Form2& form, QWidget* parent) : QDialog(parent), form_(form) {
+Form2Window::Form2Window(settings::Form2& form, QWidget* parent) : QDialog(parent), options_(form) {
     setFixedSize(304, 197);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -68,7 +68,8 @@ Form2Window::Form2Window(settings::Form2& form, QWidget* parent) : QDialog(paren
         optFon_[i]->setObjectName(QStringLiteral("optFon%1").arg(i));
         optFon_[i]->setGeometry(twips(120, 480 + 360 * i, 375, 255));
         backgrounds->addButton(optFon_[i], i);
-        connect(optFon_[i], &QRadioButton::clicked, &form_, [this, i] { form_.optFon_Click(i); });
+        connect(optFon_[i], &QRadioButton::clicked, &options_,
+                [this, i] { options_.optFon_Click(i); });
 
         picChoose_[i] = new QLabel(frames_[0]);
         picChoose_[i]->setObjectName(QStringLiteral("picChoose%1").arg(i));
@@ -76,9 +77,9 @@ Form2Window::Form2Window(settings::Form2& form, QWidget* parent) : QDialog(paren
         // Unscaled from the top-left corner; the box clips what does not fit.
         picChoose_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picChoose_[i]->setFrameShape(QFrame::NoFrame);
-        if (!form_.picChoose(i).isEmpty()) { // only the part the box shows is kept
+        if (!options_.picChoose(i).isEmpty()) { // only the part the box shows is kept
             const QPixmap whole =
-                sharpPicture(form_.picChoose(i), devicePixelRatioF(), kBackgroundLimits);
+                sharpPicture(options_.picChoose(i), devicePixelRatioF(), kBackgroundLimits);
             QPixmap part =
                 whole.copy(QRect(QPoint(0, 0), picChoose_[i]->size() * whole.devicePixelRatio()));
             part.setDevicePixelRatio(whole.devicePixelRatio());
@@ -89,13 +90,13 @@ Form2Window::Form2Window(settings::Form2& form, QWidget* parent) : QDialog(paren
         optP_[i]->setObjectName(QStringLiteral("optP%1").arg(i));
         optP_[i]->setGeometry(twips(120, 480 + 360 * i, 1380, 255));
         pictureSets->addButton(optP_[i], i);
-        connect(optP_[i], &QRadioButton::clicked, &form_, [this, i] { form_.optP_Click(i); });
+        connect(optP_[i], &QRadioButton::clicked, &options_, [this, i] { options_.optP_Click(i); });
     }
 
     chkS_ = new QCheckBox(frames_[2]);
     chkS_->setObjectName(QStringLiteral("chkS"));
     chkS_->setGeometry(twips(120, 360, 735, 375));
-    connect(chkS_, &QCheckBox::clicked, &form_, &settings::Form2::chkS_Click);
+    connect(chkS_, &QCheckBox::clicked, &options_, &settings::Form2::chkS_Click);
 
     const std::array<QRect, 4> buttonGeometry = {
         twips(240, 2400, 1335, 375), twips(1920, 2400, 1335, 375), twips(3480, 2520, 975, 375),
@@ -105,13 +106,14 @@ Form2Window::Form2Window(settings::Form2& form, QWidget* parent) : QDialog(paren
         cmdNAS_[i]->setObjectName(QStringLiteral("cmdNAS%1").arg(i));
         cmdNAS_[i]->setGeometry(buttonGeometry[i]);
         cmdNAS_[i]->setAutoDefault(false);
-        connect(cmdNAS_[i], &QPushButton::clicked, &form_, [this, i] { form_.cmdNAS_Click(i); });
+        connect(cmdNAS_[i], &QPushButton::clicked, &options_,
+                [this, i] { options_.cmdNAS_Click(i); });
     }
     cmdNAS_[2]->setDefault(true);
 
-    connect(&form_, &settings::Form2::dialogChanged, this, &Form2Window::refresh);
-    connect(&form_, &settings::Form2::soundChanged, this, &Form2Window::refreshSound);
-    connect(&form_, &settings::Form2::hideRequested, this, [this] {
+    connect(&options_, &settings::Form2::dialogChanged, this, &Form2Window::refresh);
+    connect(&options_, &settings::Form2::soundChanged, this, &Form2Window::refreshSound);
+    connect(&options_, &settings::Form2::hideRequested, this, [this] {
         if (isVisible())
             done(QDialog::Accepted);
     });
@@ -122,16 +124,16 @@ Form2Window::Form2Window(settings::Form2& form, QWidget* parent) : QDialog(paren
 // The keyboard starts on the chosen background; the arrow keys choose another.
 void Form2Window::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    optFon_[std::max(0, form_.optFon())]->setFocus();
+    optFon_[std::max(0, options_.optFon())]->setFocus();
 }
 
 // Escape and the title bar cancel; Cancel hides the dialog itself.
 void Form2Window::reject() {
-    form_.cmdNAS_Click(3);
+    options_.cmdNAS_Click(3);
 }
 
 void Form2Window::refresh() {
-    const settings::DialogCaptions& captions = form_.captions();
+    const settings::DialogCaptions& captions = options_.captions();
     setWindowTitle(captions.title);
     for (int i = 0; i < 3; ++i)
         frames_[i]->setTitle(captions.Frame[i]);
@@ -139,21 +141,21 @@ void Form2Window::refresh() {
     for (int i = 0; i < 4; ++i)
         cmdNAS_[i]->setText(captions.cmdNAS[i]);
 
-    select(optFon_[0]->group(), optFon_, form_.optFon());
-    select(optP_[0]->group(), optP_, form_.optP());
-    const QString background = text(language::Text::BackgroundOption, form_.spokenLanguage());
+    select(optFon_[0]->group(), optFon_, options_.optFon());
+    select(optP_[0]->group(), optP_, options_.optP());
+    const QString background = text(language::Text::BackgroundOption, options_.spokenLanguage());
     for (int i = 0; i < settings::kChoices; ++i) {
-        showSetName(optP_[i], form_.pictureSetCaption(i));
+        showSetName(optP_[i], options_.pictureSetCaption(i));
         // The backgrounds are told apart by their pictures alone.
         optFon_[i]->setAccessibleName(background + QStringLiteral(" %1").arg(i + 1));
     }
 }
 
 void Form2Window::refreshSound() {
-    chkS_->setTristate(form_.chkS() == 2);
-    chkS_->setCheckState(form_.chkS() == 0   ? Qt::Unchecked
-                         : form_.chkS() == 2 ? Qt::PartiallyChecked
-                                             : Qt::Checked);
+    chkS_->setTristate(options_.chkS() == 2);
+    chkS_->setCheckState(options_.chkS() == 0   ? Qt::Unchecked
+                         : options_.chkS() == 2 ? Qt::PartiallyChecked
+                                                : Qt::Checked);
 }
 
 } // namespace quilora::ui

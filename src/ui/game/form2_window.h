@@ -33,7 +33,7 @@ private:
     void refresh();
     void refreshSound();
 
-    settings::Form2& form_;
+    settings::Form2& options_;
     std::array<QGroupBox*, 3> frames_{};
     std::array<QRadioButton*, settings::kChoices> optFon_{};
     std::array<QLabel*, settings::kChoices> picChoose_{};
