@@ -36,7 +36,7 @@ PARTS = {
         "widgets": [],
         "game": ["widgets"],
         "maker": ["widgets"],
-        "together": ["widgets", "game"],
+        "together": ["widgets"],
     },
 }
 PROGRAM = "the program (src/*.cpp)"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/game/board_view.h"
 
+#include "ui/widgets/card_grid.h"
 #include "ui/widgets/card_slot.h"
 #include "ui/widgets/look.h"
 #include "ui/widgets/sharp_picture.h"
@@ -16,20 +17,12 @@ BoardView::BoardView(game::Form1& form, const settings::Form2& options,
             dealt_.insert(
                 form1_.CardFile(s),
                 readPictureFiles(form1_.CardFile(s), devicePixelRatioF() > 1, kCardLimits));
-    const game::Rect first = game::slotGeometry(0);
-    const game::Rect last = game::slotGeometry(game::kSlotCount - 1);
-    setGeometry(first.left, first.top, last.left + last.width - first.left,
-                last.top + last.height - first.top);
+    slots_ = layOutCards(this);
     for (int i = 0; i < game::kSlotCount; ++i) {
-        const game::Rect r = game::slotGeometry(i);
-        slots_[i] = new CardSlot(i, this);
-        slots_[i]->setObjectName(QStringLiteral("Foto%1").arg(i));
-        slots_[i]->setGeometry(r.left - first.left, r.top - first.top, r.width, r.height);
         slots_[i]->spokenName = [this, i] { return spokenName(i); };
         connect(slots_[i], &CardSlot::clicked, &form1_, &game::Form1::Foto_Click);
         connect(slots_[i], &CardSlot::moveFocus, this, &BoardView::moveCardFocus);
     }
-    slots_[keyboardCard_]->setFocusPolicy(Qt::TabFocus);
     connect(&form1_, &game::Form1::cardChanged, this, &BoardView::showCard);
     connect(&options_, &settings::Form2::appearanceChanged, this, &BoardView::recolour);
     connect(&captions_, &language::Captions::languageChanged, this, &BoardView::rename);
@@ -79,18 +72,8 @@ QPixmap BoardView::picture(const QString& path) {
     return *it;
 }
 
-int neighbourCard(int from, int columns, int rows) {
-    const int column = (from % game::kColumns + columns + game::kColumns) % game::kColumns;
-    const int rowCount = game::kSlotCount / game::kColumns;
-    const int row = (from / game::kColumns + rows + rowCount) % rowCount;
-    return row * game::kColumns + column;
-}
-
 void BoardView::moveCardFocus(int from, int columns, int rows) {
-    slots_[keyboardCard_]->setFocusPolicy(Qt::NoFocus);
-    keyboardCard_ = neighbourCard(from, columns, rows);
-    slots_[keyboardCard_]->setFocusPolicy(Qt::TabFocus);
-    slots_[keyboardCard_]->setFocus(Qt::OtherFocusReason);
+    keyboardCard_ = moveKeyboardCard(slots_, keyboardCard_, from, columns, rows);
 }
 
 } // namespace quilora::ui

@@ -4,6 +4,7 @@
 #include "game/form1.h"
 #include "language/accessible_names.h"
 #include "settings/form2.h"
+#include "ui/widgets/card_grid.h"
 #include "ui/widgets/card_slot.h"
 #include "ui/widgets/sharp_picture.h"
 
@@ -15,9 +16,6 @@
 #include <optional>
 
 namespace quilora::ui {
-
-// The card the arrow keys lead to from card `from`: `columns` and `rows` on, round the edges.
-int neighbourCard(int from, int columns, int rows);
 
 // The 24 cards. A card is drawn again only when it turns or the cards' colour changes. From the
 // keyboard the board is one Tab stop: the arrow keys move a frame over the cards, round the
@@ -44,7 +42,7 @@ private:
     game::Form1& form1_;
     const settings::Form2& options_;
     const language::Captions& captions_;
-    std::array<CardSlot*, game::kSlotCount> slots_{};
+    CardSlots slots_{};
     // The deal's pictures as they were when it was dealt: a set made meanwhile into the same
     // place must not show half the board in other photos.
     QHash<QString, PictureFiles> dealt_;

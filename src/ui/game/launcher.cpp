@@ -18,13 +18,12 @@ Launcher::Launcher(const QString& desktopFileName) {
     const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const QString dataFolder = core::dataFolder(programFolder, userFolder);
     // The player's own picture sets live there even when the program folder can be written.
-    program_ = std::make_unique<Program>(
-        core::Folders{programFolder, dataFolder, userFolder},
-        platform::Services{random_, localeInfo_, sound_, messages_, clock_, links_});
+    program_ = std::make_unique<Program>(core::Folders{programFolder, dataFolder, userFolder},
+                                         desktop_.services());
     // The sound system and the icon's image reader start once the board has been drawn.
-    sound_.holdPreloading();
+    desktop_.sound().holdPreloading();
     QObject::connect(program_.get(), &Program::firstFrameShown, program_.get(), [this] {
-        sound_.releasePreloading();
+        desktop_.sound().releasePreloading();
         if (QApplication::windowIcon().isNull())
             QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
     });

@@ -19,12 +19,7 @@ public:
     Program& program() { return *program_; }
 
 private:
-    platform::ClockSeededRandom random_;
-    platform::SystemLocaleInfo localeInfo_;
-    platform::QtSoundPlayer sound_;
-    platform::QtMessageBox messages_;
-    platform::SteadyClock clock_;
-    platform::DesktopLinkOpener links_;
+    platform::DesktopServices desktop_;
     std::unique_ptr<Program> program_;
 };
 
