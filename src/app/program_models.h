@@ -10,7 +10,7 @@ namespace quilora::app {
 // What the program keeps for the whole run, whatever main window shows it.
 struct ProgramWide {
     core::Folders folders;
-    game::ProgramClock clock;
+    game::ProgramGame game;
     settings::ProgramSettings settings;
     language::ProgramLanguage language;
 };

@@ -14,9 +14,9 @@
 
 namespace quilora::game {
 
-// The clock counts and the picture folder outlive every main window: a reload of the window
-// keeps them. Only Form1 changes them.
-struct ProgramClock {
+// The game's program-wide values, the clock counts and the picture folder, outlive every main
+// window: a reload of the window keeps them. Only Form1 changes them.
+struct ProgramGame {
     std::int16_t ElapsedSeconds = 0; // whole seconds of the running game
     std::int16_t ElapsedTenths = 0;  // tenths counter used from the tenth pair on
     std::int16_t SavedSeconds = 0;   // ElapsedSeconds as it was when the options dialog opened
@@ -72,7 +72,7 @@ class Form1 : public QObject {
     Q_OBJECT
 
 public:
-    Form1(ProgramClock& clock, const core::Folders& folders, platform::Services services,
+    Form1(ProgramGame& program, const core::Folders& folders, platform::Services services,
           language::Captions& captions);
     ~Form1() override;
 
@@ -118,11 +118,11 @@ public:
     bool EnglishSet() const { return EnglishSet_ == -1; }
     // The picture set the board was dealt from; -1 when none was chosen.
     int pictureSet() const { return pictureSet_; }
-    const QString& PictureFolder() const { return clock_.PictureFolder; }
+    const QString& PictureFolder() const { return program_.PictureFolder; }
 
     // The clock.
     const QString& lblTime() const { return lblTime_; }
-    int ElapsedSeconds() const { return clock_.ElapsedSeconds; }
+    int ElapsedSeconds() const { return program_.ElapsedSeconds; }
     const Timer& Timer1() const { return Timer1_; }
     const Timer& Timer2() const { return Timer2_; }
 
@@ -155,7 +155,7 @@ private:
     void deal(int pictureCount, std::int16_t copiesPerPicture);
     int drawBelow(int limit);
 
-    ProgramClock& clock_;
+    ProgramGame& program_;
     core::Folders folders_;
     platform::Services services_;
     language::Captions& captions_;

@@ -25,7 +25,7 @@ public:
     const core::Folders& folders() const { return form1_.folders(); }
 
 private:
-    game::ProgramClock clock_;
+    game::ProgramGame game_;
     settings::ProgramSettings settings_;
     language::ProgramLanguage language_;
     language::Captions captions_;
