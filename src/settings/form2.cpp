@@ -78,7 +78,7 @@ void Form2::applyCaptions(Language column) {
 }
 
 void Form2::ChooseIni() {
-    std::optional<Slots> values;
+    std::optional<Lines> values;
     if (program_.unsavedSettings_) {
         values.emplace();
         std::copy(program_.unsavedSettings_->begin(), program_.unsavedSettings_->end(),
@@ -93,7 +93,7 @@ void Form2::ChooseIni() {
             program_.SettingValue_[i] = (*values)[i];
         choices = interpret(*values);
     }
-    // The background and the picture set are read from their slots later on, so they hold the
+    // The background and the picture set are read from their lines later on, so they hold the
     // values in use, never an unusable one.
     program_.SettingValue_[0] = QString::number(choices.background);
     program_.SettingValue_[1] = QString::number(choices.pictureSet);

@@ -220,12 +220,12 @@ void MyPicturesWindow::buildLayout() {
     setName_->setPlaceholderText(t(Text::MakerSetNamePlaceholder));
     connect(setName_, &QLineEdit::textEdited, &maker_, &mypictures::Maker::nameSet);
     form->addRow(t(Text::MakerSetNameLabel), setName_);
-    slot_ = new QComboBox(this);
+    place_ = new QComboBox(this);
     // A long set name is cut in the box rather than widening the window.
-    slot_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    slot_->setMinimumContentsLength(24);
-    connect(slot_, &QComboBox::activated, &maker_, &mypictures::Maker::choosePlace);
-    form->addRow(t(Text::MakerSlotLabel), slot_);
+    place_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    place_->setMinimumContentsLength(24);
+    connect(place_, &QComboBox::activated, &maker_, &mypictures::Maker::choosePlace);
+    form->addRow(t(Text::MakerPlaceLabel), place_);
 
     // Three lines are kept for messages, whether or not one is shown, so nothing moves.
     status_ = new QLabel(this);
@@ -405,10 +405,10 @@ void MyPicturesWindow::refreshNamePreview() {
 }
 
 void MyPicturesWindow::refreshPlaces() {
-    const QSignalBlocker quiet(slot_);
-    slot_->clear();
-    slot_->addItems(maker_.placeCaptions());
-    slot_->setCurrentIndex(maker_.place());
+    const QSignalBlocker quiet(place_);
+    place_->clear();
+    place_->addItems(maker_.placeCaptions());
+    place_->setCurrentIndex(maker_.place());
     restore_->setEnabled(!maker_.working() && maker_.restorable(maker_.place()));
 }
 
@@ -420,7 +420,7 @@ void MyPicturesWindow::refreshCount() {
 void MyPicturesWindow::refreshWork() {
     const bool idle = !maker_.working();
     for (QWidget* control :
-         std::initializer_list<QWidget*>{kinds_[0], kinds_[1], choose_, setName_, slot_, make_})
+         std::initializer_list<QWidget*>{kinds_[0], kinds_[1], choose_, setName_, place_, make_})
         control->setEnabled(idle);
     restore_->setEnabled(idle && maker_.restorable(maker_.place()));
     progress_->setVisible(!idle);
@@ -455,7 +455,7 @@ std::unique_ptr<MyPicturesWindow> openMyPictures(const QString& desktopFileName,
     const QString settings =
         QDir(core::dataFolder(programFolder, userFolder)).filePath(QStringLiteral("Quilora.ini"));
     settings::Choices choices;
-    if (const std::optional<settings::Slots> values = settings::readSettingsFile(settings))
+    if (const std::optional<settings::Lines> values = settings::readSettingsFile(settings))
         choices = settings::interpret(*values);
     const QString makerSettings =
         QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))

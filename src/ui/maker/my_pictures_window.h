@@ -46,7 +46,7 @@ public:
     QPushButton* removeButton() const { return remove_; }
     QLineEdit* cardNameBox() const { return cardName_; }
     QLineEdit* setNameBox() const { return setName_; }
-    QComboBox* slotBox() const { return slot_; }
+    QComboBox* placeBox() const { return place_; }
     QPushButton* makeButton() const { return make_; }
     QPushButton* restoreButton() const { return restore_; }
     QPushButton* closeButton() const { return close_; }
@@ -87,7 +87,7 @@ private:
     QLabel* namePreview_ = nullptr;
     QLabel* nameNote_ = nullptr;
     QLineEdit* setName_ = nullptr;
-    QComboBox* slot_ = nullptr;
+    QComboBox* place_ = nullptr;
     QLabel* status_ = nullptr;
     QPushButton* restore_ = nullptr;
     QProgressBar* progress_ = nullptr;
