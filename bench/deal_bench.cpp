@@ -95,7 +95,7 @@ int main(int argc, char* argv[]) {
     StillClock clock;
     NoLinks links;
     const core::Folders folders{dir.path(), dir.path(), {}};
-    game::ProgramClock programClock;
+    game::ProgramGame programGame;
     language::ProgramLanguage programLanguage;
 
     std::mt19937 shuffleEngine(12345);
@@ -120,7 +120,7 @@ int main(int argc, char* argv[]) {
             void aboutToShow() override {}
             int set;
         } options(set);
-        struct NoRecords final : game::RecordBook {
+        struct NoRecords final : game::RecordKeeper {
             void gameWon(const QString&) override {}
             bool victoryPanelShown() const override { return false; }
             void hideVictoryPanel() override {}
@@ -135,7 +135,7 @@ int main(int argc, char* argv[]) {
         language::Captions captions(programLanguage);
         random.draws = 0;
         const double load = median(timeEach(repetitions, [&] {
-            game::Form1 form(programClock, folders, {random, locale, sound, messages, clock, links},
+            game::Form1 form(programGame, folders, {random, locale, sound, messages, clock, links},
                              captions);
             form.attach(options, records);
             form.Form_Load();

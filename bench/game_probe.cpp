@@ -3,9 +3,9 @@
 
 #include "probe.h"
 
-#include "ui/card_slot.h"
-#include "ui/form1_window.h"
-#include "ui/launcher.h"
+#include "ui/game/form1_window.h"
+#include "ui/game/launcher.h"
+#include "ui/widgets/card_slot.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -17,8 +17,8 @@ declare -A files=(
     [settings]="src/settings/form2.cpp src/settings/settings_file.cpp"
     [records]="src/records/record_book.cpp src/records/records_file.cpp src/records/records_list.cpp"
     [app]="src/app/program_models.cpp"
-    [ui]="$(ls src/ui/*.cpp | grep -v -e my_pictures -e photo_frame | tr '\n' ' ')"
-    [mypictures]="$(ls src/mypictures/*.cpp src/ui/my_pictures_window.cpp src/ui/photo_frame_view.cpp | tr '\n' ' ')"
+    [ui]="$(ls src/ui/game/*.cpp src/ui/widgets/*.cpp | tr '\n' ' ')"
+    [mypictures]="$(ls src/mypictures/*.cpp src/ui/maker/*.cpp | tr '\n' ' ')"
     [together]="$(ls src/together/*.cpp src/ui/together/*.cpp | tr '\n' ' ')"
 )
 declare -A tests=(
@@ -29,7 +29,7 @@ declare -A tests=(
     [settings]="tst_rules tst_window tst_hostile"
     [records]="tst_rules tst_window tst_hostile"
     [app]="tst_rules tst_window tst_hostile"
-    [ui]="tst_window tst_my_pictures_window tst_hostile"
+    [ui]="tst_window tst_hostile tst_together_window"
     [mypictures]="tst_mypictures tst_my_pictures_window tst_hostile"
     [together]="tst_together tst_together_window"
 )

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/launcher.h"
-#include "ui/my_pictures_window.h"
+#include "ui/game/launcher.h"
+#include "ui/maker/my_pictures_window.h"
 #include "ui/together/together_program.h"
 
 #include <QApplication>

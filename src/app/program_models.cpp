@@ -8,7 +8,7 @@
 namespace quilora::app {
 
 MainWindowModels::MainWindowModels(ProgramWide& program, platform::Services services)
-    : captions(program.language), form(program.clock, program.folders, services, captions),
+    : captions(program.language), form(program.game, program.folders, services, captions),
       options(program.settings, form, captions, services),
       records(form, options, captions, services) {
     form.attach(options, records);

@@ -10,7 +10,7 @@ namespace quilora::app {
 // What the program keeps for the whole run, whatever main window shows it.
 struct ProgramWide {
     core::Folders folders;
-    game::ProgramClock clock;
+    game::ProgramGame game;
     settings::ProgramSettings settings;
     language::ProgramLanguage language;
 };
@@ -23,7 +23,7 @@ struct MainWindowModels {
     language::Captions captions;
     game::Form1 form;
     settings::Form2 options;
-    records::Records records;
+    records::RecordBook records;
 };
 
 // The program below its windows: what it keeps for the whole run, and the models of the main

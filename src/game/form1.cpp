@@ -10,14 +10,14 @@
 
 namespace quilora::game {
 
-Form1::Form1(ProgramClock& clock, const core::Folders& folders, platform::Services services,
+Form1::Form1(ProgramGame& program, const core::Folders& folders, platform::Services services,
              language::Captions& captions)
-    : clock_(clock), folders_(folders), services_(services), captions_(captions),
+    : program_(program), folders_(folders), services_(services), captions_(captions),
       lblTime_(language::text(language::Text::ClockAtStart, language::Language::English)) {}
 
 Form1::~Form1() = default;
 
-void Form1::attach(OptionsDialog& options, RecordBook& records) {
+void Form1::attach(OptionsDialog& options, RecordKeeper& records) {
     options_ = &options;
     records_ = &records;
 }
@@ -104,7 +104,7 @@ void Form1::pairChecks(bool pairFound) {
         // The tenths start from the part of the current second already gone, so the clock is
         // right to a tenth from its first tick on.
         const qint64 intoSecond = services_.clock.milliseconds() - secondStartedAt_;
-        clock_.ElapsedTenths =
+        program_.ElapsedTenths =
             Timer1_.ticking()
                 ? static_cast<std::int16_t>(std::clamp<qint64>(intoSecond / 100, 0, 9))
                 : 0;
@@ -116,7 +116,7 @@ void Form1::pairChecks(bool pairFound) {
 void Form1::endOfGame() {
     // A game won before the clock's first tick still has a time to rank and store.
     if (lblTime_ == language::text(language::Text::ClockAtStart, language::Language::English))
-        lblTime_ = QString::number(clock_.ElapsedSeconds);
+        lblTime_ = QString::number(program_.ElapsedSeconds);
     setTimers(false, false);
     records_->gameWon(lblTime_);
 }
@@ -136,18 +136,18 @@ void Form1::switchTimer1On() {
 
 void Form1::Timer1_Timer() {
     secondStartedAt_ = services_.clock.milliseconds();
-    clock_.ElapsedSeconds = saturatingIncrement(clock_.ElapsedSeconds);
+    program_.ElapsedSeconds = saturatingIncrement(program_.ElapsedSeconds);
     if (PairsFound_ <= 9) {
-        lblTime_ = QString::number(clock_.ElapsedSeconds);
+        lblTime_ = QString::number(program_.ElapsedSeconds);
         emit clockChanged();
     } else {
-        clock_.ElapsedTenths = -1;
+        program_.ElapsedTenths = -1;
     }
 }
 
 void Form1::Timer2_Timer() {
-    clock_.ElapsedTenths = saturatingIncrement(clock_.ElapsedTenths);
-    lblTime_ = clockText(clock_.ElapsedSeconds + clock_.ElapsedTenths / 10.0,
+    program_.ElapsedTenths = saturatingIncrement(program_.ElapsedTenths);
+    lblTime_ = clockText(program_.ElapsedSeconds + program_.ElapsedTenths / 10.0,
                          services_.localeInfo.locale());
     emit clockChanged();
 }
@@ -160,13 +160,13 @@ void Form1::cmdTOP_Click(int Index) {
         for (LoopCounter = 0; LoopCounter < kSlotCount; ++LoopCounter)
             CardMatched_[LoopCounter] = 0;
         PairsFound_ = 0;
-        clock_.ElapsedSeconds = 0;
+        program_.ElapsedSeconds = 0;
         Timer2_.Enabled = false;
         // A game started after a win would otherwise run without its seconds clock.
         switchTimer1On();
         break;
     case 1:
-        clock_.SavedSeconds = clock_.ElapsedSeconds;
+        program_.SavedSeconds = program_.ElapsedSeconds;
         options_->aboutToShow();
         emit optionsRequested();
         break;
@@ -186,7 +186,7 @@ void Form1::cmdEND_Click(int Index) {
     case 0: // a new game
         records_->hideVictoryPanel();
         cmdTOP_Click(0);
-        clock_.ElapsedSeconds = 0;
+        program_.ElapsedSeconds = 0;
         switchTimer1On();
         break;
     case 1:
@@ -196,7 +196,7 @@ void Form1::cmdEND_Click(int Index) {
         if (!records_->recordCanBeStored())
             return;
         PairsFound_ = 0;
-        clock_.ElapsedSeconds = 0;
+        program_.ElapsedSeconds = 0;
         Timer2_.Enabled = false;
         switchTimer1On();
         records_->storeRecord();
@@ -235,11 +235,11 @@ void Form1::lblSND_Click() {
 }
 
 void Form1::resetElapsedSeconds() {
-    clock_.ElapsedSeconds = 0;
+    program_.ElapsedSeconds = 0;
 }
 
 void Form1::restoreSavedSeconds() {
-    clock_.ElapsedSeconds = clock_.SavedSeconds;
+    program_.ElapsedSeconds = program_.SavedSeconds;
 }
 
 void Form1::requestReload() {
@@ -256,9 +256,9 @@ void Form1::ChangePicSet() {
     const int selected = options_->selectedPictureSet();
     pictureSet_ = selected;
     if (selected >= 0)
-        clock_.PictureFolder =
+        program_.PictureFolder =
             core::pictureSetFolder(folders_.programFolder, folders_.userSetsFolder, selected);
-    if (core::fileExists(clock_.PictureFolder + QStringLiteral("13.gif"))) {
+    if (core::fileExists(program_.PictureFolder + QStringLiteral("13.gif"))) {
         EnglishSet_ = -1;
         ChangePicSetEnglish();
         return;
@@ -279,7 +279,7 @@ void Form1::deal(int pictureCount, std::int16_t copiesPerPicture) {
         DrawnSlot = static_cast<std::int16_t>(drawBelow(kSlotCount));
         if (CardFile_[DrawnSlot].isEmpty() && PictureUseCount[DrawnPicture] < copiesPerPicture) {
             CardFile_[DrawnSlot] =
-                clock_.PictureFolder + QString::number(DrawnPicture) + QStringLiteral(".gif");
+                program_.PictureFolder + QString::number(DrawnPicture) + QStringLiteral(".gif");
             ++PictureUseCount[DrawnPicture];
             ++PlacedCount;
         }

@@ -14,9 +14,9 @@
 
 namespace quilora::game {
 
-// The clock counts and the picture folder outlive every main window: a reload of the window
-// keeps them. Only Form1 changes them.
-struct ProgramClock {
+// The game's program-wide values, the clock counts and the picture folder, outlive every main
+// window: a reload of the window keeps them. Only Form1 changes them.
+struct ProgramGame {
     std::int16_t ElapsedSeconds = 0; // whole seconds of the running game
     std::int16_t ElapsedTenths = 0;  // tenths counter used from the tenth pair on
     std::int16_t SavedSeconds = 0;   // ElapsedSeconds as it was when the options dialog opened
@@ -47,9 +47,9 @@ public:
 };
 
 // What the main window asks of the records: the victory panel, the records list and the help.
-class RecordBook {
+class RecordKeeper {
 public:
-    virtual ~RecordBook() = default;
+    virtual ~RecordKeeper() = default;
     // The twelfth pair: shows the victory panel with the won time, ranked against the table.
     virtual void gameWon(const QString& time) = 0;
     virtual bool victoryPanelShown() const = 0;
@@ -72,12 +72,12 @@ class Form1 : public QObject {
     Q_OBJECT
 
 public:
-    Form1(ProgramClock& clock, const core::Folders& folders, platform::Services services,
+    Form1(ProgramGame& program, const core::Folders& folders, platform::Services services,
           language::Captions& captions);
     ~Form1() override;
 
     // The parts the window's other controls belong to; set once, before Form_Load.
-    void attach(OptionsDialog& options, RecordBook& records);
+    void attach(OptionsDialog& options, RecordKeeper& records);
 
     void Form_Load();
     void Form_Unload();
@@ -103,7 +103,7 @@ public:
     void restoreSavedSeconds();
 
     // A new deal: asks for this window to be replaced by a freshly loaded one, which happens
-    // when the program's rule lets it (ui/program.cpp), perhaps only at a later ask.
+    // when the program's rule lets it (ui/game/program.cpp), perhaps only at a later ask.
     void requestReload();
     // Asks again for a new deal that was held back, if there is one: what held it has ended.
     void renewReloadRequest();
@@ -118,11 +118,11 @@ public:
     bool EnglishSet() const { return EnglishSet_ == -1; }
     // The picture set the board was dealt from; -1 when none was chosen.
     int pictureSet() const { return pictureSet_; }
-    const QString& PictureFolder() const { return clock_.PictureFolder; }
+    const QString& PictureFolder() const { return program_.PictureFolder; }
 
     // The clock.
     const QString& lblTime() const { return lblTime_; }
-    int ElapsedSeconds() const { return clock_.ElapsedSeconds; }
+    int ElapsedSeconds() const { return program_.ElapsedSeconds; }
     const Timer& Timer1() const { return Timer1_; }
     const Timer& Timer2() const { return Timer2_; }
 
@@ -155,12 +155,12 @@ private:
     void deal(int pictureCount, std::int16_t copiesPerPicture);
     int drawBelow(int limit);
 
-    ProgramClock& clock_;
+    ProgramGame& program_;
     core::Folders folders_;
     platform::Services services_;
     language::Captions& captions_;
     OptionsDialog* options_ = nullptr;
-    RecordBook* records_ = nullptr;
+    RecordKeeper* records_ = nullptr;
 
     // Fresh, zero or empty, in every instance; the deal relies on it.
     std::array<QString, kSlotCount> CardFile_;

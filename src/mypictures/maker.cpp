@@ -112,8 +112,8 @@ int Maker::photoCount() const {
                              [](const CardChoice& card) { return !card.photo.isNull(); }));
 }
 
-bool Maker::restorable(int slot) const {
-    return QFileInfo::exists(playerSetFolder(folders_.user, slot));
+bool Maker::restorable(int place) const {
+    return QFileInfo::exists(playerSetFolder(folders_.user, place));
 }
 
 bool Maker::unsaved() const {
@@ -158,19 +158,19 @@ void Maker::rememberFolder(const QString& file) {
 
 void Maker::refreshPlaces() {
     captions_.clear();
-    for (int i = 0; i < kSlots; ++i) {
+    for (int i = 0; i < kPlaces; ++i) {
         players_[i] = hasPlayerSet(folders_.user, i);
         QString name = placeName(i);
         if (name.isEmpty())
-            name = text(Text::MakerSlotEmpty);
-        captions_.append(text(players_[i] ? Text::MakerSlotPlayers : Text::MakerSlotShipped)
+            name = text(Text::MakerPlaceEmpty);
+        captions_.append(text(players_[i] ? Text::MakerPlacePlayers : Text::MakerPlaceShipped)
                              .arg(i + 1)
                              .arg(name));
     }
 }
 
-QString Maker::placeName(int slot) const {
-    return core::readSetNames(core::pictureSetFolder(folders_.program, folders_.user, slot))
+QString Maker::placeName(int place) const {
+    return core::readSetNames(core::pictureSetFolder(folders_.program, folders_.user, place))
         .in(english_);
 }
 
@@ -259,25 +259,25 @@ void Maker::nameSet(const QString& name) {
     changed(SetName);
 }
 
-void Maker::choosePlace(int slot) {
-    if (working() || slot < 0 || slot >= kSlots || slot == place_)
+void Maker::choosePlace(int place) {
+    if (working() || place < 0 || place >= kPlaces || place == place_)
         return;
-    place_ = slot;
+    place_ = place;
     changed(Place);
     emit placesChanged();
-    if (players_[slot] && slot != editing_)
-        offerToOpen(slot);
+    if (players_[place] && place != editing_)
+        offerToOpen(place);
 }
 
-void Maker::offerToOpen(int slot) {
-    const QString place = QString::number(slot + 1);
-    if (!QFileInfo::exists(QDir(playerSetFolder(folders_.user, slot)).filePath("maker.txt")))
-        return say(text(Text::MakerSetNotEditable).arg(place), false, Anything);
+void Maker::offerToOpen(int place) {
+    const QString number = QString::number(place + 1);
+    if (!QFileInfo::exists(QDir(playerSetFolder(folders_.user, place)).filePath("maker.txt")))
+        return say(text(Text::MakerSetNotEditable).arg(number), false, Anything);
     const bool losing = unsaved();
     const QString question = text(losing ? Text::MakerOpenQuestionUnsaved : Text::MakerOpenQuestion)
-                                 .arg(place, placeName(slot));
+                                 .arg(number, placeName(place));
     if (questions_.ask(Questions::Kind::OpenSet, question, !losing))
-        startOpening(slot);
+        startOpening(place);
 }
 
 void Maker::addPhotos(const QStringList& paths) {
@@ -354,16 +354,16 @@ void Maker::startReading(const QStringList& files, const QList<int>& places) {
     });
 }
 
-void Maker::startOpening(int slot) {
+void Maker::startOpening(int place) {
     const QString user = folders_.user;
-    run(Work::Opening, kPhotosPerSet, [this, user, slot] {
+    run(Work::Opening, kPhotosPerSet, [this, user, place] {
         std::variant<NewSet, Problem> opened =
-            openSet(user, slot, [this](int done, int) { step(done); });
-        post([this, slot, opened = std::move(opened)] {
+            openSet(user, place, [this](int done, int) { step(done); });
+        post([this, place, opened = std::move(opened)] {
             if (const Problem* problem = std::get_if<Problem>(&opened))
                 return sayProblem(*problem, Anything);
             set_ = std::get<NewSet>(opened);
-            editing_ = slot;
+            editing_ = place;
             dirty_ = false;
             emit kindChanged();
             emit setNameChanged();
@@ -371,7 +371,7 @@ void Maker::startOpening(int slot) {
                 emit cardChanged(k);
             chosen_ = -1;
             chooseCard(0);
-            say(text(Text::MakerOpened).arg(tidyName(set_.name)).arg(slot + 1), false, Anything);
+            say(text(Text::MakerOpened).arg(tidyName(set_.name)).arg(place + 1), false, Anything);
         });
     });
 }
@@ -399,19 +399,19 @@ void Maker::make() {
 
 void Maker::startWriting() {
     const QString user = folders_.user;
-    const int slot = place_;
+    const int place = place_;
     const NewSet set = set_;
-    run(Work::Writing, (set.withNames ? 2 : 1) * kPhotosPerSet, [this, user, slot, set] {
+    run(Work::Writing, (set.withNames ? 2 : 1) * kPhotosPerSet, [this, user, place, set] {
         const std::optional<Problem> problem =
-            writeSet(user, slot, set, [this](int done, int) { step(done); });
-        post([this, slot, problem, name = tidyName(set.name)] {
+            writeSet(user, place, set, [this](int done, int) { step(done); });
+        post([this, place, problem, name = tidyName(set.name)] {
             refreshPlaces();
             emit placesChanged();
             if (problem)
                 return sayProblem(*problem, Anything);
             dirty_ = false;
-            editing_ = slot;
-            say(text(Text::MakerWritten).arg(name).arg(slot + 1), false, Anything);
+            editing_ = place;
+            say(text(Text::MakerWritten).arg(name).arg(place + 1), false, Anything);
         });
     });
 }
@@ -419,27 +419,27 @@ void Maker::startWriting() {
 void Maker::restore() {
     if (working())
         return;
-    const int slot = place_;
-    if (!restorable(slot))
-        return say(text(Text::MakerNothingToRestore).arg(slot + 1), false, Anything);
+    const int place = place_;
+    if (!restorable(place))
+        return say(text(Text::MakerNothingToRestore).arg(place + 1), false, Anything);
     if (!questions_.ask(
             Questions::Kind::Restore,
             text(Text::MakerRestoreQuestion)
-                .arg(core::readSetNames(playerSetFolder(folders_.user, slot) + '/').in(english_),
-                     QString::number(slot + 1)),
+                .arg(core::readSetNames(playerSetFolder(folders_.user, place) + '/').in(english_),
+                     QString::number(place + 1)),
             false))
         return;
-    const std::optional<Problem> problem = restoreShipped(folders_.user, slot);
+    const std::optional<Problem> problem = restoreShipped(folders_.user, place);
     refreshPlaces();
     emit placesChanged();
     if (problem)
         return sayProblem(*problem, Anything);
     // The cards are no set of the player's any more.
-    if (editing_ == slot) {
+    if (editing_ == place) {
         editing_ = -1;
         dirty_ = photoCount() > 0;
     }
-    say(text(Text::MakerRestored).arg(slot + 1), false, Anything);
+    say(text(Text::MakerRestored).arg(place + 1), false, Anything);
 }
 
 bool Maker::mayClose() {

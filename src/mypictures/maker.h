@@ -72,8 +72,8 @@ public:
     // The five places: what each shows ("2: Our family (yours)"), whether it holds a set of the
     // player's, and which is chosen.
     const QStringList& placeCaptions() const { return captions_; }
-    bool playersSet(int slot) const { return players_[slot]; }
-    bool restorable(int slot) const;
+    bool playersSet(int place) const { return players_[place]; }
+    bool restorable(int place) const;
     int place() const { return place_; }
 
     // Whether there is work that closing would lose.
@@ -104,7 +104,7 @@ public:
     void setWithNames(bool withNames);
     void nameSet(const QString& name);
     // A place that holds the player's set offers to open it.
-    void choosePlace(int slot);
+    void choosePlace(int place);
     // Writes the set into the chosen place on the worker; a set of the player's there, other
     // than the one being changed, is replaced only once the player agrees.
     void make();
@@ -139,10 +139,10 @@ private:
     void sayProblem(const Problem& problem, int voidedBy);
     void changed(int topic);
     QString describe(const Problem& problem) const;
-    QString placeName(int slot) const;
-    void offerToOpen(int slot);
+    QString placeName(int place) const;
+    void offerToOpen(int place);
     void startReading(const QStringList& files, const QList<int>& places);
-    void startOpening(int slot);
+    void startOpening(int place);
     void startWriting();
     void run(Work work, int total, std::function<void()> job);
     void post(std::function<void()> action);
@@ -160,7 +160,7 @@ private:
     // The place whose set the cards are: opened from it or written into it here.
     int editing_ = -1;
     QStringList captions_;
-    std::array<bool, kSlots> players_{};
+    std::array<bool, kPlaces> players_{};
 
     QString message_;
     bool problem_ = false;

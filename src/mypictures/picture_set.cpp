@@ -51,8 +51,8 @@ QString keptPhotoName(int card) {
     return QStringLiteral("photo%1.jpg").arg(card);
 }
 
-QString setFolderName(int slot) {
-    return QStringLiteral("img%1").arg(slot);
+QString setFolderName(int place) {
+    return QStringLiteral("img%1").arg(place);
 }
 
 QByteArray native(const QString& path) {
@@ -64,13 +64,13 @@ QString systemReason() {
 }
 
 // A name beside the sets that only the maker gives: ".img3-new-Xy12ab", ".img3-old-...".
-QString makersName(int slot, const char* what) {
+QString makersName(int place, const char* what) {
     static constexpr char kLetters[] =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     QString suffix;
     for (int i = 0; i < 6; ++i)
         suffix += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(62)]);
-    return QStringLiteral(".img%1-%2-%3").arg(slot).arg(QLatin1String(what), suffix);
+    return QStringLiteral(".img%1-%2-%3").arg(place).arg(QLatin1String(what), suffix);
 }
 
 enum class Entry {
@@ -136,10 +136,10 @@ bool removeEntry(const QString& path, Entry entry, QString& reason) {
 
 // Folders of an earlier write or removal that was cut short: new ones never moved into place,
 // old ones never deleted. Only real folders of the maker's, by name and marker, go.
-void removeLeftovers(const QDir& root, int slot) {
+void removeLeftovers(const QDir& root, int place) {
     static const QRegularExpression leftover(
         QStringLiteral("^\\.img\\d-(new|old)-[A-Za-z0-9]{6}$"));
-    const QString prefix = QStringLiteral(".img%1-").arg(slot);
+    const QString prefix = QStringLiteral(".img%1-").arg(place);
     for (const QString& name : root.entryList({prefix + QLatin1Char('*')},
                                               QDir::AllEntries | QDir::Hidden | QDir::System)) {
         bool marked = false;
@@ -167,9 +167,9 @@ bool renameFree(const QString& from, const QString& to, QString& reason) {
 }
 
 // Moves `path` out of the game's sight under a name of the maker's; the new name, or none.
-QString stepAside(const QDir& root, int slot, const QString& path, QString& reason) {
+QString stepAside(const QDir& root, int place, const QString& path, QString& reason) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString aside = root.filePath(makersName(slot, "old"));
+        const QString aside = root.filePath(makersName(place, "old"));
         if (renameFree(path, aside, reason))
             return aside;
         if (errno != EEXIST)
@@ -274,13 +274,13 @@ QByteArray keptPhoto(const QImage& photo) {
     return photo.save(&buffer, "jpeg", kKeptQuality) ? bytes : QByteArray();
 }
 
-QString playerSetFolder(const QString& userRoot, int slot) {
-    return QDir(userRoot).filePath(setFolderName(slot));
+QString playerSetFolder(const QString& userRoot, int place) {
+    return QDir(userRoot).filePath(setFolderName(place));
 }
 
-bool hasPlayerSet(const QString& userRoot, int slot) {
+bool hasPlayerSet(const QString& userRoot, int place) {
     return core::fileExists(
-        QDir(playerSetFolder(userRoot, slot)).filePath(QStringLiteral("0.gif")));
+        QDir(playerSetFolder(userRoot, place)).filePath(QStringLiteral("0.gif")));
 }
 
 MakerLock::MakerLock(const QString& userRoot)
@@ -295,7 +295,7 @@ MakerLock::MakerLock(const QString& userRoot)
         reason_ = qt_error_string(errno ? errno : EACCES);
 }
 
-std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet& set,
+std::optional<Problem> writeSet(const QString& userRoot, int place, const NewSet& set,
                                 const Progress& progress) {
     if (std::optional<Problem> problem = checkSet(set))
         return problem;
@@ -307,8 +307,8 @@ std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet&
                                                    : Text::MakerFolderNotCreated,
                        QDir::toNativeSeparators(userRoot), lock.reason()};
     const QDir root(userRoot);
-    removeLeftovers(root, slot);
-    const QString target = root.filePath(setFolderName(slot));
+    removeLeftovers(root, place);
+    const QString target = root.filePath(setFolderName(place));
     const Entry old = entryAt(target);
     if (old == Entry::SomethingElse)
         return Problem{Text::MakerNotItsOwn, QDir::toNativeSeparators(target), {}};
@@ -317,7 +317,7 @@ std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet&
     // the cards are encoded, so that a folder that cannot be written fails at once.
     QString fresh;
     for (int attempt = 0; fresh.isEmpty() && attempt < 100; ++attempt) {
-        fresh = root.filePath(makersName(slot, "new"));
+        fresh = root.filePath(makersName(place, "new"));
         if (::mkdir(native(fresh).constData(), 0755) != 0)
             fresh.clear();
         if (fresh.isEmpty() && errno != EEXIST)
@@ -364,7 +364,7 @@ std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet&
     QString error, aside;
     if (old == Entry::MakersSet)
         writeFile(QDir(target).filePath(kMarker), kMarkerText);
-    if (old != Entry::None && (aside = stepAside(root, slot, target, error)).isEmpty())
+    if (old != Entry::None && (aside = stepAside(root, place, target, error)).isEmpty())
         return discard(Problem{Text::MakerWriteFailed, QDir::toNativeSeparators(target), error});
     if (!renameFree(fresh, target, error)) {
         if (!aside.isEmpty())
@@ -377,20 +377,21 @@ std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet&
     return {};
 }
 
-std::variant<NewSet, Problem> openSet(const QString& userRoot, int slot, const Progress& progress) {
+std::variant<NewSet, Problem> openSet(const QString& userRoot, int place,
+                                      const Progress& progress) {
     const MakerLock lock(userRoot); // reading needs no lock of its own where none can be made
     if (lock.otherMaker())
         return Problem{Text::MakerLocked, {}, {}};
-    const QString place = QString::number(slot + 1);
-    if (!hasPlayerSet(userRoot, slot))
-        return Problem{Text::MakerNothingToRestore, place, {}};
-    const QDir folder(playerSetFolder(userRoot, slot));
+    const QString number = QString::number(place + 1);
+    if (!hasPlayerSet(userRoot, place))
+        return Problem{Text::MakerNothingToRestore, number, {}};
+    const QDir folder(playerSetFolder(userRoot, place));
     const auto damaged = [&](const QString& file) {
-        return Problem{Text::MakerSetDamaged, place, file};
+        return Problem{Text::MakerSetDamaged, number, file};
     };
     const core::FileBytes editing = core::readFile(folder.filePath(kEditing), kEditingBytes);
     if (editing.status == core::ReadStatus::Missing)
-        return Problem{Text::MakerSetNotEditable, place, {}};
+        return Problem{Text::MakerSetNotEditable, number, {}};
     const QStringList lines = core::decodeLines(editing.bytes);
     if (editing.status != core::ReadStatus::Read || !editing.whole ||
         lines.size() != 3 + kPhotosPerSet || lines[0] != kEditingHeader)
@@ -433,17 +434,17 @@ std::variant<NewSet, Problem> openSet(const QString& userRoot, int slot, const P
     return set;
 }
 
-std::optional<Problem> restoreShipped(const QString& userRoot, int slot) {
+std::optional<Problem> restoreShipped(const QString& userRoot, int place) {
     const QDir root(userRoot);
-    const QString target = root.filePath(setFolderName(slot));
+    const QString target = root.filePath(setFolderName(place));
     if (entryAt(target) == Entry::None)
         return {};
     const MakerLock lock(userRoot);
     if (!lock.held())
         return lock.otherMaker()
                    ? Problem{Text::MakerLocked, {}, {}}
-                   : Problem{Text::MakerRestoreFailed, QString::number(slot + 1), lock.reason()};
-    removeLeftovers(root, slot);
+                   : Problem{Text::MakerRestoreFailed, QString::number(place + 1), lock.reason()};
+    removeLeftovers(root, place);
     const Entry old = entryAt(target);
     if (old == Entry::None) // gone while the lock was taken
         return {};
@@ -452,14 +453,14 @@ std::optional<Problem> restoreShipped(const QString& userRoot, int slot) {
     QString error;
     if (old == Entry::Link) { // the link goes, never what it leads to
         if (!removeEntry(target, old, error))
-            return Problem{Text::MakerRestoreFailed, QString::number(slot + 1), error};
+            return Problem{Text::MakerRestoreFailed, QString::number(place + 1), error};
         return {};
     }
     // Out of the game's sight first, in one step; the deletion may then take its time.
     writeFile(QDir(target).filePath(kMarker), kMarkerText);
-    const QString aside = stepAside(root, slot, target, error);
+    const QString aside = stepAside(root, place, target, error);
     if (aside.isEmpty() || !removeEntry(aside, old, error))
-        return Problem{Text::MakerRestoreFailed, QString::number(slot + 1), error};
+        return Problem{Text::MakerRestoreFailed, QString::number(place + 1), error};
     return {};
 }
 

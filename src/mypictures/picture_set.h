@@ -17,7 +17,7 @@
 namespace quilora::mypictures {
 
 constexpr int kPhotosPerSet = 12;
-constexpr int kSlots = 5;
+constexpr int kPlaces = 5;
 constexpr int kLongestSetName = 40;
 
 // One photo of a new set: the loaded photo, its frame and, for a set with names, its name.
@@ -57,10 +57,10 @@ QImage drawCard(const NewSet& set, int card, int scale);
 // The photo as a set keeps it for editing: a JPEG of a few hundred kilobytes.
 QByteArray keptPhoto(const QImage& photo);
 
-// The player's set of slot `slot` under `userRoot`: its folder, and whether it holds a set the
+// The player's set of place `place` under `userRoot`: its folder, and whether it holds a set the
 // game will use (the game's rule: a 0.gif there).
-QString playerSetFolder(const QString& userRoot, int slot);
-bool hasPlayerSet(const QString& userRoot, int slot);
+QString playerSetFolder(const QString& userRoot, int place);
+bool hasPlayerSet(const QString& userRoot, int place);
 
 // One maker at a time writes into the player's data folder: while one holds this lock, every
 // other's writeSet and restoreShipped refuse with MakerLocked.
@@ -77,7 +77,7 @@ private:
     QString reason_;
 };
 
-// Writes the set into `userRoot`/imgN, where it shadows the shipped set of that slot: every card
+// Writes the set into `userRoot`/imgN, where it shadows the shipped set of that place: every card
 // as N.gif and N@2x.gif, setname.txt and names.txt, and what opening it again needs: each photo
 // as photoN.jpg and maker.txt (the kind, the set's name, each card's frame and name). Everything
 // goes into a new folder beside the target that replaces the old set only once whole; on
@@ -86,19 +86,19 @@ private:
 // files is not the maker's and stays. `progress`, when given, hears of every card written (on
 // the thread that writes).
 using Progress = std::function<void(int done, int total)>;
-std::optional<Problem> writeSet(const QString& userRoot, int slot, const NewSet& set,
+std::optional<Problem> writeSet(const QString& userRoot, int place, const NewSet& set,
                                 const Progress& progress = {});
 
-// The player's set of a slot as the maker wrote it, to be changed and written again: its photos,
+// The player's set of a place as the maker wrote it, to be changed and written again: its photos,
 // frames, names, kind and name. A set of an earlier maker, which kept nothing to open it with,
 // is MakerSetNotEditable; one whose files cannot be read as the maker wrote them,
 // MakerSetDamaged (with the file). Read under the maker's lock, so never half of a set being
 // written.
-std::variant<NewSet, Problem> openSet(const QString& userRoot, int slot,
+std::variant<NewSet, Problem> openSet(const QString& userRoot, int place,
                                       const Progress& progress = {});
 
-// Removes the player's set of a slot, so that the shipped one is used again: a link as a link,
+// Removes the player's set of a place, so that the shipped one is used again: a link as a link,
 // a folder only when it holds nothing but a set's files.
-std::optional<Problem> restoreShipped(const QString& userRoot, int slot);
+std::optional<Problem> restoreShipped(const QString& userRoot, int place);
 
 } // namespace quilora::mypictures

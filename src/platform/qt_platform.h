@@ -74,4 +74,19 @@ public:
 // or https page; empty otherwise.
 QString shortcutAddress(const QByteArray& content);
 
+// The desktop's own services, held for a program's whole run.
+class DesktopServices {
+public:
+    Services services() { return {random_, localeInfo_, sound_, messages_, clock_, links_}; }
+    QtSoundPlayer& sound() { return sound_; }
+
+private:
+    ClockSeededRandom random_;
+    SystemLocaleInfo localeInfo_;
+    QtSoundPlayer sound_;
+    QtMessageBox messages_;
+    SteadyClock clock_;
+    DesktopLinkOpener links_;
+};
+
 } // namespace quilora::platform

@@ -34,30 +34,30 @@ bool EnsureRecordFile(const core::Folders& folders, const platform::LocaleInfo& 
                             error);
 }
 
-Records::Records(game::Form1& form, settings::Form2& options, language::Captions& captions,
-                 platform::Services services)
-    : form_(form), options_(options), captions_(captions), services_(services) {}
+RecordBook::RecordBook(game::Form1& form, settings::Form2& options, language::Captions& captions,
+                       platform::Services services)
+    : form1_(form), options_(options), captions_(captions), services_(services) {}
 
-std::optional<QStringList> Records::readTable(QString* error, bool* whole) {
-    if (!EnsureRecordFile(form_.folders(), services_.localeInfo, error))
+std::optional<QStringList> RecordBook::readTable(QString* error, bool* whole) {
+    if (!EnsureRecordFile(form1_.folders(), services_.localeInfo, error))
         return std::nullopt;
     std::optional<QStringList> lines =
-        core::readLines(recordFilePath(form_.folders()), kRecordsReadLimit, whole, error);
+        core::readLines(recordFilePath(form1_.folders()), kRecordsReadLimit, whole, error);
     if (!lines && error && error->isEmpty()) // a FIFO, a device or a folder of that name
         *error = captions_.program().text(Text::FileNotRegular);
     return lines;
 }
 
-double Records::wonSeconds() const {
-    return parseTime(Frame2_.lblEnd[1]).value_or(form_.ElapsedSeconds());
+double RecordBook::wonSeconds() const {
+    return parseTime(Frame2_.lblEnd[1]).value_or(form1_.ElapsedSeconds());
 }
 
-void Records::report(Text message, const QString& reason) {
+void RecordBook::report(Text message, const QString& reason) {
     services_.messages.information(captions_.program().text(message).arg(
-        QDir::toNativeSeparators(recordFilePath(form_.folders())), reason));
+        QDir::toNativeSeparators(recordFilePath(form1_.folders())), reason));
 }
 
-void Records::gameWon(const QString& time) {
+void RecordBook::gameWon(const QString& time) {
     Frame2_.lblEnd[1] = time;
     ProverkaRekorda();
     Frame2_.optKartinkaSelected = {false, false, false};
@@ -65,7 +65,7 @@ void Records::gameWon(const QString& time) {
     emit victoryPanelChanged();
 }
 
-void Records::ProverkaRekorda() {
+void RecordBook::ProverkaRekorda() {
     IconChoice = 0;
     QString error;
     const std::optional<QStringList> lines = readTable(&error);
@@ -96,12 +96,12 @@ void Records::ProverkaRekorda() {
         report(Text::RecordsUnreadableAtEnd, error);
 }
 
-void Records::hideVictoryPanel() {
+void RecordBook::hideVictoryPanel() {
     Frame2_.visible = false;
     emit victoryPanelChanged();
 }
 
-void Records::storeRecord() {
+void RecordBook::storeRecord() {
     Frame2_.txtRec.replace(QLatin1Char('~'), QLatin1Char('-'));
     PlayerName = Frame2_.txtRec;
     Frame2_.txtRec.clear();
@@ -111,7 +111,7 @@ void Records::storeRecord() {
     ZapisRecord();
 }
 
-void Records::ZapisRecord() {
+void RecordBook::ZapisRecord() {
     const language::ProgramLanguage& texts = captions_.program();
     if (PlayerName.isEmpty())
         PlayerName = texts.DefaultPlayerName();
@@ -126,7 +126,7 @@ void Records::ZapisRecord() {
         return;
     }
     // The game's own set, also when another one has been chosen since it was dealt.
-    const QString set = options_.pictureSetCaption(form_.pictureSet());
+    const QString set = options_.pictureSetCaption(form1_.pictureSet());
     const QString line =
         recordLine({Frame2_.lblEnd[1], PlayerName, set, QString::number(IconChoice),
                     recordDate(services_.localeInfo.today(), services_.localeInfo.locale())});
@@ -140,13 +140,13 @@ void Records::ZapisRecord() {
         services_.messages.information(texts.text(Text::RecordsFileChanged));
         return;
     case Insertion::Stored:
-        if (!core::writeLines(recordFilePath(form_.folders()), insertion.lines, &error))
+        if (!core::writeLines(recordFilePath(form1_.folders()), insertion.lines, &error))
             report(Text::RecordNotSaved, error);
         return;
     }
 }
 
-void Records::optKartinka_Click(int Index) {
+void RecordBook::optKartinka_Click(int Index) {
     static constexpr std::array<std::int16_t, 3> icons = {4, 5, 7};
     if (Index < 0 || Index > 2)
         return;
@@ -155,7 +155,7 @@ void Records::optKartinka_Click(int Index) {
     emit victoryPanelChanged();
 }
 
-void Records::txtRec_Change(const QString& text) {
+void RecordBook::txtRec_Change(const QString& text) {
     // One line of at most 40 characters: a line break would split the record in the file.
     QString name = text;
     name.replace(QLatin1Char('\r'), QLatin1Char(' '));
@@ -168,7 +168,7 @@ void Records::txtRec_Change(const QString& text) {
     emit victoryPanelChanged();
 }
 
-void Records::showOrHideRecords() {
+void RecordBook::showOrHideRecords() {
     const language::ProgramLanguage& texts = captions_.program();
     // Read on every press, also before hiding, so a missing file is created either way.
     QString error;
@@ -190,7 +190,7 @@ void Records::showOrHideRecords() {
     emit recordsListChanged();
 }
 
-void Records::lvRecord_ColumnClick(int column) {
+void RecordBook::lvRecord_ColumnClick(int column) {
     if (column < 1 || column > 5)
         return;
     lvRecord_.sortColumn = column - 1;
@@ -198,7 +198,7 @@ void Records::lvRecord_ColumnClick(int column) {
     emit recordsListChanged();
 }
 
-void Records::showOrHideHelp() {
+void RecordBook::showOrHideHelp() {
     const language::ProgramLanguage& texts = captions_.program();
     if (txtHELP_.visible) {
         txtHELP_.visible = false;
@@ -209,7 +209,7 @@ void Records::showOrHideHelp() {
     }
     txtHELP_.visible = true;
     captions_.setCmdTOP(2, texts.CaptionCloseHelp());
-    const QString path = core::programPath(form_.folders().programFolder, texts.HelpFileName());
+    const QString path = core::programPath(form1_.folders().programFolder, texts.HelpFileName());
     const std::optional<QStringList> lines =
         core::fileExists(path) ? core::readLines(path, kHelpReadLimit) : std::nullopt;
     if (!lines) {

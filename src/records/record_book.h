@@ -45,12 +45,12 @@ struct HelpBox {
 
 // The records of one main window: the end-of-game check and the victory panel, storing a
 // record, the records list and the help text.
-class Records final : public QObject, public game::RecordBook {
+class RecordBook final : public QObject, public game::RecordKeeper {
     Q_OBJECT
 
 public:
-    Records(game::Form1& form, settings::Form2& options, language::Captions& captions,
-            platform::Services services);
+    RecordBook(game::Form1& form, settings::Form2& options, language::Captions& captions,
+               platform::Services services);
 
     void gameWon(const QString& time) override;
     bool victoryPanelShown() const override { return Frame2_.visible; }
@@ -83,7 +83,7 @@ private:
     double wonSeconds() const;
     void report(language::Text message, const QString& reason);
 
-    game::Form1& form_;
+    game::Form1& form1_;
     settings::Form2& options_;
     language::Captions& captions_;
     platform::Services services_;

@@ -35,13 +35,13 @@ constexpr std::array<Background, kChoices> kBackgrounds = {{
 
 Form2::Form2(ProgramSettings& program, game::Form1& form, language::Captions& captions,
              platform::Services services)
-    : program_(program), form_(form), language_(captions), services_(services),
+    : program_(program), form1_(form), language_(captions), services_(services),
       lblSND_(text(Text::SoundLabel, Language::English)) {
     applyCaptions(captions.column().value_or(Language::English));
     connect(&language_, &language::Captions::columnApplied, this, &Form2::applyCaptions);
     // The set names and the spoken names follow the language value itself.
     connect(&language_, &language::Captions::changed, this, &Form2::dialogChanged);
-    const QString folder = form_.folders().programFolder;
+    const QString folder = form1_.folders().programFolder;
     ChooseIni();
     for (int i = 0; i < kChoices; ++i) {
         const QString thumbnail =
@@ -55,7 +55,7 @@ Form2::Form2(ProgramSettings& program, game::Form1& form, language::Captions& ca
 void Form2::readSetNames() {
     for (int i = 0; i < kChoices; ++i)
         pictureSetNames_[i] = core::readSetNames(core::pictureSetFolder(
-            form_.folders().programFolder, form_.folders().userSetsFolder, i));
+            form1_.folders().programFolder, form1_.folders().userSetsFolder, i));
 }
 
 void Form2::aboutToShow() {
@@ -64,7 +64,7 @@ void Form2::aboutToShow() {
 }
 
 QString Form2::settingsPath() const {
-    return core::programPath(form_.folders().dataFolder, QStringLiteral("\\Quilora.ini"));
+    return core::programPath(form1_.folders().dataFolder, QStringLiteral("\\Quilora.ini"));
 }
 
 void Form2::applyCaptions(Language column) {
@@ -78,7 +78,7 @@ void Form2::applyCaptions(Language column) {
 }
 
 void Form2::ChooseIni() {
-    std::optional<Slots> values;
+    std::optional<Lines> values;
     if (program_.unsavedSettings_) {
         values.emplace();
         std::copy(program_.unsavedSettings_->begin(), program_.unsavedSettings_->end(),
@@ -93,7 +93,7 @@ void Form2::ChooseIni() {
             program_.SettingValue_[i] = (*values)[i];
         choices = interpret(*values);
     }
-    // The background and the picture set are read from their slots later on, so they hold the
+    // The background and the picture set are read from their lines later on, so they hold the
     // values in use, never an unusable one.
     program_.SettingValue_[0] = QString::number(choices.background);
     program_.SettingValue_[1] = QString::number(choices.pictureSet);
@@ -118,7 +118,7 @@ void Form2::SetSound() {
         QStringList paths;
         for (std::size_t i = 0; i < kSounds.size(); ++i) {
             program_.SoundFile_[i] =
-                core::programPath(form_.folders().programFolder, QLatin1String(kSounds[i]));
+                core::programPath(form1_.folders().programFolder, QLatin1String(kSounds[i]));
             paths.append(program_.SoundFile_[i]);
         }
         services_.sound.preload(paths);
@@ -138,8 +138,8 @@ void Form2::SetColor() {
             appearance_.windowColour = core::Rgb{180, 180, 180};
         } else {
             // A missing picture leaves the window's colour showing.
-            const QString picture =
-                core::programPath(form_.folders().programFolder, QLatin1String(background.picture));
+            const QString picture = core::programPath(form1_.folders().programFolder,
+                                                      QLatin1String(background.picture));
             appearance_.windowPicture = core::fileExists(picture) ? picture : QString();
         }
     }
@@ -193,12 +193,12 @@ void Form2::writeSettings() {
 
 // Deals a new board when the chosen picture set is not the one on the board.
 void Form2::changeMainWindow() {
-    const QString chosen = core::pictureSetFolder(form_.folders().programFolder,
-                                                  form_.folders().userSetsFolder, optP_);
-    if (chosen != form_.PictureFolder())
-        form_.requestReload();
+    const QString chosen = core::pictureSetFolder(form1_.folders().programFolder,
+                                                  form1_.folders().userSetsFolder, optP_);
+    if (chosen != form1_.PictureFolder())
+        form1_.requestReload();
     else
-        form_.cmdTOP_Click(0);
+        form1_.cmdTOP_Click(0);
 }
 
 void Form2::cmdNAS_Click(int Index) {
@@ -210,8 +210,8 @@ void Form2::cmdNAS_Click(int Index) {
     case 1: // pictures Apply
         program_.SettingValue_[1] = QString::number(optP_);
         writeSettings();
-        form_.requestReload();
-        form_.resetElapsedSeconds();
+        form1_.requestReload();
+        form1_.resetElapsedSeconds();
         emit hideRequested();
         break;
     case 2: // OK
@@ -221,11 +221,11 @@ void Form2::cmdNAS_Click(int Index) {
         writeSettings();
         emit hideRequested();
         changeMainWindow();
-        form_.resetElapsedSeconds();
+        form1_.resetElapsedSeconds();
         break;
     case 3: // Cancel
         emit hideRequested();
-        form_.restoreSavedSeconds();
+        form1_.restoreSavedSeconds();
         break;
     default:
         break;

@@ -22,9 +22,9 @@ class ProgramSettings {
 public:
     // What each line of the settings file held: 0 background, 1 picture set, 2 sound switch,
     // 3 language, 4 and 5 unused.
-    const QString& SettingValue(int slot) const { return SettingValue_[slot]; }
+    const QString& SettingValue(int line) const { return SettingValue_[line]; }
     // The sound played for each event: 1 card click, 2 pair found, 3 to 5 the victories.
-    const QString& SoundFile(int slot) const { return SoundFile_[slot]; }
+    const QString& SoundFile(int index) const { return SoundFile_[index]; }
 
 private:
     friend class Form2;
@@ -109,7 +109,7 @@ private:
     void readSetNames();
 
     ProgramSettings& program_;
-    game::Form1& form_;
+    game::Form1& form1_;
     language::Captions& language_;
     platform::Services services_;
     int optFon_ = 0;

@@ -39,12 +39,12 @@ std::optional<float> languageValue(const QString& text) {
 
 } // namespace
 
-std::optional<Slots> readSettingsFile(const QString& path) {
+std::optional<Lines> readSettingsFile(const QString& path) {
     const core::FileBytes file = core::readFile(path, kReadLimit);
     // A FIFO or a folder of that name is as good as none.
     if (file.status == core::ReadStatus::Missing || file.status == core::ReadStatus::NotAFile)
         return std::nullopt;
-    Slots values; // one that cannot be read gives the defaults
+    Lines values; // one that cannot be read gives the defaults
     const QStringList lines = core::decodeLines(file.bytes);
     for (qsizetype i = 0; i < lines.size() && i < qsizetype(values.size()); ++i) {
         const qsizetype equals = lines[i].indexOf(QLatin1Char('='));
@@ -53,7 +53,7 @@ std::optional<Slots> readSettingsFile(const QString& path) {
     return values;
 }
 
-Choices interpret(const Slots& values) {
+Choices interpret(const Lines& values) {
     Choices choices;
     choices.background = wholeNumber(values[0], 0, 4).value_or(choices.background);
     choices.pictureSet = wholeNumber(values[1], 0, 4).value_or(choices.pictureSet);

@@ -3,8 +3,8 @@
 #include "support/layout.h"
 #include "support/test_folder.h"
 #include "test_photos.h"
-#include "ui/my_pictures_window.h"
-#include "ui/photo_frame_view.h"
+#include "ui/maker/my_pictures_window.h"
+#include "ui/maker/photo_frame_view.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -97,7 +97,7 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // At twice the size, it fits a 1920 x 1080 screen.
     QVERIFY(window.minimumSizeHint().width() <= 960 && window.minimumSizeHint().height() <= 540);
-    QVERIFY(showing(window, "0 of 12 photos") && window.slotBox()->currentIndex() == 0);
+    QVERIFY(showing(window, "0 of 12 photos") && window.placeBox()->currentIndex() == 0);
     QCOMPARE(window.cardButton(11)->accessibleName(), "Card 12: no photo yet");
     QCOMPARE(window.zoomSlider()->accessibleName() + '|' + window.setNameBox()->placeholderText() +
                  '|' + window.cardNameBox()->placeholderText(),
@@ -118,9 +118,9 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     QVERIFY(showing(window, "10 of 12 photos") && !remove->isEnabled());
     QVERIFY(status().isEmpty());                // the photos changed: the message about them went
     QVERIFY(!window.zoomSlider()->isEnabled()); // nothing to zoom on an empty card
-    window.slotBox()->setFocus();
-    QTest::keyClick(window.slotBox(), Qt::Key_Down);
-    QCOMPARE(window.slotBox()->itemText(0) + '|' + window.slotBox()->currentText(),
+    window.placeBox()->setFocus();
+    QTest::keyClick(window.placeBox(), Qt::Key_Down);
+    QCOMPARE(window.placeBox()->itemText(0) + '|' + window.placeBox()->currentText(),
              "1: (no name)|2: Fruit");
     QTest::keyClicks(window.setNameBox(), "Our family");
     QTest::mouseClick(window.makeButton(), Qt::LeftButton);
@@ -207,9 +207,9 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     QTest::mouseClick(window.makeButton(), Qt::LeftButton);
     QVERIFY(finished(window));
     QCOMPARE(status(), "“Our family” is ready in place 2. Choose it in the game's Options.");
-    QCOMPARE(window.slotBox()->currentText(), "2: Our family (yours)");
+    QCOMPARE(window.placeBox()->currentText(), "2: Our family (yours)");
     // A new maker opens on a place that holds no set of the player's.
-    QCOMPARE(ui::MyPicturesWindow(foldersIn(folder), true, &answers).slotBox()->currentIndex(), 0);
+    QCOMPARE(ui::MyPicturesWindow(foldersIn(folder), true, &answers).placeBox()->currentIndex(), 0);
     answers.answers = {false};
     QTest::mouseClick(window.restoreButton(), Qt::LeftButton);
     QVERIFY(QFileInfo::exists(users + "/img1"));
@@ -217,7 +217,7 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     QTest::mouseClick(window.restoreButton(), Qt::LeftButton);
     QVERIFY(!QFileInfo::exists(users + "/img1"));
     QCOMPARE(status(), "The shipped set is back in place 2.");
-    QCOMPARE(window.slotBox()->currentText(), "2: Fruit");
+    QCOMPARE(window.placeBox()->currentText(), "2: Fruit");
     QVERIFY(!window.restoreButton()->isEnabled());
     // The cards are in no set any more: closing asks before they go.
     answers.answers = {true};
@@ -285,7 +285,7 @@ void TestMyPicturesWindow::aSecondPressWhileWriting() {
     QTRY_COMPARE_WITH_TIMEOUT(window.progressBar()->text(), "Making the set: card 3 of 12…",
                               120000);
     QVERIFY(window.progressBar()->isVisible());
-    QVERIFY(!window.makeButton()->isEnabled() && !window.slotBox()->isEnabled() &&
+    QVERIFY(!window.makeButton()->isEnabled() && !window.placeBox()->isEnabled() &&
             !window.chooseButton()->isEnabled() && !window.restoreButton()->isEnabled());
     QTest::mouseClick(window.makeButton(), Qt::LeftButton);
     QTest::mouseClick(window.cardButton(6), Qt::LeftButton); // looking at cards still works
@@ -322,14 +322,14 @@ void TestMyPicturesWindow::changesOneNameOfASavedSet() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // In Russian too, at twice the size, it fits a 1920 x 1080 screen.
     QVERIFY(window.minimumSizeHint().width() <= 960 && window.minimumSizeHint().height() <= 540);
-    QCOMPARE(window.slotBox()->currentIndex(), 0);
+    QCOMPARE(window.placeBox()->currentIndex(), 0);
     QStringList progress;
     connect(&window.maker(), &mypictures::Maker::workChanged, &window, [&] {
         if (window.progressBar()->isVisible())
             progress.append(window.progressBar()->text());
     });
-    window.slotBox()->setFocus();
-    QTest::keyClick(window.slotBox(), Qt::Key_Down);
+    window.placeBox()->setFocus();
+    QTest::keyClick(window.placeBox(), Qt::Key_Down);
     QVERIFY(finished(window));
     QCOMPARE(progress.first() + '|' + progress.last(),
              "Набор открывается: фото 1 из 12…|Набор открывается: фото 12 из 12…");
@@ -352,14 +352,14 @@ void TestMyPicturesWindow::changesOneNameOfASavedSet() {
     expected.replaceInStrings("Бабушка Мша", "Бабушка Маша");
     QVERIFY(expected != before);
     QCOMPARE(names(), expected);
-    QCOMPARE(window.slotBox()->currentText(), "2: Семья (ваш)");
+    QCOMPARE(window.placeBox()->currentText(), "2: Семья (ваш)");
     QVERIFY(window.close());
 }
 
 void TestMyPicturesWindow::frameFollowsHandAndKeys() {
     ui::PhotoFrameView view;
     view.resize(400, 300);
-    view.QWidget::show();
+    view.show();
     QVERIFY(QTest::qWaitForWindowActive(&view));
     const auto corner = [&] { return view.grab().toImage().pixel(1, 1); };
     const QColor background = view.palette().color(QPalette::Mid);
@@ -370,7 +370,7 @@ void TestMyPicturesWindow::frameFollowsHandAndKeys() {
     // shows all round only once a click has given it the keyboard.
     QImage photo(800, 200, QImage::Format_RGB32);
     photo.fill(Qt::gray);
-    view.show(photo, mypictures::Crop(photo.size()));
+    view.showPhoto(photo, mypictures::Crop(photo.size()));
     view.clearFocus();
     QVERIFY(near(corner(), background));
     QTest::mouseClick(&view, Qt::LeftButton, {}, {200, 150});

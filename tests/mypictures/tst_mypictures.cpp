@@ -641,7 +641,7 @@ void TestMyPictures::makerRules_data() {
                 "3"};
     QTest::newRow("the player's sets in all five: place 1, said")
         << Rule{[](W& w) {
-                    for (int slot = 0; slot < kSlots; ++slot)
+                    for (int slot = 0; slot < kPlaces; ++slot)
                         w.playersSet(slot, "A");
                 },
                 [](W&, Maker& m) { return QString::number(m.place() + 1) + m.message(); },

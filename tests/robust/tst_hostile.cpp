@@ -5,7 +5,7 @@
 #include "mypictures/picture_set.h"
 #include "support/full_disk.h"
 #include "support/window.h"
-#include "ui/card_slot.h"
+#include "ui/widgets/card_slot.h"
 
 #include <QBuffer>
 #include <QDirIterator>

@@ -93,7 +93,7 @@ struct Game : TestFolder, Plays<Game> {
 
     game::Form1& form() const { return program.current().form; }
     settings::Form2& options() const { return program.current().options; }
-    records::Records& records() const { return program.current().records; }
+    records::RecordBook& records() const { return program.current().records; }
     language::Captions& captions() const { return program.current().captions; }
 
     void click(int slot) const { form().Foto_Click(slot); }

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "support/game.h"
-#include "ui/form1_window.h"
-#include "ui/program.h"
+#include "ui/game/form1_window.h"
+#include "ui/game/program.h"
 
 #include <QApplication>
 #include <QTest>

@@ -2,8 +2,8 @@
 // The real windows, as a player sees and uses them.
 #include "support/describe.h"
 #include "support/window.h"
-#include "ui/card_slot.h"
-#include "ui/launcher.h"
+#include "ui/game/launcher.h"
+#include "ui/widgets/card_slot.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

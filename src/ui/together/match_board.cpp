@@ -1,24 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/together/match_board.h"
 
-#include "ui/board_view.h"
-#include "ui/card_slot.h"
-#include "ui/twips.h"
+#include "ui/widgets/card_grid.h"
+#include "ui/widgets/card_slot.h"
+#include "ui/widgets/look.h"
 
 namespace quilora::ui {
 
 MatchBoard::MatchBoard(together::Match& match, const settings::Appearance& look,
                        language::Language language, QWidget* parent)
     : QWidget(parent), match_(match), colour_(toColor(look.cardColour)), language_(language) {
-    const game::Rect first = game::slotGeometry(0);
-    const game::Rect last = game::slotGeometry(game::kSlotCount - 1);
-    setGeometry(first.left, first.top, last.left + last.width - first.left,
-                last.top + last.height - first.top);
+    slots_ = layOutCards(this);
     for (int i = 0; i < game::kSlotCount; ++i) {
-        const game::Rect r = game::slotGeometry(i);
-        slots_[i] = new CardSlot(i, this);
-        slots_[i]->setObjectName(QStringLiteral("Foto%1").arg(i));
-        slots_[i]->setGeometry(r.left - first.left, r.top - first.top, r.width, r.height);
         slots_[i]->spokenName = [this, i] {
             const together::CardState state = match_.card(i);
             std::optional<int> shown;
@@ -33,7 +26,6 @@ MatchBoard::MatchBoard(together::Match& match, const settings::Appearance& look,
         connect(slots_[i], &CardSlot::moveFocus, this, &MatchBoard::moveCardFocus);
         showCard(i);
     }
-    slots_[keyboardCard_]->setFocusPolicy(Qt::TabFocus);
     setAccessibleName(language::text(language::Text::Board, language_));
     connect(&match_, &together::Match::cardChanged, this, &MatchBoard::showCard);
 }
@@ -44,7 +36,7 @@ QString MatchBoard::pictureName(int slot) {
 }
 
 void MatchBoard::showCard(int slot) {
-    slots_[slot]->show(colour_, picture(match_.picture(slot)));
+    slots_[slot]->showFace(colour_, picture(match_.picture(slot)));
 }
 
 // The match deals from its folder when it starts: the files are read once a card shows them.
@@ -78,10 +70,7 @@ QPixmap MatchBoard::picture(const QString& path) {
 }
 
 void MatchBoard::moveCardFocus(int from, int columns, int rows) {
-    slots_[keyboardCard_]->setFocusPolicy(Qt::NoFocus);
-    keyboardCard_ = neighbourCard(from, columns, rows);
-    slots_[keyboardCard_]->setFocusPolicy(Qt::TabFocus);
-    slots_[keyboardCard_]->setFocus(Qt::OtherFocusReason);
+    keyboardCard_ = moveKeyboardCard(slots_, keyboardCard_, from, columns, rows);
 }
 
 } // namespace quilora::ui

@@ -4,7 +4,8 @@
 #include "language/accessible_names.h"
 #include "settings/form2.h"
 #include "together/match.h"
-#include "ui/sharp_picture.h"
+#include "ui/widgets/card_grid.h"
+#include "ui/widgets/sharp_picture.h"
 
 #include <QHash>
 #include <QWidget>
@@ -12,8 +13,6 @@
 #include <array>
 
 namespace quilora::ui {
-
-class CardSlot;
 
 // The 24 cards of a match, drawn and played as on the solo board: the mouse or, from the keyboard,
 // the arrow keys and Space or Enter; one Tab stop.
@@ -37,7 +36,7 @@ private:
     together::Match& match_;
     QColor colour_;
     language::Language language_;
-    std::array<CardSlot*, game::kSlotCount> slots_{};
+    CardSlots slots_{};
     // The set's files as they were when its first card turned: a set made meanwhile into the
     // same place must not show half the board in other photos.
     QString folder_;

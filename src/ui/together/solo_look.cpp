@@ -5,8 +5,8 @@ namespace quilora::ui {
 
 // The solo window is never loaded: its options read the settings file and the sets' names.
 SoloLook::SoloLook(const core::Folders& folders, platform::Services services)
-    : captions_(language_), form_(clock_, folders, services, captions_),
-      options_(settings_, form_, captions_, services) {
+    : captions_(language_), form1_(game_, folders, services, captions_),
+      options_(settings_, form1_, captions_, services) {
     options_.SetColor();
 }
 

@@ -22,14 +22,14 @@ public:
     int pictureSet() const { return options_.optP(); }
     // The set's name as the options window shows it, or "Set 3" when it has none.
     QString pictureSetName(int set) const;
-    const core::Folders& folders() const { return form_.folders(); }
+    const core::Folders& folders() const { return form1_.folders(); }
 
 private:
-    game::ProgramClock clock_;
+    game::ProgramGame game_;
     settings::ProgramSettings settings_;
     language::ProgramLanguage language_;
     language::Captions captions_;
-    game::Form1 form_;
+    game::Form1 form1_;
     settings::Form2 options_;
 };
 

@@ -56,7 +56,7 @@ TogetherApp::TogetherApp(const QString& desktopFileName) {
             .filePath(QStringLiteral("together.conf"));
     program_ = std::make_unique<TogetherProgram>(
         core::Folders{programFolder, core::dataFolder(programFolder, userFolder), userFolder},
-        platform::Services{random_, localeInfo_, sound_, messages_, clock_, links_}, choices);
+        desktop_.services(), choices);
     QObject::connect(program_.get(), &TogetherProgram::finished, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     program_->start();

@@ -59,12 +59,7 @@ public:
     ~TogetherApp();
 
 private:
-    platform::ClockSeededRandom random_;
-    platform::SystemLocaleInfo localeInfo_;
-    platform::QtSoundPlayer sound_;
-    platform::QtMessageBox messages_;
-    platform::SteadyClock clock_;
-    platform::DesktopLinkOpener links_;
+    platform::DesktopServices desktop_;
     std::unique_ptr<TogetherProgram> program_;
 };
 

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/together/together_window.h"
 
-#include "ui/accessibility.h"
-#include "ui/card_slot.h"
-#include "ui/focus_frames.h"
-#include "ui/sharp_picture.h"
 #include "ui/together/match_board.h"
 #include "ui/together/solo_look.h"
-#include "ui/twips.h"
+#include "ui/widgets/accessibility.h"
+#include "ui/widgets/card_slot.h"
+#include "ui/widgets/focus_frames.h"
+#include "ui/widgets/look.h"
+#include "ui/widgets/sharp_picture.h"
+#include "ui/widgets/twips.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -74,7 +75,7 @@ class PlayerPlate : public QWidget {
 public:
     PlayerPlate(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour) {}
 
-    void show(const QString& name, int pairs, bool current, const QString& spoken) {
+    void showPlayer(const QString& name, int pairs, bool current, const QString& spoken) {
         if (name == name_ && pairs == pairs_ && current == current_)
             return;
         name_ = name;
@@ -264,9 +265,9 @@ void TogetherWindow::refreshPlayers() {
     for (int i = 0; i < match_.playerCount(); ++i) {
         const bool current = i == match_.current() && !match_.ended();
         const QString& name = match_.player(i).name;
-        plates_[i]->show(name, match_.pairs(i), current,
-                         look_.text(current ? Text::TogetherScoreTurn : Text::TogetherScore)
-                             .arg(name, QString::number(match_.pairs(i))));
+        plates_[i]->showPlayer(name, match_.pairs(i), current,
+                               look_.text(current ? Text::TogetherScoreTurn : Text::TogetherScore)
+                                   .arg(name, QString::number(match_.pairs(i))));
     }
 }
 
