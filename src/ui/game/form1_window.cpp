@@ -236,8 +236,12 @@ void Form1Window::showOptions() {
 
 void Form1Window::refreshClock() {
     lblTime_->setText(models_.form.lblTime());
-    lblTime_->setAccessibleName(models_.captions.program().text(Text::Clock) +
-                                QStringLiteral(": ") + models_.form.lblTime());
+    // Before the first second the label shows its caption, which would be heard twice.
+    const language::ProgramLanguage& texts = models_.captions.program();
+    const QString shown = models_.form.lblTime();
+    lblTime_->setAccessibleName(shown == texts.text(Text::ClockAtStart)
+                                    ? texts.text(Text::Clock)
+                                    : texts.text(Text::Clock) + QStringLiteral(": ") + shown);
     syncTimer(*timer1_, models_.form.Timer1());
     syncTimer(*timer2_, models_.form.Timer2());
 }
