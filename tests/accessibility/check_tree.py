@@ -154,7 +154,7 @@ def main():
         return
     app = find_app("Quilora")
     for expected in ("Records", "Help", "Options", "Clear", "The game's home page",
-                     "The game's web site", "Russian language", "English language", "Time: ",
+                     "The game's web site", "Russian language", "English language", "Time",
                      "Sound on, press to switch it off"):
         wait_for(lambda: any(n.startswith(expected) for n in {m.name for m in nodes(app)}),
                  "something named %r" % expected)
