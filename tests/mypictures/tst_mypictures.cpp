@@ -380,15 +380,13 @@ void TestMyPictures::readsPhotos() {
     QFETCH(int, limit);
     QFETCH(QSize, size);
     QFETCH(QList<QRgb>, corners);
-    QFETCH(QString, problem);
-    QFETCH(QString, warning);
     const int saved = QImageReader::allocationLimit();
     QImageReader::setAllocationLimit(limit);
     const LoadedPhoto photo = loadPhoto(folder_.path(file));
     QImageReader::setAllocationLimit(saved);
     QCOMPARE(photo.image.size(), size);
-    QCOMPARE(key(photo.problem), problem);
-    QCOMPARE(key(photo.warning), warning);
+    QTEST(key(photo.problem), "problem");
+    QTEST(key(photo.warning), "warning");
     for (int i = 0; i < corners.size(); ++i)
         QVERIFY(near(photo.image.pixel(i % 2 * (size.width() - 1), i / 2 * (size.height() - 1)),
                      corners[i]));

@@ -64,14 +64,11 @@ QString outcome(const std::optional<mypictures::Problem>& problem) {
     return key(problem ? std::optional(problem->what) : std::nullopt);
 }
 
+// Twelve photos of one colour, as a set.
 mypictures::NewSet newSet() {
-    mypictures::NewSet set{"New", {}, false};
-    for (int k = 0; k < mypictures::kPhotosPerSet; ++k) {
-        QImage photo(120, 90, QImage::Format_RGB32);
-        photo.fill(QColor::fromHsv(k * 30, 200, 230));
-        set.cards.append({photo, mypictures::Crop(photo.size()), {}});
-    }
-    return set;
+    QImage photo(120, 90, QImage::Format_RGB32);
+    photo.fill(Qt::darkCyan);
+    return {"New", QList<mypictures::CardChoice>(12, {photo, mypictures::Crop(photo.size()), {}})};
 }
 
 // A set in `folder` as the maker writes one, all of whose cards read "old card".
@@ -231,7 +228,6 @@ void TestHostile::fullDisk() {
 void TestHostile::filesThatAreNotWhatTheySeem_data() {
     using Game = testing::RunningGame;
     QTest::addColumn<Hostile>("hostile");
-    static const auto user = [](Game& game) { return game.path("user"); };
     static const auto link = [](Game& game, const char* from, const char* to) {
         QVERIFY(QFile::link(game.path(to), game.path(from)));
     };
@@ -240,14 +236,21 @@ void TestHostile::filesThatAreNotWhatTheySeem_data() {
             .entryList({pattern}, QDir::AllEntries | QDir::Hidden | QDir::System, QDir::Name)
             .join(' ');
     };
+    // The maker's Make and Restore on a place.
+    static const auto make = [](Game& g, int slot) {
+        return outcome(mypictures::writeSet(g.path("user"), slot, newSet()));
+    };
+    static const auto restore = [](Game& g, int slot) {
+        return outcome(mypictures::restoreShipped(g.path("user"), slot));
+    };
 
     QTest::newRow("img2 links to the album: Restore, Make")
         << Hostile{[](Game& g) { link(g, "user/img2", "album"); },
                    [](Game& g) {
-                       QString done = outcome(mypictures::restoreShipped(user(g), 2));
+                       QString done = restore(g, 2);
                        done += hidden(g, "user", "img2");
                        link(g, "user/img2", "album");
-                       done += ' ' + outcome(mypictures::writeSet(user(g), 2, newSet()));
+                       done += ' ' + make(g, 2);
                        return done + (QFileInfo(g.path("user/img2")).isSymLink() ? " link" : "");
                    },
                    "done done"};
@@ -263,31 +266,26 @@ void TestHostile::filesThatAreNotWhatTheySeem_data() {
                        link(g, "user/.img3-old", "nowhere");
                    },
                    [](Game& g) {
-                       const QString made = outcome(mypictures::writeSet(user(g), 2, newSet()));
-                       const QString restored = outcome(mypictures::restoreShipped(user(g), 2));
+                       const QString made = make(g, 2), restored = restore(g, 2);
                        return made + ' ' + restored + ": " + hidden(g, "user", ".img*");
                    },
                    "done done: .img2-backup .img2-new-Ab12Cd .img2-old .img3-old",
                    {"user/.img2-backup/0.gif", "user/.img2-old"}};
-    QTest::newRow("img2 is the player's file: Make")
-        << Hostile{[](Game& g) { g.writeFile("user/img2", "notes"); },
-                   [](Game& g) { return outcome(mypictures::writeSet(user(g), 2, newSet())); },
-                   "MakerNotItsOwn",
-                   {"user/img2"}};
-    QTest::newRow("img2 holds a folder of the player's: Restore")
+    QTest::newRow("img2 the player's file, img3 holds a folder of the player's: Make, Restore")
         << Hostile{[](Game& g) {
-                       oldSet(g, "user/img2/holiday");
-                       oldSet(g, "user/img2");
+                       g.writeFile("user/img2", "notes");
+                       oldSet(g, "user/img3/holiday");
+                       oldSet(g, "user/img3");
                    },
-                   [](Game& g) { return outcome(mypictures::restoreShipped(user(g), 2)); },
-                   "MakerNotItsOwn",
-                   {"user/img2/0.gif", "user/img2/holiday/0.gif"}};
+                   [](Game& g) { return make(g, 2) + ' ' + restore(g, 3); },
+                   "MakerNotItsOwn MakerNotItsOwn",
+                   {"user/img2", "user/img3/0.gif", "user/img3/holiday/0.gif"}};
     QTest::newRow("another maker at work: Make, Restore")
         << Hostile{[](Game& g) { oldSet(g, "user/img2"); },
                    [](Game& g) {
-                       const mypictures::MakerLock other(user(g));
-                       const QString made = outcome(mypictures::writeSet(user(g), 2, newSet()));
-                       return made + ' ' + outcome(mypictures::restoreShipped(user(g), 2));
+                       const mypictures::MakerLock other(g.path("user"));
+                       const QString made = make(g, 2);
+                       return made + ' ' + restore(g, 2);
                    },
                    "MakerLocked MakerLocked",
                    {"user/img2/0.gif"}};
@@ -349,8 +347,8 @@ void TestHostile::filesThatAreNotWhatTheySeem_data() {
     // Made anew into the place the board was dealt from, after a card was seen.
     QTest::newRow("a set made into the dealt place") << Hostile{
         [](Game& g) {
-            g.folders.userSetsFolder = user(g);
-            testing::makePictureSet(user(g));
+            g.folders.userSetsFolder = g.path("user");
+            testing::makePictureSet(g.path("user"));
         },
         [](Game& g) {
             g.start();
