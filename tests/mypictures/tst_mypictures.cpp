@@ -183,23 +183,12 @@ struct Workshop {
     }
     // The maker, started at its first use.
     Maker& m() { return maker ? *maker : start(); }
-    // A set of the player's in a place, as the maker writes one, its cards named "Name k": one
-    // written once, copied under each name.
+    // A set of the player's in a place, its cards named "Name k".
     void playersSet(int slot, const QString& name) const {
-        static const QTemporaryDir written;
-        static const bool once = [] {
-            NewSet set = setOf("Set name", "Name 1");
-            for (int k = 1; k < kPhotosPerSet; ++k)
-                set.cards[k].name = QString("Name %1").arg(k + 1);
-            return !writeSet(written.path(), 0, set);
-        }();
-        const QString to = QString("user/img%1/").arg(slot);
-        QVERIFY(once && QDir().mkpath(folder.path(to)));
-        for (const QString& file : QDir(written.filePath("img0")).entryList(QDir::Files)) {
-            QFile copy(written.filePath("img0/" + file));
-            QVERIFY(copy.open(QIODevice::ReadOnly));
-            folder.writeFile(to + file, copy.readAll().replace("Set name", name.toUtf8()));
-        }
+        NewSet set = setOf(name, "Name 1");
+        for (int k = 1; k < kPhotosPerSet; ++k)
+            set.cards[k].name = QString("Name %1").arg(k + 1);
+        QVERIFY(!writeSet(folder.path("user"), slot, set));
     }
     QString lineOf(int slot, const QString& file, int line) const {
         return QString(folder.readFile(QString("user/img%1/%2").arg(slot).arg(file)))

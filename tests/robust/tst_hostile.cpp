@@ -289,61 +289,54 @@ void TestHostile::filesThatAreNotWhatTheySeem_data() {
                    },
                    "MakerLocked MakerLocked",
                    {"user/img2/0.gif"}};
-    QTest::newRow("a FIFO and a progressive JPEG of 32000 x 24000 as photos") << Hostile{
+    // The writer's own leftover goes; the player's copies stay.
+    QTest::newRow("copies beside records and settings, record.txt a FIFO: start, Records")
+        << Hostile{
+               [](Game& g) {
+                   for (const char* name : {"record.txt.Backup", "record.txt.Monday",
+                                            "Quilora.ini.Sunday", ".record.txt.quilora-Ab12Cd"}) {
+                       g.writeFile(name, "a copy");
+                       QFile file(g.path(name));
+                       QVERIFY(file.open(QIODevice::ReadWrite) &&
+                               file.setFileTime(QDateTime::currentDateTime().addSecs(-120),
+                                                QFileDevice::FileModificationTime));
+                   }
+                   fifo(g.path("record.txt"));
+               },
+               [](Game& g) {
+                   g.start();
+                   const QString left = hidden(g, ".", ".record.txt.quilora-*");
+                   g.press("cmdTOP3");
+                   return left + '|' +
+                          g.platform.messages.shown.join('|').replace(g.path("record.txt"), "…");
+               },
+               "|The records file … cannot be read (it is not an ordinary file): the records "
+               "cannot be shown. The file is left as it is.",
+               {"record.txt.Backup", "record.txt.Monday", "Quilora.ini.Sunday"}};
+    // As photos: a FIFO and a progressive JPEG of 32000 x 24000. In a set: FIFOs as names and a
+    // picture, the set's name an endless device, a GIF of 5600 x 5600, as much as 1.5 GB took for
+    // a set of twelve.
+    QTest::newRow("FIFOs, endless devices and bombs as photos and in a set") << Hostile{
         [](Game& g) {
             fifo(g.path("album/fifo.jpg"));
             g.writeFile("album/bomb.jpg", jpegClaiming(true, 32000, 24000));
             // Sequential, it is scaled as it is decoded and may be far larger.
             g.writeFile("album/big.jpg", jpegClaiming(false, 8000, 6000));
+            for (const char* name : {"img0/names.txt", "img0/setname.txt", "img0/5.gif"})
+                QFile::remove(g.path(name));
+            fifo(g.path("img0/names.txt"));
+            fifo(g.path("img0/5.gif"));
+            QVERIFY(QFile::link("/dev/zero", g.path("img0/setname.txt")));
+            g.writeFile("img0/6.gif", gifBomb());
         },
         [](Game& g) {
-            QStringList problems;
+            QStringList seen;
             for (const char* photo : {"album/fifo.jpg", "album/bomb.jpg", "album/big.jpg"})
-                problems.append(key(mypictures::loadPhoto(g.path(photo)).problem));
-            return problems.join(' ');
-        },
-        "MakerPhotoUnreadable MakerPhotoTooLarge done"};
-    QTest::newRow("the player's copies beside records and settings: start") << Hostile{
-        [](Game& g) {
-            for (const char* name : {"record.txt.Backup", "record.txt.Monday", "Quilora.ini.Sunday",
-                                     ".record.txt.quilora-Ab12Cd"}) {
-                g.writeFile(name, "a copy");
-                QFile file(g.path(name));
-                QVERIFY(file.open(QIODevice::ReadWrite) &&
-                        file.setFileTime(QDateTime::currentDateTime().addSecs(-120),
-                                         QFileDevice::FileModificationTime));
-            }
-        },
-        [](Game& g) {
+                seen.append(key(mypictures::loadPhoto(g.path(photo)).problem));
             g.start();
-            return hidden(g, ".", ".record.txt.quilora-*"); // the writer's own leftover goes
+            return seen.join(' ') + ", " + QString::number(turnAll(g).first) + " cards shown";
         },
-        "",
-        {"record.txt.Backup", "record.txt.Monday", "Quilora.ini.Sunday"}};
-    QTest::newRow("record.txt is a FIFO: Records") << Hostile{
-        [](Game& g) { fifo(g.path("record.txt")); },
-        [](Game& g) {
-            g.start();
-            g.press("cmdTOP3");
-            return g.platform.messages.shown.join('|').replace(g.path("record.txt"), "…");
-        },
-        "The records file … cannot be read (it is not an ordinary file): the records cannot be "
-        "shown. The file is left as it is."};
-    // The GIF claims as much as 1.5 GB took for a set of twelve.
-    QTest::newRow("FIFOs as names and a picture, set name an endless device, a GIF of 5600 x 5600")
-        << Hostile{[](Game& g) {
-                       for (const char* name : {"img0/names.txt", "img0/setname.txt", "img0/5.gif"})
-                           QFile::remove(g.path(name));
-                       fifo(g.path("img0/names.txt"));
-                       fifo(g.path("img0/5.gif"));
-                       QVERIFY(QFile::link("/dev/zero", g.path("img0/setname.txt")));
-                       g.writeFile("img0/6.gif", gifBomb());
-                   },
-                   [](Game& g) {
-                       g.start();
-                       return QString::number(turnAll(g).first);
-                   },
-                   "20"};
+        "MakerPhotoUnreadable MakerPhotoTooLarge done, 20 cards shown"};
     // Made anew into the place the board was dealt from, after a card was seen.
     QTest::newRow("a set made into the dealt place") << Hostile{
         [](Game& g) {
