@@ -657,7 +657,6 @@ void TestMyPictures::nothingChangesWhileWorking() {
     QSignalSpy finished(&w.m(), &Maker::workFinished);
     w.m().make();
     hold.reached.acquire(); // three cards written
-    QCOMPARE(w.m().work(), Maker::Work::Writing);
     QCOMPARE(w.play("make; name Other; place 3; card 5; remove; frame; cardname Five; names; "
                     "photos 12 2; restore; ?close"),
              "0");
