@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <QStandardPaths>
 #include <QTest>
 #include <QToolButton>
 
@@ -90,6 +89,9 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     QVERIFY(window.minimumSizeHint().width() <= 960 && window.minimumSizeHint().height() <= 540);
     QVERIFY(showing(window, "0 of 12 photos") && window.slotBox()->currentIndex() == 0);
     QCOMPARE(window.cardButton(11)->accessibleName(), "Card 12: no photo yet");
+    // An empty card shows the window round its rounded corners; no card grows with the window.
+    QCOMPARE(qAlpha(iconOf(window.cardButton(11)).pixel(0, 0)), 0);
+    QCOMPARE(window.cardButton(11)->size(), window.cardButton(11)->sizeHint());
     QCOMPARE(window.zoomSlider()->accessibleName() + '|' + window.setNameBox()->placeholderText() +
                  '|' + window.cardNameBox()->placeholderText(),
              "Zoom|e.g. Our family|e.g. Grandma");
@@ -230,9 +232,10 @@ void TestMyPicturesWindow::makesASetFromPhotosGivenToIt() {
     QVERIFY(written.size() == 1 && !window->maker().working());
     QCOMPARE(window->statusLabel()->text(),
              "“Holiday” is ready in place 1. Choose it in the game's Options.");
-    const QDir set(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/img0");
-    QVERIFY2(set.exists("11@2x.gif") && set.exists("photo11.jpg") && set.exists("maker.txt"),
-             qPrintable(set.path()));
+    // In the game's data folder, under the game's name and icon.
+    const QDir set(folder.path("data/Quilora/img0"));
+    QVERIFY(set.exists("11@2x.gif") && set.exists("photo11.jpg") && set.exists("maker.txt"));
+    QVERIFY(!window->windowIcon().isNull());
     QVERIFY(!QFileInfo::exists(folder.path("data/Quilora/Quilora.ini")));
 }
 
@@ -323,6 +326,9 @@ void TestMyPicturesWindow::frameFollowsHandAndKeys() {
     view.show(photo, mypictures::Crop(photo.size()));
     view.clearFocus();
     QVERIFY(near(corner(), background));
+    // The frame's white line is edged in black, so that it shows on a pale photo too.
+    const QImage shot = view.grab().toImage();
+    QVERIFY(qGray(shot.pixel(144, 150)) > 200 && qGray(shot.pixel(145, 150)) < 100);
     QTest::mouseClick(&view, Qt::LeftButton, {}, {200, 150});
     QVERIFY(near(corner(), view.palette().color(QPalette::Highlight)));
 

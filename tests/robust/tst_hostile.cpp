@@ -254,8 +254,8 @@ void TestHostile::filesThatAreNotWhatTheySeem_data() {
                        return done + (QFileInfo(g.path("user/img2")).isSymLink() ? " link" : "");
                    },
                    "done done"};
-    // Only a folder of the maker's own, by its name and mark, is a leftover it removes; nothing
-    // of its own stands in its way.
+    // Only a folder of the maker's own, by its name and mark, is a leftover it removes, when it
+    // makes or removes a set there; nothing of its own stands in its way.
     QTest::newRow("names like the maker's leftovers: Make, Restore")
         << Hostile{[](Game& g) {
                        oldSet(g, "user/.img2-backup");
@@ -264,9 +264,12 @@ void TestHostile::filesThatAreNotWhatTheySeem_data() {
                        link(g, "user/.img2-new-Ab12Cd", "album");
                        g.writeFile("user/.img2-old", "the player's");
                        link(g, "user/.img3-old", "nowhere");
+                       oldSet(g, "user/img3");
+                       oldSet(g, "user/.img3-new-Yy8Yy8");
+                       g.writeFile("user/.img3-new-Yy8Yy8/.quilora-set", {});
                    },
                    [](Game& g) {
-                       const QString made = make(g, 2), restored = restore(g, 2);
+                       const QString made = make(g, 2), restored = restore(g, 3);
                        return made + ' ' + restored + ": " + hidden(g, "user", ".img*");
                    },
                    "done done: .img2-backup .img2-new-Ab12Cd .img2-old .img3-old",
