@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "mypictures/maker.h"
+
+#include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QSemaphore>
+#include <QSignalSpy>
 
 #include <algorithm>
 
@@ -17,10 +22,54 @@ inline QImage photo(int k) {
     return image;
 }
 
+// Photos 0 to 11 as files in `folder`, named by `pattern`.
+inline QStringList savePhotos(const QString& folder, const QString& pattern = "photo%1.png") {
+    QStringList files;
+    for (int k = 0; k < 12; ++k) {
+        files.append(QDir(folder).filePath(pattern.arg(k)));
+        photo(k).save(files.last());
+    }
+    return files;
+}
+
 // Whether two colours are alike, within what scaling and encoding change.
 inline bool near(QColor a, QColor b) {
     return std::max({qAbs(a.red() - b.red()), qAbs(a.green() - b.green()),
                      qAbs(a.blue() - b.blue())}) <= 40;
 }
+
+// The player's answers, in order, and the questions asked: their kind, "(No)" where No is the
+// answer Enter gives, and their text. A question past the answers is answered No.
+struct Scripted : mypictures::Questions {
+    bool ask(Kind kind, const QString& question, bool yesByDefault) override {
+        static const char* const kinds[] = {"ReplaceCards", "OpenSet", "ReplaceSet", "Restore",
+                                            "Discard"};
+        asked.append(QString(kinds[int(kind)]) + (yesByDefault ? "" : " (No)") + ": " + question);
+        return !answers.isEmpty() && answers.takeFirst();
+    }
+    QList<bool> answers;
+    QStringList asked;
+};
+
+// Waits for the maker's work to end, however long a busy machine takes.
+inline bool finish(mypictures::Maker& maker) {
+    return !maker.working() || QSignalSpy(&maker, &mypictures::Maker::workFinished).wait(120000);
+}
+
+// Holds the maker's worker before step `at` (photos read, cards written) until `go` is released;
+// lets it go at the end, should a check fail midway.
+struct Hold {
+    explicit Hold(mypictures::Maker& maker, int step) : at(step) {
+        maker.beforeStep = [this](int done) {
+            if (done == at) {
+                reached.release();
+                go.acquire();
+            }
+        };
+    }
+    ~Hold() { go.release(100); }
+    std::atomic<int> at;
+    QSemaphore reached, go;
+};
 
 } // namespace quilora::testing

@@ -43,18 +43,19 @@ void fifo(const QString& path) {
     QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
 }
 
-QString outcome(const std::optional<mypictures::Problem>& problem) {
-    return problem ? QMetaEnum::fromType<language::Text>().valueToKey(int(problem->what)) : "done";
+QString key(std::optional<language::Text> text) {
+    return text ? QMetaEnum::fromType<language::Text>().valueToKey(int(*text)) : "done";
 }
 
+QString outcome(const std::optional<mypictures::Problem>& problem) {
+    return key(problem ? std::optional(problem->what) : std::nullopt);
+}
+
+// Twelve photos of one colour, as a set.
 mypictures::NewSet newSet() {
-    mypictures::NewSet set{"New", {}, false};
-    for (int k = 0; k < mypictures::kPhotosPerSet; ++k) {
-        QImage photo(120, 90, QImage::Format_RGB32);
-        photo.fill(QColor::fromHsv(k * 30, 200, 230));
-        set.cards.append({photo, mypictures::Crop(photo.size()), {}});
-    }
-    return set;
+    QImage photo(120, 90, QImage::Format_RGB32);
+    photo.fill(Qt::darkCyan);
+    return {"New", QList<mypictures::CardChoice>(12, {photo, mypictures::Crop(photo.size()), {}})};
 }
 
 // A set in `folder` as the maker writes one, all of whose cards read "old card".
@@ -77,10 +78,6 @@ QByteArray jpegClaiming(bool progressive, int width, int height) {
     const qsizetype frame = bytes.indexOf(progressive ? "\xFF\xC2" : "\xFF\xC0");
     const char size[] = {char(height >> 8), char(height), char(width >> 8), char(width)};
     return bytes.replace(frame + 5, 4, QByteArray(size, 4)).insert(frame, '\xFF');
-}
-
-QByteArray progressiveBomb() {
-    return jpegClaiming(true, 32000, 24000);
 }
 
 // A GIF of 43 bytes whose screen claims 5600 x 5600, around an image of one pixel.
@@ -218,7 +215,6 @@ void TestHostile::fullDisk() {
 void TestHostile::filesThatAreNotWhatTheySeem_data() {
     using Game = testing::RunningGame;
     QTest::addColumn<Hostile>("hostile");
-    static const auto user = [](Game& game) { return game.path("user"); };
     static const auto link = [](Game& game, const char* from, const char* to) {
         QVERIFY(QFile::link(game.path(to), game.path(from)));
     };
@@ -227,23 +223,26 @@ void TestHostile::filesThatAreNotWhatTheySeem_data() {
             .entryList({pattern}, QDir::AllEntries | QDir::Hidden | QDir::System, QDir::Name)
             .join(' ');
     };
+    // The maker's Make and Restore on a place.
+    static const auto make = [](Game& g, int slot) {
+        return outcome(mypictures::writeSet(g.path("user"), slot, newSet()));
+    };
+    static const auto restore = [](Game& g, int slot) {
+        return outcome(mypictures::restoreShipped(g.path("user"), slot));
+    };
 
-    QTest::newRow("img2 links to the album: Restore")
+    QTest::newRow("img2 links to the album: Restore, Make")
         << Hostile{[](Game& g) { link(g, "user/img2", "album"); },
                    [](Game& g) {
-                       const QString restored = outcome(mypictures::restoreShipped(user(g), 2));
-                       return restored + hidden(g, "user", "img2");
+                       QString done = restore(g, 2);
+                       done += hidden(g, "user", "img2");
+                       link(g, "user/img2", "album");
+                       done += ' ' + make(g, 2);
+                       return done + (QFileInfo(g.path("user/img2")).isSymLink() ? " link" : "");
                    },
-                   "done"};
-    QTest::newRow("img2 links to the album: Make")
-        << Hostile{[](Game& g) { link(g, "user/img2", "album"); },
-                   [](Game& g) {
-                       const QString made = outcome(mypictures::writeSet(user(g), 2, newSet()));
-                       return made + (QFileInfo(g.path("user/img2")).isSymLink() ? " link" : "");
-                   },
-                   "done"};
-    // Only a folder of the maker's own, by its name and mark, is a leftover it removes; nothing
-    // of its own stands in its way.
+                   "done done"};
+    // Only a folder of the maker's own, by its name and mark, is a leftover it removes, when it
+    // makes or removes a set there; nothing of its own stands in its way.
     QTest::newRow("names like the maker's leftovers: Make, Restore")
         << Hostile{[](Game& g) {
                        oldSet(g, "user/.img2-backup");
@@ -252,109 +251,87 @@ void TestHostile::filesThatAreNotWhatTheySeem_data() {
                        link(g, "user/.img2-new-Ab12Cd", "album");
                        g.writeFile("user/.img2-old", "the player's");
                        link(g, "user/.img3-old", "nowhere");
+                       oldSet(g, "user/img3");
+                       oldSet(g, "user/.img3-new-Yy8Yy8");
+                       g.writeFile("user/.img3-new-Yy8Yy8/.quilora-set", {});
                    },
                    [](Game& g) {
-                       const QString made = outcome(mypictures::writeSet(user(g), 2, newSet()));
-                       const QString restored = outcome(mypictures::restoreShipped(user(g), 2));
+                       const QString made = make(g, 2), restored = restore(g, 3);
                        return made + ' ' + restored + ": " + hidden(g, "user", ".img*");
                    },
                    "done done: .img2-backup .img2-new-Ab12Cd .img2-old .img3-old",
                    {"user/.img2-backup/0.gif", "user/.img2-old"}};
-    QTest::newRow("img2 is the player's file: Make")
-        << Hostile{[](Game& g) { g.writeFile("user/img2", "notes"); },
-                   [](Game& g) { return outcome(mypictures::writeSet(user(g), 2, newSet())); },
-                   "MakerNotItsOwn",
-                   {"user/img2"}};
-    QTest::newRow("img2 holds a folder of the player's: Restore")
+    QTest::newRow("img2 the player's file, img3 holds a folder of the player's: Make, Restore")
         << Hostile{[](Game& g) {
-                       oldSet(g, "user/img2/holiday");
-                       oldSet(g, "user/img2");
+                       g.writeFile("user/img2", "notes");
+                       oldSet(g, "user/img3/holiday");
+                       oldSet(g, "user/img3");
                    },
-                   [](Game& g) { return outcome(mypictures::restoreShipped(user(g), 2)); },
-                   "MakerNotItsOwn",
-                   {"user/img2/0.gif", "user/img2/holiday/0.gif"}};
+                   [](Game& g) { return make(g, 2) + ' ' + restore(g, 3); },
+                   "MakerNotItsOwn MakerNotItsOwn",
+                   {"user/img2", "user/img3/0.gif", "user/img3/holiday/0.gif"}};
     QTest::newRow("another maker at work: Make, Restore")
         << Hostile{[](Game& g) { oldSet(g, "user/img2"); },
                    [](Game& g) {
-                       const mypictures::MakerLock other(user(g));
-                       const QString made = outcome(mypictures::writeSet(user(g), 2, newSet()));
-                       return made + ' ' + outcome(mypictures::restoreShipped(user(g), 2));
+                       const mypictures::MakerLock other(g.path("user"));
+                       const QString made = make(g, 2);
+                       return made + ' ' + restore(g, 2);
                    },
                    "MakerLocked MakerLocked",
                    {"user/img2/0.gif"}};
-    QTest::newRow("a FIFO and a progressive JPEG of 32000 x 24000 as photos") << Hostile{
+    // The writer's own leftover goes; the player's copies stay.
+    QTest::newRow("copies beside records and settings, record.txt a FIFO: start, Records")
+        << Hostile{
+               [](Game& g) {
+                   for (const char* name : {"record.txt.Backup", "record.txt.Monday",
+                                            "Quilora.ini.Sunday", ".record.txt.quilora-Ab12Cd"}) {
+                       g.writeFile(name, "a copy");
+                       QFile file(g.path(name));
+                       QVERIFY(file.open(QIODevice::ReadWrite) &&
+                               file.setFileTime(QDateTime::currentDateTime().addSecs(-120),
+                                                QFileDevice::FileModificationTime));
+                   }
+                   fifo(g.path("record.txt"));
+               },
+               [](Game& g) {
+                   g.start();
+                   const QString left = hidden(g, ".", ".record.txt.quilora-*");
+                   g.press("cmdTOP3");
+                   return left + '|' +
+                          g.platform.messages.shown.join('|').replace(g.path("record.txt"), "…");
+               },
+               "|The records file … cannot be read (it is not an ordinary file): the records "
+               "cannot be shown. The file is left as it is.",
+               {"record.txt.Backup", "record.txt.Monday", "Quilora.ini.Sunday"}};
+    // As photos: a FIFO and a progressive JPEG of 32000 x 24000. In a set: FIFOs as names and a
+    // picture, the set's name an endless device, a GIF of 5600 x 5600, as much as 1.5 GB took for
+    // a set of twelve.
+    QTest::newRow("FIFOs, endless devices and bombs as photos and in a set") << Hostile{
         [](Game& g) {
             fifo(g.path("album/fifo.jpg"));
-            g.writeFile("album/bomb.jpg", progressiveBomb());
+            g.writeFile("album/bomb.jpg", jpegClaiming(true, 32000, 24000));
             // Sequential, it is scaled as it is decoded and may be far larger.
             g.writeFile("album/big.jpg", jpegClaiming(false, 8000, 6000));
-        },
-        [](Game& g) {
-            QString problems;
-            for (const char* photo : {"album/fifo.jpg", "album/bomb.jpg", "album/big.jpg"}) {
-                const auto problem = mypictures::loadPhoto(g.path(photo)).problem;
-                problems += problem
-                                ? QMetaEnum::fromType<language::Text>().valueToKey(int(*problem))
-                                : " read";
-            }
-            return problems;
-        },
-        "MakerPhotoUnreadableMakerPhotoTooLarge read"};
-    QTest::newRow("the player's copies beside records and settings: start") << Hostile{
-        [](Game& g) {
-            for (const char* name : {"record.txt.Backup", "record.txt.Monday", "Quilora.ini.Sunday",
-                                     ".record.txt.quilora-Ab12Cd"}) {
-                g.writeFile(name, "a copy");
-                QFile file(g.path(name));
-                QVERIFY(file.open(QIODevice::ReadWrite) &&
-                        file.setFileTime(QDateTime::currentDateTime().addSecs(-120),
-                                         QFileDevice::FileModificationTime));
-            }
-        },
-        [](Game& g) {
-            g.start();
-            return hidden(g, ".", ".record.txt.quilora-*"); // the writer's own leftover goes
-        },
-        "",
-        {"record.txt.Backup", "record.txt.Monday", "Quilora.ini.Sunday"}};
-    QTest::newRow("record.txt is a FIFO: Records") << Hostile{
-        [](Game& g) { fifo(g.path("record.txt")); },
-        [](Game& g) {
-            g.start();
-            g.press("cmdTOP3");
-            return g.platform.messages.shown.join('|').replace(g.path("record.txt"), "…");
-        },
-        "The records file … cannot be read (it is not an ordinary file): the records cannot be "
-        "shown. The file is left as it is."};
-    // The GIF claims as much as 1.5 GB took for a set of twelve.
-    QTest::newRow("FIFOs as names, set name and a picture; a GIF of 5600 x 5600") << Hostile{
-        [](Game& g) {
-            for (const char* name : {"img0/names.txt", "img0/setname.txt", "img0/5.gif"}) {
+            for (const char* name : {"img0/names.txt", "img0/setname.txt", "img0/5.gif"})
                 QFile::remove(g.path(name));
-                fifo(g.path(name));
-            }
+            fifo(g.path("img0/names.txt"));
+            fifo(g.path("img0/5.gif"));
+            QVERIFY(QFile::link("/dev/zero", g.path("img0/setname.txt")));
             g.writeFile("img0/6.gif", gifBomb());
         },
         [](Game& g) {
+            QStringList seen;
+            for (const char* photo : {"album/fifo.jpg", "album/bomb.jpg", "album/big.jpg"})
+                seen.append(key(mypictures::loadPhoto(g.path(photo)).problem));
             g.start();
-            return QString::number(turnAll(g).first);
+            return seen.join(' ') + ", " + QString::number(turnAll(g).first) + " cards shown";
         },
-        "20"};
-    QTest::newRow("names.txt and setname.txt lead to an endless device")
-        << Hostile{[](Game& g) {
-                       QVERIFY(QFile::link("/dev/zero", g.path("img0/names.txt")));
-                       QVERIFY(QFile::link("/dev/zero", g.path("img0/setname.txt")));
-                   },
-                   [](Game& g) {
-                       g.start();
-                       return QString::number(turnAll(g).first);
-                   },
-                   "24"};
+        "MakerPhotoUnreadable MakerPhotoTooLarge done, 20 cards shown"};
     // Made anew into the place the board was dealt from, after a card was seen.
     QTest::newRow("a set made into the dealt place") << Hostile{
         [](Game& g) {
-            g.folders.userSetsFolder = user(g);
-            testing::makePictureSet(user(g));
+            g.folders.userSetsFolder = g.path("user");
+            testing::makePictureSet(g.path("user"));
         },
         [](Game& g) {
             g.start();
