@@ -308,6 +308,8 @@ void MyPicturesWindow::buildLayout() {
     make_ = new QPushButton(t(Text::MakerMakeSet), this);
     make_->setDefault(true);
     connect(make_, &QPushButton::clicked, &maker_, &mypictures::Maker::make);
+    // A default button answers Enter only in a dialog; this window is not one.
+    connect(setName_, &QLineEdit::returnPressed, make_, &QPushButton::click);
     close_ = new QPushButton(t(Text::MakerClose), this);
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
