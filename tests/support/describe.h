@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QFile>
 #include <QGroupBox>
@@ -26,20 +25,13 @@ namespace quilora::testing {
 // focus.
 inline QStringList describe(QWidget& window) {
     const auto twips = [](const QRect& r) {
-        return QStringLiteral("%1 %2 %3 %4")
-            .arg(r.x() * 15)
-            .arg(r.y() * 15)
-            .arg(r.width() * 15)
-            .arg(r.height() * 15);
+        return QString::asprintf("%d %d %d %d", r.x() * 15, r.y() * 15, r.width() * 15,
+                                 r.height() * 15);
     };
     const QWidget* owner = window.parentWidget();
     QStringList lines{
         QStringLiteral("%1 \"%2\" ").arg(window.metaObject()->className(), window.windowTitle()) +
         twips({owner ? window.pos() - owner->pos() : QPoint(), window.size()})};
-    const auto says = [](QWidget* w, QAccessible::Text t) {
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
-        return face ? face->text(t) : QString();
-    };
     const QFont font = window.font();
     const QPalette palette = window.palette();
     const auto visit = [&](const auto& self, QWidget* parent, const QString& indent) -> void {
@@ -66,12 +58,13 @@ inline QStringList describe(QWidget& window) {
                 line += " bg" + ground.name();
             QString words, extra;
             QStringList rows;
+            auto* button = qobject_cast<QAbstractButton*>(w);
             if (auto* label = qobject_cast<QLabel*>(w)) {
                 const QSizeF size = label->pixmap().deviceIndependentSize();
                 words = label->pixmap().isNull()
                             ? label->text()
                             : QStringLiteral("<%1x%2>").arg(size.width()).arg(size.height());
-            } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            } else if (button) {
                 words = button->text();
             } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
                 words = group->title();
@@ -104,24 +97,21 @@ inline QStringList describe(QWidget& window) {
                     extra = " scrolls";
             }
             line += " \"" + words + '"' + extra;
-            if (w->graphicsEffect())
-                line += " effect";
-            if (!w->isEnabled())
-                line += " disabled";
-            if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isChecked())
-                line += " checked";
-            if (auto* button = qobject_cast<QPushButton*>(w); button && button->isDefault())
-                line += " default";
-            if (window.focusWidget() == w)
-                line += " focus";
-            if (!w->toolTip().isEmpty())
-                line += " tip\"" + w->toolTip() + '"';
-            if (const QString name = says(w, QAccessible::Name); name != words)
-                line += " says\"" + name + '"';
-            if (const QString more = says(w, QAccessible::Description); !more.isEmpty())
-                line += " more\"" + more + '"';
+            auto* push = qobject_cast<QPushButton*>(w);
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+            const QString name = face ? face->text(QAccessible::Name) : QString(),
+                          more = face ? face->text(QAccessible::Description) : QString();
+            const auto mark = [&line](bool on, const QString& what) { line += on ? what : ""; };
+            mark(w->graphicsEffect(), " effect");
+            mark(!w->isEnabled(), " disabled");
+            mark(button && button->isChecked(), " checked");
+            mark(push && push->isDefault(), " default");
+            mark(window.focusWidget() == w, " focus");
+            mark(!w->toolTip().isEmpty(), " tip\"" + w->toolTip() + '"');
+            mark(name != words, " says\"" + name + '"');
+            mark(!more.isEmpty(), " more\"" + more + '"');
             lines << line << rows;
-            if (!qobject_cast<QAbstractScrollArea*>(w) && !qobject_cast<QAbstractButton*>(w))
+            if (!qobject_cast<QAbstractScrollArea*>(w) && !button)
                 self(self, w, indent + "  ");
         }
     };
@@ -135,8 +125,7 @@ inline QStringList describe(QWidget& window) {
     return lines << tab;
 }
 
-// The lines that differ between `reviewed` and `shown`, each run under the line numbers it
-// starts at in both.
+// The lines that differ between `reviewed` and `shown`, each under its line number in both.
 inline QString lineDiff(const QStringList& reviewed, const QStringList& shown) {
     const qsizetype n = reviewed.size(), m = shown.size();
     std::vector<std::vector<int>> common(n + 1, std::vector<int>(m + 1));
@@ -145,18 +134,14 @@ inline QString lineDiff(const QStringList& reviewed, const QStringList& shown) {
             common[i][j] = reviewed[i] == shown[j] ? common[i + 1][j + 1] + 1
                                                    : std::max(common[i + 1][j], common[i][j + 1]);
     QString out;
-    for (qsizetype i = 0, j = 0, run = 0; i < n || j < m; run = 0) {
-        for (; i < n && j < m && reviewed[i] == shown[j]; ++i, ++j)
-            ;
-        for (; i < n || j < m; ++run) {
-            if (i < n && j < m && reviewed[i] == shown[j])
-                break;
-            if (!run)
-                out += QStringLiteral("@@ -%1 +%2 @@\n").arg(i + 1).arg(j + 1);
-            out += j == m || (i < n && common[i + 1][j] >= common[i][j + 1])
-                       ? '-' + reviewed[i++] + '\n'
-                       : '+' + shown[j++] + '\n';
-        }
+    for (qsizetype i = 0, j = 0; i < n || j < m;) {
+        const QString at = QStringLiteral("@@ -%1 +%2 @@ ").arg(i + 1).arg(j + 1);
+        if (i < n && j < m && reviewed[i] == shown[j])
+            ++i, ++j;
+        else if (j == m || (i < n && common[i + 1][j] >= common[i][j + 1]))
+            out += at + '-' + reviewed[i++] + '\n';
+        else
+            out += at + '+' + shown[j++] + '\n';
     }
     return out;
 }
