@@ -68,18 +68,16 @@ void TestSurroundings::writesLines() {
     testing::TestFolder folder;
     const QString path = folder.path("record.txt");
     QString error;
-    QVERIFY(core::writeLines(path, {QStringLiteral("47,3~Ёлка~Set~6~05.12.2026~^"), "x"}, &error));
+    QVERIFY(core::writeLines(path, {QStringLiteral("47,3~Ёлка~Set~6~05.12.2026~^"), "x"}, &error) &&
+            error.isEmpty());
     const QByteArray written = QStringLiteral("47,3~Ёлка~Set~6~05.12.2026~^\r\nx\r\n").toUtf8();
     QCOMPARE(folder.readFile("record.txt"), written);
-    QVERIFY(error.isEmpty());
-    QVERIFY(!core::writeLines(folder.path("missing/record.txt"), {"x"}, &error));
-    QVERIFY(!error.isEmpty());
+    QVERIFY(!core::writeLines(folder.path("missing/record.txt"), {"x"}, &error) &&
+            !error.isEmpty());
     error.clear();
-    bool fullWritten = true;
-    {
-        const testing::FullDisk full;
-        fullWritten = core::writeLines(path, {"a line longer than the disk allows"}, &error);
-    }
+    std::optional<testing::FullDisk> full(std::in_place); // checked once it is gone
+    const bool fullWritten = core::writeLines(path, {"a line longer than the disk allows"}, &error);
+    full.reset();
     QVERIFY(!fullWritten && !error.isEmpty());
     QCOMPARE(folder.readFile("record.txt"), written);
     QCOMPARE(QDir(folder.dir.path()).entryList(QDir::Files | QDir::Hidden),
@@ -89,29 +87,23 @@ void TestSurroundings::writesLines() {
     QVERIFY(core::writeLines(folder.path("linked.txt"), {"y"}));
     QVERIFY(QFileInfo(folder.path("linked.txt")).isSymLink());
     QCOMPARE(folder.readFile("record.txt"), "y\r\n");
-    // What a write cut off by a kill left goes a minute on; a younger one, and links, stay.
+    // What a write cut off by a kill left goes a minute on; a younger one, the player's files
+    // of like names, and links stay.
     folder.writeFile(".record.txt.quilora-qLN5pV", "leftover");
-    const QStringList players{".record.txt.quilora-qLN5p", ".record.txt.quilora-qLN5p!",
-                              ".record.txt.quilora-qLN5pVx", "x.record.txt.quilora-qLN5pV"};
-    for (const QString& name : players)
+    for (const char* name : {".record.txt.quilora-qLN5p", ".record.txt.quilora-qLN5p!",
+                             ".record.txt.quilora-qLN5pVx", "x.record.txt.quilora-qLN5pV"})
         folder.writeFile(name, "the player's");
     QVERIFY(QFile::link(path, folder.path(".record.txt.quilora-rIYbUM")));
-    const auto left = [&](int seconds) {
+    const auto gone = [&](int seconds) {
+        QMap<QString, QByteArray> before = testing::contents(folder.dir.path());
         core::removeStaleTemporaries(folder.dir.path(), {"record.txt"},
                                      QDateTime::currentDateTime().addSecs(seconds));
-        QStringList names =
-            QDir(folder.dir.path())
-                .entryList({"*.record*"}, QDir::Files | QDir::Hidden | QDir::System);
-        names.sort();
-        return names;
+        for (const QString& name : testing::contents(folder.dir.path()).keys())
+            before.remove(name);
+        return before.keys();
     };
-    const auto with = [&](QStringList names) {
-        names << players;
-        names.sort();
-        return names;
-    };
-    QCOMPARE(left(0), with({".record.txt.quilora-qLN5pV", ".record.txt.quilora-rIYbUM"}));
-    QCOMPARE(left(61), with({".record.txt.quilora-rIYbUM"}));
+    QCOMPARE(gone(0), QStringList());
+    QCOMPARE(gone(61), QStringList{folder.path(".record.txt.quilora-qLN5pV")});
 }
 
 // Only a file exists, by its exact name; a program path joins with either slash. The content
@@ -209,11 +201,9 @@ void TestSurroundings::shortcutAddress() {
     QVERIFY(content.isNull() || (url.open(QIODevice::WriteOnly) && url.write(content)));
     url.close();
     opened.clear();
-    QDesktopServices::setUrlHandler("https", this, "openUrl");
-    QDesktopServices::setUrlHandler("http", this, "openUrl");
+    for (const char* scheme : {"https", "http"}) // dropped as this test object goes
+        QDesktopServices::setUrlHandler(scheme, this, "openUrl");
     QCOMPARE(platform::DesktopLinkOpener().openShortcut(url.fileName()), !address.isEmpty());
-    QDesktopServices::unsetUrlHandler("https");
-    QDesktopServices::unsetUrlHandler("http");
     QCOMPARE(opened, address.isEmpty() ? QStringList() : QStringList{address});
 }
 

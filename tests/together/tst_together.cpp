@@ -176,7 +176,6 @@ void TestTogether::places_data() {
     using L = QList<int>;
     QTest::newRow("two: the second wins") << 2 << "abbbbbbbbbbb" << L{1, 0} << L{1, 2};
     QTest::newRow("two: a tie") << 2 << "aaaaaabbbbbb" << L{0, 1} << L{1, 1};
-    QTest::newRow("three: 1, 1, 3") << 3 << "ccaaaaabbbbb" << L{0, 1, 2} << L{1, 1, 3};
     QTest::newRow("four: 1, 1, 3, 4") << 4 << "daaaabbbbccc" << L{0, 1, 2, 3} << L{1, 1, 3, 4};
     QTest::newRow("four: one scores") << 4 << "bbbbbbbbbbbb" << L{1, 0, 2, 3} << L{1, 2, 2, 2};
 }
