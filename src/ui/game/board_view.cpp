@@ -59,17 +59,7 @@ QString BoardView::spokenName(int slot) {
 
 // Each picture is decoded once, from its double-size file on a scaled screen.
 QPixmap BoardView::picture(const QString& path) {
-    if (path.isEmpty())
-        return {};
-    const qreal ratio = devicePixelRatioF();
-    if (ratio != picturesRatio_) {
-        pictures_.clear();
-        picturesRatio_ = ratio;
-    }
-    auto it = pictures_.find(path);
-    if (it == pictures_.end())
-        it = pictures_.insert(path, sharpPicture(dealt_.value(path), ratio, kCardLimits));
-    return *it;
+    return pictures_.get(path, dealt_, devicePixelRatioF());
 }
 
 void BoardView::moveCardFocus(int from, int columns, int rows) {

@@ -46,8 +46,7 @@ private:
     // The deal's pictures as they were when it was dealt: a set made meanwhile into the same
     // place must not show half the board in other photos.
     QHash<QString, PictureFiles> dealt_;
-    QHash<QString, QPixmap> pictures_;
-    qreal picturesRatio_ = 0;
+    CardPictures pictures_;
     int keyboardCard_ = 0;
     // The board's set is dealt for the window's life, and so are its names.
     const language::PictureNames pictureNames_;

@@ -58,15 +58,7 @@ QPixmap MatchBoard::picture(const QString& path) {
     if (path.isEmpty())
         return {};
     readSet();
-    const qreal ratio = devicePixelRatioF();
-    if (ratio != picturesRatio_) {
-        pictures_.clear();
-        picturesRatio_ = ratio;
-    }
-    auto it = pictures_.find(path);
-    if (it == pictures_.end())
-        it = pictures_.insert(path, sharpPicture(files_.value(path), ratio, kCardLimits));
-    return *it;
+    return pictures_.get(path, files_, devicePixelRatioF());
 }
 
 void MatchBoard::moveCardFocus(int from, int columns, int rows) {

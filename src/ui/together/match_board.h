@@ -41,8 +41,7 @@ private:
     // same place must not show half the board in other photos.
     QString folder_;
     QHash<QString, PictureFiles> files_;
-    QHash<QString, QPixmap> pictures_;
-    qreal picturesRatio_ = 0;
+    CardPictures pictures_;
     int keyboardCard_ = 0;
     language::PictureNames names_;
 };

@@ -49,4 +49,18 @@ QPixmap sharpPicture(const QString& path, qreal devicePixelRatio, const PictureL
                         limits);
 }
 
+QPixmap CardPictures::get(const QString& path, const QHash<QString, PictureFiles>& files,
+                          qreal ratio) {
+    if (path.isEmpty())
+        return {};
+    if (ratio != ratio_) {
+        pictures_.clear();
+        ratio_ = ratio;
+    }
+    auto it = pictures_.find(path);
+    if (it == pictures_.end())
+        it = pictures_.insert(path, sharpPicture(files.value(path), ratio, kCardLimits));
+    return *it;
+}
+
 } // namespace quilora::ui

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -40,5 +41,17 @@ PictureFiles readPictureFiles(const QString& path, bool dense, const PictureLimi
 QPixmap sharpPicture(const PictureFiles& files, qreal devicePixelRatio,
                      const PictureLimits& limits);
 QPixmap sharpPicture(const QString& path, qreal devicePixelRatio, const PictureLimits& limits);
+
+// Card pictures, each decoded once for the screen's scale from the bytes read when it was dealt;
+// a change of scale decodes them again.
+class CardPictures {
+public:
+    QPixmap get(const QString& path, const QHash<QString, PictureFiles>& files, qreal ratio);
+    void clear() { pictures_.clear(); }
+
+private:
+    QHash<QString, QPixmap> pictures_;
+    qreal ratio_ = 0;
+};
 
 } // namespace quilora::ui
