@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "language/captions.h"
 
-#include <cmath>
+#include "core/rounding.h"
 
 namespace quilora::language {
 
@@ -19,7 +19,7 @@ void Captions::SetLanguage(float language) {
     constexpr core::Rgb black{0, 0, 0};
     lblLOCColour_ = {black, black};
     // The default rounding mode takes a half to the even neighbour: 0.5 highlights "Rus".
-    const double nearest = std::nearbyint(static_cast<double>(language));
+    const double nearest = core::roundHalfEven(static_cast<double>(language));
     if (nearest == 0 || nearest == 1)
         lblLOCColour_[static_cast<int>(nearest)] = core::Rgb{128, 0, 0};
     program_.Localisation_ = language;

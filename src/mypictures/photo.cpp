@@ -3,6 +3,7 @@
 
 #include "core/files.h"
 #include "core/pictures.h"
+#include "core/rounding.h"
 #include "mypictures/crop.h"
 #include "mypictures/heif.h"
 
@@ -87,8 +88,8 @@ QSize workingSize(QSize stored) {
     const double longSide = std::max(stored.width(), stored.height());
     const double scale =
         std::min({1.0, kWorkingShortSide / shortSide, kWorkingLongSide / longSide});
-    return QSize(std::max(1, static_cast<int>(std::lround(stored.width() * scale))),
-                 std::max(1, static_cast<int>(std::lround(stored.height() * scale))));
+    return QSize(std::max(1, static_cast<int>(core::roundHalfAway(stored.width() * scale))),
+                 std::max(1, static_cast<int>(core::roundHalfAway(stored.height() * scale))));
 }
 
 LoadedPhoto loadPhoto(const QString& path) {

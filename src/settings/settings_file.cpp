@@ -2,6 +2,7 @@
 #include "settings/settings_file.h"
 
 #include "core/files.h"
+#include "core/rounding.h"
 #include "core/text_file.h"
 
 #include <QLocale>
@@ -31,7 +32,7 @@ std::optional<float> languageValue(const QString& text) {
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     // A value that names neither language label (only a hand-edited file has one).
-    const double rounded = std::nearbyint(static_cast<double>(value));
+    const double rounded = core::roundHalfEven(static_cast<double>(value));
     if (rounded != 0 && rounded != 1)
         return std::nullopt;
     return value;

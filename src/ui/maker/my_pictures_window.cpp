@@ -2,6 +2,7 @@
 #include "ui/maker/my_pictures_window.h"
 
 #include "core/paths.h"
+#include "core/rounding.h"
 #include "mypictures/cards.h"
 #include "mypictures/photo.h"
 #include "settings/settings_file.h"
@@ -29,8 +30,6 @@
 #include <QStandardPaths>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-#include <cmath>
 
 namespace quilora::ui {
 namespace {
@@ -345,7 +344,7 @@ void MyPicturesWindow::showChosenCard() {
     view_->setEnabled(idle);
     {
         const QSignalBlocker quiet(zoom_);
-        zoom_->setValue(static_cast<int>(std::lround(card.crop.zoom() * 100)));
+        zoom_->setValue(static_cast<int>(core::roundHalfAway(card.crop.zoom() * 100)));
     }
     zoom_->setEnabled(idle && !card.photo.isNull());
     remove_->setEnabled(idle && !card.photo.isNull());

@@ -7,8 +7,6 @@
 #include <QPainterPath>
 #include <QWheelEvent>
 
-#include <cmath>
-
 namespace quilora::ui {
 
 PhotoFrameView::PhotoFrameView(QWidget* parent) : QWidget(parent) {
@@ -99,8 +97,15 @@ void PhotoFrameView::mouseReleaseEvent(QMouseEvent* event) {
 void PhotoFrameView::wheelEvent(QWheelEvent* event) {
     if (photo_.isNull())
         return;
-    // One notch of an ordinary wheel (120) zooms by a tenth.
-    setZoom(crop_.zoom() * std::pow(1.1, event->angleDelta().y() / 120.0));
+    // One notch of an ordinary wheel (120) zooms by a tenth; a fine wheel's or a touchpad's
+    // smaller steps add up to notches.
+    wheelRest_ += event->angleDelta().y();
+    double zoom = crop_.zoom();
+    for (; wheelRest_ >= 120; wheelRest_ -= 120)
+        zoom *= 1.1;
+    for (; wheelRest_ <= -120; wheelRest_ += 120)
+        zoom /= 1.1;
+    setZoom(zoom);
     event->accept();
 }
 

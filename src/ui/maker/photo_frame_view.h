@@ -46,6 +46,7 @@ private:
     QImage photo_;
     mypictures::Crop crop_;
     std::optional<QPointF> dragFrom_;
+    int wheelRest_ = 0;
 };
 
 } // namespace quilora::ui
