@@ -4,6 +4,7 @@
 #include "language/links.h"
 #include "ui/game/board_view.h"
 #include "ui/game/form2_window.h"
+#include "ui/game/side_button.h"
 #include "ui/game/side_panels.h"
 #include "ui/game/victory_panel_view.h"
 #include "ui/widgets/accessibility.h"
@@ -25,21 +26,6 @@ namespace quilora::ui {
 namespace {
 
 using language::Text;
-
-// The side buttons show the card colour itself, flat, rather than the style's gradient; the
-// keyboard's focus thickens the border.
-QString flatButtonStyle(const QColor& colour, bool focusFrame) {
-    QString style = QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2;"
-                                   " border-radius: 3px; padding: 1px 3px; }"
-                                   " QPushButton:hover { background-color: %3; }"
-                                   " QPushButton:pressed { background-color: %4; }")
-                        .arg(colour.name(), colour.darker(170).name(), colour.lighter(108).name(),
-                             colour.darker(115).name());
-    if (focusFrame)
-        style += QStringLiteral(" QPushButton:focus { border: 2px solid %1; }")
-                     .arg(colour.darker(250).name());
-    return style;
-}
 
 void syncTimer(QTimer& timer, const game::Timer& state) {
     if (!state.ticking())
@@ -111,7 +97,7 @@ Form1Window::~Form1Window() = default;
 void Form1Window::buildSideButtons() {
     const std::array<int, 4> buttonLeft = {6480, 4920, 3360, 1800};
     for (int i = 0; i < 4; ++i) {
-        cmdTOP_[i] = new QPushButton(this);
+        cmdTOP_[i] = new SideButton(this);
         cmdTOP_[i]->setObjectName(QStringLiteral("cmdTOP%1").arg(i));
         cmdTOP_[i]->setGeometry(twips(buttonLeft[i], 105, 1350, 374));
         connect(cmdTOP_[i], &QPushButton::clicked, &models_.form,
@@ -268,11 +254,8 @@ void Form1Window::respeak() {
 
 void Form1Window::restyleSideButtons() {
     const std::optional<core::Rgb>& colour = models_.options.appearance().panelColour;
-    const QString style =
-        colour ? flatButtonStyle(toColor(*colour), testAttribute(Qt::WA_KeyboardFocusChange))
-               : QString();
-    for (QPushButton* button : cmdTOP_)
-        button->setStyleSheet(style);
+    for (SideButton* button : cmdTOP_)
+        button->setFlatColour(colour ? std::optional(toColor(*colour)) : std::nullopt);
 }
 
 void Form1Window::refreshAppearance() {

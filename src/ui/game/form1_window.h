@@ -10,7 +10,6 @@
 
 class QFrame;
 class QLabel;
-class QPushButton;
 
 namespace quilora::ui {
 
@@ -19,6 +18,7 @@ class ClickableLabel;
 class Form2Window;
 class HelpBoxView;
 class RecordsListView;
+class SideButton;
 class VictoryPanelView;
 
 // The models one main window shows; they live as long as it does.
@@ -72,7 +72,7 @@ private:
     WindowModels models_;
     BoardView* board_ = nullptr;
     QLabel* lblTime_ = nullptr;
-    std::array<QPushButton*, 4> cmdTOP_{};
+    std::array<SideButton*, 4> cmdTOP_{};
     std::array<ClickableLabel*, 4> lblOrvane_{}; // 0 and 1 the site, 3 the homepage
     ClickableLabel* lblSND_ = nullptr;
     std::array<ClickableLabel*, 2> lblLOC_{};
