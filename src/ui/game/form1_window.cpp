@@ -64,7 +64,7 @@ Form1Window::Form1Window(WindowModels models, QWidget* parent) : QWidget(parent)
     buildSideButtons();
     buildBottomRow();
     updateTabOrder();
-    connect(new FocusFrames(this), &FocusFrames::changed, this, &Form1Window::restyleSideButtons);
+    new FocusFrames(this);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -252,15 +252,11 @@ void Form1Window::respeak() {
     refreshSound();
 }
 
-void Form1Window::restyleSideButtons() {
-    const std::optional<core::Rgb>& colour = models_.options.appearance().panelColour;
-    for (SideButton* button : cmdTOP_)
-        button->setFlatColour(colour ? std::optional(toColor(*colour)) : std::nullopt);
-}
-
 void Form1Window::refreshAppearance() {
     const settings::Appearance& look = models_.options.appearance();
-    restyleSideButtons();
+    for (SideButton* button : cmdTOP_)
+        button->setFlatColour(look.panelColour ? std::optional(toColor(*look.panelColour))
+                                               : std::nullopt);
     for (QFrame* frame : bottomFrames_)
         setBackground(frame, look.panelColour);
     background_ = look.windowPicture.isEmpty()

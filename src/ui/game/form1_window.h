@@ -66,7 +66,6 @@ private:
     void refreshCaptions();
     void respeak();
     void refreshAppearance();
-    void restyleSideButtons();
     void refreshSound();
 
     WindowModels models_;

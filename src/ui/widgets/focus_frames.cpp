@@ -49,7 +49,6 @@ void FocusFrames::showFrames(bool shown) {
     window_->setAttribute(Qt::WA_KeyboardFocusChange, shown);
     if (QWidget* focus = window_->focusWidget())
         focus->update();
-    emit changed();
 }
 
 } // namespace quilora::ui

@@ -15,13 +15,8 @@ bool showsFocusFrame(const QWidget* widget);
 // the desktop: from a Tab or an arrow key until the next mouse press. The state is the window's
 // Qt::WA_KeyboardFocusChange, which the style's own controls read as well.
 class FocusFrames : public QObject {
-    Q_OBJECT
-
 public:
     explicit FocusFrames(QWidget* window);
-
-signals:
-    void changed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
