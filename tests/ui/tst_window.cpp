@@ -142,8 +142,7 @@ private slots:
     void views_data();
     void views();
     void drawing();
-    void longSetName();
-    void savedAppearance();
+    void options();
     void newDealAfterTheDialog();
     void wonGameKeepsItsTimeAndSet_data();
     void wonGameKeepsItsTimeAndSet();
@@ -189,10 +188,8 @@ void TestWindow::views_data() {
     QByteArray full;
     for (int i = 1; i <= 10; ++i)
         full += QStringLiteral("%1~%2~Животные на ферме~%3~05.12.2026%4\r\n")
-                    .arg(i * 111.1, 0, 'f', 1)
-                    .arg(QString(40, QChar(u'Ж')))
-                    .arg(4 + i % 4)
-                    .arg(i == 10 ? "~^" : "")
+                    .arg(QString::number(i * 111.1, 'f', 1), QString(40, u'Ж'),
+                         QString::number(4 + i % 4), i == 10 ? "~^" : "")
                     .toUtf8();
     const L won{"win", "type:Anxa", "Left", "Backspace", "type:n", "click:optKartinka1"};
     QTest::newRow("start") << two << L{};
@@ -260,9 +257,12 @@ void TestWindow::drawing() {
     QVERIFY(darkest < 120);
 }
 
-// A set name too long for its place ends in "…", and is shown and spoken whole.
-void TestWindow::longSetName() {
+// A set name too long for its place ends in "…", and is shown and spoken whole. OK colours the
+// cards at once; a new window takes the saved colours and draws the chosen background from its
+// corner, and the victory panel, built later, is on the same colour.
+void TestWindow::options() {
     RunningGame game(false);
+    addBackground(game);
     const QString name = "Our whole big family at the seaside";
     game.writeFile("img0/setname.txt", ("Наша большая семья на море\r\n" + name).toUtf8());
     game.start();
@@ -271,14 +271,6 @@ void TestWindow::longSetName() {
         QVERIFY(set->text().endsWith("…") && name.startsWith(set->text().chopped(1)));
         QCOMPARE(set->toolTip() + '|' + set->accessibleName(), name + '|' + name);
     });
-}
-
-// OK colours the cards at once; a new window takes the saved colours and draws the chosen
-// background from its corner, and the victory panel, built later, is on the same colour.
-void TestWindow::savedAppearance() {
-    RunningGame game(false);
-    addBackground(game);
-    game.start();
     play(game, {"options", "click:optFon2", "click:cmdNAS2"});
     QCOMPARE(card(game, 23)->colour(), QColor(255, 197, 85));
     game.start();
