@@ -14,8 +14,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include <vector>
-
 namespace quilora::testing {
 
 // One line per control shown in `window`, in the order they are stacked: its name, kind, place
@@ -125,39 +123,27 @@ inline QStringList describe(QWidget& window) {
     return lines << tab;
 }
 
-// The lines that differ between `reviewed` and `shown`, each under its line number in both.
-inline QString lineDiff(const QStringList& reviewed, const QStringList& shown) {
-    const qsizetype n = reviewed.size(), m = shown.size();
-    std::vector<std::vector<int>> common(n + 1, std::vector<int>(m + 1));
-    for (qsizetype i = n - 1; i >= 0; --i)
-        for (qsizetype j = m - 1; j >= 0; --j)
-            common[i][j] = reviewed[i] == shown[j] ? common[i + 1][j + 1] + 1
-                                                   : std::max(common[i + 1][j], common[i][j + 1]);
-    QString out;
-    for (qsizetype i = 0, j = 0; i < n || j < m;) {
-        const QString at = QStringLiteral("@@ -%1 +%2 @@ ").arg(i + 1).arg(j + 1);
-        if (i < n && j < m && reviewed[i] == shown[j])
-            ++i, ++j;
-        else if (j == m || (i < n && common[i + 1][j] >= common[i][j + 1]))
-            out += at + '-' + reviewed[i++] + '\n';
-        else
-            out += at + '+' + shown[j++] + '\n';
-    }
-    return out;
-}
-
-// Compares the window with the reviewed file `path`, or rewrites it with QUILORA_UPDATE_VIEWS=1.
+// Compares the window with the reviewed file `path`, showing the lines from the first to the last
+// that differ, or rewrites the file with QUILORA_UPDATE_VIEWS=1.
 inline void compareView(QWidget& window, const QString& path) {
-    const QStringList shown = describe(window);
+    QStringList shown = describe(window);
     QFile file(path);
-    if (qEnvironmentVariableIntValue("QUILORA_UPDATE_VIEWS"))
+    if (qEnvironmentVariableIntValue("QUILORA_UPDATE_VIEWS")) {
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write((shown.join('\n') + '\n').toUtf8()));
-    else if (!file.open(QIODevice::ReadOnly))
-        QFAIL(qPrintable(path));
-    else if (const QString diff =
-                 lineDiff(QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts), shown);
-             !diff.isEmpty())
-        QFAIL(qPrintable(path + ":\n" + diff));
+        return;
+    }
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+    QStringList reviewed = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    qsizetype top = 0;
+    while (top < shown.size() && top < reviewed.size() && shown[top] == reviewed[top])
+        ++top;
+    while (shown.size() > top && reviewed.size() > top && shown.last() == reviewed.last())
+        shown.removeLast(), reviewed.removeLast();
+    QVERIFY2(shown.size() == top && reviewed.size() == top,
+             qPrintable(QStringLiteral("%1, line %2:\n-%3\n+%4")
+                            .arg(path)
+                            .arg(top + 1)
+                            .arg(reviewed.sliced(top).join("\n-"), shown.sliced(top).join("\n+"))));
 }
 
 } // namespace quilora::testing
