@@ -77,22 +77,6 @@ struct RecordsGame : testing::Game {
     }
 };
 
-// The captions that the language switch sets, where they are shown, in the order of texts.tsv.
-QStringList shown(const Game& game) {
-    const language::Captions& c = game.captions();
-    const settings::DialogCaptions& d = game.options().captions();
-    QStringList list{c.cmdTOP(0), c.cmdTOP(1), c.cmdTOP(2), c.cmdTOP(3), d.title,     d.Frame[0],
-                     d.Frame[1],  d.Frame[2],  d.chkS,      d.cmdNAS[0], d.cmdNAS[1], d.cmdNAS[3]};
-    using P = language::ProgramLanguage;
-    for (auto text :
-         {&P::CaptionCloseHelp, &P::HelpFileName, &P::CaptionHelp, &P::CaptionCloseRecords,
-          &P::CaptionRecords, &P::DefaultPlayerName, &P::MsgVictoryFirst, &P::MsgVictoryTop10,
-          &P::MsgVictoryTime, &P::MsgRecordPrompt})
-        list << (c.program().*text)();
-    return list << c.lblEnd3() << c.cmdEND(2) << c.cmdEND(1) << c.cmdEND(0) << d.cmdNAS[2]
-                << game.options().lblSND();
-}
-
 } // namespace
 
 class TestRules : public QObject {
@@ -214,7 +198,6 @@ void TestRules::digits_data() {
             << locale << time << today;
     };
     row(kArabic, QStringLiteral("9٫3"), "5/12/2026");
-    row(QLocale(QLocale::Persian, QLocale::Iran), QStringLiteral("9٫3"), "2026/12/5");
     row(QLocale(QLocale::Bengali, QLocale::Bangladesh), "9.3", "5/12/26");
     row(kRussian, "9,3", "05.12.2026");
 }
@@ -610,7 +593,21 @@ void TestRules::texts() {
     for (const auto& [language, shownAs, highlighted] :
          {std::tuple{"0", 0, 0}, {"1", 1, 1}, {"0.7", 2, 1}, {"0.5", 2, 0}, {"1.5", 1, 1}}) {
         const Game game(withLanguage(language));
-        QCOMPARE(shown(game), captions[shownAs]);
+        // The captions that the switch sets, where they are shown, in the order of texts.tsv.
+        const language::Captions& c = game.captions();
+        const settings::DialogCaptions& d = game.options().captions();
+        QStringList shown{c.cmdTOP(0), c.cmdTOP(1), c.cmdTOP(2), c.cmdTOP(3),
+                          d.title,     d.Frame[0],  d.Frame[1],  d.Frame[2],
+                          d.chkS,      d.cmdNAS[0], d.cmdNAS[1], d.cmdNAS[3]};
+        using P = language::ProgramLanguage;
+        for (auto text :
+             {&P::CaptionCloseHelp, &P::HelpFileName, &P::CaptionHelp, &P::CaptionCloseRecords,
+              &P::CaptionRecords, &P::DefaultPlayerName, &P::MsgVictoryFirst, &P::MsgVictoryTop10,
+              &P::MsgVictoryTime, &P::MsgRecordPrompt})
+            shown << (c.program().*text)();
+        QCOMPARE(shown << c.lblEnd3() << c.cmdEND(2) << c.cmdEND(1) << c.cmdEND(0) << d.cmdNAS[2]
+                       << game.options().lblSND(),
+                 captions[shownAs]);
         QCOMPARE(game.captions().lblLOCColour(highlighted), darkRed);
         QCOMPARE(game.captions().lblLOCColour(1 - highlighted), black);
     }
