@@ -171,13 +171,10 @@ void TestTogether::rules() {
 void TestTogether::places_data() {
     QTest::addColumn<QString>("finders");
     QTest::addColumn<QString>("standings"); // a player's letter, place and pairs; best first
-    const auto row = [](const char* finders, const char* standings) {
-        QTest::newRow(finders) << QString(finders) << QString(standings);
-    };
-    row("abbbbbbbbbbb", "b1:11 a2:1");
-    row("aaaaaabbbbbb", "a1:6 b1:6");
-    row("daaaabbbbccc", "a1:4 b1:4 c3:3 d4:1");
-    row("bbbbbbbbbbbb", "b1:12 a2:0 c2:0 d2:0");
+    QTest::newRow("two: the second wins") << QString("abbbbbbbbbbb") << QString("b1:11 a2:1");
+    QTest::newRow("two: a tie") << QString("aaaaaabbbbbb") << QString("a1:6 b1:6");
+    QTest::newRow("four: 1, 1, 3, 4") << QString("daaaabbbbccc") << QString("a1:4 b1:4 c3:3 d4:1");
+    QTest::newRow("four: one scores") << QString("bbbbbbbbbbbb") << QString("b1:12 a2:0 c2:0 d2:0");
 }
 
 void TestTogether::places() {
