@@ -222,6 +222,7 @@ void TestTogether::deal() {
         for (int slot = 0; slot < game::kSlotCount; ++slot, match.boardClicked()) {
             match.cardClicked(slot);
             const int picture = game::pictureNumber(match.picture(slot));
+            QVERIFY(picture < game::kSlotCount); // a picture of the set, and a place to count it
             ++copies[picture];
             first += slot == 0 && picture == 0;
         }
