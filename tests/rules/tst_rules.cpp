@@ -75,24 +75,7 @@ struct RecordsGame : testing::Game {
         platform.localeInfo.numbers = kRussian;
         start();
     }
-    void winIn(double seconds) { win(qRound(seconds * 10) / 10, qRound(seconds * 10) % 10); }
 };
-
-// The captions that the language switch sets, where they are shown, in the order of texts.tsv.
-QStringList shown(const Game& game) {
-    const language::Captions& c = game.captions();
-    const settings::DialogCaptions& d = game.options().captions();
-    QStringList list{c.cmdTOP(0), c.cmdTOP(1), c.cmdTOP(2), c.cmdTOP(3), d.title,     d.Frame[0],
-                     d.Frame[1],  d.Frame[2],  d.chkS,      d.cmdNAS[0], d.cmdNAS[1], d.cmdNAS[3]};
-    using P = language::ProgramLanguage;
-    for (auto text :
-         {&P::CaptionCloseHelp, &P::HelpFileName, &P::CaptionHelp, &P::CaptionCloseRecords,
-          &P::CaptionRecords, &P::DefaultPlayerName, &P::MsgVictoryFirst, &P::MsgVictoryTop10,
-          &P::MsgVictoryTime, &P::MsgRecordPrompt})
-        list << (c.program().*text)();
-    return list << c.lblEnd3() << c.cmdEND(2) << c.cmdEND(1) << c.cmdEND(0) << d.cmdNAS[2]
-                << game.options().lblSND();
-}
 
 } // namespace
 
@@ -149,15 +132,14 @@ void TestRules::clicks_data() {
 void TestRules::clicks() {
     QFETCH(int, pictures);
     QFETCH(QList<int>, clicks);
-    QFETCH(QList<int>, faceUp);
-    QFETCH(QString, sounds);
     Game game(pictures);
-    game.click(clicks);
-    QCOMPARE(::faceUp(game), faceUp);
+    for (int slot : clicks)
+        game.click(slot);
+    QTEST(faceUp(game), "faceUp");
     QString heard;
     for (const QString& path : game.platform.sound.played)
         heard += path.endsWith("/click1.wav") ? 'c' : path.endsWith("/click2.wav") ? 'p' : '?';
-    QCOMPARE(heard, sounds);
+    QTEST(heard, "sounds");
 }
 
 // Seconds until the tenth pair, then tenths; the win stops both. Clear turns every card down,
@@ -184,7 +166,7 @@ void TestRules::clockAndClear() {
     const QString deal = game.form().CardFile(0) + game.form().CardFile(23);
     game.form().cmdTOP_Click(0);
     QCOMPARE(faceUp(game), QList<int>{});
-    game.click({13, 1});
+    game.findPairs(1, 2);
     QCOMPARE(game.form().PairsFound(), 1);
     QCOMPARE(game.form().CardFile(0) + game.form().CardFile(23), deal);
     game.tick(1);
@@ -211,14 +193,10 @@ void TestRules::digits_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("time"); // 9 seconds and 3 tenths
     QTest::addColumn<QString>("today");
-    const auto row = [](const QLocale& locale, const QString& time, const QString& today) {
-        QTest::newRow(qPrintable(QLocale::languageToString(locale.language())))
-            << locale << time << today;
-    };
-    row(kArabic, QStringLiteral("9٫3"), "5/12/2026");
-    row(QLocale(QLocale::Persian, QLocale::Iran), QStringLiteral("9٫3"), "2026/12/5");
-    row(QLocale(QLocale::Bengali, QLocale::Bangladesh), "9.3", "5/12/26");
-    row(kRussian, "9,3", "05.12.2026");
+    QTest::newRow("Arabic") << kArabic << QStringLiteral("9٫3") << QString("5/12/2026");
+    QTest::newRow("Bengali") << QLocale(QLocale::Bengali, QLocale::Bangladesh) << QString("9.3")
+                             << QString("5/12/26");
+    QTest::newRow("Russian") << kRussian << QString("9,3") << QString("05.12.2026");
 }
 
 void TestRules::digits() {
@@ -294,21 +272,20 @@ void TestRules::storing_data() {
                            << (language == 0 ? kFirstInRussian : kFirst)
                            << "999* =47,3~" + stored + "~05.12.2026";
     };
-    const QStringList first = kFirst, top = kTopTen;
-    row("50 s into the default table", "999*", 50, first, "999* +50");
-    row("nine records, slower than all", "10..80 90*", 100, top, "10..80 90 +100*");
-    row("full, mark not on the slowest", "10..70 80* 90 100", 90, top, "10..90 +90*");
+    row("50 s into the default table", "999*", 50, kFirst, "999* +50");
+    row("nine records, slower than all", "10..80 90*", 100, kTopTen, "10..80 90 +100*");
+    row("full, mark not on the slowest", "10..70 80* 90 100", 90, kTopTen, "10..90 +90*");
     row("full, equal to the slowest", "10..90 100*", 100, kNoEntry, "");
     row("blank, unreadable and nan lines are no records",
-        "10..90 100* = =abc =x~Ann~Set~4~date =60~Bob~S~4 =nan~C~S~4~d", 55, top,
+        "10..90 100* = =abc =x~Ann~Set~4~date =60~Bob~S~4 =nan~C~S~4~d", 55, kTopTen,
         "10..80 =abc =x~Ann~Set~4~date =60~Bob~S~4 =nan~C~S~4~d 90* +55");
-    row("eleven records", "10..100 110*", 5, first, "");
-    row("no mark: the slowest counts as marked", "50 999", 70, top, "50 999* +70");
-    row("equal slowest: the last is marked", "=999~A~S~6~d =999~B~S~6~d 50", 60, top,
+    row("eleven records", "10..100 110*", 5, kFirst, "");
+    row("no mark: the slowest counts as marked", "50 999", 70, kTopTen, "50 999* +70");
+    row("equal slowest: the last is marked", "=999~A~S~6~d =999~B~S~6~d 50", 60, kTopTen,
         "=999~A~S~6~d 50 =999~B~S~6~d~^ +60");
-    row("several marks, one line marked twice", "=50~Old~Test~6~01.11.2026~^~^ 30* 20*", 40, top,
-        "30 20 50* +40");
-    row("empty file", "", 100, first, "+100*");
+    row("several marks, one line marked twice", "=50~Old~Test~6~01.11.2026~^~^ 30* 20*", 40,
+        kTopTen, "30 20 50* +40");
+    row("empty file", "", 100, kFirst, "+100*");
     const QString x38(38, 'x');
     named("marks, the last icon counts", 1, "a~b~^", {0, 1, 2}, "a-b-^~Зве-ри~7");
     named("no name, no icon", 0, QString(), {}, "Неизвестный~Зве-ри~6");
@@ -329,7 +306,7 @@ void TestRules::storing() {
     game.form().optKartinka_Click(1);
     game.form().cmdEND_Click(0);
     const records::VictoryPanel& end = game.records().Frame2();
-    game.winIn(seconds);
+    game.win(qRound(seconds * 10) / 10, qRound(seconds * 10) % 10);
     QCOMPARE((QStringList{end.lblEnd[0], end.lblEnd[2],
                           game.platform.sound.played.last().section('/', -1)}),
              panel);
@@ -337,7 +314,7 @@ void TestRules::storing() {
     QCOMPARE(end.entryEnabled, enters);
     for (int icon : icons)
         game.form().optKartinka_Click(icon);
-    game.click({4}); // a stray click on the finished board: the click only, the icon stays
+    game.click(4); // a stray click on the finished board: the click only, the icon stays
     QCOMPARE(game.platform.sound.played.last().section('/', -1), "click1.wav");
     if (!typed.isNull())
         game.form().txtRec_Change(typed);
@@ -444,11 +421,9 @@ void TestRules::recordsList() {
     game.form().cmdTOP_Click(3);
     QStringList rows;
     for (const records::RecordRow& r : game.records().lvRecord().rows)
-        rows
-            << (shown.contains(' ')
-                    ? QStringLiteral("%1 %2 %3 %4").arg(r.name).arg(r.place).arg(r.time).arg(r.icon)
-                    : r.name);
-    QCOMPARE(rows.join('|'), shown);
+        rows << QStringLiteral("%1 %2 %3 %4").arg(r.name).arg(r.place).arg(r.time).arg(r.icon);
+    const QString all = rows.join('|'); // or only the names
+    QCOMPARE(shown.contains(' ') ? all : QString(all).remove(QRegularExpression(" [^|]*")), shown);
 }
 
 // Values by line position, keys unread; unusable values fall back one by one to the defaults.
@@ -614,7 +589,21 @@ void TestRules::texts() {
     for (const auto& [language, shownAs, highlighted] :
          {std::tuple{"0", 0, 0}, {"1", 1, 1}, {"0.7", 2, 1}, {"0.5", 2, 0}, {"1.5", 1, 1}}) {
         const Game game(withLanguage(language));
-        QCOMPARE(shown(game), captions[shownAs]);
+        // The captions that the switch sets, where they are shown, in the order of texts.tsv.
+        const language::Captions& c = game.captions();
+        const settings::DialogCaptions& d = game.options().captions();
+        QStringList shown{c.cmdTOP(0), c.cmdTOP(1), c.cmdTOP(2), c.cmdTOP(3),
+                          d.title,     d.Frame[0],  d.Frame[1],  d.Frame[2],
+                          d.chkS,      d.cmdNAS[0], d.cmdNAS[1], d.cmdNAS[3]};
+        using P = language::ProgramLanguage;
+        for (auto text :
+             {&P::CaptionCloseHelp, &P::HelpFileName, &P::CaptionHelp, &P::CaptionCloseRecords,
+              &P::CaptionRecords, &P::DefaultPlayerName, &P::MsgVictoryFirst, &P::MsgVictoryTop10,
+              &P::MsgVictoryTime, &P::MsgRecordPrompt})
+            shown << (c.program().*text)();
+        QCOMPARE(shown << c.lblEnd3() << c.cmdEND(2) << c.cmdEND(1) << c.cmdEND(0) << d.cmdNAS[2]
+                       << game.options().lblSND(),
+                 captions[shownAs]);
         QCOMPARE(game.captions().lblLOCColour(highlighted), darkRed);
         QCOMPARE(game.captions().lblLOCColour(1 - highlighted), black);
     }

@@ -33,15 +33,6 @@ inline QList<QList<int>> pairsOf(const game::Form1& form) {
     return byPair.values();
 }
 
-// Random draws that deal picture s % count to slot s (count 12 or 24), so that slots s and
-// s + 12 are partners.
-inline QList<float> laidOut(int count) {
-    QList<float> draws;
-    for (int s = 0; s < game::kSlotCount; ++s)
-        draws << (s % count + 0.5f) / count << (s + 0.5f) / game::kSlotCount;
-    return draws;
-}
-
 // How a test plays a game: cards turned through the player's `click(slot)`, the clock ticked
 // through its handlers.
 template <typename Player> struct Plays {
@@ -72,13 +63,14 @@ private:
 
 // A main window's models in fake surroundings, without widgets, made as the program makes them,
 // in a fresh folder that is both the program and the data folder: what a test writes there
-// before start() is what the game finds. Set 0 holds `pictures` pictures (12 or 24), laid out as
-// laidOut() says unless `dealt` is false.
+// before start() is what the game finds. Set 0 holds `pictures` pictures (12 or 24); unless `dealt`
+// is false, the draws deal picture s % pictures to slot s, so that slots s and s + 12 are partners.
 struct Game : TestFolder, Plays<Game> {
     explicit Game(int pictures = 12, bool start = true, bool dealt = true) {
         makePictureSet(dir.path(), 0, pictures);
-        if (dealt)
-            platform.random.script = laidOut(pictures);
+        for (int s = 0; dealt && s < game::kSlotCount; ++s)
+            platform.random.script << (s % pictures + 0.5f) / pictures
+                                   << (s + 0.5f) / game::kSlotCount;
         if (start)
             this->start();
     }
@@ -97,10 +89,6 @@ struct Game : TestFolder, Plays<Game> {
     language::Captions& captions() const { return program.current().captions; }
 
     void click(int slot) const { form().Foto_Click(slot); }
-    void click(const QList<int>& cards) const {
-        for (int s : cards)
-            click(s);
-    }
 
     FakePlatform platform;
     app::ProgramModels program{{dir.path(), dir.path(), {}}, platform.services()};

@@ -26,10 +26,6 @@ using together::CardState;
 
 namespace {
 
-// Draws that leave the deal unshuffled: slot s shows picture s (s % 12 in a set of 12), so that
-// slots s and s + 12 are partners.
-const QList<float> unshuffled = testing::unshuffled(game::kSlotCount);
-
 // What a screen reader says of a widget.
 QString spoken(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
@@ -49,7 +45,8 @@ struct Together : testing::TestFolder {
         QImage background(641, 425, QImage::Format_RGB32); // where background 2 is looked for
         background.fill(Qt::blue);
         QVERIFY(QDir().mkpath(path("back")) && background.save(path("back/back2.jpg"), "PNG"));
-        platform.random.script = unshuffled;
+        // Unshuffled: slot s shows picture s (s % 12 in a set of 12), its partner slot s + 12.
+        platform.random.script = testing::unshuffled(game::kSlotCount);
     }
     void start() {
         program = std::make_unique<ui::TogetherProgram>(core::Folders{dir.path(), dir.path(), {}},
@@ -82,19 +79,6 @@ struct Together : testing::TestFolder {
         program->window()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(program->window()));
     }
-    // What the start window shows: the count, each row as name:kind and memory, + where the
-    // memory can be chosen, the set.
-    QString shown() const {
-        QString text = QString::number(find<QSpinBox>("playerCount")->value());
-        for (int i = 1; i <= together::kMaxPlayers; ++i)
-            text += QStringLiteral(" %1:%2%3%4")
-                        .arg(find<QLineEdit>("name", i)->text())
-                        .arg(find<QComboBox>("kind", i)->currentIndex())
-                        .arg(find<QComboBox>("memory", i)->currentIndex())
-                        .arg(find("memory", i)->isEnabled() ? "+" : "");
-        return text + ' ' + find<QComboBox>("pictureSet")->currentText();
-    }
-
     // Turns: a card's number clicks it, kN turns card N from the keyboard, b clicks beside the
     // cards, t is the end of a look at two cards, pN finds pair N, C lets the computer play out
     // its turn, P has a person find every pair left.
@@ -133,15 +117,6 @@ struct Together : testing::TestFolder {
             }
         }
     }
-    // The results panel as read: its texts in view, a bold one marked ~.
-    QString results() const {
-        QStringList texts;
-        for (QLabel* label : find("results")->findChildren<QLabel*>())
-            if (label->isVisible())
-                texts << (label->font().bold() ? "~" : "") + label->text();
-        return texts.join(' ');
-    }
-
     testing::FakePlatform platform;
     std::unique_ptr<ui::TogetherProgram> program;
 };
@@ -234,7 +209,12 @@ void TestTogetherWindow::wholeGame() {
     table.play(actions);
 
     QFETCH(QString, results);
-    const QString read = table.results();
+    QWidget* panel = table.find("results");
+    QStringList texts; // in view, a bold one marked ~
+    for (QLabel* label : panel->findChildren<QLabel*>())
+        if (label->isVisible())
+            texts << (label->font().bold() ? "~" : "") + label->text();
+    const QString read = texts.join(' ');
     QCOMPARE(read.contains(QRegularExpression('^' + results + '$')) ? results : read, results);
     // Every card found, as the solo board shows and names it.
     QCOMPARE(pixel(table.find("Foto0"), {45, 40}), QColor::fromHsv(0, 255, 220).rgb());
@@ -252,7 +232,6 @@ void TestTogetherWindow::wholeGame() {
     QCOMPARE(table.platform.sound.played.count(table.path("sounds/click2.wav")), 12);
     // The results fit the board in the panel colour, and so does every line; the bottom line
     // too, over the background picture.
-    QWidget* panel = table.find("results");
     QVERIFY(window->rect().contains(panel->geometry()) &&
             !table.find<QTimer>("lookTimer")->isActive());
     for (QWidget* parent : {table.find("scores"), panel})
@@ -264,7 +243,7 @@ void TestTogetherWindow::wholeGame() {
         QVERIFY2(!label->isVisible() || label->width() >= label->sizeHint().width(),
                  qPrintable(label->text()));
 
-    table.platform.random.script = unshuffled;
+    table.platform.random.script = testing::unshuffled(game::kSlotCount);
     QTest::mouseClick(table.find<QPushButton>("again"), Qt::LeftButton);
     QVERIFY(!panel->isVisible() && !table.program->match()->ended());
     for (int i : {0, 1})
@@ -318,7 +297,15 @@ void TestTogetherWindow::remembered() {
         table.writeFile("together.conf", file);
     }
     table.start();
-    QTEST(table.shown(), "shown");
+    // The count, each row as name:kind and memory, + where the memory can be chosen, the set.
+    QString shown = QString::number(table.find<QSpinBox>("playerCount")->value());
+    for (int i = 1; i <= together::kMaxPlayers; ++i)
+        shown += QStringLiteral(" %1:%2%3%4")
+                     .arg(table.find<QLineEdit>("name", i)->text())
+                     .arg(table.find<QComboBox>("kind", i)->currentIndex())
+                     .arg(table.find<QComboBox>("memory", i)->currentIndex())
+                     .arg(table.find("memory", i)->isEnabled() ? "+" : "");
+    QTEST(shown + ' ' + table.find<QComboBox>("pictureSet")->currentText(), "shown");
     testing::checkLayout(*table.program->startWindow());
     for (int players : {1, 9})
         table.find<QSpinBox>("playerCount")->setValue(players);
