@@ -100,14 +100,19 @@ void play(const RunningGame& game, const QStringList& steps) {
 
 // Whether a control shows the keyboard's focus: a card its dark frame with a white one inside, a
 // side button its thick border, a bottom label its dotted frame.
+// Pixels are named in the window's own units, whatever the screen's scale.
 bool framed(QWidget* control) {
     const QImage shown = control->grab().toImage();
+    const auto at = [&](int x, int y) {
+        const qreal scale = shown.devicePixelRatio();
+        return shown.pixelColor(int(x * scale), int(y * scale));
+    };
     if (qobject_cast<ui::CardSlot*>(control))
-        return shown.pixelColor(1, 1) == QColor(20, 20, 20) && shown.pixelColor(3, 3) == Qt::white;
+        return at(1, 1) == QColor(20, 20, 20) && at(3, 3) == Qt::white;
     if (qobject_cast<QAbstractButton*>(control)) // on the grey cards
-        return shown.pixelColor(1, shown.height() / 2) == QColor(200, 200, 200).darker(250);
-    for (int x = 0; x < shown.width(); ++x)
-        if (shown.pixelColor(x, 0) == control->palette().color(QPalette::WindowText))
+        return at(1, control->height() / 2) == QColor(200, 200, 200).darker(250);
+    for (int x = 0; x < control->width(); ++x)
+        if (at(x, 0) == control->palette().color(QPalette::WindowText))
             return true;
     return false;
 }
@@ -246,7 +251,8 @@ void TestWindow::drawing() {
     const auto shown = [&] {
         const QImage screen =
             QGuiApplication::primaryScreen()->grabWindow(game.window().winId()).toImage();
-        return screen.pixelColor(card(game, 0)->mapTo(&game.window(), QPoint(0, 0)));
+        return screen.pixelColor(card(game, 0)->mapTo(&game.window(), QPoint(0, 0)) *
+                                 screen.devicePixelRatio());
     };
     QTRY_COMPARE_WITH_TIMEOUT(shown(), corner, 60000);
     game.tick(1);
