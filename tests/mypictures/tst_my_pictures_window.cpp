@@ -60,7 +60,6 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     QDir(folder.dir.path()).mkpath("shipped/img1");
     folder.writeFile("shipped/img1/setname.txt", QStringLiteral("Фрукты\r\nFruit\r\n").toUtf8());
     folder.writeFile("lake.jpg", "not a photo");
-    const QString users = folder.path("user");
     const QStringList photos = testing::savePhotos(folder.dir.path());
 
     testing::Scripted answers;
@@ -76,10 +75,10 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(showing(window, "0 of 12 photos") && window.placeBox()->currentIndex() == 0);
-    QCOMPARE(window.cardButton(11)->accessibleName(), "Card 12: no photo yet");
-    QCOMPARE(window.zoomSlider()->accessibleName() + '|' + window.setNameBox()->placeholderText() +
-                 '|' + window.cardNameBox()->placeholderText(),
-             "Zoom|e.g. Our family|e.g. Grandma");
+    QCOMPARE(window.cardButton(11)->accessibleName() + '|' + window.zoomSlider()->accessibleName() +
+                 '|' + window.setNameBox()->placeholderText() + '|' +
+                 window.cardNameBox()->placeholderText(),
+             "Card 12: no photo yet|Zoom|e.g. Our family|e.g. Grandma");
     QPushButton* remove = showing<QPushButton>(window, "Remove photo");
     QVERIFY(!remove->isEnabled());
     // An empty card asks for photos; they fill the cards from the first, which is then chosen.
@@ -95,7 +94,6 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     QVERIFY(showing(window, "10 of 12 photos") && !remove->isEnabled());
     QVERIFY(status().isEmpty());                // the photos changed: the message about them went
     QVERIFY(!window.zoomSlider()->isEnabled()); // nothing to zoom on an empty card
-    window.placeBox()->setFocus();
     QTest::keyClick(window.placeBox(), Qt::Key_Down);
     QCOMPARE(window.placeBox()->itemText(0) + '|' + window.placeBox()->currentText(),
              "1: (no name)|2: Fruit");
@@ -162,10 +160,10 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     // turns to it, and then to the shipped set again.
     folder.writeFile("user", "a file where the folder goes");
     QVERIFY(press(window, window.makeButton()));
-    QVERIFY2(status().startsWith("The folder " + users + " cannot be created (") &&
+    QVERIFY2(status().startsWith("The folder " + folder.path("user") + " cannot be created (") &&
                  !status().contains("()") && !status().contains("%2"),
              qPrintable(status()));
-    QVERIFY(QFile::remove(users));
+    QVERIFY(QFile::remove(folder.path("user")));
     QVERIFY(press(window, window.makeButton()));
     QCOMPARE(status(), "“Our family” is ready in place 2. Choose it in the game's Options.");
     answers.answers = {true};
@@ -244,7 +242,6 @@ void TestMyPicturesWindow::changesOneNameOfASavedSet() {
         if (window.progressBar()->isVisible())
             progress.append(window.progressBar()->text());
     });
-    window.placeBox()->setFocus();
     QTest::keyClick(window.placeBox(), Qt::Key_Down);
     QVERIFY(testing::finish(window.maker()));
     QCOMPARE(progress.first() + '|' + progress.last(),
@@ -277,10 +274,10 @@ void TestMyPicturesWindow::frameFollowsHandAndKeys() {
     view.resize(400, 300);
     view.show();
     QVERIFY(QTest::qWaitForWindowActive(&view));
-    const auto corner = [&] { return view.grab().toImage().pixel(1, 1); };
+    const auto pixel = [&](int x, int y) { return view.grab().toImage().pixel(x, y); };
     const QColor background = view.palette().color(QPalette::Mid);
     view.setFocus(); // empty, it takes no keys, so it shows no keyboard outline
-    QVERIFY(near(corner(), background));
+    QVERIFY(near(pixel(1, 1), background));
 
     // A wide photo across the middle, one view pixel to two photo pixels: the keyboard outline
     // shows all round only once a click has given it the keyboard.
@@ -288,12 +285,11 @@ void TestMyPicturesWindow::frameFollowsHandAndKeys() {
     photo.fill(Qt::gray);
     view.showPhoto(photo, mypictures::Crop(photo.size()));
     view.clearFocus();
-    QVERIFY(near(corner(), background));
+    QVERIFY(near(pixel(1, 1), background));
     // The frame's white line is edged in black, so that it shows on a pale photo too.
-    const QImage shot = view.grab().toImage();
-    QVERIFY(qGray(shot.pixel(144, 150)) > 200 && qGray(shot.pixel(145, 150)) < 100);
+    QVERIFY(qGray(pixel(144, 150)) > 200 && qGray(pixel(145, 150)) < 100);
     QTest::mouseClick(&view, Qt::LeftButton, {}, {200, 150});
-    QVERIFY(near(corner(), view.palette().color(QPalette::Highlight)));
+    QVERIFY(near(pixel(1, 1), view.palette().color(QPalette::Highlight)));
 
     // The frame follows the hand, two photo pixels to a view pixel.
     const QPointF centre = view.crop().rect().center();
