@@ -2,6 +2,7 @@
 #pragma once
 
 #include "mypictures/maker.h"
+#include "support/test_folder.h"
 
 #include <QDir>
 #include <QImage>
@@ -41,6 +42,12 @@ inline mypictures::NewSet setOf(const QString& name, const QString& firstName = 
         set.cards.append({photo(k), mypictures::Crop(photo(k).size()),
                           k ? QString("Name %1").arg(k + 1) : firstName});
     return set;
+}
+
+// A maker's folders in a fresh folder: no shipped sets, the player's sets in user/, its
+// settings in config/.
+inline mypictures::MakerFolders foldersIn(const TestFolder& folder) {
+    return {folder.path("shipped"), folder.path("user"), folder.path("config/my-pictures.conf")};
 }
 
 // Whether two colours are alike, within what scaling and encoding change.

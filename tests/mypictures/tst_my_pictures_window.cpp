@@ -33,10 +33,6 @@ template <typename Widget = QLabel> Widget* showing(const QWidget& window, const
     return nullptr;
 }
 
-mypictures::MakerFolders foldersIn(const testing::TestFolder& folder) {
-    return {folder.path("shipped"), folder.path("user"), folder.path("config/maker.conf")};
-}
-
 // Clicks the button and waits for the work it starts.
 bool press(ui::MyPicturesWindow& window, QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
@@ -63,7 +59,7 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     const QStringList photos = testing::savePhotos(folder.dir.path());
 
     testing::Scripted answers;
-    ui::MyPicturesWindow window(foldersIn(folder), true, &answers);
+    ui::MyPicturesWindow window(testing::foldersIn(folder), true, &answers);
     QStringList files = QStringList{folder.path("lake.jpg")} + photos.mid(0, 11);
     int asked = 0;
     window.choosePhotoFiles = [&] {
@@ -232,7 +228,7 @@ void TestMyPicturesWindow::changesOneNameOfASavedSet() {
 
     testing::Scripted answers;
     answers.answers = {true};
-    ui::MyPicturesWindow window(foldersIn(folder), false, &answers);
+    ui::MyPicturesWindow window(testing::foldersIn(folder), false, &answers);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // In Russian, whose words run longest, at twice the size it fits a 1920 x 1080 screen.
