@@ -2,6 +2,7 @@
 #pragma once
 
 #include "mypictures/maker.h"
+#include "support/test_folder.h"
 
 #include <QDir>
 #include <QImage>
@@ -14,22 +15,39 @@
 namespace quilora::testing {
 
 // Photo `k` of a set: a plain colour of its own, plainly unlike the others', with a dark square at
-// its centre.
+// its centre. Photo n has hue 30 n; photos 12 and 13, hues 15 and 45, between the others'.
 inline QImage photo(int k) {
     QImage image(400, 300, QImage::Format_RGB32);
-    image.fill(QColor::fromHsv(k * 30, 200, 230));
+    image.fill(QColor::fromHsv(k % 12 * 30 + k / 12 * 15, 200, 230));
     QPainter(&image).fillRect(170, 120, 60, 60, Qt::black);
     return image;
 }
 
-// Photos 0 to 11 as files in `folder`, named by `pattern`.
-inline QStringList savePhotos(const QString& folder, const QString& pattern = "photo%1.png") {
+// Photos 0 to count - 1 as files in `folder`, named by `pattern`.
+inline QStringList savePhotos(const QString& folder, const QString& pattern = "photo%1.png",
+                              int count = mypictures::kPhotosPerSet) {
     QStringList files;
-    for (int k = 0; k < 12; ++k) {
+    for (int k = 0; k < count; ++k) {
         files.append(QDir(folder).filePath(pattern.arg(k)));
         photo(k).save(files.last());
     }
     return files;
+}
+
+// The twelve photos, each framed whole, as a set; with name cards when the first card's name is
+// given, the others' "Name 2" to "Name 12".
+inline mypictures::NewSet setOf(const QString& name, const QString& firstName = {}) {
+    mypictures::NewSet set{name, {}, !firstName.isNull()};
+    for (int k = 0; k < mypictures::kPhotosPerSet; ++k)
+        set.cards.append({photo(k), mypictures::Crop(photo(k).size()),
+                          k ? QString("Name %1").arg(k + 1) : firstName});
+    return set;
+}
+
+// A maker's folders in a fresh folder: no shipped sets, the player's sets in user/, its
+// settings in config/.
+inline mypictures::MakerFolders foldersIn(const TestFolder& folder) {
+    return {folder.path("shipped"), folder.path("user"), folder.path("config/my-pictures.conf")};
 }
 
 // Whether two colours are alike, within what scaling and encoding change.
