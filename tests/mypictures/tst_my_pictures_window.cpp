@@ -295,11 +295,17 @@ void TestMyPicturesWindow::frameFollowsHandAndKeys() {
     QTest::mouseRelease(&view, Qt::LeftButton, {}, {180, 150});
     QCOMPARE(view.crop().rect().center(), centre - QPointF(40, 0));
 
-    // Zoomed in, there is room to move every way: eight view pixels a key, a tenth a step.
-    QWheelEvent wheel({200, 150}, view.mapToGlobal(QPointF(200, 150)), {}, {0, 240}, Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&view, &wheel);
-    QCOMPARE(view.crop().zoom(), 1.21);
+    // Zoomed in, there is room to move every way: eight view pixels a key, a tenth a step. A
+    // wheel's notch is 120; a fine wheel's smaller steps add up to notches.
+    const auto turn = [&view](int delta) {
+        QWheelEvent wheel({200, 150}, view.mapToGlobal(QPointF(200, 150)), {}, {0, delta},
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&view, &wheel);
+        return view.crop().zoom();
+    };
+    QCOMPARE(turn(60), 1.0);
+    QCOMPARE(turn(300), 1.331);
+    QCOMPARE(turn(-120), 1.21);
     const std::initializer_list<std::tuple<Qt::Key, QPointF, double>> keys = {
         {Qt::Key_Left, {-16, 0}, 1.21}, {Qt::Key_Right, {16, 0}, 1.21},
         {Qt::Key_Up, {0, -16}, 1.21},   {Qt::Key_Down, {0, 16}, 1.21},
