@@ -12,15 +12,20 @@
 namespace quilora::testing {
 
 // `count` plainly different pictures in picture set `set` of a program folder: picture n in
-// hue 30 n, the sets told apart by brightness. They are PNG data under .gif names.
-inline void makePictureSet(const QString& programFolder, int set = 0, int count = 12) {
+// hue 30 n, the sets told apart by brightness. They are PNG data under .gif names; `dense` adds
+// each at twice the size as n@2x.gif.
+inline void makePictureSet(const QString& programFolder, int set = 0, int count = 12,
+                           bool dense = false) {
     const QString folder = QStringLiteral("%1/img%2").arg(programFolder).arg(set);
     QDir().mkpath(folder);
-    for (int n = 0; n < count; ++n) {
-        QImage picture(90, 80, QImage::Format_RGB32);
-        picture.fill(QColor::fromHsv(n * 15, 255, 220 - 30 * set));
-        picture.save(QStringLiteral("%1/%2.gif").arg(folder).arg(n), "PNG");
-    }
+    for (int n = 0; n < count; ++n)
+        for (int scale = 1; scale <= (dense ? 2 : 1); ++scale) {
+            QImage picture(90 * scale, 80 * scale, QImage::Format_RGB32);
+            picture.fill(QColor::fromHsv(n * 15, 255, 220 - 30 * set));
+            picture.save(
+                QStringLiteral("%1/%2%3.gif").arg(folder).arg(n).arg(scale == 2 ? "@2x" : ""),
+                "PNG");
+        }
 }
 
 // The pairs of the deal on a board, as the rule of play has them.
