@@ -181,7 +181,6 @@ void MyPicturesWindow::buildLayout() {
         cards_[k]->setCheckable(true);
         cards_[k]->setIconSize(QSize(kCardWidth, kCardHeight));
         cards_[k]->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        cards_[k]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         cards_[k]->setFixedWidth(kCardWidth + 8);
         cardGroup->addButton(cards_[k], k);
         grid->addWidget(cards_[k], k / 6, k % 6);
