@@ -82,13 +82,15 @@ QString turnAll(const testing::RunningGame& game) {
 // Runs steps parted by "; ", each a verb and its words, on paths in the game's folder, and
 // adds what they answer to `answers`. Files: set F (as the maker writes one, every card
 // "old card"), mark F (the maker's mark in it), black F (a set of black pictures), file F (the
-// player's), old F (the player's copy, two minutes old), link F T, fifo F, jpeg F W H (a
-// progressive one claiming W x H; "seq" after it: sequential), bomb F (a GIF claiming
-// 5600 x 5600), sets F (the players' sets are there). The maker: make N, restore N, lock
-// (another maker at work), photo F. The game: start, press NAME, click SLOT, cards (turnAll),
-// messages. Files seen: hidden D P (the names in D like P), link? F.
+// player's), old F (the player's copy, two minutes old), records F (a records file), link F T,
+// fifo F, jpeg F W H (a progressive one claiming W x H; "seq" after it: sequential), bomb F (a
+// GIF claiming 5600 x 5600), sets F (the players' sets are there), full (the disk from now on).
+// The maker: make N, restore N, lock (another maker at work), photo F. The game: start, press
+// NAME, click SLOT, win, cards (turnAll), messages, handed (the shortcuts handed over). Files
+// seen: hidden D P (the names in D like P), kind? F.
 void run(testing::RunningGame& g, const QString& steps, QStringList& answers) {
     std::optional<mypictures::MakerLock> lock;
+    std::optional<testing::FullDisk> full;
     for (const QString& step : steps.split("; ", Qt::SkipEmptyParts)) {
         const QStringList w = step.split(' ');
         const QString& verb = w[0];
@@ -127,6 +129,14 @@ void run(testing::RunningGame& g, const QString& steps, QStringList& answers) {
             answers << outcome(verb == "make"
                                    ? mypictures::writeSet(g.path("user"), w[1].toInt(), newSet())
                                    : mypictures::restoreShipped(g.path("user"), w[1].toInt()));
+        } else if (verb == "records") {
+            g.writeFile(w[1], kOldRecords);
+        } else if (verb == "full") {
+            full.emplace();
+        } else if (verb == "win") {
+            g.win(0);
+        } else if (verb == "handed") {
+            answers << QString::number(g.platform.links.handedOver.size()) + " handed over";
         } else if (verb == "lock") {
             lock.emplace(g.path("user"));
         } else if (verb == "photo") {
@@ -145,8 +155,12 @@ void run(testing::RunningGame& g, const QString& steps, QStringList& answers) {
             const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System;
             answers << '[' + QDir(path).entryList({w[2]}, all, QDir::Name).join(' ') + ']';
         } else {
-            QVERIFY2(verb == "link?", qPrintable(step));
-            answers << (QFileInfo(path).isSymLink() ? "link" : "no link");
+            QVERIFY2(verb == "kind?", qPrintable(step));
+            const QFileInfo info(path);
+            answers << (info.isSymLink() ? "link"
+                        : !info.exists() ? "gone"
+                        : info.isDir()   ? "folder"
+                                         : "file");
         }
     }
 }
@@ -159,7 +173,6 @@ class TestHostile : public QObject {
 private slots:
     void longSession(); // first, while the peak of memory is its own
     void killedWhileWriting();
-    void fullDisk();
     void filesThatAreNotWhatTheySeem_data();
     void filesThatAreNotWhatTheySeem();
 };
@@ -235,31 +248,6 @@ void TestHostile::killedWhileWriting() {
     QCOMPARE(seen, (QSet<QByteArray>{kOldRecords, newTable}));
 }
 
-// The game says it could not save the record, and the old file stays as it was; a shortcut cut
-// short is not handed over, and a temp.url that links to another file is not written through.
-// (The settings under a full disk: the text files' writer and the options dialog's own tests.)
-void TestHostile::fullDisk() {
-    testing::RunningGame game(false);
-    game.writeFile("record.txt", kOldRecords);
-    game.writeFile("precious.txt", "keep me");
-    QVERIFY(QFile::link(game.path("precious.txt"), game.path("temp.url")));
-    game.start();
-    game.press("lblOrvane1");
-    std::optional<testing::FullDisk> full(std::in_place);
-    game.press("lblOrvane1");
-    game.win(0);
-    game.press("cmdEND2");
-    full.reset();
-    QCOMPARE(game.platform.messages.shown.size(), 1); // the link says nothing
-    QVERIFY(game.platform.messages.shown[0].startsWith(
-        "The record could not be saved: the records file " + game.path("record.txt") +
-        " cannot be written"));
-    QCOMPARE(game.readFile("record.txt"), kOldRecords);
-    QCOMPARE(game.readFile("precious.txt"), QByteArray("keep me"));
-    QVERIFY(!QFileInfo(game.path("temp.url")).exists());
-    QCOMPARE(game.platform.links.handedOver.size(), 1);
-}
-
 // What is planted, what the player then does, what the game or the maker answers. The player's
 // photo album beside the game and the files named in `kept` must come through unchanged.
 void TestHostile::filesThatAreNotWhatTheySeem_data() {
@@ -269,8 +257,8 @@ void TestHostile::filesThatAreNotWhatTheySeem_data() {
     QTest::addColumn<QStringList>("kept");
     QTest::newRow("img2 links to the album: Restore, Make")
         << "link user/img2 album"
-        << "restore 2; hidden user img2; link user/img2 album; make 2; link? user/img2"
-        << "done [] done no link" << QStringList();
+        << "restore 2; hidden user img2; link user/img2 album; make 2; kind? user/img2"
+        << "done [] done folder" << QStringList();
     // Only a folder of the maker's own, by its name and mark, is a leftover it removes, when it
     // makes or removes a set there; nothing of its own stands in its way.
     QTest::newRow("names like the maker's leftovers: Make, Restore")
@@ -306,6 +294,17 @@ void TestHostile::filesThatAreNotWhatTheySeem_data() {
            "img0/6.gif"
         << "photo album/fifo.jpg; photo album/bomb.jpg; photo album/big.jpg; start; cards"
         << "MakerPhotoUnreadable MakerPhotoTooLarge done 20 shown, 0 black" << QStringList();
+    // The game says it could not save the record, and the old file stays as it was; a shortcut
+    // cut short is not handed over, and a temp.url that links to another file is not written
+    // through. (The settings under a full disk: the text files' writer and the options dialog's
+    // own tests.)
+    QTest::newRow("a full disk, temp.url a link: a shortcut, a record")
+        << "records record.txt; file precious.txt; link temp.url precious.txt"
+        << "start; press lblOrvane1; full; press lblOrvane1; win; press cmdEND2; messages; kind? "
+           "temp.url; handed"
+        << "The record could not be saved: the records file … cannot be written (File too "
+           "large). The records kept so far are unchanged. gone 1 handed over"
+        << QStringList{"record.txt", "precious.txt"};
     // Made anew into the place the board was dealt from, after a card was seen.
     QTest::newRow("a set made into the dealt place") << "sets user"
                                                      << "start; click 0; black user/img0; cards"
