@@ -32,10 +32,6 @@ QString key(std::optional<language::Text> text) {
     return text ? QMetaEnum::fromType<language::Text>().valueToKey(int(*text)) : "done";
 }
 
-QString outcome(const std::optional<mypictures::Problem>& problem) {
-    return key(problem ? std::optional(problem->what) : std::nullopt);
-}
-
 // Twelve photos of one colour, as a set.
 mypictures::NewSet newSet() {
     QImage photo(120, 90, QImage::Format_RGB32);
@@ -58,35 +54,14 @@ QByteArray jpegClaiming(bool progressive, int width, int height) {
     return bytes.replace(frame + 5, 4, QByteArray(size, 4)).insert(frame, '\xFF');
 }
 
-// A GIF of 43 bytes whose screen claims 5600 x 5600, around an image of one pixel.
-QByteArray gifBomb() {
-    return QByteArray("GIF89a\xE0\x15\xE0\x15\x80\0\0\0\0\0\xFF\xFF\xFF"
-                      "\x2C\0\0\0\0\x01\0\x01\0\0\x02\x02\x44\x01\0\x3B",
-                      35)
-        .append(8, '\0');
-}
-
-// Turns every card once: how many showed a picture, and how many of those were black.
-QString turnAll(const testing::RunningGame& game) {
-    int shown = 0, black = 0;
-    for (int s = 0; s < game::kSlotCount; ++s) {
-        game.click(s);
-        const QImage face =
-            game.find<ui::CardSlot>(QStringLiteral("Foto%1").arg(s))->picture().toImage();
-        shown += face.isNull() ? 0 : 1;
-        black += !face.isNull() && face.pixelColor(45, 40) == Qt::black ? 1 : 0;
-    }
-    return QStringLiteral("%1 shown, %2 black").arg(shown).arg(black);
-}
-
 // Runs steps parted by "; ", each a verb and its words, on paths in the game's folder, and
 // adds what they answer to `answers`. Files: set F (as the maker writes one, every card
 // "old card"), mark F (the maker's mark in it), black F (a set of black pictures), file F (the
 // player's), old F (the player's copy, two minutes old), records F (a records file), link F T,
 // fifo F, jpeg F W H (a progressive one claiming W x H; "seq" after it: sequential), bomb F (a
-// GIF claiming 5600 x 5600), sets F (the players' sets are there), full (the disk from now on).
+// GIF bomb), sets F (the players' sets are there), full (the disk from now on).
 // The maker: make N, restore N, lock (another maker at work), photo F. The game: start, press
-// NAME, click SLOT, win, cards (turnAll), messages, handed (the shortcuts handed over). Files
+// NAME, click SLOT, win, cards, messages, handed (the shortcuts handed over). Files
 // seen: hidden D P (the names in D like P), kind? F.
 void run(testing::RunningGame& g, const QString& steps, QStringList& answers) {
     std::optional<mypictures::MakerLock> lock;
@@ -121,14 +96,19 @@ void run(testing::RunningGame& g, const QString& steps, QStringList& answers) {
         } else if (verb == "jpeg") {
             g.writeFile(w[1], jpegClaiming(w.size() < 5, w[2].toInt(), w[3].toInt()));
         } else if (verb == "bomb") {
-            g.writeFile(w[1], gifBomb());
+            // 43 bytes whose screen claims 5600 x 5600, around an image of one pixel
+            g.writeFile(w[1], QByteArray("GIF89a\xE0\x15\xE0\x15\x80\0\0\0\0\0\xFF\xFF\xFF"
+                                         "\x2C\0\0\0\0\x01\0\x01\0\0\x02\x02\x44\x01\0\x3B",
+                                         35)
+                                  .append(8, '\0'));
         } else if (verb == "sets") {
             g.folders.userSetsFolder = path;
             testing::makePictureSet(path);
         } else if (verb == "make" || verb == "restore") {
-            answers << outcome(verb == "make"
-                                   ? mypictures::writeSet(g.path("user"), w[1].toInt(), newSet())
-                                   : mypictures::restoreShipped(g.path("user"), w[1].toInt()));
+            const std::optional<mypictures::Problem> problem =
+                verb == "make" ? mypictures::writeSet(g.path("user"), w[1].toInt(), newSet())
+                               : mypictures::restoreShipped(g.path("user"), w[1].toInt());
+            answers << key(problem ? std::optional(problem->what) : std::nullopt);
         } else if (verb == "records") {
             g.writeFile(w[1], kOldRecords);
         } else if (verb == "full") {
@@ -147,8 +127,16 @@ void run(testing::RunningGame& g, const QString& steps, QStringList& answers) {
             g.press(w[1]);
         } else if (verb == "click") {
             g.click(w[1].toInt());
-        } else if (verb == "cards") {
-            answers << turnAll(g);
+        } else if (verb == "cards") { // every card turned once: pictures shown, black ones
+            int shown = 0, black = 0;
+            for (int slot = 0; slot < game::kSlotCount; ++slot) {
+                g.click(slot);
+                const QImage face =
+                    g.find<ui::CardSlot>(QStringLiteral("Foto%1").arg(slot))->picture().toImage();
+                shown += face.isNull() ? 0 : 1;
+                black += !face.isNull() && face.pixelColor(45, 40) == Qt::black ? 1 : 0;
+            }
+            answers << QStringLiteral("%1 shown, %2 black").arg(shown).arg(black);
         } else if (verb == "messages") {
             answers << g.platform.messages.shown.join('|').replace(g.path("record.txt"), "…");
         } else if (verb == "hidden") {
