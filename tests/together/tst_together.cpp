@@ -79,9 +79,6 @@ struct Table : testing::TestFolder {
         return text + (match->lookTimer().ticking() ? " l" : "") +
                (match->computerTimer().ticking() ? " c" : "");
     }
-    // The sounds in order (c a card's, p a pair's), then what a screen reader hears in order.
-    QStringList heard() const { return platform.sound.played + log; }
-
     testing::FakePlatform platform;
     QList<together::Player> list;
     int set;
@@ -176,8 +173,10 @@ void TestTogether::rules() {
                                           : QString());
     }
     QTEST(faceUp, "faceUp");
-    QFETCH(QString, heard); // one beginning with "…": how what is heard ends
-    const QString all = table.heard().join(' ');
+    // The sounds in order (c a card's, p a pair's), then what a screen reader hears in order;
+    // expected, one beginning with "…" is how it ends.
+    QFETCH(QString, heard);
+    const QString all = (table.platform.sound.played + table.log).join(' ');
     QCOMPARE(heard.startsWith(u'…') && all.endsWith(heard.mid(1)) ? heard : all, heard);
     QCOMPARE(match.ended(), table.log.endsWith("R"));
     QCOMPARE(std::pair(match.lookTimer().Interval, match.computerTimer().Interval),
