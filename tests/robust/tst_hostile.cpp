@@ -39,21 +39,6 @@ mypictures::NewSet newSet() {
     return {"New", QList<mypictures::CardChoice>(12, {photo, mypictures::Crop(photo.size()), {}})};
 }
 
-// A small JPEG whose header claims this size, a fill byte before its frame header.
-QByteArray jpegClaiming(bool progressive, int width, int height) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setProgressiveScanWrite(progressive);
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    writer.write(image);
-    const qsizetype frame = bytes.indexOf(progressive ? "\xFF\xC2" : "\xFF\xC0");
-    const char size[] = {char(height >> 8), char(height), char(width >> 8), char(width)};
-    return bytes.replace(frame + 5, 4, QByteArray(size, 4)).insert(frame, '\xFF');
-}
-
 // Runs steps parted by "; ", each a verb and its words, on paths in the game's folder, and
 // adds what they answer to `answers`. Files: set F (as the maker writes one, every card
 // "old card"), mark F (the maker's mark in it), black F (a set of black pictures), file F (the
@@ -93,8 +78,19 @@ void run(testing::RunningGame& g, const QString& steps, QStringList& answers) {
             QVERIFY(QFile::link(w[2].startsWith('/') ? w[2] : g.path(w[2]), path));
         } else if (verb == "fifo") {
             QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
-        } else if (verb == "jpeg") {
-            g.writeFile(w[1], jpegClaiming(w.size() < 5, w[2].toInt(), w[3].toInt()));
+        } else if (verb == "jpeg") { // small, a fill byte before the frame header that lies
+            const bool progressive = w.size() < 5;
+            const int width = w[2].toInt(), height = w[3].toInt();
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            QImageWriter writer(&buffer, "jpeg");
+            writer.setProgressiveScanWrite(progressive);
+            writer.write(newSet().cards[0].photo);
+            const qsizetype frame = bytes.indexOf(progressive ? "\xFF\xC2" : "\xFF\xC0");
+            const char size[] = {char(height >> 8), char(height), char(width >> 8), char(width)};
+            g.writeFile(w[1],
+                        bytes.replace(frame + 5, 4, QByteArray(size, 4)).insert(frame, '\xFF'));
         } else if (verb == "bomb") {
             // 43 bytes whose screen claims 5600 x 5600, around an image of one pixel
             g.writeFile(w[1], QByteArray("GIF89a\xE0\x15\xE0\x15\x80\0\0\0\0\0\xFF\xFF\xFF"
