@@ -53,15 +53,14 @@ struct Together : testing::TestFolder {
                                                         platform.services(), path("together.conf"));
         program->start();
     }
-    template <typename Widget = QWidget> Widget* find(const QString& name) const {
+    template <typename Widget = QWidget> Widget* find(QString name, int i = -1) const {
+        if (i >= 0)
+            name += QString::number(i);
         QWidget* window =
             program->window() ? static_cast<QWidget*>(program->window()) : program->startWindow();
         Widget* widget = window->findChild<Widget*>(name);
         [&] { QVERIFY2(widget, qPrintable(name)); }();
         return widget;
-    }
-    template <typename Widget = QWidget> Widget* find(const char* name, int i) const {
-        return find<Widget>(name + QString::number(i));
     }
     // Players as "Anna", or "=Dad" for a perfect computer, and the picture set; then Play.
     void choose(const QStringList& players, int set = 0) {
