@@ -9,12 +9,11 @@ namespace quilora::ui {
 
 namespace {
 
-// A rectangle with its corners cut by two pixels, which reads as rounded at this size; drawn
-// from rectangles alone, so that it stays on whole pixels at every scale.
-void fillRounded(QPainter& painter, const QRect& area, const QColor& colour) {
-    painter.fillRect(area.adjusted(2, 0, -2, 0), colour);
-    painter.fillRect(area.adjusted(1, 1, -1, -1), colour);
-    painter.fillRect(area.adjusted(0, 2, 0, -2), colour);
+// A rectangle with its corners cut by `cut` pixels, which reads as rounded at this size; drawn
+// from whole rectangles alone, in the screen's own pixels, so that it stays crisp at every scale.
+void fillRounded(QPainter& painter, const QRect& area, int cut, const QColor& colour) {
+    for (int i = 0; i <= cut; ++i)
+        painter.fillRect(area.adjusted(cut - i, i, i - cut, -i), colour);
 }
 
 } // namespace
@@ -35,9 +34,16 @@ void SideButton::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const bool focusFrame = showsFocusFrame(this);
     const int border = focusFrame ? 2 : 1;
-    fillRounded(painter, rect(), focusFrame ? colour.darker(250) : colour.darker(170));
+    const qreal ratio = devicePixelRatioF();
+    const int pixel = std::max(1, qRound(ratio)); // a pixel of the window, in the screen's
+    painter.save();
+    painter.scale(1 / ratio, 1 / ratio);
+    const QRect area(0, 0, qRound(width() * ratio), qRound(height() * ratio));
+    const int inset = border * pixel;
+    fillRounded(painter, area, 2 * pixel, focusFrame ? colour.darker(250) : colour.darker(170));
     const QColor face = isDown() ? colour.darker(115) : underMouse() ? colour.lighter(108) : colour;
-    fillRounded(painter, rect().adjusted(border, border, -border, -border), face);
+    fillRounded(painter, area.adjusted(inset, inset, -inset, -inset), 2 * pixel, face);
+    painter.restore();
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(rect().adjusted(3 + border, 1 + border, -3 - border, -1 - border),
