@@ -7,11 +7,11 @@
 namespace quilora::core {
 
 namespace detail {
-// Beyond 2^52 every double is a whole number already.
+// Beyond 2^52 every double is a whole number already; NaN needs no rounding either.
 constexpr double kWhole = 4503599627370496.0;
 constexpr bool needsRounding(double x) {
     return x > -kWhole && x < kWhole;
-} // false for NaN
+}
 } // namespace detail
 
 // As std::lround: halves away from zero. Only for values within the range of long.

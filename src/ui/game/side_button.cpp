@@ -35,7 +35,7 @@ void SideButton::paintEvent(QPaintEvent* event) {
     const bool focusFrame = showsFocusFrame(this);
     const int border = focusFrame ? 2 : 1;
     const qreal ratio = devicePixelRatioF();
-    const int pixel = std::max(1, qRound(ratio)); // a pixel of the window, in the screen's
+    const int pixel = std::max(1, qRound(ratio)); // one window pixel in screen pixels
     painter.save();
     painter.scale(1 / ratio, 1 / ratio);
     const QRect area(0, 0, qRound(width() * ratio), qRound(height() * ratio));
