@@ -2,14 +2,18 @@
 #pragma once
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -70,6 +74,16 @@ inline QStringList describe(QWidget& window) {
                 words = box->text();
                 extra =
                     QStringLiteral(" max%1 at%2").arg(box->maxLength()).arg(box->cursorPosition());
+                if (!box->placeholderText().isEmpty())
+                    extra += " hint\"" + box->placeholderText() + '"';
+            } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+                words = combo->currentText();
+            } else if (auto* spin = qobject_cast<QAbstractSpinBox*>(w)) {
+                words = spin->text();
+            } else if (auto* slider = qobject_cast<QAbstractSlider*>(w)) {
+                words = QString::number(slider->value());
+            } else if (auto* bar = qobject_cast<QProgressBar*>(w)) {
+                words = bar->text();
             } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
                 words = text->toPlainText().replace('\n', "\\n");
             } else if (auto* list = qobject_cast<QTreeWidget*>(w)) {
@@ -105,6 +119,7 @@ inline QStringList describe(QWidget& window) {
             mark(button && button->isChecked(), " checked");
             mark(push && push->isDefault(), " default");
             mark(window.focusWidget() == w, " focus");
+            mark(w->cursor().shape() == Qt::PointingHandCursor, " hand");
             mark(!w->toolTip().isEmpty(), " tip\"" + w->toolTip() + '"');
             mark(name != words, " says\"" + name + '"');
             mark(!more.isEmpty(), " more\"" + more + '"');
