@@ -259,13 +259,21 @@ void TestWindow::drawing() {
     const QPixmap face = card(game, 0)->picture();
     QCOMPARE(face.size(), (QSizeF(90, 80) * game.window().devicePixelRatioF()).toSize());
     QCOMPARE(face.devicePixelRatio(), game.window().devicePixelRatioF());
-    // On a screen of another scale the cards are drawn afresh for it.
-    const QString path = game.path("img0/1.gif");
-    const QHash<QString, ui::PictureFiles> files{
-        {path, ui::readPictureFiles(path, true, ui::kCardLimits)}};
+    // On a screen of another scale the cards are drawn afresh for it, 90 x 80 all the same; a
+    // double-size file not of twice the size is some other picture's.
+    game.writeFile("img0/2@2x.gif", game.readFile("img0/1.gif"));
     ui::CardPictures pictures;
-    for (qreal ratio : {2.0, 1.0})
-        QCOMPARE(pictures.get(path, files, ratio).devicePixelRatio(), ratio);
+    for (const auto& [name, ratio, drawn] : {std::tuple{"img0/1.gif", 2.0, 2.0},
+                                             {"img0/1.gif", 1.5, 1.5},
+                                             {"img0/1.gif", 1.0, 1.0},
+                                             {"img0/2.gif", 2.0, 1.0}}) {
+        const QString path = game.path(name);
+        const QHash<QString, ui::PictureFiles> files{
+            {path, ui::readPictureFiles(path, true, ui::kCardLimits)}};
+        const QPixmap picture = pictures.get(path, files, ratio);
+        QCOMPARE(picture.devicePixelRatio(), drawn);
+        QCOMPARE(picture.deviceIndependentSize(), QSizeF(90, 80));
+    }
     QCOMPARE(ui::doubleSizePath("/my.sets/img0/1"), "/my.sets/img0/1@2x"); // as Qt looks for it
     const QColor corner = face.toImage().pixelColor(0, 0);
     const auto shown = [&] {
