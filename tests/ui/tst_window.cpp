@@ -546,11 +546,9 @@ void TestWindow::keyboard_data() {
         << L{"win", "click:cmdEND2", "Tab"} << "- Unknown~~6, closed, cmdTOP3+";
     QTest::newRow("card, the panel closed by Enter after a Tab")
         << L{"win", "Tab", "focus:txtRec", "Return"} << "- Unknown~~6, closed, Foto0+";
-    QTest::newRow("card after an arrow") << L{"Right"} << ", closed, Foto1+";
     QTest::newRow("card, a click after an arrow") << L{"Right", "card:5"} << ", closed, Foto1";
     QTest::newRow("side button clicked") << L{"click:cmdTOP0"} << ", closed, cmdTOP0";
     QTest::newRow("bottom label clicked") << L{"click:lblSND"} << ", closed, lblSND";
-    QTest::newRow("bottom label after a Tab") << L{"click:lblSND", "Tab"} << ", closed, lblLOC0+";
 }
 
 void TestWindow::keyboard() {
