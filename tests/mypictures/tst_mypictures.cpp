@@ -276,6 +276,9 @@ void TestMyPictures::readsPhotos_data() {
                       jpeg.first(jpeg.size() / 2)
                           .insert(2, comment(QByteArray(256, '\xF0')) + comment(thumbnail)));
     folder_.writeFile("whole-and-more.jpg", jpeg + "\xFF\xD8 a phone's own data");
+    // A photo is read up to 64 MB: this one is a byte more, the rest of it unwritten.
+    folder_.writeFile("over-64-MB.jpg", jpeg);
+    QVERIFY(QFile::resize(folder_.path("over-64-MB.jpg"), (64 << 20) + 1));
     const QByteArray progressive = encoded(wide, "jpeg", 0, true);
     folder_.writeFile("cut-progressive.jpg", progressive.chopped(progressive.size() / 3));
     // The card's frame needs 180 x 160 pixels, twice the card, so that dense screens show it sharp.
@@ -308,6 +311,7 @@ void TestMyPictures::readsPhotos_data() {
     row("too large even scaled, so none", "huge.jpg", "0x0|MakerPhotoTooLarge|", {}, 4);
     row("JPEG cut off", "cut.jpg", "360x240||MakerPhotoCutOff", top);
     row("JPEG with more after its end", "whole-and-more.jpg", "360x240||", upright);
+    row("JPEG over 64 MB", "over-64-MB.jpg", "0x0|MakerPhotoTooLarge|");
     row("progressive JPEG cut off", "cut-progressive.jpg", "360x240||MakerPhotoCutOff", top);
     row("180 x 160, just sharp", "180x160.png", "180x160||", upright);
     row("179 x 400, too narrow", "179x400.png", "179x400||MakerPhotoTooSmall", upright);
