@@ -1,20 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/describe.h"
 #include "support/layout.h"
-#include "support/test_folder.h"
 #include "test_photos.h"
 #include "ui/maker/my_pictures_window.h"
 #include "ui/maker/photo_frame_view.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QSlider>
-#include <QTest>
 #include <QToolButton>
 
 using namespace quilora;
@@ -34,17 +26,13 @@ template <typename Widget = QLabel> Widget* showing(const QWidget& window, const
     return nullptr;
 }
 
-// Names the window's controls, as its views call them.
+// Names the controls that Tab reaches, as the window's views call them.
 void nameControls(ui::MyPicturesWindow& w) {
     const std::initializer_list<std::pair<QWidget*, const char*>> names = {
-        {w.kindOption(0), "twice"},    {w.kindOption(1), "withNames"},
-        {w.chooseButton(), "choose"},  {w.frameView(), "frame"},
-        {w.zoomSlider(), "zoom"},      {w.removeButton(), "remove"},
-        {w.cardNameBox(), "name"},     {w.setNameBox(), "setName"},
-        {w.placeBox(), "place"},       {w.statusLabel(), "status"},
-        {w.warningLabel(), "warning"}, {w.restoreButton(), "restore"},
-        {w.progressBar(), "progress"}, {w.makeButton(), "make"},
-        {w.closeButton(), "close"}};
+        {w.kindOption(0), "twice"}, {w.kindOption(1), "withNames"}, {w.chooseButton(), "choose"},
+        {w.frameView(), "frame"},   {w.zoomSlider(), "zoom"},       {w.removeButton(), "remove"},
+        {w.cardNameBox(), "name"},  {w.setNameBox(), "setName"},    {w.placeBox(), "place"},
+        {w.makeButton(), "make"},   {w.restoreButton(), "restore"}, {w.closeButton(), "close"}};
     for (const auto& [widget, name] : names)
         widget->setObjectName(name);
     for (int k = 0; k < mypictures::kPhotosPerSet; ++k)

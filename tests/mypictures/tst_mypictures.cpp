@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text_file.h"
 #include "mypictures/gif.h"
-#include "mypictures/maker.h"
 #include "mypictures/photo.h"
 #include "mypictures/picture_set.h"
 #include "support/full_disk.h"
-#include "support/test_folder.h"
 #include "test_photos.h"
 
 #include <libheif/heif.h>
@@ -14,8 +12,6 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QMetaEnum>
-#include <QSignalSpy>
-#include <QTest>
 
 #include <cstring>
 #include <sys/stat.h>
