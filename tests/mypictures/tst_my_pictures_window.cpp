@@ -134,7 +134,10 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     const QString tooLong =
         "“Name 12" + QString(40, 'y') + "” does not fit on a card: please shorten it.";
     QVERIFY(showing(window, tooLong));
+    QApplication::processEvents(); // laid out again for the long name, which widens no card
     testing::checkLayout(window);
+    for (int k = 0; k < mypictures::kPhotosPerSet; ++k)
+        QCOMPARE(window.cardButton(k)->width(), window.cardButton(11)->width());
     QTest::mouseClick(window.cardButton(0), Qt::LeftButton);
     QVERIFY(!showing(window, tooLong));
     QTest::mouseClick(window.kindOption(0), Qt::LeftButton);
