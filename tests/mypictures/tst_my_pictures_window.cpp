@@ -76,7 +76,7 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     const auto status = [&] { return window.statusLabel()->text(); };
     window.resize(1000, 800); // room for everything, whatever the fonts
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     testing::compareView(window, QUILORA_VIEWS "/start.txt", false);
     // An empty card asks for photos; they fill the cards from the first, which is then chosen.
     const QRect frame = window.frameView()->geometry();
@@ -178,7 +178,7 @@ void TestMyPicturesWindow::makesASetFromPhotosGivenToIt() {
     QDir().mkpath(folder.path("album"));
     const auto window = ui::openMyPictures("org.example.test.mypictures",
                                            testing::savePhotos(folder.path("album"), "IMG_%1.png"));
-    QVERIFY(testing::finish(window->maker()));
+    QVERIFY(QTest::qWaitForWindowActive(window.get()) && testing::finish(window->maker()));
     nameControls(*window);
     QVERIFY(near(iconOf(window->cardButton(7)).pixel(10, 10), QColor::fromHsv(210, 200, 230)));
     QTest::keyClicks(window->setNameBox(), "Holiday");
@@ -226,7 +226,7 @@ void TestMyPicturesWindow::changesOneNameOfASavedSet() {
     ui::MyPicturesWindow window(testing::foldersIn(folder), false, &answers);
     nameControls(window);
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     // In Russian, whose words run longest, at twice the size it fits a 1920 x 1080 screen.
     QVERIFY(window.minimumSizeHint().width() <= 960 && window.minimumSizeHint().height() <= 540);
     QStringList progress;
