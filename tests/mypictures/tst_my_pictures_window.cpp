@@ -78,6 +78,7 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     testing::compareView(window, QUILORA_VIEWS "/start.txt", false);
+    QCOMPARE(qAlpha(iconOf(window.cardButton(0)).pixel(0, 0)), 0); // an empty card's corner
     // An empty card asks for photos; they fill the cards from the first, which is then chosen.
     const QRect frame = window.frameView()->geometry();
     QVERIFY(press(window, window.cardButton(5)));
