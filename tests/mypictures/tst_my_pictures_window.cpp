@@ -26,19 +26,6 @@ template <typename Widget = QLabel> Widget* showing(const QWidget& window, const
     return nullptr;
 }
 
-// Names the controls that Tab reaches, as the window's views call them.
-void nameControls(ui::MyPicturesWindow& w) {
-    const std::initializer_list<std::pair<QWidget*, const char*>> names = {
-        {w.kindOption(0), "twice"}, {w.kindOption(1), "withNames"}, {w.chooseButton(), "choose"},
-        {w.frameView(), "frame"},   {w.zoomSlider(), "zoom"},       {w.removeButton(), "remove"},
-        {w.cardNameBox(), "name"},  {w.setNameBox(), "setName"},    {w.placeBox(), "place"},
-        {w.makeButton(), "make"},   {w.restoreButton(), "restore"}, {w.closeButton(), "close"}};
-    for (const auto& [widget, name] : names)
-        widget->setObjectName(name);
-    for (int k = 0; k < mypictures::kPhotosPerSet; ++k)
-        w.cardButton(k)->setObjectName(QString("card%1").arg(k + 1));
-}
-
 // Clicks the button and waits for the work it starts.
 bool press(ui::MyPicturesWindow& window, QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
@@ -66,7 +53,6 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
 
     testing::Scripted answers;
     ui::MyPicturesWindow window(testing::foldersIn(folder), true, &answers);
-    nameControls(window);
     QStringList files = QStringList{folder.path("lake.jpg")} + photos.mid(0, 11);
     int asked = 0;
     window.choosePhotoFiles = [&] {
@@ -180,7 +166,6 @@ void TestMyPicturesWindow::makesASetFromPhotosGivenToIt() {
     const auto window = ui::openMyPictures("org.example.test.mypictures",
                                            testing::savePhotos(folder.path("album"), "IMG_%1.png"));
     QVERIFY(QTest::qWaitForWindowActive(window.get()) && testing::finish(window->maker()));
-    nameControls(*window);
     QVERIFY(near(iconOf(window->cardButton(7)).pixel(10, 10), QColor::fromHsv(210, 200, 230)));
     QTest::keyClicks(window->setNameBox(), "Holiday");
 
@@ -225,7 +210,6 @@ void TestMyPicturesWindow::changesOneNameOfASavedSet() {
     testing::Scripted answers;
     answers.answers = {true};
     ui::MyPicturesWindow window(testing::foldersIn(folder), false, &answers);
-    nameControls(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     // In Russian, whose words run longest, at twice the size it fits a 1920 x 1080 screen.
