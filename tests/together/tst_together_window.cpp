@@ -49,17 +49,20 @@ struct Together : testing::TestFolder {
                                                         platform.services(), path("together.conf"));
         program->start();
     }
+    // The match's window once it is there, else the start window.
+    QWidget* shown() const {
+        return program->window() ? static_cast<QWidget*>(program->window())
+                                 : program->startWindow();
+    }
     template <typename Widget = QWidget> Widget* find(QString name, int i = -1) const {
         if (i >= 0)
             name += QString::number(i);
-        QWidget* window =
-            program->window() ? static_cast<QWidget*>(program->window()) : program->startWindow();
-        Widget* widget = window->findChild<Widget*>(name);
+        Widget* widget = shown()->findChild<Widget*>(name);
         [&] { QVERIFY2(widget, qPrintable(name)); }();
         return widget;
     }
-    // Players as "Anna", or "=Dad" for a perfect computer, and the picture set; then Play.
-    void choose(const QStringList& players, int set = 0) {
+    // Players as "Anna", or "=Dad" for a perfect computer, and the first picture set; then Play.
+    void choose(const QStringList& players) {
         find<QSpinBox>("playerCount")->setValue(int(players.size()));
         for (int i = 0; i < players.size(); ++i) {
             const bool computer = players[i].startsWith('=');
@@ -68,19 +71,19 @@ struct Together : testing::TestFolder {
             QCOMPARE(find("memory", i + 1)->isVisible(), computer);
             find<QComboBox>("memory", i + 1)->setCurrentIndex(2);
         }
-        find<QComboBox>("pictureSet")->setCurrentIndex(set);
+        find<QComboBox>("pictureSet")->setCurrentIndex(0);
         QTest::mouseClick(find<QPushButton>("play"), Qt::LeftButton);
         program->window()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(program->window()));
     }
     // Turns: a card's number clicks it, kN turns card N from the keyboard, b clicks beside the
     // cards, t is the end of a look at two cards, pN finds pair N, C lets the computer play out
-    // its turn, P has a person find every pair left, A clicks Again (a fresh unshuffled deal),
-    // vNAME compares the window with the view NAME.
+    // its turn, P has a person find every pair left, A clicks Again (a fresh unshuffled deal).
+    // sN steps the number of players by N; vNAME compares the window in view with the view NAME.
     void play(const QString& actions) {
-        together::Match& match = *program->match();
+        together::Match* match = program->match();
         for (const QString& action : actions.split(' ', Qt::SkipEmptyParts)) {
-            QWidget* window = program->window();
+            QWidget* window = shown();
             const int n = action.mid(1).toInt();
             const auto focused = [&] { return window->focusWidget()->objectName().mid(4).toInt(); };
             if (action == "b") {
@@ -95,22 +98,24 @@ struct Together : testing::TestFolder {
             } else if (action == "A") {
                 platform.random.script = testing::unshuffled(game::kSlotCount);
                 QTest::mouseClick(find<QPushButton>("again"), Qt::LeftButton);
+            } else if (action.startsWith('s')) {
+                find<QSpinBox>("playerCount")->stepBy(n);
             } else if (action.startsWith('v')) {
                 testing::compareView(*window, QUILORA_VIEWS "/" + action.mid(1) + ".txt", false);
             } else if (action == "t") {
                 QVERIFY(find<QTimer>("lookTimer")->isActive());
-                match.lookTimerTick();
+                match->lookTimerTick();
             } else if (action == "C") {
                 // The window's own timer turns the computer's first card.
-                QSignalSpy turned(&match, &together::Match::cardChanged);
+                QSignalSpy turned(match, &together::Match::cardChanged);
                 QVERIFY(turned.wait(30000));
-                while (!match.ended() && match.player(match.current()).computer) {
-                    QVERIFY(!match.lookingAtMiss() || find<QTimer>("lookTimer")->isActive());
-                    match.lookingAtMiss() ? match.lookTimerTick() : match.computerTimerTick();
+                while (!match->ended() && match->player(match->current()).computer) {
+                    QVERIFY(!match->lookingAtMiss() || find<QTimer>("lookTimer")->isActive());
+                    match->lookingAtMiss() ? match->lookTimerTick() : match->computerTimerTick();
                 }
             } else if (action == "P") {
                 for (int s = 0; s < 12; ++s)
-                    if (match.card(s) == CardState::FaceDown)
+                    if (match->card(s) == CardState::FaceDown)
                         play(QStringLiteral("p%1").arg(s));
             } else {
                 QTest::mouseClick(find("Foto", action.toInt()), Qt::LeftButton);
@@ -130,8 +135,6 @@ private slots:
     void desktop();
     void wholeGame_data();
     void wholeGame();
-    void remembered_data();
-    void remembered();
 };
 
 // As the desktop starts it: the game's names and icon, and the start window in view.
@@ -146,43 +149,59 @@ void TestTogetherWindow::desktop() {
             qobject_cast<ui::StartWindow*>(shown[0]) && shown[0]->isVisible());
 }
 
-// A whole game, then Again and a second one to its end, closed by "End".
+// The start window with the last choices (without usable ones, two persons and the solo game's
+// picture set; the number of players within 2 to 4), a whole game, then Again and a second one
+// to its end, closed by "End"; then the start window again, with the choices made, and Cancel.
 void TestTogetherWindow::wholeGame_data() {
     QTest::addColumn<QByteArray>("language");
     QTest::addColumn<int>("pictures");
+    QTest::addColumn<QByteArray>("file"); // the last choices; null: none, "fifo": a FIFO
+    QTest::addColumn<QString>("opening"); // in the start window
     QTest::addColumn<QStringList>("players");
     QTest::addColumn<QString>("actions");
     // In this order, among what is heard; one ending in "…" begins a line.
     QTest::addColumn<QStringList>("heard");
+    QTest::addColumn<QString>("closing"); // in the start window shown again
     QTest::newRow("two persons, one called Bo%2")
-        << QByteArray("1") << 12 << QStringList{"Anna", "Bo%2"}
+        << QByteArray("1") << 12 << QByteArray("fifo") << "s7 vstart-four"
+        << QStringList{"Anna", "Bo%2"}
         << "p0 p1 p2 p3 p4 p5 p6 7 8 b k19 k7 k8 k20 p9 p10 p11 vpersons-end A "
            "vpersons-again P"
         << QStringList{"Anna's turn", "Anna finds a pair: picture 1", "Bo%2's turn",
-                       "Bo%2 finds a pair: picture 8",
-                       "All the pairs are found! Anna wins! place 1: Anna, pairs: 7; place 2: "
-                       "Bo%2, pairs: 5"};
+                       "Bo%2 finds a pair: picture 8"}
+        << "";
     QTest::newRow("three, a draw, 24 pictures, in Russian")
-        << QByteArray("0") << 24 << QStringList{"Аня", "Боря", "Вера"}
+        << QByteArray("0") << 24
+        << QByteArray("players=9\nkind1=robot\nmemory2=genius\nkind2=computer\npictureSet=x\nname1="
+                      " a name far too long for a card = yes\nkind4=computer\nmemory4=forgetful\n")
+        << "s-1 vstart-unusable" << QStringList{"Аня", "Боря", "Вера"}
         << "p0 p1 p2 p3 p4 p5 6 7 b 8 9 vrussian-miss t 10 11 b 6 7 b p6 p7 p8 p9 p10 p11 "
            "vrussian-end A P"
         << QStringList{"Ходит Аня", "Аня находит пару: картинка 1, картинка 13", "Ходит Вера",
-                       "Боря находит пару: картинка 7, картинка 19",
-                       "Все пары найдены! Ничья! 1 место: Аня, пар: 6; 1 место: Боря, пар: 6; 3 "
-                       "место: Вера, пар: 0"};
+                       "Боря находит пару: картинка 7, картинка 19"}
+        << "";
     QTest::newRow("against the computer")
-        << QByteArray("1") << 12 << QStringList{"Anna", "=Robot"} << "0 1 b C P A P"
-        << QStringList{"Anna's turn", "Robot's turn", "Anna's turn", "All the pairs are found!…"};
+        << QByteArray("1") << 12 << QByteArray() << "" << QStringList{"Anna", "=Robot", "Ben"}
+        << "0 1 b C P A P"
+        << QStringList{"Anna's turn", "Robot's turn", "Ben's turn", "All the pairs are found!…"}
+        << "vstart-remembered";
 }
 
 void TestTogetherWindow::wholeGame() {
     QFETCH(QByteArray, language);
-    QFETCH(QStringList, heard);
     QFETCH(int, pictures);
-    Together table("background=2\r\npictures=0\r\nsound=1\r\nlanguage=" + language + "\r\n",
+    Together table("background=2\r\npictures=3\r\nsound=1\r\nlanguage=" + language + "\r\n",
                    pictures);
     const QMap<QString, QByteArray> solo = testing::contents(table.dir.path());
+    QFETCH(QByteArray, file);
+    if (file == "fifo")
+        QCOMPARE(mkfifo(qPrintable(table.path("together.conf")), 0600), 0);
+    else if (!file.isNull())
+        table.writeFile("together.conf", file);
     table.start();
+    QFETCH(QString, opening);
+    table.play(opening);
+    testing::checkLayout(*table.program->startWindow());
     QStringList said;
     QObject::connect(table.program.get(), &ui::TogetherProgram::windowShown, [&] {
         QObject::connect(table.program->window(), &ui::TogetherWindow::spoken,
@@ -200,6 +219,7 @@ void TestTogetherWindow::wholeGame() {
     table.play(actions);
     QVERIFY(plate->grab().toImage() != before);
 
+    QFETCH(QStringList, heard);
     qsizetype at = 0;
     for (const QString& line : heard) {
         while (at < said.size() && said[at] != line &&
@@ -223,58 +243,22 @@ void TestTogetherWindow::wholeGame() {
     for (QLabel* label : window->findChildren<QLabel*>())
         QVERIFY2(!label->isVisible() || label->width() >= label->sizeHint().width(),
                  qPrintable(label->text()));
-    QSignalSpy finished(table.program.get(), &ui::TogetherProgram::finished);
+    QSignalSpy ended(table.program.get(), &ui::TogetherProgram::finished);
     QTest::mouseClick(table.find<QPushButton>("end"), Qt::LeftButton);
-    QVERIFY(!window->isVisible() && finished.count() == 1);
+    QVERIFY(!window->isVisible() && ended.count() == 1);
     // The solo game's files as they were, and nothing new beside them.
     QMap<QString, QByteArray> after = testing::contents(table.dir.path());
     QVERIFY(after.remove(table.path("together.conf")));
     QCOMPARE(after, solo);
-}
 
-// The start window brings back the last choices; without usable ones, two persons and the solo
-// game's picture set. The number of players, stepped by `count`, stays within 2 to 4.
-void TestTogetherWindow::remembered_data() {
-    QTest::addColumn<QStringList>("chosen");
-    QTest::addColumn<QByteArray>("file"); // null: as the window wrote it; "fifo": a FIFO
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("view");
-    QTest::newRow("last time's") << QStringList{"Anna", "=Dad", "Ben"} << QByteArray() << 0
-                                 << "start-remembered";
-    QTest::newRow("unusable values")
-        << QStringList{}
-        << QByteArray("players=9\nkind1=robot\nmemory2=genius\nkind2=computer\npictureSet=x\nname1="
-                      " a name far too long for a card = "
-                      "yes\nkind4=computer\nmemory4=forgetful\n")
-        << -1 << "start-unusable";
-    QTest::newRow("a FIFO") << QStringList{} << QByteArray("fifo") << 7 << "start-four";
-}
-
-void TestTogetherWindow::remembered() {
-    QFETCH(QStringList, chosen);
-    QFETCH(QByteArray, file);
-    Together table("background=2\r\npictures=3\r\nsound=0\r\nlanguage=1\r\n");
-    if (file.isNull()) {
-        table.start();
-        table.choose(chosen, 2);
-        table.program->window()->close();
-    } else if (file == "fifo") {
-        QCOMPARE(mkfifo(qPrintable(table.path("together.conf")), 0600), 0);
-    } else {
-        table.writeFile("together.conf", file);
-    }
     table.start();
-    QWidget& start = *table.program->startWindow();
-    QFETCH(int, count);
-    table.find<QSpinBox>("playerCount")->stepBy(count);
-    QFETCH(QString, view);
-    testing::compareView(start, QUILORA_VIEWS "/" + view + ".txt", false);
-    testing::checkLayout(start);
+    QFETCH(QString, closing);
+    table.play(closing);
     // Cancel ends it, and nothing is kept.
     const QMap<QString, QByteArray> kept = testing::contents(table.dir.path());
-    QSignalSpy finished(table.program.get(), &ui::TogetherProgram::finished);
+    QSignalSpy cancelled(table.program.get(), &ui::TogetherProgram::finished);
     QTest::mouseClick(table.find<QPushButton>("cancel"), Qt::LeftButton);
-    QVERIFY(finished.count() == 1 && !start.isVisible());
+    QVERIFY(cancelled.count() == 1 && !table.program->startWindow()->isVisible());
     QCOMPARE(testing::contents(table.dir.path()), kept);
 }
 
