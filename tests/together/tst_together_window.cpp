@@ -18,12 +18,10 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
-#include <QTimer>
 
 #include <sys/stat.h>
 
 using namespace quilora;
-using together::CardState;
 
 namespace {
 
@@ -34,9 +32,11 @@ QRgb pixel(QWidget* widget, QPointF at) {
 }
 
 struct Together : testing::TestFolder {
-    explicit Together(const QByteArray& settings, int pictures = 12) {
+    // The solo game's settings in a language (1 English, 0 Russian) and its set of `pictures`.
+    Together(const QByteArray& language, int pictures) {
         testing::makePictureSet(dir.path(), 0, pictures);
-        writeFile("Quilora.ini", settings);
+        writeFile("Quilora.ini",
+                  "background=2\r\npictures=3\r\nsound=1\r\nlanguage=" + language + "\r\n");
         writeFile("record.txt", "Anna;12.3;0;4;Animals;01.01.2026\r\n");
         QImage background(641, 425, QImage::Format_RGB32); // where background 2 is looked for
         background.fill(Qt::blue);
@@ -54,9 +54,7 @@ struct Together : testing::TestFolder {
         return program->window() ? static_cast<QWidget*>(program->window())
                                  : program->startWindow();
     }
-    template <typename Widget = QWidget> Widget* find(QString name, int i = -1) const {
-        if (i >= 0)
-            name += QString::number(i);
+    template <typename Widget = QWidget> Widget* find(const QString& name) const {
         Widget* widget = shown()->findChild<Widget*>(name);
         [&] { QVERIFY2(widget, qPrintable(name)); }();
         return widget;
@@ -66,10 +64,11 @@ struct Together : testing::TestFolder {
         find<QSpinBox>("playerCount")->setValue(int(players.size()));
         for (int i = 0; i < players.size(); ++i) {
             const bool computer = players[i].startsWith('=');
-            find<QLineEdit>("name", i + 1)->setText(players[i].mid(computer ? 1 : 0));
-            find<QComboBox>("kind", i + 1)->setCurrentIndex(computer);
-            QCOMPARE(find("memory", i + 1)->isVisible(), computer);
-            find<QComboBox>("memory", i + 1)->setCurrentIndex(2);
+            const QString row = QString::number(i + 1);
+            find<QLineEdit>("name" + row)->setText(players[i].mid(computer ? 1 : 0));
+            find<QComboBox>("kind" + row)->setCurrentIndex(computer);
+            QCOMPARE(find("memory" + row)->isVisible(), computer);
+            find<QComboBox>("memory" + row)->setCurrentIndex(2);
         }
         find<QComboBox>("pictureSet")->setCurrentIndex(0);
         QTest::mouseClick(find<QPushButton>("play"), Qt::LeftButton);
@@ -103,22 +102,19 @@ struct Together : testing::TestFolder {
             } else if (action.startsWith('v')) {
                 testing::compareView(*window, QUILORA_VIEWS "/" + action.mid(1) + ".txt", false);
             } else if (action == "t") {
-                QVERIFY(find<QTimer>("lookTimer")->isActive());
                 match->lookTimerTick();
             } else if (action == "C") {
                 // The window's own timer turns the computer's first card.
                 QSignalSpy turned(match, &together::Match::cardChanged);
                 QVERIFY(turned.wait(30000));
-                while (!match->ended() && match->player(match->current()).computer) {
-                    QVERIFY(!match->lookingAtMiss() || find<QTimer>("lookTimer")->isActive());
+                while (!match->ended() && match->player(match->current()).computer)
                     match->lookingAtMiss() ? match->lookTimerTick() : match->computerTimerTick();
-                }
             } else if (action == "P") {
                 for (int s = 0; s < 12; ++s)
-                    if (match->card(s) == CardState::FaceDown)
+                    if (match->card(s) == together::CardState::FaceDown)
                         play(QStringLiteral("p%1").arg(s));
             } else {
-                QTest::mouseClick(find("Foto", action.toInt()), Qt::LeftButton);
+                QTest::mouseClick(find("Foto" + action), Qt::LeftButton);
             }
         }
     }
@@ -159,16 +155,16 @@ void TestTogetherWindow::wholeGame_data() {
     QTest::addColumn<QString>("opening"); // in the start window
     QTest::addColumn<QStringList>("players");
     QTest::addColumn<QString>("actions");
-    // In this order, among what is heard; one ending in "…" begins a line.
-    QTest::addColumn<QStringList>("heard");
+    // A pattern of what is heard, each line followed by " /".
+    QTest::addColumn<QString>("heard");
     QTest::addColumn<QString>("closing"); // in the start window shown again
     QTest::newRow("two persons, one called Bo%2")
         << QByteArray("1") << 12 << QByteArray("fifo") << "s7 vstart-four"
         << QStringList{"Anna", "Bo%2"}
         << "p0 p1 p2 p3 p4 p5 p6 7 8 b k19 k7 k8 k20 p9 p10 p11 vpersons-end A "
            "vpersons-again P"
-        << QStringList{"Anna's turn", "Anna finds a pair: picture 1", "Bo%2's turn",
-                       "Bo%2 finds a pair: picture 8"}
+        << "Anna's turn / Anna finds a pair: picture 1 /.* Bo%2's turn /.* Bo%2 finds a pair: "
+           "picture 8 /"
         << "";
     QTest::newRow("three, a draw, 24 pictures, in Russian")
         << QByteArray("0") << 24
@@ -177,21 +173,20 @@ void TestTogetherWindow::wholeGame_data() {
         << "s-1 vstart-unusable" << QStringList{"Аня", "Боря", "Вера"}
         << "p0 p1 p2 p3 p4 p5 6 7 b 8 9 vrussian-miss t 10 11 b 6 7 b p6 p7 p8 p9 p10 p11 "
            "vrussian-end A P"
-        << QStringList{"Ходит Аня", "Аня находит пару: картинка 1, картинка 13", "Ходит Вера",
-                       "Боря находит пару: картинка 7, картинка 19"}
+        << "Ходит Аня / Аня находит пару: картинка 1, картинка 13 /.* Ходит Вера /.* Боря "
+           "находит пару: картинка 7, картинка 19 /"
         << "";
     QTest::newRow("against the computer")
-        << QByteArray("1") << 12 << QByteArray() << "" << QStringList{"Anna", "=Robot", "Ben"}
+        << QByteArray("1") << 12 << QByteArray() << "" << QStringList{"Anna", "=Robot", ""}
         << "0 1 b C P A P"
-        << QStringList{"Anna's turn", "Robot's turn", "Ben's turn", "All the pairs are found!…"}
+        << "Anna's turn / Robot's turn /.* Player 3's turn /.* All the pairs are found! "
         << "vstart-remembered";
 }
 
 void TestTogetherWindow::wholeGame() {
     QFETCH(QByteArray, language);
     QFETCH(int, pictures);
-    Together table("background=2\r\npictures=3\r\nsound=1\r\nlanguage=" + language + "\r\n",
-                   pictures);
+    Together table(language, pictures);
     const QMap<QString, QByteArray> solo = testing::contents(table.dir.path());
     QFETCH(QByteArray, file);
     if (file == "fifo")
@@ -210,23 +205,16 @@ void TestTogetherWindow::wholeGame() {
     QFETCH(QStringList, players);
     table.choose(players);
     ui::TogetherWindow* window = table.program->window();
-    // The one whose turn it is in white, the others in the card colour; the pairs in view.
+    // The one whose turn it is in white, the others in the card colour.
     QWidget* plate = table.find("plate0");
     QCOMPARE(pixel(plate, {plate->width() * 0.6, 4}), qRgb(255, 255, 255));
     QCOMPARE(pixel(table.find("plate1"), {plate->width() * 0.6, 4}), qRgb(255, 197, 85));
-    const QImage before = plate->grab().toImage();
     QFETCH(QString, actions);
     table.play(actions);
-    QVERIFY(plate->grab().toImage() != before);
 
-    QFETCH(QStringList, heard);
-    qsizetype at = 0;
-    for (const QString& line : heard) {
-        while (at < said.size() && said[at] != line &&
-               !(line.endsWith(u'…') && said[at].startsWith(line.chopped(1))))
-            ++at;
-        QVERIFY2(at++ < said.size(), qPrintable(line + " not in: " + said.join(" | ")));
-    }
+    QFETCH(QString, heard);
+    const QString lines = said.join(" / ") + " /";
+    QVERIFY2(lines.contains(QRegularExpression(heard)), qPrintable(lines));
     QCOMPARE(said.filter(QRegularExpression(QStringLiteral("finds|находит"))).size(), 24);
     // Sounds as the solo game has them: a click for each card, another for each pair.
     QCOMPARE(table.platform.sound.played.count(table.path("sounds/click2.wav")), 24);
