@@ -32,7 +32,8 @@ QRgb pixel(QWidget* widget, QPointF at) {
 }
 
 struct Together : testing::TestFolder {
-    // The solo game's settings in a language (1 English, 0 Russian) and its set of `pictures`.
+    // The solo game's settings (background 2, the fourth picture set, `language` 1 English or 0
+    // Russian), the first set with `pictures` pictures, and a record.
     Together(const QByteArray& language, int pictures) {
         testing::makePictureSet(dir.path(), 0, pictures);
         writeFile("Quilora.ini",
