@@ -26,7 +26,7 @@ const QList<float> unshuffled = testing::unshuffled(game::kSlotCount);
 // fair, c perfect. Set 0 holds `pictures` files (without `missing`). What is heard goes into
 // `log`: T whose turn, P a pair with its finder and cards, R the result, end the window's end.
 struct Table : testing::TestFolder {
-    Table(const QString& players, int pictures = 12, int missing = -1, int set = 0) : set(set) {
+    Table(const QString& players, int pictures = 12, int missing = -1) {
         QDir().mkpath(path("img0"));
         for (int n = 0; n < pictures; ++n)
             if (n != missing)
@@ -35,7 +35,7 @@ struct Table : testing::TestFolder {
             list.append({"Player", c != 'p',
                          together::Memory(std::max<int>(0, QString("fmc").indexOf(c)))});
     }
-    Match& start() {
+    Match& start(int set = 0) {
         match = std::make_unique<Match>(list, core::Folders{dir.path(), dir.path(), {}}, set,
                                         platform.services(), together::Sounds{"c", "p"});
         QObject::connect(match.get(), &Match::announced, [this](const together::Announcement& a) {
@@ -81,7 +81,6 @@ struct Table : testing::TestFolder {
     }
     testing::FakePlatform platform;
     QList<together::Player> list;
-    int set;
     std::unique_ptr<Match> match;
     QStringList log;
     QList<CardState> drawn = QList<CardState>(game::kSlotCount);
@@ -209,8 +208,8 @@ void TestTogether::deal() {
     }
     QVERIFY2(first * pictures >= 240 && first * pictures <= 720,
              qPrintable(QString::number(first)));
-    Table far("p", 12, -1, 9); // a set beyond the five places: the last
-    QCOMPARE(far.start().pictureFolder(), far.path("img4/"));
+    Table far("p"); // a set beyond the five places: the last
+    QCOMPARE(far.start(9).pictureFolder(), far.path("img4/"));
 }
 
 // 40 matches against a perfect partner, each beginning in turn: the perfect one takes every pair
