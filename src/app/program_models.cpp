@@ -32,8 +32,7 @@ void ProgramModels::start() {
 void ProgramModels::reload() {
     // One main window's models at a time: the old ones, still tied to what the program keeps,
     // go before fresh ones are made.
-    current_.reset();
-    current_ = std::make_unique<MainWindowModels>(program_, services_);
+    current_.emplace(program_, services_);
 }
 
 } // namespace quilora::app

@@ -3,7 +3,7 @@
 
 #include "records/record_book.h"
 
-#include <memory>
+#include <optional>
 
 namespace quilora::app {
 
@@ -46,7 +46,9 @@ public:
 private:
     ProgramWide program_;
     platform::Services services_;
-    std::unique_ptr<MainWindowModels> current_;
+    // Held by value: emplace() ends the old models before it makes the fresh ones. Mutable, as
+    // current() hands them out from a const program as a pointer would.
+    mutable std::optional<MainWindowModels> current_;
 };
 
 } // namespace quilora::app

@@ -1,19 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/describe.h"
 #include "support/layout.h"
-#include "support/test_folder.h"
 #include "test_photos.h"
 #include "ui/maker/my_pictures_window.h"
 #include "ui/maker/photo_frame_view.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QSlider>
-#include <QTest>
 #include <QToolButton>
 
 using namespace quilora;
@@ -69,31 +62,21 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     const auto status = [&] { return window.statusLabel()->text(); };
     window.resize(1000, 800); // room for everything, whatever the fonts
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(showing(window, "0 of 12 photos") && window.placeBox()->currentIndex() == 0);
-    QCOMPARE(window.cardButton(11)->accessibleName() + '|' + window.zoomSlider()->accessibleName() +
-                 '|' + window.setNameBox()->placeholderText() + '|' +
-                 window.cardNameBox()->placeholderText(),
-             "Card 12: no photo yet|Zoom|e.g. Our family|e.g. Grandma");
-    QPushButton* remove = showing<QPushButton>(window, "Remove photo");
-    QVERIFY(!remove->isEnabled());
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    testing::compareView(window, QUILORA_VIEWS "/start.txt", false);
+    QCOMPARE(qAlpha(iconOf(window.cardButton(0)).pixel(0, 0)), 0); // an empty card's corner
     // An empty card asks for photos; they fill the cards from the first, which is then chosen.
     const QRect frame = window.frameView()->geometry();
     QVERIFY(press(window, window.cardButton(5)));
-    QCOMPARE(status(), "lake.jpg cannot be read as a picture.");
+    testing::compareView(window, QUILORA_VIEWS "/photos-read.txt", false);
     QCOMPARE(window.frameView()->geometry(), frame); // a message moves nothing
-    QVERIFY(showing(window, "11 of 12 photos") && window.cardButton(0)->isChecked());
-    QVERIFY(!window.close()); // photos alone are work to keep: asked, No
+    QVERIFY(!window.close());                        // photos alone are work to keep: asked, No
     QVERIFY(near(iconOf(window.cardButton(10)).pixel(10, 10), QColor::fromHsv(300, 200, 230)));
-    QVERIFY(remove->isEnabled());
-    QTest::mouseClick(remove, Qt::LeftButton);
-    QVERIFY(showing(window, "10 of 12 photos") && !remove->isEnabled());
-    QVERIFY(status().isEmpty());                // the photos changed: the message about them went
-    QVERIFY(!window.zoomSlider()->isEnabled()); // nothing to zoom on an empty card
+    // The photos changed: the message about them went; nothing to zoom on an empty card.
+    QTest::mouseClick(window.removeButton(), Qt::LeftButton);
     QTest::keyClick(window.placeBox(), Qt::Key_Down);
-    QCOMPARE(window.placeBox()->itemText(0) + '|' + window.placeBox()->currentText(),
-             "1: (no name)|2: Fruit");
     QTest::keyClicks(window.setNameBox(), "Our family");
+    testing::compareView(window, QUILORA_VIEWS "/photo-removed.txt", false);
 
     // Empty cards ask for their photo, a full one does not.
     files = {photos[11]};
@@ -106,15 +89,20 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     // or another replaces it.
     testing::photo(0).scaled(120, 90).save(folder.path("small.png"));
     const QString tooSmall = "This photo is too small for a sharp card.";
+    // Its mark, an orange badge whose "!" is bold enough to be solid white along its stroke.
     const auto marked = [&] {
-        return near(iconOf(window.cardButton(1)).pixel(71, 13), QColor(0xd0, 0x80, 0x00));
+        const QImage icon = iconOf(window.cardButton(1));
+        int white = 0;
+        for (int y = 8; y < 19; ++y)
+            for (int x = 75; x < 80; ++x)
+                white = std::max(white, qGray(icon.pixel(x, y)));
+        return near(icon.pixel(71, 13), QColor(0xd0, 0x80, 0x00)) && white > 240;
     };
     for (const char* answer : {"Keep it", "Replace…"}) {
         files = {folder.path("small.png")};
         QVERIFY(press(window, window.chooseButton()));
-        QCOMPARE(status() + '|' + window.warningLabel()->text(),
-                 "Card 2: " + tooSmall + "|Card 2: " + tooSmall);
-        QVERIFY(window.cardButton(1)->toolTip() == tooSmall && marked());
+        testing::compareView(window, QUILORA_VIEWS "/photo-too-small.txt", false);
+        QVERIFY(marked());
         files = {photos[11]};
         QVERIFY(press(window, showing<QPushButton>(window, answer)));
         QVERIFY(!window.warningLabel()->isVisible() && !marked() && status().isEmpty() &&
@@ -124,19 +112,19 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
 
     // With name cards, a card shows its name and is called by it; a name too long for its card
     // is told at once, while that card is chosen.
-    QVERIFY(!window.cardNameBox()->isVisible());
     QTest::mouseClick(window.kindOption(1), Qt::LeftButton);
-    QVERIFY(window.cardNameBox()->isVisible());
     QCOMPARE(window.frameView()->geometry(), frame); // the name's room was kept for it
     QTest::mouseClick(window.cardButton(11), Qt::LeftButton);
     QTest::keyClicks(window.cardNameBox(), "Name 12");
-    QCOMPARE(window.cardButton(11)->text() + '|' + window.cardButton(11)->accessibleName(),
-             "Name 12|Card 12: Name 12");
+    testing::compareView(window, QUILORA_VIEWS "/card-named.txt", false);
     QTest::keyClicks(window.cardNameBox(), QString(40, 'y'));
     const QString tooLong =
         "“Name 12" + QString(40, 'y') + "” does not fit on a card: please shorten it.";
     QVERIFY(showing(window, tooLong));
+    QApplication::processEvents(); // laid out again for the long name, which widens no card
     testing::checkLayout(window);
+    for (int k = 0; k < mypictures::kPhotosPerSet; ++k)
+        QCOMPARE(window.cardButton(k)->width(), window.cardButton(11)->width());
     QTest::mouseClick(window.cardButton(0), Qt::LeftButton);
     QVERIFY(!showing(window, tooLong));
     QTest::mouseClick(window.kindOption(0), Qt::LeftButton);
@@ -164,9 +152,7 @@ void TestMyPicturesWindow::makesAndRestoresASet() {
     QCOMPARE(status(), "“Our family” is ready in place 2. Choose it in the game's Options.");
     answers.answers = {true};
     QTest::mouseClick(window.restoreButton(), Qt::LeftButton);
-    QCOMPARE(status(), "The shipped set is back in place 2.");
-    QCOMPARE(window.placeBox()->currentText(), "2: Fruit");
-    QVERIFY(!window.restoreButton()->isEnabled());
+    testing::compareView(window, QUILORA_VIEWS "/restored.txt", false);
 }
 
 // As "Open with" on twelve photos starts it: the photos on the cards. While the set is written,
@@ -179,8 +165,7 @@ void TestMyPicturesWindow::makesASetFromPhotosGivenToIt() {
     QDir().mkpath(folder.path("album"));
     const auto window = ui::openMyPictures("org.example.test.mypictures",
                                            testing::savePhotos(folder.path("album"), "IMG_%1.png"));
-    QVERIFY(testing::finish(window->maker()));
-    QVERIFY(showing(*window, "12 of 12 photos"));
+    QVERIFY(QTest::qWaitForWindowActive(window.get()) && testing::finish(window->maker()));
     QVERIFY(near(iconOf(window->cardButton(7)).pixel(10, 10), QColor::fromHsv(210, 200, 230)));
     QTest::keyClicks(window->setNameBox(), "Holiday");
 
@@ -190,13 +175,9 @@ void TestMyPicturesWindow::makesASetFromPhotosGivenToIt() {
     hold.reached.acquire();
     QTRY_COMPARE_WITH_TIMEOUT(window->progressBar()->text(), "Making the set: card 3 of 12…",
                               120000);
-    QVERIFY(window->progressBar()->isVisible() && !window->makeButton()->isEnabled() &&
-            !window->placeBox()->isEnabled() && !window->chooseButton()->isEnabled() &&
-            !window->restoreButton()->isEnabled());
     QTest::mouseClick(window->cardButton(6), Qt::LeftButton); // looking at cards still works
-    QVERIFY(window->cardButton(6)->isChecked() && window->maker().chosenCard() == 6);
     QTest::mouseClick(window->closeButton(), Qt::LeftButton);
-    QCOMPARE(window->statusLabel()->text(), "The window closes once this is done.");
+    testing::compareView(*window, QUILORA_VIEWS "/making.txt", false);
     hold.go.release();
     QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 120000);
     QCOMPARE(window->statusLabel()->text(),
@@ -216,7 +197,7 @@ void TestMyPicturesWindow::makesASetFromPhotosGivenToIt() {
 void TestMyPicturesWindow::changesOneNameOfASavedSet() {
     const testing::TestFolder folder;
     mypictures::NewSet set = testing::setOf("Семья", "Имя");
-    set.cards[2].name = "Бабушка Мша";
+    set.cards[2].name = "Тётя Мша";
     set.cards[3].crop.setZoom(2.5);
     set.cards[3].crop.moveBy({-1000, 7});
     // Written, then opened and written again, its photos now as the set keeps them.
@@ -230,7 +211,7 @@ void TestMyPicturesWindow::changesOneNameOfASavedSet() {
     answers.answers = {true};
     ui::MyPicturesWindow window(testing::foldersIn(folder), false, &answers);
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     // In Russian, whose words run longest, at twice the size it fits a 1920 x 1080 screen.
     QVERIFY(window.minimumSizeHint().width() <= 960 && window.minimumSizeHint().height() <= 540);
     QStringList progress;
@@ -244,12 +225,10 @@ void TestMyPicturesWindow::changesOneNameOfASavedSet() {
              "Набор открывается: фото 1 из 12…|Набор открывается: фото 12 из 12…");
     QCOMPARE(answers.asked, QStringList{"OpenSet: На месте 2 ваш набор «Семья». Открыть его, "
                                         "чтобы изменить фото, кадры или имена?"});
-    QVERIFY(window.kindOption(1)->isChecked());
-    QCOMPARE(window.setNameBox()->text(), "Семья");
     QTest::mouseClick(window.cardButton(2), Qt::LeftButton);
-    QCOMPARE(window.cardNameBox()->text(), "Бабушка Мша");
+    testing::compareView(window, QUILORA_VIEWS "/russian.txt", false);
     // The missing letter typed in its place.
-    window.cardNameBox()->setCursorPosition(9);
+    window.cardNameBox()->setCursorPosition(6);
     QTest::sendKeyEvent(QTest::Click, window.cardNameBox(), Qt::Key_unknown, QStringLiteral("а"),
                         Qt::NoModifier);
     QVERIFY(press(window, window.makeButton()));
@@ -259,9 +238,8 @@ void TestMyPicturesWindow::changesOneNameOfASavedSet() {
         if (before.value(file) != bytes)
             changed.append(QFileInfo(file).fileName());
     QCOMPARE(changed, (QStringList{"14.gif", "14@2x.gif", "maker.txt", "names.txt"}));
-    QCOMPARE(
-        folder.readFile("user/img1/names.txt"),
-        before.value(folder.path("user/img1/names.txt")).replace("Бабушка Мша", "Бабушка Маша"));
+    QCOMPARE(folder.readFile("user/img1/names.txt"),
+             before.value(folder.path("user/img1/names.txt")).replace("Тётя Мша", "Тётя Маша"));
     QCOMPARE(window.placeBox()->currentText(), "2: Семья (ваш)");
 }
 

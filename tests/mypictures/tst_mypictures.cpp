@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text_file.h"
 #include "mypictures/gif.h"
-#include "mypictures/maker.h"
 #include "mypictures/photo.h"
 #include "mypictures/picture_set.h"
 #include "support/full_disk.h"
-#include "support/test_folder.h"
 #include "test_photos.h"
 
 #include <libheif/heif.h>
@@ -14,8 +12,6 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QMetaEnum>
-#include <QSignalSpy>
-#include <QTest>
 
 #include <cstring>
 #include <sys/stat.h>
@@ -110,12 +106,11 @@ QString outcome(const std::variant<NewSet, Problem>& opened) {
                    : "opened";
 }
 
-// Photos 0 to 13 as files, as the player has them, and a folder "pics" of a few pictures and
-// other files.
+// The player's album: a folder "pics" of a few pictures and other files, and photos 0 to 13 as
+// files once albumPhotos() first asks for them.
 const testing::TestFolder& album() {
     static const testing::TestFolder folder;
-    static const bool saved = [] {
-        testing::savePhotos(folder.dir.path(), "photo%1.png", 14);
+    [[maybe_unused]] static const bool saved = [] {
         QDir().mkpath(folder.path("pics/sub"));
         testing::photo(10).save(folder.path("pics/IMG_10.png"));
         testing::photo(2).save(folder.path("pics/IMG_2.PNG"));
@@ -124,15 +119,12 @@ const testing::TestFolder& album() {
         folder.writeFile("pics/notes.txt", "not a picture");
         return true;
     }();
-    Q_UNUSED(saved);
     return folder;
 }
 
 QStringList albumPhotos(int from, int count) {
-    QStringList files;
-    for (int k = from; k < from + count; ++k)
-        files.append(album().path(QString("photo%1.png").arg(k)));
-    return files;
+    static const QStringList photos = testing::savePhotos(album().dir.path(), "photo%1.png", 14);
+    return photos.mid(from, count);
 }
 
 // The hue of the photo on card k, to the nearest 15 degrees: photo n of the album has 30 n.
@@ -243,10 +235,8 @@ private slots:
     void readsPhotos_data();
     void readsPhotos();
     void writesReplacesAndRemovesASet();
-    void refusesAndKeepsTheOldSet_data();
-    void refusesAndKeepsTheOldSet();
-    void refusesToOpen_data();
-    void refusesToOpen();
+    void refuses_data();
+    void refuses();
     void makerRules_data();
     void makerRules();
     void nothingChangesWhileWorking();
@@ -276,6 +266,9 @@ void TestMyPictures::readsPhotos_data() {
                       jpeg.first(jpeg.size() / 2)
                           .insert(2, comment(QByteArray(256, '\xF0')) + comment(thumbnail)));
     folder_.writeFile("whole-and-more.jpg", jpeg + "\xFF\xD8 a phone's own data");
+    // A photo is read up to 64 MB: this one is a byte more, the rest of it unwritten.
+    folder_.writeFile("over-64-MB.jpg", jpeg);
+    QVERIFY(QFile::resize(folder_.path("over-64-MB.jpg"), (64 << 20) + 1));
     const QByteArray progressive = encoded(wide, "jpeg", 0, true);
     folder_.writeFile("cut-progressive.jpg", progressive.chopped(progressive.size() / 3));
     // The card's frame needs 180 x 160 pixels, twice the card, so that dense screens show it sharp.
@@ -308,6 +301,7 @@ void TestMyPictures::readsPhotos_data() {
     row("too large even scaled, so none", "huge.jpg", "0x0|MakerPhotoTooLarge|", {}, 4);
     row("JPEG cut off", "cut.jpg", "360x240||MakerPhotoCutOff", top);
     row("JPEG with more after its end", "whole-and-more.jpg", "360x240||", upright);
+    row("JPEG over 64 MB", "over-64-MB.jpg", "0x0|MakerPhotoTooLarge|");
     row("progressive JPEG cut off", "cut-progressive.jpg", "360x240||MakerPhotoCutOff", top);
     row("180 x 160, just sharp", "180x160.png", "180x160||", upright);
     row("179 x 400, too narrow", "179x400.png", "179x400||MakerPhotoTooSmall", upright);
@@ -404,46 +398,11 @@ void TestMyPictures::writesReplacesAndRemovesASet() {
     QVERIFY(encodeGifs({}, true, &reason).isEmpty() && !reason.isEmpty());
 }
 
-// A set that cannot be written: what is wrong with it or with where it goes, and the last part of
-// the file or name the problem names. The old set stays, and nothing new is left.
-void TestMyPictures::refusesAndKeepsTheOldSet_data() {
-    QTest::addColumn<QString>("setName");
-    QTest::addColumn<QString>("firstName"); // the first card's name, in a set with names
-    QTest::addColumn<bool>("fullDisk");
-    // The problem, the last part of the file or name it names, and whether the system said why.
-    QTest::addColumn<QString>("refused");
-    const QString set = "Set", none;
-    QTest::newRow("no set name") << " " << none << false << "MakerSetNameMissing ";
-    QTest::newRow("set name too long")
-        << QString(41, 'x') << none << false << "MakerSetNameTooLong ";
-    QTest::newRow("no card name") << set << " " << false << "MakerCardNameMissing 1";
-    QTest::newRow("card name too long")
-        << set << "Константинопольский" << false << "MakerCardNameTooLong Константинопольский";
-    QTest::newRow("disk full") << set << none << true << "MakerWriteFailed 0.gif, why";
-}
-
-void TestMyPictures::refusesAndKeepsTheOldSet() {
-    QFETCH(QString, setName);
-    QFETCH(QString, firstName);
-    QFETCH(bool, fullDisk);
-    const testing::TestFolder root;
-    const QString users = root.path("user");
-    QDir().mkpath(users + "/img1");
-    root.writeFile("user/img1/0.gif", "old card");
-    std::optional<testing::FullDisk> full;
-    if (fullDisk) // room for the few bytes of a lock, not for a picture
-        full.emplace(256);
-    const std::optional<Problem> refused = writeSet(users, 1, setOf(setName, firstName));
-    full.reset();
-    QVERIFY(refused);
-    QTEST(key(refused->what) + ' ' + refused->detail.section('/', -1) +
-              (refused->reason.isEmpty() ? "" : ", why"),
-          "refused");
-    QCOMPARE(QDir(users + "/img1").entryList(QDir::Files), QStringList{"0.gif"});
-    QVERIFY(noLeftovers(users));
-}
-
-void TestMyPictures::refusesToOpen_data() {
+// A place holds the player's set "Ours". Another set that cannot be written there: what is wrong
+// with it or with where it goes, the last part of the file or name the problem names, and whether
+// the system said why; the old set stays as it was, nothing new beside it, and opens. Or "Ours"
+// spoilt: what opening it meets.
+void TestMyPictures::refuses_data() {
     using F = testing::TestFolder;
     QTest::addColumn<Spoil>("spoil");
     QTest::addColumn<QString>("outcome");
@@ -451,6 +410,29 @@ void TestMyPictures::refusesToOpen_data() {
                         const QString& outcome = "MakerSetDamaged maker.txt") {
         QTest::newRow(tag) << spoil << outcome;
     };
+    const auto refused = [](const QString& setName, const QString& firstName, const QString& seen,
+                            bool fullDisk = false) {
+        return [=](F& root) {
+            const QMap<QString, QByteArray> before = testing::contents(root.path("user"));
+            std::optional<testing::FullDisk> full;
+            if (fullDisk) // room for the few bytes of a lock, not for a picture
+                full.emplace(256);
+            const auto problem = writeSet(root.path("user"), 1, setOf(setName, firstName));
+            full.reset();
+            QVERIFY(problem);
+            QCOMPARE(key(problem->what) + ' ' + problem->detail.section('/', -1) +
+                         (problem->reason.isEmpty() ? "" : ", why"),
+                     seen);
+            QCOMPARE(testing::contents(root.path("user")), before);
+        };
+    };
+    row("no set name", refused(" ", {}, "MakerSetNameMissing "), "opened");
+    row("set name too long", refused(QString(41, 'x'), {}, "MakerSetNameTooLong "), "opened");
+    row("no card name", refused("Set", " ", "MakerCardNameMissing 1"), "opened");
+    row("card name too long",
+        refused("Set", "Константинопольский", "MakerCardNameTooLong Константинопольский"),
+        "opened");
+    row("disk full", refused("Set", {}, "MakerWriteFailed 0.gif, why", true), "opened");
     // maker.txt with its lines edited.
     const auto edited = [](void (*edit)(QStringList&)) {
         return [edit](F& root) {
@@ -489,7 +471,7 @@ void TestMyPictures::refusesToOpen_data() {
         "MakerNothingToRestore");
 }
 
-void TestMyPictures::refusesToOpen() {
+void TestMyPictures::refuses() {
     QFETCH(Spoil, spoil);
     testing::TestFolder root;
     QVERIFY(!writeSet(root.path("user"), 1, setOf("Ours")));

@@ -103,7 +103,8 @@ inline QStringList describe(QWidget& window, bool places = true) {
                     for (int c = 0; c < list->columnCount(); ++c)
                         cells << item->text(c);
                     rows << indent + "  [" + cells.join(" | ") +
-                                (item->icon(0).isNull() ? "]" : "] icon") + " says\"" +
+                                (item->icon(0).isNull() ? "]" : "] icon") +
+                                (item->isSelected() ? " selected" : "") + " says\"" +
                                 item->data(0, Qt::AccessibleTextRole).toString() + '"';
                 }
                 if (list->verticalScrollBar()->isVisible() ||

@@ -72,7 +72,6 @@ RecordsListView::RecordsListView(game::Form1& form, const records::RecordBook& r
     connect(&records_, &records::RecordBook::recordsListChanged, this, &RecordsListView::refresh);
     connect(&captions_, &language::Captions::languageChanged, this, &RecordsListView::rename);
     rename();
-    refresh();
 }
 
 // A full table, ten rows under the header, fills the list's box without a scroll bar: the rows
@@ -119,6 +118,8 @@ void RecordsListView::refresh() {
 
 void RecordsListView::rename() {
     setAccessibleName(captions_.program().text(language::Text::RecordsList));
+    shownRows_.clear(); // the rows' spoken names are in the language too
+    refresh();
 }
 
 HelpBoxView::HelpBoxView(const records::RecordBook& records, const language::Captions& captions,

@@ -159,6 +159,7 @@ void MyPicturesWindow::buildLayout() {
     for (int withNames : {0, 1}) {
         kinds_[withNames] =
             new QRadioButton(t(withNames ? Text::MakerKindWithNames : Text::MakerKindTwice), this);
+        kinds_[withNames]->setObjectName(withNames ? "withNames" : "twice");
         kindGroup->addButton(kinds_[withNames], withNames);
         top->addWidget(kinds_[withNames]);
     }
@@ -169,6 +170,7 @@ void MyPicturesWindow::buildLayout() {
     count_ = new QLabel(this);
     top->addWidget(count_);
     choose_ = new QPushButton(t(Text::MakerChoosePhotos), this);
+    choose_->setObjectName("choose");
     connect(choose_, &QPushButton::clicked, this, [this] { choosePhotos(false); });
     top->addWidget(choose_);
 
@@ -178,6 +180,7 @@ void MyPicturesWindow::buildLayout() {
     auto* cardGroup = new QButtonGroup(this);
     for (int k = 0; k < mypictures::kPhotosPerSet; ++k) {
         cards_[k] = new QToolButton(this);
+        cards_[k]->setObjectName(QStringLiteral("card%1").arg(k + 1));
         cards_[k]->setCheckable(true);
         cards_[k]->setIconSize(QSize(kCardWidth, kCardHeight));
         cards_[k]->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -214,11 +217,13 @@ void MyPicturesWindow::buildLayout() {
 
     auto* form = new QFormLayout;
     setName_ = new QLineEdit(this);
+    setName_->setObjectName("setName");
     setName_->setMaxLength(mypictures::kLongestSetName);
     setName_->setPlaceholderText(t(Text::MakerSetNamePlaceholder));
     connect(setName_, &QLineEdit::textEdited, &maker_, &mypictures::Maker::nameSet);
     form->addRow(t(Text::MakerSetNameLabel), setName_);
     place_ = new QComboBox(this);
+    place_->setObjectName("place");
     // A long set name is cut in the box rather than widening the window.
     place_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     place_->setMinimumContentsLength(24);
@@ -241,11 +246,13 @@ void MyPicturesWindow::buildLayout() {
     left->addStretch(1);
 
     view_ = new PhotoFrameView(this);
+    view_->setObjectName("frame");
     connect(view_, &PhotoFrameView::cropChanged, this,
             [this] { maker_.frameChosen(view_->crop()); });
     auto* hint = new QLabel(t(Text::MakerCropHint), this);
     hint->setWordWrap(true);
     zoom_ = new QSlider(Qt::Horizontal, this);
+    zoom_->setObjectName("zoom");
     zoom_->setRange(100, static_cast<int>(mypictures::Crop::kMaxZoom * 100));
     zoom_->setAccessibleName(t(Text::MakerZoom));
     connect(zoom_, &QSlider::valueChanged, this,
@@ -254,6 +261,7 @@ void MyPicturesWindow::buildLayout() {
     zoomRow->addWidget(new QLabel(t(Text::MakerZoom), this));
     zoomRow->addWidget(zoom_, 1);
     remove_ = new QPushButton(t(Text::MakerRemovePhoto), this);
+    remove_->setObjectName("remove");
     connect(remove_, &QPushButton::clicked, &maker_, &mypictures::Maker::removeChosenPhoto);
     zoomRow->addWidget(remove_);
 
@@ -266,11 +274,13 @@ void MyPicturesWindow::buildLayout() {
     nameLayout->setContentsMargins(0, 0, 0, 0);
     auto* nameLabel = new QLabel(t(Text::MakerCardNameLabel), nameRow_);
     cardName_ = new QLineEdit(nameRow_);
+    cardName_->setObjectName("name");
     cardName_->setPlaceholderText(t(Text::MakerCardNamePlaceholder));
     cardName_->setMaxLength(60);
     nameLabel->setBuddy(cardName_);
     connect(cardName_, &QLineEdit::textEdited, &maker_, &mypictures::Maker::nameChosen);
     namePreview_ = new QLabel(nameRow_);
+    namePreview_->setAccessibleName(t(Text::MakerCardNameFits));
     namePreview_->setFixedSize(kCardWidth, kCardHeight);
     nameNote_ = new QLabel(nameRow_);
     nameNote_->setWordWrap(true);
@@ -296,6 +306,7 @@ void MyPicturesWindow::buildLayout() {
     middle->addLayout(right, 1);
 
     restore_ = new QPushButton(t(Text::MakerRestore), this);
+    restore_->setObjectName("restore");
     connect(restore_, &QPushButton::clicked, &maker_, &mypictures::Maker::restore);
     progress_ = new QProgressBar(this);
     progress_->setTextVisible(true);
@@ -304,11 +315,13 @@ void MyPicturesWindow::buildLayout() {
     keepProgress.setRetainSizeWhenHidden(true);
     progress_->setSizePolicy(keepProgress);
     make_ = new QPushButton(t(Text::MakerMakeSet), this);
+    make_->setObjectName("make");
     make_->setDefault(true);
     connect(make_, &QPushButton::clicked, &maker_, &mypictures::Maker::make);
     // A default button answers Enter only in a dialog; this window is not one.
     connect(setName_, &QLineEdit::returnPressed, make_, &QPushButton::click);
     close_ = new QPushButton(t(Text::MakerClose), this);
+    close_->setObjectName("close");
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(restore_);

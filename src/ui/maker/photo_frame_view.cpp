@@ -10,7 +10,6 @@
 namespace quilora::ui {
 
 PhotoFrameView::PhotoFrameView(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(280, 200);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
@@ -19,6 +18,8 @@ void PhotoFrameView::showPhoto(const QImage& photo, const mypictures::Crop& crop
     photo_ = photo;
     crop_ = crop;
     setCursor(photo_.isNull() ? Qt::ArrowCursor : Qt::OpenHandCursor);
+    // Empty, it takes no keys, so Tab passes it by.
+    setFocusPolicy(photo_.isNull() ? Qt::NoFocus : Qt::StrongFocus);
     update();
 }
 
