@@ -26,7 +26,7 @@ const QList<float> unshuffled = testing::unshuffled(game::kSlotCount);
 // fair, c perfect. Set 0 holds `pictures` files (without `missing`). What is heard goes into
 // `log`: T whose turn, P a pair with its finder and cards, R the result, end the window's end.
 struct Table : testing::TestFolder {
-    Table(const QString& players, int pictures = 12, int missing = -1, int set = 0) : set(set) {
+    Table(const QString& players, int pictures = 12, int missing = -1) {
         QDir().mkpath(path("img0"));
         for (int n = 0; n < pictures; ++n)
             if (n != missing)
@@ -35,7 +35,7 @@ struct Table : testing::TestFolder {
             list.append({"Player", c != 'p',
                          together::Memory(std::max<int>(0, QString("fmc").indexOf(c)))});
     }
-    Match& start() {
+    Match& start(int set = 0) {
         match = std::make_unique<Match>(list, core::Folders{dir.path(), dir.path(), {}}, set,
                                         platform.services(), together::Sounds{"c", "p"});
         QObject::connect(match.get(), &Match::announced, [this](const together::Announcement& a) {
@@ -81,7 +81,6 @@ struct Table : testing::TestFolder {
     }
     testing::FakePlatform platform;
     QList<together::Player> list;
-    int set;
     std::unique_ptr<Match> match;
     QStringList log;
     QList<CardState> drawn = QList<CardState>(game::kSlotCount);
@@ -140,20 +139,14 @@ void TestTogether::rules_data() {
     // The twelfth pair ends the match: a tie shares its place, and nothing turns until Again.
     QList<int> all(game::kSlotCount);
     std::iota(all.begin(), all.end(), 0);
-    row("two: the second wins", "pp", "p0 1 2 b p1 p2 p3 p4 p5 p6 p7 p8 p9 p10 p11",
-        "1 1 11 b1:11 a2:1", all, "… P1:11,23 R");
     row("two: a tie, then nothing turns", "pp",
         "p0 p1 p2 p3 p4 p5 6 7 b p6 p7 p8 p9 p10 p11 0 b t c 3", "1 6 6 a1:6 b1:6", all,
-        "c c p c c p c c p c c p c c p c c p c c c c p c c p c c p c c p c c p c c p T0 "
-        "P0:0,12 P0:1,13 P0:2,14 P0:3,15 P0:4,16 P0:5,17 T1 P1:6,18 P1:7,19 P1:8,20 P1:9,21 "
-        "P1:10,22 P1:11,23 R");
+        "… P0:5,17 T1 P1:6,18 P1:7,19 P1:8,20 P1:9,21 P1:10,22 P1:11,23 R");
     row("four: 1, 1, 3, 4", "pppp",
         "0 1 b 0 1 b 0 1 b p0 1 2 b p1 p2 p3 p4 5 6 b p5 p6 p7 p8 9 10 b p9 p10 p11",
         "2 4 4 3 1 a1:4 b1:4 c3:3 d4:1", all, "… P2:11,23 R");
     row("four: one scores", "pppp", "0 1 b p0 p1 p2 p3 p4 p5 p6 p7 p8 p9 p10 p11",
         "1 0 12 0 0 b1:12 a2:0 c2:0 d2:0", all, "… P1:11,23 R");
-    row("Again after the end", "pp", "p0 p1 p2 p3 p4 p5 p6 p7 p8 p9 p10 p11 A 0 12", "0 1 0",
-        {0, 12}, "… R T0 P0:0,12");
 }
 
 void TestTogether::rules() {
@@ -180,7 +173,6 @@ void TestTogether::rules() {
     QFETCH(QString, heard);
     const QString all = (table.platform.sound.played + table.log).join(' ');
     QCOMPARE(heard.startsWith(u'…') && all.endsWith(heard.mid(1)) ? heard : all, heard);
-    QCOMPARE(match.ended(), table.log.endsWith("R"));
     QCOMPARE(std::pair(match.lookTimer().Interval, match.computerTimer().Interval),
              std::pair(2000, 700));
     QCOMPARE(table.platform.sound.preloaded, (QStringList{"c", "p"}));
@@ -216,8 +208,8 @@ void TestTogether::deal() {
     }
     QVERIFY2(first * pictures >= 240 && first * pictures <= 720,
              qPrintable(QString::number(first)));
-    Table far("p", 12, -1, 9); // a set beyond the five places: the last
-    QCOMPARE(far.start().pictureFolder(), far.path("img4/"));
+    Table far("p"); // a set beyond the five places: the last
+    QCOMPARE(far.start(9).pictureFolder(), far.path("img4/"));
 }
 
 // 40 matches against a perfect partner, each beginning in turn: the perfect one takes every pair
