@@ -111,6 +111,12 @@ bool writeLines(const QString& path, const QStringList& lines, QString* error) {
     const QFileInfo target(linkedFile(path));
     struct stat old {};
     const bool replacing = ::stat(QFile::encodeName(target.filePath()).constData(), &old) == 0;
+    // Renamed over, a FIFO or a device would be gone: they are not ours to remove.
+    if (replacing && !S_ISREG(old.st_mode)) {
+        if (error)
+            error->clear();
+        return false;
+    }
     const mode_t mode = replacing ? old.st_mode & 07777 : 0666;
     // Written beside the file under a name only the game makes, then renamed over it in one
     // step: a crash or a full disk never leaves half a file.

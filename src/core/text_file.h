@@ -28,7 +28,8 @@ std::optional<QStringList> readLines(const QString& path, qint64 limit, bool* wh
 
 // Replaces the file whole with the given lines, each ended by CR LF. The old file stays intact
 // when the write fails; the reason is then put into *error (when given) and false is returned.
-// A link the player made is kept: the file it leads to is replaced.
+// A link the player made is kept: the file it leads to is replaced. Only a file is replaced: where
+// a FIFO, a device or a folder stands, nothing is written and *error is left empty.
 bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 // Removes from `folder` what a write of these files that was cut off (a crash, a kill) left

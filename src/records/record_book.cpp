@@ -141,7 +141,8 @@ void RecordBook::ZapisRecord() {
         return;
     case Insertion::Stored:
         if (!core::writeLines(recordFilePath(form1_.folders()), insertion.lines, &error))
-            report(Text::RecordNotSaved, error);
+            report(Text::RecordNotSaved,
+                   error.isEmpty() ? texts.text(Text::FileNotRegular) : error);
         return;
     }
 }

@@ -12,6 +12,8 @@
 #include <QSoundEffect>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace quilora;
 
 class TestSurroundings : public QObject {
@@ -101,6 +103,10 @@ void TestSurroundings::writesLines() {
         QCOMPARE(testing::contents(folder.dir.path()), left);
         left.remove(folder.path(".record.txt.quilora-qLN5pV")); // gone a minute on
     }
+    // Renamed over, a FIFO would be gone: nothing is written, and no reason of the system's.
+    QVERIFY(::mkfifo(QFile::encodeName(folder.path("fifo")).constData(), 0600) == 0);
+    QVERIFY(!core::writeLines(folder.path("fifo"), {"x"}, &error) && error.isEmpty());
+    QVERIFY(QFileInfo(folder.path("fifo")).exists() && !QFileInfo(folder.path("fifo")).isFile());
 }
 
 // Only a file exists, by its exact name; a program path joins with either slash. The content
