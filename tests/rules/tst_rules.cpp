@@ -5,6 +5,7 @@
 // reader says.
 #include "language/accessible_names.h"
 #include "records/records_file.h"
+#include "support/full_disk.h"
 #include "support/game.h"
 
 #include <QDir>
@@ -503,6 +504,12 @@ void TestRules::options() {
     game.start();
     QVERIFY(game.form().PictureFolder().endsWith("img3/"));
     QVERIFY(!QFileInfo(fifo).isFile() && QFile::remove(fifo));
+    std::optional<testing::FullDisk> full(std::in_place); // a reason of the system's is given
+    game.options().cmdNAS_Click(1);
+    full.reset();
+    QCOMPARE(game.platform.messages.shown.value(1),
+             "The settings could not be saved: " + fifo + " cannot be written (" +
+                 qt_error_string(EFBIG) + "). They stay in effect until the game is closed.");
     game.options().cmdNAS_Click(2);
     game.writeFile("Quilora.ini", "0\r\n2\r\n1\r\n1\r\n");
     game.start();
