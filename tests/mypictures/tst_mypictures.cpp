@@ -290,8 +290,7 @@ void TestMyPictures::readsPhotos_data() {
     folder_.writeFile("claims-50-megapixels.heic",
                       heic.replace(heic.indexOf("ispe") + 8, 8, claimed));
 
-    const QList<QRgb> upright(kQuarters.begin(), kQuarters.end()); // red, green / blue, yellow
-    const QList<QRgb> top = upright.first(2);
+    const QList<QRgb> upright = kQuarters, top = kQuarters.first(2);
     const auto row = [](const char* tag, const char* file, const char* seen,
                         const QList<QRgb>& corners = {}, int limit = 256) {
         QTest::newRow(tag) << file << seen << corners << limit;
