@@ -22,6 +22,11 @@ public:
     // The language of messages and spoken names, which follow the value itself.
     Language spoken() const { return english() ? Language::English : Language::Russian; }
     QString text(Text id) const { return language::text(id, spoken()); }
+    // Why a file could not be read or written: the system's reason, or, where the file readers
+    // and writers give none, that a FIFO, a device or a folder stands in the file's place.
+    QString fileReason(const QString& system) const {
+        return system.isEmpty() ? text(Text::FileNotRegular) : system;
+    }
 
     // The ten texts that SetLanguage sets and others read when they use them. They start in
     // English, as the captions do, so a value that changes no caption (a hand-edited 0.7)

@@ -43,8 +43,8 @@ std::optional<QStringList> RecordBook::readTable(QString* error, bool* whole) {
         return std::nullopt;
     std::optional<QStringList> lines =
         core::readLines(recordFilePath(form1_.folders()), kRecordsReadLimit, whole, error);
-    if (!lines && error && error->isEmpty()) // a FIFO, a device or a folder of that name
-        *error = captions_.program().text(Text::FileNotRegular);
+    if (!lines && error)
+        *error = captions_.program().fileReason(*error);
     return lines;
 }
 
@@ -141,8 +141,7 @@ void RecordBook::ZapisRecord() {
         return;
     case Insertion::Stored:
         if (!core::writeLines(recordFilePath(form1_.folders()), insertion.lines, &error))
-            report(Text::RecordNotSaved,
-                   error.isEmpty() ? texts.text(Text::FileNotRegular) : error);
+            report(Text::RecordNotSaved, texts.fileReason(error));
         return;
     }
 }

@@ -186,11 +186,10 @@ void Form2::writeSettings() {
     }
     program_.unsavedSettings_ = {program_.SettingValue_[0], program_.SettingValue_[1],
                                  QString::number(chkS_), languageText(localisation)};
-    if (error.isEmpty()) // a FIFO, a device or a folder of that name
-        error = language_.program().text(Text::FileNotRegular);
-    services_.messages.information(language_.program()
-                                       .text(Text::SettingsNotSaved)
-                                       .arg(QDir::toNativeSeparators(settingsPath()), error));
+    services_.messages.information(
+        language_.program()
+            .text(Text::SettingsNotSaved)
+            .arg(QDir::toNativeSeparators(settingsPath()), language_.program().fileReason(error)));
 }
 
 // Deals a new board when the chosen picture set is not the one on the board.
